@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/AppDir.h"
+#include "platform/Application.h"
+#include "platform/Clock.h"
+#include "platform/Fonts.h"
+#include "platform/Help.h"
+#include "platform/KeyState.h"
+#include "platform/MessageBox.h"
+#include "platform/MusicDevice.h"
+#include "platform/Random.h"
+#include "platform/Services.h"
+#include "platform/Timer.h"
+#include "shell/Program.h"
+#include "shell/Windows.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quorvix"));
+    // Only "Yes" to the quit question ends the game, never the last window closing.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    const QString dataDir = platform::appDir();
+    platform::registerFonts(dataDir);
+
+    platform::ProcessApplication application;
+    platform::SystemClock clock;
+    platform::SystemRandom random;
+    platform::KeyboardKeyState keys;
+    platform::QtMessageBoxes messages;
+    platform::SilentMusicDevice music;
+    platform::HelpViewer help;
+    platform::QtTimerFactory timers;
+    platform::Services services{application, clock, random, keys, messages, music, help, timers, dataDir};
+
+    Windows windows(services);
+    Program::Main(windows);
+    return QApplication::exec();
+}

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+namespace platform {
+
+// The end of the program. The game keeps nothing, so quitting is only ending the process.
+class Application {
+public:
+    virtual ~Application() = default;
+    // Closes every window and ends the program at once; in the real program it never returns.
+    virtual void quit() = 0;
+};
+
+class ProcessApplication final : public Application {
+public:
+    void quit() override;
+};
+
+}  // namespace platform

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/Clock.h"
+
+#include <QDateTime>
+
+namespace platform {
+
+namespace {
+constexpr double secondsPerDay = 86400.0;
+}
+
+double toDays(const QDateTime& moment)
+{
+    static const QDate epoch(1899, 12, 30);
+    const qint64 days = epoch.daysTo(moment.date());
+    return double(days) + moment.time().msecsSinceStartOfDay() / 1000 / secondsPerDay;
+}
+
+double SystemClock::now() const
+{
+    return toDays(QDateTime::currentDateTime());
+}
+
+}  // namespace platform

@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+class QFont;
+
+namespace platform {
+
+// Registers the fonts bundled in `appDir`/fonts and puts them in place of the type faces the
+// design names ("Arial Black", "Impact", "MS Sans Serif", "LCD", "GlaserSteD"), so that the
+// code can name fonts as the design does. A missing font file leaves the system's choice.
+void registerFonts(const QString& appDir);
+
+// The design's font at a size in points, fixed in pixels as the design measured them
+// (96 pixels to the inch), so the board's layout does not change with the screen's
+// reported resolution; high-density screens scale it through the device pixel ratio.
+QFont designFont(const QString& family, double points, bool bold = false);
+
+}  // namespace platform

@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+class QEventLoop;
+
+namespace platform {
+
+struct Services;
+
+// A top-level game window with the life the game's windows expect: load on first use,
+// show, modal show, hide and unload, and the program's own notion of which of its windows
+// is active. Exactly one game window is active at a time; message boxes and other
+// programs do not count.
+//
+// - show(): Form_Activate runs once the handler that showed the window has returned (a
+//   queued call), and not at all if the window was hidden meanwhile. The window that was
+//   active until then is deactivated first.
+// - hide(): the active window is deactivated at once.
+// - showModal(): the active window is deactivated at once, then the modal window is
+//   activated as the first thing of its own event loop. When it hides, its owner is
+//   activated again at once, before showModal() returns.
+// - A close from the window frame asks Form_QueryUnload, which may cancel it; a close that
+//   is not cancelled unloads the window.
+//
+// Qt's own activation events are unreliable without a window manager, so activation is
+// tracked here; Qt is asked to activate a window only to give it the keyboard focus.
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form(Services& services);
+    ~Form() override;
+
+    // Runs Form_Load unless it has run already; show() and showModal() load first.
+    void load();
+    void show();
+    void showModal();
+    void hide();
+    // Hides the window and deletes it once control is back in the event loop.
+    void unload();
+
+    bool isActive() const { return activeForm_ == this; }
+    static Form* activeForm() { return activeForm_; }
+
+signals:
+    void unloaded();
+
+protected:
+    virtual void Form_Load() {}
+    virtual void Form_Activate() {}
+    virtual void Form_Deactivate() {}
+    // Set `cancel` to keep the window open.
+    virtual void Form_QueryUnload(bool& cancel) { (void)cancel; }
+
+    void closeEvent(QCloseEvent* event) override;
+
+    Services& services;
+
+private:
+    static void activate(Form* form);
+    static void deactivateActive();
+
+    bool loaded_ = false;
+    bool activationPending_ = false;
+    QEventLoop* modalLoop_ = nullptr;
+    QPointer<Form> modalOwner_;
+
+    static inline Form* activeForm_ = nullptr;
+};
+
+}  // namespace platform

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QPointer>
+#include <QString>
+
+class QTextBrowser;
+
+namespace platform {
+
+// Opens a help file at its first page.
+class Help {
+public:
+    virtual ~Help() = default;
+    virtual void show(const QString& fileName) = 0;
+};
+
+// An in-app viewer: a plain window with the text, scrollable and closable.
+class HelpViewer final : public Help {
+public:
+    ~HelpViewer() override;
+    void show(const QString& fileName) override;
+
+private:
+    QPointer<QTextBrowser> window_;
+};
+
+}  // namespace platform

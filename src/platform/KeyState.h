@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <QSet>
+
+namespace platform {
+
+// The virtual-key codes of the buzzer keys.
+namespace vk {
+constexpr int Shift = 16;
+constexpr int A = 65;
+constexpr int G = 71;
+constexpr int K = 75;
+constexpr int Numpad0 = 96;
+constexpr int NumpadAdd = 107;
+}  // namespace vk
+
+// Is a key held down at the moment of asking?
+class KeyState {
+public:
+    virtual ~KeyState() = default;
+    virtual bool isDown(int virtualKey) const = 0;
+};
+
+// Follows the keyboard through an application-wide event filter. Keypad keys are told
+// apart from the main keys by the keypad modifier; a release is matched to its press by
+// scan code where there is one (Shift may change what a key reports between the two);
+// auto-repeat is ignored; everything counts as released when the program loses focus.
+class KeyboardKeyState final : public QObject, public KeyState {
+    Q_OBJECT
+public:
+    // Installs itself on the running application.
+    KeyboardKeyState();
+    bool isDown(int virtualKey) const override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QSet<int> down_;
+    QHash<quint32, int> pressedByScanCode_;
+};
+
+}  // namespace platform

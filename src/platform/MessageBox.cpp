@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/MessageBox.h"
+
+#include "platform/Form.h"
+
+#include <QMessageBox>
+
+namespace platform {
+
+Answer MessageBoxes::show(const QString& text, const QString& title, Buttons buttons)
+{
+    struct OpenWhileInScope {
+        OpenWhileInScope() { ++openCount_; }
+        ~OpenWhileInScope() { --openCount_; }
+    } open;
+    return present(text, title, buttons);
+}
+
+Answer QtMessageBoxes::present(const QString& text, const QString& title, Buttons buttons)
+{
+    Form* owner = Form::activeForm();
+    QMessageBox box(QMessageBox::NoIcon, title, text,
+                    buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+                    owner);
+    const int pressed = box.exec();
+    // Keyboard focus goes back to the game window, or the buzzer keys would be lost.
+    if (owner)
+        owner->activateWindow();
+    if (buttons == Buttons::Ok)
+        return Answer::Ok;
+    return pressed == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+}  // namespace platform

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+namespace platform {
+
+// The MIDI sequencer the play window plays its round music on. Length and position are
+// in the same unit. Commands sent while nothing is open have no effect and report nothing.
+class MusicDevice {
+public:
+    virtual ~MusicDevice() = default;
+
+    virtual void setDeviceType(const QString& type) = 0;
+    virtual void setFileName(const QString& fileName) = 0;
+    virtual void setUpdateInterval(int milliseconds) = 0;
+    virtual void setMute(bool mute) = 0;
+
+    virtual void open() = 0;
+    virtual void play() = 0;
+    virtual void stop() = 0;  // keeps the position: a later play() goes on from there
+    virtual void close() = 0;
+
+    virtual long length() const = 0;  // 0 while nothing is open
+    virtual long position() const = 0;
+};
+
+// A device that opens nothing: every round plays as with music off.
+class SilentMusicDevice final : public MusicDevice {
+public:
+    void setDeviceType(const QString&) override {}
+    void setFileName(const QString&) override {}
+    void setUpdateInterval(int) override {}
+    void setMute(bool) override {}
+    void open() override {}
+    void play() override {}
+    void stop() override {}
+    void close() override {}
+    long length() const override { return 0; }
+    long position() const override { return 0; }
+};
+
+}  // namespace platform

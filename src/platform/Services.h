@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+namespace platform {
+
+class Application;
+class Clock;
+class Help;
+class KeyState;
+class MessageBoxes;
+class MusicDevice;
+class RandomSource;
+class TimerFactory;
+
+// Everything the windows ask of the desktop, in one set. main.cpp fills it with the real
+// services; the tests fill it with doubles, so that time, chance, keys, message boxes and
+// music are theirs to script.
+struct Services {
+    Application& application;
+    Clock& clock;
+    RandomSource& random;
+    KeyState& keys;
+    MessageBoxes& messages;
+    MusicDevice& music;
+    Help& help;
+    TimerFactory& timers;
+    QString appDir;  // where the program's data files lie
+};
+
+}  // namespace platform

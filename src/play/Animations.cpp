@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The target spin and the two flashes. AnimTicks counts the ticks of all three: 0 to 30
+// while the target spins, 0 to 16 while the contender panel flashes after a buzz, and 100
+// to 130 while the winning tile flashes.
+#include "play/MainForm.h"
+
+#include "platform/Services.h"
+#include "platform/Timer.h"
+#include "play/Target.h"
+#include "shell/Program.h"
+
+namespace {
+
+constexpr int spinTicks = 30;
+constexpr int buzzFlashTicks = 16;
+constexpr int winningFlashStart = 100;
+constexpr int winningFlashEnd = 130;
+
+}  // namespace
+
+void MainForm::RndTotal_Timer()
+{
+    SpinTarget();
+    ++AnimTicks;
+    if (AnimTicks != spinTicks)
+        return;
+    RndTotal->stop();
+    Clock->start();
+    KeyCheck->start();
+    while (!PickTarget()) {
+    }
+    AnimTicks = 0;
+    // In practice there is no round clock to open the buzzers.
+    if (Program::PractiseMode)
+        BuzzersOpen = true;
+}
+
+void MainForm::SpinTarget()
+{
+    showTargetDigits(play::spinDigits(services.random));
+}
+
+bool MainForm::PickTarget()
+{
+    play::Deal dealt{};
+    for (int i = 0; i < play::DealSize; ++i)
+        dealt[i] = OrigText[i].toInt();
+    const auto target = play::candidateTarget(dealt, services.random, [this] { SpinTarget(); });
+    if (!target)
+        return false;
+    const int hundreds = *target / 100;
+    const int tens = (*target - 100 * hundreds) / 10;
+    showTargetDigits({hundreds, tens, *target - 100 * hundreds - 10 * tens});
+    return true;
+}
+
+void MainForm::showTargetDigits(const std::array<int, 3>& digits)
+{
+    for (int i = 0; i < 3; ++i)
+        Total[i].caption = Program::NumText(digits[i]);
+    DrawShape(TotalBox);
+    for (const auto& digit : Total)
+        DrawLabel(digit);
+    FlipBoard();
+}
+
+void MainForm::Flash_Timer()
+{
+    if (AnimTicks >= winningFlashStart) {
+        ++AnimTicks;
+        auto& tile = MadeShape[WinningSlot];
+        auto& number = MadeNumber[WinningSlot];
+        const bool lit = tile.fill == play::colour::Blue;
+        tile.fill = lit ? play::colour::White : play::colour::Blue;
+        number.background = tile.fill;
+        number.textColour = lit ? play::colour::Blue : play::colour::White;
+        DrawShape(tile);
+        DrawLabel(number);
+        FlipBoard();
+        if (AnimTicks == winningFlashEnd) {
+            Flash->stop();
+            EndRound();
+        }
+        return;
+    }
+    ++AnimTicks;
+    if (AnimTicks == buzzFlashTicks) {
+        Flash->stop();
+        BuzzFlashDone = true;
+    }
+    const bool lit = ContShape.border == play::colour::Red;
+    ContShape.border = lit ? play::colour::Yellow : play::colour::Red;
+    ContShape.fill = lit ? play::colour::Red : play::colour::Yellow;
+    ContLabel.background = ContShape.fill;
+    ContLabel.textColour = lit ? play::colour::White : play::colour::Black;
+    DrawShape(ContShape);
+    DrawLabel(ContLabel);
+    FlipBoard();
+}

@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The board's templates: plain descriptions of every painted element of the play window
+// (position, size, colours, font and caption), not widgets. Their captions are the board's
+// state: the dealt numbers, the working row, the made numbers, the target's digits and the
+// name of the player answering; an empty caption means no number is there. The play
+// window paints them into its back buffer (BoardDrawing.cpp).
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+
+#include <array>
+
+namespace play {
+
+namespace colour {
+inline const QColor Background{192, 255, 192};
+inline const QColor Blue{0, 0, 255};
+inline const QColor LightBlue{128, 128, 255};
+inline const QColor DialMark{136, 136, 255};
+inline const QColor White{255, 255, 255};
+inline const QColor Black{0, 0, 0};
+inline const QColor Green{0, 255, 0};
+inline const QColor Yellow{255, 255, 0};
+inline const QColor Red{255, 0, 0};
+}  // namespace colour
+
+struct LabelTemplate {
+    QRect geometry;
+    QColor background;
+    QColor textColour;
+    QString fontName;
+    double points = 0;
+    QString caption;
+
+    bool operator==(const LabelTemplate&) const = default;
+};
+
+struct ShapeTemplate {
+    QRect geometry;
+    QColor border;
+    int borderWidth = 1;
+    QColor fill;
+
+    bool operator==(const ShapeTemplate&) const = default;
+};
+
+// Every template of the board, as designed.
+struct BoardTemplates {
+    std::array<ShapeTemplate, 7> Shape;  // the dealt numbers' tiles
+    std::array<LabelTemplate, 7> OrigNumber;
+    std::array<ShapeTemplate, 3> OpsShape;  // the working row: number, operator, number
+    std::array<LabelTemplate, 3> OpsLabel;
+    std::array<ShapeTemplate, 3> MadeShape;  // the made numbers' tiles
+    std::array<LabelTemplate, 3> MadeNumber;
+    ShapeTemplate TotalBox;  // the target display, one digit per label
+    std::array<LabelTemplate, 3> Total;
+    ShapeTemplate ContShape;  // the contender panel: who is answering
+    LabelTemplate ContLabel;
+
+    BoardTemplates();
+    bool operator==(const BoardTemplates&) const = default;
+};
+
+}  // namespace play

@@ -1,0 +1,159 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Painting the board. Every element is painted from its template into the back buffer
+// TrueView, which FlipBoard then shows whole, so nothing flickers. The clock dial has a
+// picture of its own, DeviceContext, on which the marks of the time gone by accumulate;
+// each dial step copies it into the back buffer and paints the hand over the copy.
+// Both pictures are made at the screen's device pixel ratio, so text and lines are sharp
+// on high-density screens while every coordinate stays in the design's pixels.
+#include "play/MainForm.h"
+
+#include "platform/Fonts.h"
+#include "shell/Program.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr QSize boardSize(337, 289);
+// A caption is cut to the size of the scratch surface it was printed on in the design.
+constexpr QSize captionLimit(121, 41);
+
+constexpr QSize dialSize(100, 100);
+constexpr QPoint dialCentre(45, 45);
+constexpr QPoint dialOnBoard(206, 174);
+constexpr int dialRadius = 45;
+constexpr int discRadius = 41;
+constexpr int markLength = 38;
+constexpr int handWidth = 3;
+constexpr double pi = 3.14159265;
+
+QImage surface(QSize size, qreal ratio)
+{
+    QImage image(size * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(play::colour::Background);
+    return image;
+}
+
+// The point at `distance` from `centre` in the direction of clock position p: 240 straight
+// up, 180 to the left, 120 down, 60 to the right.
+QPointF dialPoint(QPointF centre, int p, double distance)
+{
+    const double angle = (360.0 - p) / 120.0 * pi;
+    return {centre.x() + distance * std::sin(angle), centre.y() + distance * std::cos(angle)};
+}
+
+}  // namespace
+
+void MainForm::makeSurfaces()
+{
+    const qreal ratio = devicePixelRatioF();
+    if (!TrueView.isNull() && TrueView.devicePixelRatio() == ratio)
+        return;
+    TrueView = surface(boardSize, ratio);
+    DeviceContext = surface(dialSize, ratio);
+}
+
+void MainForm::DrawLabel(const play::LabelTemplate& label)
+{
+    if (label.caption.isEmpty())
+        return;
+    const QFont font = platform::designFont(label.fontName, label.points);
+    const QFontMetrics metrics(font);
+    // The text block is exactly as large as the text, centred on the label and aligned
+    // with its top, with the label's background round the glyphs.
+    const int width = std::min(metrics.horizontalAdvance(label.caption), captionLimit.width());
+    const int height = std::min(metrics.height(), captionLimit.height());
+    const QRect& place = label.geometry;
+    const int left = int(Program::roundHalfEven(place.x() + place.width() / 2.0 - width / 2.0));
+    const QRect block(left, place.y(), width, height);
+
+    QPainter painter(&TrueView);
+    painter.fillRect(block, label.background);
+    painter.setClipRect(block);
+    painter.setFont(font);
+    painter.setPen(label.textColour);
+    painter.drawText(QPoint(left, place.y() + metrics.ascent()), label.caption);
+}
+
+void MainForm::DrawShape(const play::ShapeTemplate& shape)
+{
+    // The border lies inside the shape's rectangle.
+    QPainter painter(&TrueView);
+    const int inset = shape.borderWidth;
+    painter.fillRect(shape.geometry, shape.border);
+    painter.fillRect(shape.geometry.adjusted(inset, inset, -inset, -inset), shape.fill);
+}
+
+void MainForm::FlipBoard()
+{
+    update();
+}
+
+void MainForm::RedrawBoard()
+{
+    for (const auto& shape : Shape)
+        DrawShape(shape);
+    for (const auto& shape : OpsShape)
+        DrawShape(shape);
+    for (const auto& shape : MadeShape)
+        DrawShape(shape);
+    DrawShape(TotalBox);
+    DrawShape(ContShape);
+    for (int i = 0; i < 3; ++i) {
+        DrawLabel(OpsLabel[i]);
+        DrawLabel(MadeNumber[i]);
+        DrawLabel(Total[i]);
+    }
+    for (const auto& number : OrigNumber)
+        DrawLabel(number);
+    DrawLabel(ContLabel);
+    FlipBoard();
+}
+
+void MainForm::PrepareClockDial()
+{
+    QPainter painter(&DeviceContext);
+    painter.setRenderHint(QPainter::Antialiasing);
+    dialPenWidth_ = 1;
+    painter.setPen(QPen(play::colour::Black, dialPenWidth_));
+    painter.setBrush(play::colour::White);
+    painter.drawEllipse(QPointF(dialCentre), dialRadius, dialRadius);
+    painter.setBrush(play::colour::Blue);
+    painter.drawEllipse(QPointF(dialCentre), discRadius, discRadius);
+    painter.end();
+    drawDialMark(FullDial);
+}
+
+void MainForm::DrawClockDial(int position, bool fillGap)
+{
+    // With music the clock may jump several steps at once; the marks fill the gap.
+    if (fillGap && LastDrawnPosition - position >= 2 && position != FullDial) {
+        for (int v = LastDrawnPosition; v >= position; --v)
+            drawDialMark(v);
+    }
+    LastDrawnPosition = std::int16_t(position);
+    drawDialMark(position);
+    dialPenWidth_ = handWidth;
+
+    QPainter painter(&TrueView);
+    painter.drawImage(QRect(dialOnBoard, dialSize), DeviceContext, QRect(QPoint(0, 0), dialSize * DeviceContext.devicePixelRatio()));
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(play::colour::White, handWidth, Qt::SolidLine, Qt::RoundCap));
+    const QPointF centre = dialOnBoard + dialCentre;
+    painter.drawLine(centre, dialPoint(centre, position, markLength));
+    painter.end();
+    FlipBoard();
+}
+
+void MainForm::drawDialMark(int position)
+{
+    QPainter painter(&DeviceContext);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(play::colour::DialMark, dialPenWidth_, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(QPointF(dialCentre), dialPoint(dialCentre, position, markLength));
+}

@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "play/MainForm.h"
+
+#include "platform/Fonts.h"
+#include "platform/MusicDevice.h"
+#include "platform/Random.h"
+#include "platform/Services.h"
+#include "platform/Timer.h"
+#include "shell/Program.h"
+#include "shell/Windows.h"
+
+#include <QPainter>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace {
+
+constexpr QSize clientSize(345, 294);
+// The round clock's tick by difficulty: Easy, Normal, Hard.
+constexpr int clockIntervals[] = {647, 205, 50};
+constexpr int spinInterval = 25;
+constexpr int keyCheckInterval = 10;
+constexpr int flashInterval = 10;
+
+}  // namespace
+
+MainForm::MainForm(Windows& windows) : Form(windows.services()), windows_(windows)
+{
+    setWindowTitle(QStringLiteral("Quorvix!"));
+    setFixedSize(clientSize);
+    setFocusPolicy(Qt::StrongFocus);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, play::colour::Background);
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    auto& timers = services.timers;
+    Clock = timers.create("Clock", [this] { Clock_Timer(); });
+    RndTotal = timers.create("RndTotal", [this] { RndTotal_Timer(); });
+    KeyCheck = timers.create("KeyCheck", [this] { KeyCheck_Timer(); });
+    Flash = timers.create("Flash", [this] { Flash_Timer(); });
+    RndTotal->setInterval(spinInterval);
+    KeyCheck->setInterval(keyCheckInterval);
+    Flash->setInterval(flashInterval);
+
+    createControls();
+    makeSurfaces();
+}
+
+MainForm::~MainForm() = default;
+
+void MainForm::createControls()
+{
+    const auto button = [this](const char* caption, QRect geometry, const QFont& font) {
+        auto* control = new QPushButton(QString::fromUtf8(caption), this);
+        control->setGeometry(geometry);
+        control->setFont(font);
+        control->setFocusPolicy(Qt::NoFocus);
+        return control;
+    };
+    const QFont operatorFont = platform::designFont(QStringLiteral("Impact"), 18, true);
+    Add = button("+", {72, 104, 25, 25}, operatorFont);
+    Subtract = button("-", {104, 104, 25, 25}, operatorFont);
+    Multiply = button("×", {136, 104, 25, 25}, operatorFont);
+    Divide = button("÷", {168, 104, 25, 25}, operatorFont);
+    Cancel = button("Cancel", {200, 104, 73, 25}, platform::designFont(QStringLiteral("Impact"), 14.25));
+    Operate = button("=", {160, 144, 25, 25}, operatorFont);
+    const QFont plainFont = platform::designFont(QStringLiteral("MS Sans Serif"), 13.5);
+    GiveUp = button("Give Up", {32, 232, 81, 33}, plainFont);
+    EndRoundButton = button("End Round", {120, 232, 113, 33}, plainFont);
+}
+
+void MainForm::Prepare()
+{
+    makeSurfaces();
+    PrepareClockDial();
+    EndRoundButton->setVisible(Program::PractiseMode);
+    WinningSlot = -1;
+    FirstSource = -1;
+    SecondSource = -1;
+    ResetWorking();
+    Program::ClockPosition = FullDial;
+    AnimTicks = 0;
+    Answering = false;
+    AnsweringPlayer = -1;
+    DealtCount = 0;
+    ContLabel.caption.clear();
+    for (auto& digit : Total)
+        digit.caption = QStringLiteral("0");
+    Program::RoundScore.fill(0);
+    TurnsTaken.fill(0);
+    for (auto& number : OrigNumber)
+        number.caption.clear();
+    for (auto& number : MadeNumber)
+        number.caption.clear();
+    Clock->setInterval(clockIntervals[std::clamp<int>(Program::Difficulty, 0, 2)]);
+    OpenMusic();
+    MusicPlaying = false;
+    Clock->start();
+    BuzzFlashDone = false;
+    TrueView.fill(play::colour::Background);
+    RedrawBoard();
+    BuzzersOpen = false;
+}
+
+void MainForm::Form_Load()
+{
+    MusicPiece = NoMusicPiece;
+}
+
+void MainForm::Form_Activate()
+{
+    services.random.reseed();
+    Prepare();
+    services.music.setMute(!Program::MusicOn);
+}
+
+void MainForm::Form_Deactivate()
+{
+    Clock->stop();
+    KeyCheck->stop();
+    if (Program::MusicOn)
+        services.music.close();
+}
+
+void MainForm::Form_QueryUnload(bool& cancel)
+{
+    // The round clock and the music wait while the players answer the question.
+    if (Program::MusicOn)
+        services.music.stop();
+    const bool clockWasRunning = Clock->isEnabled();
+    Clock->stop();
+    if (Program::ConfirmQuit(services) == 0)
+        return;
+    cancel = true;
+    if (Program::MusicOn)
+        services.music.play();
+    Clock->setEnabled(clockWasRunning);
+}
+
+void MainForm::paintEvent(QPaintEvent*)
+{
+    // A repaint shows the board as it stands and changes nothing.
+    QPainter painter(this);
+    painter.drawImage(QPoint(0, 0), TrueView);
+}

@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The play window: one round at a time.
+//
+// The set-up window (and, between rounds, the round table) calls Prepare and shows the
+// window; activation prepares the round again, and that preparation is the one that counts.
+// From then on the window runs on its four timers:
+//   Clock     deals the seven numbers, one per tick, then runs the round clock;
+//   RndTotal  spins the target display for 30 ticks, then settles on the real target and
+//             starts Clock (the round clock) and KeyCheck (the buzzers);
+//   KeyCheck  polls the buzzer keys;
+//   Flash     flashes the contender panel when a player buzzes, or the winning tile.
+// Deactivation stops the round clock and the buzzers and closes the music. Everything the
+// player sees is painted into a back buffer (BoardDrawing.cpp); a repaint only shows it.
+//
+// The window's concerns live in one file each: MainForm.cpp (preparation and window
+// events), RoundClock.cpp (dealing and the round clock), Animations.cpp (spin, target and
+// flashes), Buzzers.cpp, Working.cpp, Music.cpp and BoardDrawing.cpp.
+
+#include "platform/Form.h"
+#include "play/Board.h"
+#include "play/RoundFields.h"
+
+#include <QImage>
+
+#include <array>
+#include <memory>
+
+class QPushButton;
+class Windows;
+
+namespace platform {
+class Timer;
+}
+
+class MainForm : public platform::Form, public play::RoundFields, public play::BoardTemplates {
+    Q_OBJECT
+public:
+    explicit MainForm(Windows& windows);
+    ~MainForm() override;
+
+    // Resets the window for a new round and starts the clock.
+    void Prepare();
+
+    // The board as painted so far.
+    const QImage& backBuffer() const { return TrueView; }
+
+protected:
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_Deactivate() override;
+    void Form_QueryUnload(bool& cancel) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    static constexpr std::int16_t FullDial = 240;  // clock steps in one round
+    static constexpr std::int16_t NoMusicPiece = 3;
+
+    // Dealing and the round clock.
+    void Clock_Timer();
+    void ClockTick();
+    void dealNextNumber();
+    void runRoundClock();
+    void EndRound();
+
+    // The target and the animations.
+    void RndTotal_Timer();
+    void Flash_Timer();
+    void SpinTarget();
+    bool PickTarget();
+    void showTargetDigits(const std::array<int, 3>& digits);
+
+    // Buzzers and the working row.
+    void KeyCheck_Timer();
+    void ResetWorking();
+
+    // Music.
+    void OpenMusic();
+    std::int16_t musicClockPosition() const;
+
+    // Drawing.
+    void makeSurfaces();
+    void DrawLabel(const play::LabelTemplate& label);
+    void DrawShape(const play::ShapeTemplate& shape);
+    void FlipBoard();
+    void RedrawBoard();
+    void PrepareClockDial();
+    void DrawClockDial(int position, bool fillGap);
+    void drawDialMark(int position);
+
+    void createControls();
+
+    Windows& windows_;
+
+    std::unique_ptr<platform::Timer> Clock;
+    std::unique_ptr<platform::Timer> RndTotal;
+    std::unique_ptr<platform::Timer> KeyCheck;
+    std::unique_ptr<platform::Timer> Flash;
+
+    QImage TrueView;       // the board's back buffer
+    QImage DeviceContext;  // the clock dial's own picture
+    int dialPenWidth_ = 1;
+
+    QPushButton* Add = nullptr;
+    QPushButton* Subtract = nullptr;
+    QPushButton* Multiply = nullptr;
+    QPushButton* Divide = nullptr;
+    QPushButton* Cancel = nullptr;
+    QPushButton* Operate = nullptr;
+    QPushButton* GiveUp = nullptr;
+    QPushButton* EndRoundButton = nullptr;
+};

@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Dealing and the round clock: each Clock tick deals one number until seven are on the
+// board, then moves the round clock one step (or, with music, to the share of the piece
+// still to play) until it has run out.
+#include "play/MainForm.h"
+
+#include "platform/MusicDevice.h"
+#include "platform/Services.h"
+#include "platform/Timer.h"
+#include "play/Target.h"
+#include "shell/Program.h"
+
+void MainForm::Clock_Timer()
+{
+    if (!Answering)
+        ClockTick();
+}
+
+void MainForm::ClockTick()
+{
+    if (DealtCount < play::DealSize)
+        dealNextNumber();
+    else
+        runRoundClock();
+}
+
+void MainForm::dealNextNumber()
+{
+    const int k = DealtCount;
+    OrigNumber[k].caption = Program::NumText(play::dealNumber(k, services.random));
+    DrawShape(Shape[k]);
+    DrawLabel(OrigNumber[k]);
+    FlipBoard();
+    DealtCount = std::int16_t(k + 1);
+    if (DealtCount == play::DealSize) {
+        for (int i = 0; i < play::DealSize; ++i)
+            OrigText[i] = OrigNumber[i].caption;
+        Clock->stop();
+        RndTotal->start();
+    }
+}
+
+void MainForm::runRoundClock()
+{
+    // The round clock stands still while a player answers, and never runs in practice.
+    if (Answering || Program::PractiseMode)
+        return;
+    if (Program::MusicOn && !MusicPlaying) {
+        services.music.play();
+        MusicPlaying = true;
+    }
+    if (Program::ClockPosition <= 0) {
+        // The round is over: nothing of this tick may touch the board or the music again.
+        EndRound();
+        return;
+    }
+    const bool fillGap = Program::MusicOn;
+    if (Program::MusicOn)
+        Program::ClockPosition = musicClockPosition();
+    else
+        --Program::ClockPosition;
+    DrawClockDial(Program::ClockPosition, fillGap);
+    BuzzersOpen = true;
+}
+
+void MainForm::EndRound()
+{
+    // Until the score tables exist, the next round follows at once, as if the window had
+    // been hidden for the round table and shown again.
+    Form_Deactivate();
+    Form_Activate();
+}

@@ -1,0 +1,139 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Test doubles for every platform service: time, chance, keys, message boxes, music, help,
+// timers and quitting are the test's to script and to read back.
+
+#include "platform/Application.h"
+#include "platform/Clock.h"
+#include "platform/Help.h"
+#include "platform/KeyState.h"
+#include "platform/MessageBox.h"
+#include "platform/MusicDevice.h"
+#include "platform/Random.h"
+#include "platform/Timer.h"
+
+#include <QDateTime>
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace doubles {
+
+class FakeApplication final : public platform::Application {
+public:
+    void quit() override { ++quits; }
+    int quits = 0;
+};
+
+class FakeClock final : public platform::Clock {
+public:
+    double now() const override { return now_; }
+    void set(const QDateTime& moment) { now_ = platform::toDays(moment); }
+    void advanceSeconds(int seconds) { now_ += seconds / 86400.0; }
+
+private:
+    double now_ = 0;
+};
+
+// Plays back scripted values first, then a seeded sequence, so that a test can fix the
+// draws it cares about and let the rest of a round run.
+class ScriptedRandom final : public platform::RandomSource {
+public:
+    explicit ScriptedRandom(unsigned seed = 1) : engine_(seed) {}
+    float next() override;
+    void reseed() override { ++reseeds; }
+
+    void script(std::initializer_list<float> values) { script_.insert(script_.end(), values); }
+    void script(const std::vector<float>& values) { script_.insert(script_.end(), values.begin(), values.end()); }
+    std::size_t scriptLeft() const { return script_.size(); }
+
+    int draws = 0;
+    int reseeds = 0;
+
+private:
+    std::deque<float> script_;
+    std::mt19937 engine_;
+};
+
+class FakeKeyState final : public platform::KeyState {
+public:
+    bool isDown(int virtualKey) const override { return held.count(virtualKey) > 0; }
+    std::set<int> held;
+};
+
+struct ShownBox {
+    QString text;
+    QString title;
+    platform::Buttons buttons;
+};
+
+// Records every box; answers OK, or Yes and No from `answers` (No when it runs out).
+// `whileOpen` runs while a box is open, as the player would be reading it.
+class FakeMessageBoxes final : public platform::MessageBoxes {
+public:
+    std::vector<ShownBox> shown;
+    std::deque<platform::Answer> answers;
+    std::function<void()> whileOpen;
+
+protected:
+    platform::Answer present(const QString& text, const QString& title, platform::Buttons buttons) override;
+};
+
+class FakeMusicDevice final : public platform::MusicDevice {
+public:
+    void setDeviceType(const QString& type) override { deviceType = type; }
+    void setFileName(const QString& name) override { fileName = name; }
+    void setUpdateInterval(int milliseconds) override { updateInterval = milliseconds; }
+    void setMute(bool on) override { mute = on; }
+    void open() override { commands << QStringLiteral("Open"); }
+    void play() override { commands << QStringLiteral("Play"); }
+    void stop() override { commands << QStringLiteral("Stop"); }
+    void close() override { commands << QStringLiteral("Close"); }
+    long length() const override { return lengthTicks; }
+    long position() const override { return positionTicks; }
+
+    QString deviceType;
+    QString fileName;
+    int updateInterval = 0;
+    bool mute = false;
+    QStringList commands;
+    long lengthTicks = 0;
+    long positionTicks = 0;
+};
+
+class FakeHelp final : public platform::Help {
+public:
+    void show(const QString& fileName) override { opened << fileName; }
+    QStringList opened;
+};
+
+// Timers that tick only when the test says so, through the same gate as the real ones.
+class ManualTimer final : public platform::Timer {
+public:
+    explicit ManualTimer(Handler handler) : Timer(std::move(handler)) {}
+    void fire() { deliverTick(); }
+    // Fires `count` ticks, each only while the timer is still running.
+    void fire(int count);
+
+private:
+    void scheduleChanged() override {}
+};
+
+class ManualTimers final : public platform::TimerFactory {
+public:
+    std::unique_ptr<platform::Timer> create(const char* name, platform::Timer::Handler handler) override;
+    // The newest timer of that name.
+    ManualTimer& operator[](const std::string& name) { return *byName_.at(name); }
+
+private:
+    std::map<std::string, ManualTimer*> byName_;
+};
+
+}  // namespace doubles

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "doubles/Doubles.h"
+#include "platform/Services.h"
+#include "shell/Windows.h"
+
+#include <gtest/gtest.h>
+
+namespace doubles {
+
+// Every platform service as a double, bundled as the windows expect them.
+struct TestServices {
+    FakeApplication application;
+    FakeClock clock;
+    ScriptedRandom random;
+    FakeKeyState keys;
+    FakeMessageBoxes messages;
+    FakeMusicDevice music;
+    FakeHelp help;
+    ManualTimers timers;
+    platform::Services services{application, clock, random, keys, messages, music, help, timers, dataDir()};
+
+    // The build folder, where the fonts lie beside the program.
+    static QString dataDir();
+};
+
+// A fixture with the shared game state back at its start-up values, the doubles and the
+// game's windows.
+class GameTest : public ::testing::Test {
+protected:
+    GameTest();
+    ~GameTest() override;
+
+    // Lets queued calls run, as the event loop does once a handler has returned.
+    static void settle();
+
+    TestServices doubles;
+    Windows windows{doubles.services};
+};
+
+}  // namespace doubles

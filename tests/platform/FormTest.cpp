@@ -1,0 +1,146 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "doubles/TestGame.h"
+#include "platform/Form.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A window that writes what happens to it into a shared log.
+class LoggingForm final : public platform::Form {
+public:
+    LoggingForm(platform::Services& services, QString name, QStringList& log)
+        : Form(services), name_(std::move(name)), log_(log)
+    {
+    }
+    bool cancelClose = false;
+
+protected:
+    void Form_Load() override { log_ << name_ + " load"; }
+    void Form_Activate() override { log_ << name_ + " activate"; }
+    void Form_Deactivate() override { log_ << name_ + " deactivate"; }
+    void Form_QueryUnload(bool& cancel) override
+    {
+        log_ << name_ + " query unload";
+        cancel = cancelClose;
+    }
+
+private:
+    QString name_;
+    QStringList& log_;
+};
+
+class FormTest : public doubles::GameTest {
+protected:
+    QStringList log;
+    LoggingForm title{doubles.services, "title", log};
+    LoggingForm setup{doubles.services, "setup", log};
+    LoggingForm modal{doubles.services, "modal", log};
+
+    void activateTitle()
+    {
+        title.show();
+        settle();
+        log.clear();
+    }
+};
+
+}  // namespace
+
+TEST_F(FormTest, AShownWindowIsActivatedOnlyAfterTheShowingHandlerReturns)
+{
+    title.show();
+    EXPECT_EQ(log, QStringList{"title load"});
+    EXPECT_EQ(platform::Form::activeForm(), nullptr);
+    settle();
+    EXPECT_EQ(log, (QStringList{"title load", "title activate"}));
+    EXPECT_TRUE(title.isActive());
+
+    title.show();  // already active: nothing happens
+    settle();
+    EXPECT_EQ(log.size(), 2);
+}
+
+TEST_F(FormTest, HidingHandsOverAtOnceAndAWindowHiddenBeforeItsTurnIsNeverActivated)
+{
+    activateTitle();
+    title.hide();
+    setup.show();
+    EXPECT_EQ(log, (QStringList{"title deactivate", "setup load"}));
+    setup.hide();
+    settle();
+    EXPECT_EQ(log, (QStringList{"title deactivate", "setup load"}));
+    EXPECT_EQ(platform::Form::activeForm(), nullptr);
+
+    setup.show();
+    settle();
+    EXPECT_TRUE(setup.isActive());
+}
+
+TEST_F(FormTest, ShowingAnotherWindowDeactivatesTheActiveOneWhenItsTurnComes)
+{
+    activateTitle();
+    setup.show();
+    EXPECT_TRUE(title.isActive());
+    settle();
+    EXPECT_EQ(log, (QStringList{"setup load", "title deactivate", "setup activate"}));
+}
+
+TEST_F(FormTest, AModalWindowTakesOverAndGivesBackBeforeItsShowReturns)
+{
+    activateTitle();
+    QTimer::singleShot(0, [&] {
+        log << "inside the modal loop";
+        modal.hide();
+    });
+    modal.showModal();
+    log << "modal show returned";
+    EXPECT_EQ(log, (QStringList{"modal load", "title deactivate", "modal activate", "inside the modal loop",
+                                "modal deactivate", "title activate", "modal show returned"}));
+    EXPECT_TRUE(title.isActive());
+}
+
+TEST_F(FormTest, AMessageBoxNeitherActivatesNorDeactivatesAndHoldsTimersBack)
+{
+    activateTitle();
+    int ticks = 0;
+    auto timer = doubles.timers.create("Test", [&] { ++ticks; });
+    timer->start();
+    doubles.messages.whileOpen = [&] {
+        EXPECT_TRUE(title.isActive());
+        static_cast<doubles::ManualTimer&>(*timer).fire();
+    };
+    doubles.messages.show("Remember, this is your last turn!", "Last Turn");
+    EXPECT_EQ(ticks, 0);
+    EXPECT_TRUE(log.isEmpty());
+    static_cast<doubles::ManualTimer&>(*timer).fire();
+    EXPECT_EQ(ticks, 1);
+    timer->stop();
+    static_cast<doubles::ManualTimer&>(*timer).fire();
+    EXPECT_EQ(ticks, 1);
+}
+
+TEST_F(FormTest, ACloseFromTheFrameAsksTheWindowWhichMayRefuse)
+{
+    activateTitle();
+    title.cancelClose = true;
+    title.close();
+    EXPECT_TRUE(title.isVisible());
+    EXPECT_TRUE(title.isActive());
+    EXPECT_EQ(log, QStringList{"title query unload"});
+
+    auto* about = new LoggingForm(doubles.services, "about", log);
+    bool unloaded = false;
+    QObject::connect(about, &platform::Form::unloaded, [&] { unloaded = true; });
+    about->show();
+    settle();
+    about->close();
+    EXPECT_TRUE(unloaded);
+    EXPECT_FALSE(about->isVisible());
+    EXPECT_EQ(platform::Form::activeForm(), nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}

@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "doubles/Doubles.h"
+#include "platform/Clock.h"
+#include "platform/Fonts.h"
+#include "platform/Random.h"
+#include "platform/Timer.h"
+
+#include <QDateTime>
+#include <QFont>
+#include <QFontInfo>
+#include <QtTest/QTest>
+
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+TEST(Clock, CountsDaysFrom1899ToTheWholeSecond)
+{
+    EXPECT_EQ(toDays(QDateTime(QDate(1899, 12, 30), QTime(0, 0))), 0.0);
+    EXPECT_EQ(toDays(QDateTime(QDate(2000, 1, 1), QTime(6, 0))), 36526.25);
+    EXPECT_EQ(toDays(QDateTime(QDate(2000, 1, 1), QTime(6, 0, 0, 999))), 36526.25);
+    EXPECT_NEAR(toDays(QDateTime(QDate(2000, 1, 1), QTime(0, 0, 1))) - 36526, 1 / 86400.0, 1e-9);
+}
+
+TEST(SystemRandom, DrawsEvenlyFromZeroUpToOne)
+{
+    SystemRandom random;
+    double sum = 0;
+    constexpr int draws = 100000;
+    for (int i = 0; i < draws; ++i) {
+        const float value = random.next();
+        ASSERT_GE(value, 0.0f);
+        ASSERT_LT(value, 1.0f);
+        sum += value;
+    }
+    EXPECT_NEAR(sum / draws, 0.5, 0.01);
+}
+
+TEST(QtTimer, TicksWhileRunningButNeverWhileAMessageBoxIsOpen)
+{
+    QtTimerFactory factory;
+    int ticks = 0;
+    auto timer = factory.create("Test", [&] { ++ticks; });
+    timer->setInterval(1);
+    timer->start();
+    QTest::qWait(30);
+    EXPECT_GT(ticks, 0);
+
+    doubles::FakeMessageBoxes messages;
+    int ticksWhileOpen = -1;
+    messages.whileOpen = [&] {
+        const int before = ticks;
+        QTest::qWait(30);  // Qt's timers go on firing in a message box's loop
+        ticksWhileOpen = ticks - before;
+    };
+    messages.show("You've had enough time to answer.", "Out of time");
+    EXPECT_EQ(ticksWhileOpen, 0);
+
+    timer->stop();
+    const int stoppedAt = ticks;
+    QTest::qWait(20);
+    EXPECT_EQ(ticks, stoppedAt);
+}
+
+TEST(Fonts, TheDesignsFontNamesFindTheBundledFonts)
+{
+    // main() of the tests registered them, as the game's main() does.
+    EXPECT_EQ(QFontInfo(designFont("Arial Black", 12)).family(), "Lato Black");
+    EXPECT_EQ(QFontInfo(designFont("LCD", 30)).family(), "DSEG7 Classic");
+    EXPECT_EQ(QFontInfo(designFont("Impact", 14.25)).family(), "Open Sans Condensed");
+    EXPECT_EQ(designFont("Impact", 14.25).pixelSize(), 19);
+    EXPECT_EQ(designFont("Arial Black", 12).pixelSize(), 16);
+}

@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "PlayTest.h"
+#include "play/Target.h"
+
+#include <gtest/gtest.h>
+
+namespace colour = play::colour;
+
+TEST_F(PlayTest, TheTargetSpinsThroughRandomDigitsAndSettlesOnTheRealTarget)
+{
+    startRound();
+    timer("Clock").fire(7);
+    for (int tick = 0; tick < 29; ++tick) {
+        timer("RndTotal").fire();
+        const int shown = target();
+        ASSERT_GE(shown / 100, 1);
+        ASSERT_LE(shown / 100, 6);
+    }
+    // The last spin draw is made, then covered at once by the target.
+    doubles.random.script({0.0f, 0.0f, 0.0f});
+    timer("RndTotal").fire();
+    EXPECT_NE(target(), 100);
+    play::Deal dealt{};
+    for (int i = 0; i < 7; ++i)
+        dealt[i] = play.OrigText[i].toInt();
+    EXPECT_FALSE(play::IsTooEasy(target(), dealt, [] {}));
+}
+
+TEST_F(PlayTest, TheBuzzFlashBlinksTheContenderPanelSixteenTimes)
+{
+    startRound();
+    dealAndSpin();
+    play.ContLabel.caption = "Ann";
+    timer("Flash").start();
+
+    timer("Flash").fire();
+    EXPECT_EQ(play.ContShape.border, colour::Yellow);
+    EXPECT_EQ(pixel(192, 144), colour::Yellow.rgb());
+    EXPECT_EQ(pixel(195, 147), colour::Red.rgb());
+    EXPECT_GT(count({192, 144, 121, 25}, colour::White), 10) << "white name on red";
+
+    timer("Flash").fire(20);
+    EXPECT_EQ(play.AnimTicks, 16);
+    EXPECT_FALSE(timer("Flash").isEnabled());
+    EXPECT_TRUE(play.BuzzFlashDone);
+    EXPECT_EQ(play.ContLabel.caption, "Ann");
+    EXPECT_EQ(pixel(192, 144), colour::Red.rgb());
+    EXPECT_EQ(pixel(195, 147), colour::Yellow.rgb());
+    EXPECT_GT(count({192, 144, 121, 25}, colour::Black), 10) << "black name on yellow";
+}
+
+TEST_F(PlayTest, TheWinningTileFlashesThirtyTimesThenTheRoundEnds)
+{
+    startRound();
+    dealAndSpin();
+    timer("Clock").fire(3);
+    // The state the working out leaves when a made number equals the target.
+    play.MadeNumber[1].caption = "306";
+    play.WinningSlot = 1;
+    play.AnimTicks = 100;
+    timer("Clock").stop();
+    timer("Flash").start();
+
+    timer("Flash").fire();
+    EXPECT_EQ(play.MadeShape[1].fill, colour::White);
+    EXPECT_EQ(pixel(92, 220), colour::White.rgb());
+    EXPECT_GT(count({72, 184, 41, 41}, colour::Blue), 10) << "blue number on white";
+
+    timer("Flash").fire(28);
+    EXPECT_EQ(play.MadeShape[1].fill, colour::White);
+    EXPECT_EQ(play.DealtCount, 7) << "the round goes on until the flash ends";
+
+    timer("Flash").fire();
+    EXPECT_FALSE(timer("Flash").isEnabled());
+    EXPECT_EQ(play.MadeShape[1].fill, colour::Blue);
+    EXPECT_EQ(play.MadeNumber[1].textColour, colour::White);
+    EXPECT_EQ(play.DealtCount, 0) << "the round has ended";
+    EXPECT_EQ(pixel(92, 220), colour::Blue.rgb());
+}

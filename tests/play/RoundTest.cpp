@@ -1,0 +1,213 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Draws.h"
+#include "PlayTest.h"
+#include "play/Target.h"
+
+#include <gtest/gtest.h>
+
+using platform::Answer;
+
+namespace {
+
+const play::Deal exampleDeal{2, 3, 4, 10, 20, 100, 150};
+
+}  // namespace
+
+TEST_F(PlayTest, ARoundDealsSevenNumbersSpinsToATargetAndRunsItsClockDown)
+{
+    doubles.random.script(draws::deal({2, 3, 4, 10, 20, 100, 150}));
+    startRound();
+    auto& clock = timer("Clock");
+    EXPECT_EQ(clock.interval(), 205);
+
+    for (int k = 0; k < 7; ++k) {
+        EXPECT_TRUE(play.OrigNumber[k].caption.isEmpty());
+        clock.fire();
+        EXPECT_EQ(play.OrigNumber[k].caption, QString::number(exampleDeal[k]));
+        EXPECT_EQ(play.DealtCount, k + 1);
+    }
+    EXPECT_EQ(play.OrigText[6], "150");
+    EXPECT_FALSE(clock.isEnabled());
+    EXPECT_TRUE(timer("RndTotal").isEnabled());
+    EXPECT_FALSE(timer("KeyCheck").isEnabled()) << "no buzz while the target spins";
+
+    timer("RndTotal").fire(29);
+    EXPECT_EQ(play.AnimTicks, 29);
+    EXPECT_FALSE(clock.isEnabled());
+    timer("RndTotal").fire();
+    EXPECT_FALSE(timer("RndTotal").isEnabled());
+    EXPECT_TRUE(clock.isEnabled());
+    EXPECT_TRUE(timer("KeyCheck").isEnabled());
+    EXPECT_EQ(play.AnimTicks, 0);
+    EXPECT_GE(target(), 106);
+    EXPECT_LE(target(), 999);
+    EXPECT_FALSE(play::IsTooEasy(target(), exampleDeal, [] {}));
+    EXPECT_FALSE(play.BuzzersOpen) << "the round clock opens the buzzers";
+
+    clock.fire();
+    EXPECT_EQ(Program::ClockPosition, 239);
+    EXPECT_TRUE(play.BuzzersOpen);
+    clock.fire(239);
+    EXPECT_EQ(Program::ClockPosition, 0);
+    EXPECT_EQ(play.DealtCount, 7);
+
+    // The 241st running tick ends the round, and does nothing more: the next round is
+    // prepared, its clock untouched and its buzzers closed.
+    clock.fire();
+    EXPECT_EQ(play.DealtCount, 0);
+    EXPECT_EQ(Program::ClockPosition, 240);
+    EXPECT_FALSE(play.BuzzersOpen);
+    EXPECT_FALSE(timer("KeyCheck").isEnabled());
+    EXPECT_TRUE(clock.isEnabled());
+    EXPECT_EQ(play.Total[0].caption + play.Total[1].caption + play.Total[2].caption, "000");
+    EXPECT_TRUE(play.OrigNumber[0].caption.isEmpty());
+    EXPECT_EQ(play.LastDrawnPosition, 0);
+}
+
+TEST_F(PlayTest, TheClockTicksByDifficulty)
+{
+    for (const auto& [difficulty, interval] : {std::pair{0, 647}, {1, 205}, {2, 50}}) {
+        Program::Difficulty = std::int16_t(difficulty);
+        startRound();
+        EXPECT_EQ(timer("Clock").interval(), interval);
+    }
+}
+
+TEST_F(PlayTest, InPracticeTheBuzzersOpenAtOnceAndTheClockNeverRuns)
+{
+    Program::PractiseMode = true;
+    startRound();
+    dealAndSpin();
+    EXPECT_TRUE(play.BuzzersOpen);
+    timer("Clock").fire(500);
+    EXPECT_EQ(Program::ClockPosition, 240);
+    EXPECT_EQ(play.DealtCount, 7);
+    EXPECT_TRUE(doubles.music.commands.isEmpty());
+    EXPECT_EQ(pixel(251, 219), play::colour::Background.rgb()) << "no dial in practice";
+}
+
+TEST_F(PlayTest, WithMusicThePieceIsTheRoundClock)
+{
+    Program::MusicOn = true;
+    Program::Difficulty = 0;
+    startRound();
+    EXPECT_EQ(doubles.music.deviceType, "Sequencer");
+    EXPECT_EQ(doubles.music.fileName, doubles.services.appDir + "/Zarvell.mid");
+    EXPECT_EQ(doubles.music.updateInterval, 324);
+    EXPECT_FALSE(doubles.music.mute);
+    EXPECT_EQ(play.MusicPiece, 0);
+    dealAndSpin();
+    EXPECT_EQ(doubles.music.commands.count("Play"), 0) << "the music waits for the round clock";
+
+    doubles.music.lengthTicks = 1000;
+    timer("Clock").fire();
+    EXPECT_EQ(Program::ClockPosition, 240);
+    EXPECT_EQ(doubles.music.commands.count("Play"), 1);
+    doubles.music.positionTicks = 502;  // 0.498 of the piece left: 119.52 steps
+    timer("Clock").fire();
+    EXPECT_EQ(Program::ClockPosition, 120);
+    EXPECT_EQ(doubles.music.commands.count("Play"), 1);
+
+    // A piece of no length leaves no time at all.
+    doubles.music.lengthTicks = 0;
+    timer("Clock").fire();
+    EXPECT_EQ(Program::ClockPosition, 0);
+    doubles.music.commands.clear();
+    timer("Clock").fire();
+    EXPECT_EQ(doubles.music.commands, (QStringList{"Close", "Open"})) << "round over, next round's piece opened";
+}
+
+TEST_F(PlayTest, WithoutMusicTheDeviceIsMutedAndNeverOpened)
+{
+    startRound();
+    EXPECT_TRUE(doubles.music.mute);
+    EXPECT_EQ(doubles.music.updateInterval, 102);
+    dealAndSpin();
+    timer("Clock").fire(10);
+    EXPECT_TRUE(doubles.music.commands.isEmpty());
+}
+
+TEST_F(PlayTest, HidingTheWindowStopsTheRoundClockAndTheBuzzers)
+{
+    startRound();
+    dealAndSpin();
+    play.hide();
+    EXPECT_FALSE(timer("Clock").isEnabled());
+    EXPECT_FALSE(timer("KeyCheck").isEnabled());
+}
+
+TEST_F(PlayTest, ClosingTheWindowAsksToQuitWithTheClockAndMusicWaiting)
+{
+    Program::MusicOn = true;
+    startRound();
+    dealAndSpin();
+    doubles.music.lengthTicks = 1000;
+    timer("Clock").fire();
+    doubles.music.commands.clear();
+
+    bool clockRanWhileAsking = true;
+    doubles.messages.whileOpen = [&] { clockRanWhileAsking = timer("Clock").isEnabled(); };
+    play.close();
+    ASSERT_EQ(doubles.messages.shown.size(), 1u);
+    EXPECT_EQ(doubles.messages.shown[0].text, "Do you want to quit?");
+    EXPECT_FALSE(clockRanWhileAsking);
+    EXPECT_TRUE(play.isVisible());
+    EXPECT_TRUE(timer("Clock").isEnabled());
+    EXPECT_EQ(doubles.music.commands, (QStringList{"Stop", "Play"}));
+
+    doubles.messages.answers = {Answer::Yes};
+    play.close();
+    EXPECT_EQ(doubles.application.quits, 1);
+}
+
+TEST_F(PlayTest, ClosingDuringTheSpinLeavesTheClockStopped)
+{
+    startRound();
+    timer("Clock").fire(7);
+    play.close();
+    EXPECT_TRUE(play.isVisible());
+    EXPECT_FALSE(timer("Clock").isEnabled());
+    EXPECT_TRUE(timer("RndTotal").isEnabled());
+}
+
+TEST_F(PlayTest, ARepaintShowsTheBoardAndChangesNothing)
+{
+    struct Snapshot {
+        play::RoundFields fields;
+        play::BoardTemplates board;
+        std::int16_t clockPosition;
+        QImage backBuffer;
+        bool operator==(const Snapshot&) const = default;
+    };
+    const auto snapshot = [&] { return Snapshot{play, play, Program::ClockPosition, play.backBuffer()}; };
+    const auto expectRepaintChangesNothing = [&](const char* stage) {
+        const Snapshot before = snapshot();
+        const QImage shown = play.grab().toImage();
+        EXPECT_TRUE(snapshot() == before) << stage;
+        EXPECT_EQ(shown.pixel(52, 90), play.backBuffer().pixel(52, 90)) << stage;
+        EXPECT_EQ(shown.pixel(251, 219), play.backBuffer().pixel(251, 219)) << stage;
+    };
+
+    startRound();
+    timer("Clock").fire(3);
+    expectRepaintChangesNothing("dealing");
+    timer("Clock").fire(4);
+    timer("RndTotal").fire(10);
+    expectRepaintChangesNothing("spin");
+    timer("RndTotal").fire(20);
+    timer("Clock").fire(5);
+    expectRepaintChangesNothing("clock running");
+
+    play.Answering = true;
+    play.BuzzFlashDone = true;
+    expectRepaintChangesNothing("answer");
+
+    play.Answering = false;
+    play.MadeNumber[0].caption = "306";
+    play.WinningSlot = 0;
+    play.AnimTicks = 100;
+    timer("Clock").stop();
+    timer("Flash").start();
+    timer("Flash").fire(3);
+    expectRepaintChangesNothing("winning flash");
+}

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/Numbers.h"
+
+#include <gtest/gtest.h>
+
+using namespace Program;
+
+TEST(NumText, ShowsTheWholePartWithoutBlankOrSign)
+{
+    EXPECT_EQ(NumText(0), "0");
+    EXPECT_EQ(NumText(305), "305");
+    EXPECT_EQ(NumText(7.9), "7");
+    EXPECT_EQ(NumText(999.999), "999");
+    EXPECT_EQ(NumText(32767), "32767");
+    // The sign character is cut off with the blank that stands there for other numbers.
+    EXPECT_EQ(NumText(-7.5), "8");
+}
+
+TEST(IsDigitText, AcceptsOnlyDigitsAndMinusSigns)
+{
+    EXPECT_TRUE(IsDigitText(""));
+    EXPECT_TRUE(IsDigitText("12-3"));
+    EXPECT_TRUE(IsDigitText("0000000005"));
+    EXPECT_FALSE(IsDigitText("1.5"));
+    EXPECT_FALSE(IsDigitText("+5"));
+    EXPECT_FALSE(IsDigitText(" 12"));
+    EXPECT_FALSE(IsDigitText("1/2"));
+    EXPECT_FALSE(IsDigitText(QString::fromUtf8("１２")));  // full-width digits are not digits here
+}
+
+TEST(TrimSpaces, RemovesBlanksFromBothEndsOnly)
+{
+    const struct {
+        const char* before;
+        const char* after;
+    } cases[] = {
+        {"  12 ", "12"}, {"     ", ""}, {"", ""}, {"1 2", "1 2"}, {"\t12\t", "\t12\t"}, {" a b  ", "a b"},
+    };
+    for (const auto& c : cases) {
+        QString text = QString::fromLatin1(c.before);
+        TrimSpaces(text);
+        EXPECT_EQ(text, QString::fromLatin1(c.after)) << "from \"" << c.before << '"';
+    }
+}
+
+TEST(RoundHalfEven, SendsHalvesToTheEvenNeighbour)
+{
+    const struct {
+        double value;
+        double rounded;
+    } cases[] = {
+        {2.5, 2}, {3.5, 4}, {0.5, 0}, {1.5, 2}, {-2.5, -2}, {-3.5, -4}, {2.4999, 2}, {2.5001, 3}, {6.993, 7}, {7, 7},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(roundHalfEven(c.value), c.rounded) << c.value;
+}

@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "doubles/TestGame.h"
+#include "play/MainForm.h"
+#include "shell/Program.h"
+
+#include <gtest/gtest.h>
+
+using doubles::GameTest;
+using platform::Answer;
+
+using ProgramTest = GameTest;
+
+TEST_F(ProgramTest, StartUpSetsTheRuleDefaultsAndOpensARound)
+{
+    Program::Main(windows);
+    EXPECT_EQ(Program::TurnsAllowed, 3);
+    EXPECT_EQ(Program::TurnSeconds, 90);
+    EXPECT_EQ(Program::IdleSeconds, 20);
+    EXPECT_EQ(Program::CancelsAllowed, 5);
+    EXPECT_EQ(Program::StopsAllowed, 5);
+
+    MainForm& play = windows.mainForm();
+    EXPECT_TRUE(play.isVisible());
+    EXPECT_FALSE(play.isActive()) << "activation waits until start-up has returned";
+    settle();
+    EXPECT_TRUE(play.isActive());
+    EXPECT_EQ(play.windowTitle(), "Quorvix!");
+    EXPECT_EQ(Program::ClockPosition, 240);
+    EXPECT_EQ(play.DealtCount, 0);
+    EXPECT_TRUE(doubles.timers["Clock"].isEnabled());
+}
+
+TEST_F(ProgramTest, ResetPutsEverySharedValueBackToItsStartUpValue)
+{
+    Program::Main(windows);
+    Program::TotalScore[3] = 12;
+    Program::PlayerActive[5] = true;
+    Program::MusicOn = true;
+    Program::reset();
+    EXPECT_EQ(Program::TurnsAllowed, 0);
+    EXPECT_EQ(Program::TotalScore[3], 0);
+    EXPECT_FALSE(Program::PlayerActive[5]);
+    EXPECT_FALSE(Program::MusicOn);
+    EXPECT_TRUE(Program::PlayerName[0].isEmpty());
+    EXPECT_EQ(Program::ClockPosition, 0);
+}
+
+TEST_F(ProgramTest, ConfirmQuitEndsTheProgramOnlyOnYes)
+{
+    doubles.messages.answers = {Answer::No, Answer::Yes};
+
+    EXPECT_EQ(Program::ConfirmQuit(doubles.services), 1);
+    EXPECT_EQ(doubles.application.quits, 0);
+    ASSERT_EQ(doubles.messages.shown.size(), 1u);
+    EXPECT_EQ(doubles.messages.shown[0].text, "Do you want to quit?");
+    EXPECT_EQ(doubles.messages.shown[0].title, "Quit");
+    EXPECT_EQ(doubles.messages.shown[0].buttons, platform::Buttons::YesNo);
+
+    Program::ConfirmQuit(doubles.services);
+    EXPECT_EQ(doubles.application.quits, 1);
+}
+
+TEST_F(ProgramTest, HelpOpensTheHelpFileBesideTheProgram)
+{
+    Program::ShowHelp(doubles.services);
+    EXPECT_EQ(doubles.help.opened, QStringList{doubles.services.appDir + "/Solvo.hlp"});
+}
