@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/KeyState.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QWidget>
 #include <QtTest/QTest>
 
@@ -43,4 +45,20 @@ TEST(KeyboardKeyState, FollowsTheBuzzerKeysTellingTheKeypadApart)
     emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
     EXPECT_FALSE(keys.isDown(vk::Numpad0));
     EXPECT_FALSE(keys.isDown(vk::NumpadAdd));
+}
+
+TEST(KeyboardKeyState, MatchesAReleaseToItsPressByScanCode)
+{
+    KeyboardKeyState keys;
+    QWidget window;
+    constexpr quint32 keypadZeroScanCode = 90;
+    const auto send = [&](QEvent::Type type, int key, Qt::KeyboardModifiers modifiers) {
+        QKeyEvent event(type, key, modifiers, keypadZeroScanCode, 0, 0);
+        QCoreApplication::sendEvent(&window, &event);
+    };
+    // NumLock is switched off while keypad 0 is held: the release reports another key.
+    send(QEvent::KeyPress, Qt::Key_0, Qt::KeypadModifier);
+    EXPECT_TRUE(keys.isDown(vk::Numpad0));
+    send(QEvent::KeyRelease, Qt::Key_Insert, Qt::NoModifier);
+    EXPECT_FALSE(keys.isDown(vk::Numpad0));
 }
