@@ -74,9 +74,7 @@ void MainForm::Flash_Timer()
         tile.fill = lit ? play::colour::White : play::colour::Blue;
         number.background = tile.fill;
         number.textColour = lit ? play::colour::Blue : play::colour::White;
-        DrawShape(tile);
-        DrawLabel(number);
-        FlipBoard();
+        redrawCell(tile, number);
         if (AnimTicks == winningFlashEnd) {
             Flash->stop();
             EndRound();
@@ -93,7 +91,5 @@ void MainForm::Flash_Timer()
     ContShape.fill = lit ? play::colour::Red : play::colour::Yellow;
     ContLabel.background = ContShape.fill;
     ContLabel.textColour = lit ? play::colour::White : play::colour::Black;
-    DrawShape(ContShape);
-    DrawLabel(ContLabel);
-    FlipBoard();
+    redrawCell(ContShape, ContLabel);
 }

@@ -115,6 +115,13 @@ void MainForm::RedrawBoard()
     FlipBoard();
 }
 
+void MainForm::redrawCell(const play::ShapeTemplate& shape, const play::LabelTemplate& label)
+{
+    DrawShape(shape);
+    DrawLabel(label);
+    FlipBoard();
+}
+
 void MainForm::PrepareClockDial()
 {
     QPainter painter(&DeviceContext);

@@ -85,6 +85,8 @@ private:
     void DrawShape(const play::ShapeTemplate& shape);
     void FlipBoard();
     void RedrawBoard();
+    // Repaints one element, its shape and then its label, and shows the board.
+    void redrawCell(const play::ShapeTemplate& shape, const play::LabelTemplate& label);
     void PrepareClockDial();
     void DrawClockDial(int position, bool fillGap);
     void drawDialMark(int position);

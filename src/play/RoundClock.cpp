@@ -28,9 +28,7 @@ void MainForm::dealNextNumber()
 {
     const int k = DealtCount;
     OrigNumber[k].caption = Program::NumText(play::dealNumber(k, services.random));
-    DrawShape(Shape[k]);
-    DrawLabel(OrigNumber[k]);
-    FlipBoard();
+    redrawCell(Shape[k], OrigNumber[k]);
     DealtCount = std::int16_t(k + 1);
     if (DealtCount == play::DealSize) {
         for (int i = 0; i < play::DealSize; ++i)
