@@ -3,6 +3,8 @@
 
 #include <QDateTime>
 
+#include <cmath>
+
 namespace platform {
 
 namespace {
@@ -14,6 +16,11 @@ double toDays(const QDateTime& moment)
     static const QDate epoch(1899, 12, 30);
     const qint64 days = epoch.daysTo(moment.date());
     return double(days) + moment.time().msecsSinceStartOfDay() / 1000 / secondsPerDay;
+}
+
+long long wholeSeconds(double days)
+{
+    return std::llround(days * secondsPerDay);
 }
 
 double SystemClock::now() const

@@ -9,6 +9,10 @@ namespace platform {
 // fraction, to the whole second.
 double toDays(const QDateTime& moment);
 
+// A span of date-time in whole seconds. Date-times hold whole seconds, so this is exact,
+// where a comparison of the fractions of a day would depend on the time of day.
+long long wholeSeconds(double days);
+
 class Clock {
 public:
     virtual ~Clock() = default;

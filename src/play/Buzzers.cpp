@@ -1,8 +1,58 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The buzzers: the KeyCheck timer polls the six buzzer keys once the target is shown.
+// The buzzers: once the target is shown the KeyCheck timer polls the six buzzer keys, in
+// player order, and the first accepted buzz gives that player the board.
 #include "play/MainForm.h"
+
+#include "platform/Clock.h"
+#include "platform/KeyState.h"
+#include "platform/MessageBox.h"
+#include "platform/MusicDevice.h"
+#include "platform/Services.h"
+#include "platform/Timer.h"
+#include "shell/Program.h"
+
+namespace {
+
+// Player 1 to player 6: A, G, K, Shift, keypad 0, keypad +.
+constexpr int buzzerKeys[] = {platform::vk::A,     platform::vk::G,       platform::vk::K,
+                              platform::vk::Shift, platform::vk::Numpad0, platform::vk::NumpadAdd};
+
+}  // namespace
 
 void MainForm::KeyCheck_Timer()
 {
-    // Buzzing in comes with the turns; until then the poll finds nobody.
+    // When two keys are down at once, the lower player place wins.
+    for (int p = 0; p < Program::PlayerCount && !Answering; ++p) {
+        if (services.keys.isDown(buzzerKeys[p]))
+            BuzzIn(p);
+    }
+}
+
+void MainForm::BuzzIn(int p)
+{
+    if (!BuzzersOpen || !Program::PlayerActive[p])
+        return;
+    auto& turns = TurnsTaken[p];
+    if (turns < Program::TurnsAllowed) {
+        services.music.stop();
+        KeyCheck->stop();
+        Answering = true;
+        ContLabel.caption = Program::PlayerName[p];
+        Flash->start();
+        AnsweringPlayer = std::int16_t(p);
+        LastAction = services.clock.now();
+        CancelCount = 0;
+        ++turns;
+        if (turns == Program::TurnsAllowed)
+            services.messages.show(QStringLiteral("Remember, this is your last turn!"), QStringLiteral("Last Turn"));
+        // The answer time starts once the player has read the reminder.
+        TurnStart = services.clock.now();
+    } else if (turns == Program::TurnsAllowed) {
+        // Told once; later buzzes of this player in this round go unanswered.
+        services.music.stop();
+        services.messages.show(QStringLiteral("You've had all your turns, ") + Program::PlayerName[p] + u'.',
+                               QStringLiteral("All Turns Used"));
+        services.music.play();
+        ++turns;
+    }
 }

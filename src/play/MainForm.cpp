@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "play/MainForm.h"
 
+#include "platform/ClickArea.h"
 #include "platform/Fonts.h"
 #include "platform/MusicDevice.h"
 #include "platform/Random.h"
@@ -52,23 +53,41 @@ MainForm::~MainForm() = default;
 
 void MainForm::createControls()
 {
-    const auto button = [this](const char* caption, QRect geometry, const QFont& font) {
+    const auto button = [this](const char* name, const char* caption, QRect geometry, const QFont& font,
+                               void (MainForm::*handler)()) {
         auto* control = new QPushButton(QString::fromUtf8(caption), this);
+        control->setObjectName(QString::fromLatin1(name));
         control->setGeometry(geometry);
         control->setFont(font);
         control->setFocusPolicy(Qt::NoFocus);
+        if (handler)
+            connect(control, &QPushButton::clicked, this, handler);
         return control;
     };
     const QFont operatorFont = platform::designFont(QStringLiteral("Impact"), 18, true);
-    Add = button("+", {72, 104, 25, 25}, operatorFont);
-    Subtract = button("-", {104, 104, 25, 25}, operatorFont);
-    Multiply = button("×", {136, 104, 25, 25}, operatorFont);
-    Divide = button("÷", {168, 104, 25, 25}, operatorFont);
-    Cancel = button("Cancel", {200, 104, 73, 25}, platform::designFont(QStringLiteral("Impact"), 14.25));
-    Operate = button("=", {160, 144, 25, 25}, operatorFont);
+    Add = button("Add", "+", {72, 104, 25, 25}, operatorFont, &MainForm::Add_Click);
+    Subtract = button("Subtract", "-", {104, 104, 25, 25}, operatorFont, &MainForm::Subtract_Click);
+    Multiply = button("Multiply", "×", {136, 104, 25, 25}, operatorFont, &MainForm::Multiply_Click);
+    Divide = button("Divide", "÷", {168, 104, 25, 25}, operatorFont, &MainForm::Divide_Click);
+    Cancel = button("Cancel", "Cancel", {200, 104, 73, 25}, platform::designFont(QStringLiteral("Impact"), 14.25),
+                    &MainForm::Cancel_Click);
+    Operate = button("Operate", "=", {160, 144, 25, 25}, operatorFont, &MainForm::Operate_Click);
     const QFont plainFont = platform::designFont(QStringLiteral("MS Sans Serif"), 13.5);
-    GiveUp = button("Give Up", {32, 232, 81, 33}, plainFont);
-    EndRoundButton = button("End Round", {120, 232, 113, 33}, plainFont);
+    GiveUp = button("GiveUp", "Give Up", {32, 232, 81, 33}, plainFont, &MainForm::GiveUp_Click);
+    EndRoundButton = button("EndRoundButton", "End Round", {120, 232, 113, 33}, plainFont, nullptr);  // comes with the round table
+
+    // Transparent areas over the tiles take the clicks on the numbers.
+    const auto clickArea = [this](const QString& name, const QRect& geometry, auto handler) {
+        auto* area = new platform::ClickArea(this);
+        area->setObjectName(name);
+        area->setGeometry(geometry);
+        connect(area, &platform::ClickArea::clicked, this, handler);
+        return area;
+    };
+    for (int i = 0; i < 7; ++i)
+        ClickOrig[i] = clickArea(QStringLiteral("ClickOrig%1").arg(i), Shape[i].geometry, [this, i] { SelectOriginal(i); });
+    for (int i = 0; i < 3; ++i)
+        ClickMade[i] = clickArea(QStringLiteral("ClickMade%1").arg(i), MadeShape[i].geometry, [this, i] { SelectMade(i); });
 }
 
 void MainForm::Prepare()

@@ -31,6 +31,7 @@ class QPushButton;
 class Windows;
 
 namespace platform {
+class ClickArea;
 class Timer;
 }
 
@@ -71,9 +72,29 @@ private:
     bool PickTarget();
     void showTargetDigits(const std::array<int, 3>& digits);
 
-    // Buzzers and the working row.
+    // Buzzers and turns.
     void KeyCheck_Timer();
+    void BuzzIn(int p);
+    void EndTurn();
+    // A turn ended by a limit: the limit's message, a stop for the player, the turn's end.
+    void stopTurn(const QString& text, const QString& title);
+    void RecordStop(int p);
+    void GiveUp_Click();
+    void Cancel_Click();
+
+    // Working out.
+    void SelectOriginal(int i);
+    void SelectMade(int i);
+    void selectNumber(play::LabelTemplate& number, const play::ShapeTemplate& tile, int source);
+    void Add_Click();
+    void Subtract_Click();
+    void Multiply_Click();
+    void Divide_Click();
+    void chooseOperator(const QString& symbol);
+    void Operate_Click();
     void ResetWorking();
+    void CheckTarget(int slot);
+    void TargetReached(int slot);
 
     // Music.
     void OpenMusic();
@@ -112,4 +133,6 @@ private:
     QPushButton* Operate = nullptr;
     QPushButton* GiveUp = nullptr;
     QPushButton* EndRoundButton = nullptr;
+    std::array<platform::ClickArea*, 7> ClickOrig{};
+    std::array<platform::ClickArea*, 3> ClickMade{};
 };

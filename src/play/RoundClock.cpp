@@ -10,12 +10,6 @@
 #include "play/Target.h"
 #include "shell/Program.h"
 
-void MainForm::Clock_Timer()
-{
-    if (!Answering)
-        ClockTick();
-}
-
 void MainForm::ClockTick()
 {
     if (DealtCount < play::DealSize)

@@ -1,13 +1,133 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The working row: the answering player's first number, operator and second number.
+// Working out: the answering player moves a first number into the working row, chooses an
+// operator, moves a second number in and presses "="; the result becomes a made number that
+// can be used again. A made number equal to the target wins the round. Numbers live only as
+// the captions of the board's templates; an empty caption means the number is elsewhere.
 #include "play/MainForm.h"
+
+#include "platform/Clock.h"
+#include "platform/MessageBox.h"
+#include "platform/MusicDevice.h"
+#include "platform/Services.h"
+#include "platform/Timer.h"
+#include "shell/Program.h"
+
+#include <cmath>
 
 namespace {
 
 // FirstSource and SecondSource: 0..6 a dealt tile, 7..9 a made tile.
 constexpr int firstMadeSource = 7;
+constexpr int winningFlashStart = 100;
+// In practice a success is worth 3 points less.
+constexpr int practicePenalty = 3;
 
 }  // namespace
+
+void MainForm::SelectOriginal(int i)
+{
+    selectNumber(OrigNumber[i], Shape[i], i);
+}
+
+void MainForm::SelectMade(int i)
+{
+    selectNumber(MadeNumber[i], MadeShape[i], firstMadeSource + i);
+}
+
+void MainForm::selectNumber(play::LabelTemplate& number, const play::ShapeTemplate& tile, int source)
+{
+    if (AnsweringPlayer == -1 || number.caption.isEmpty())
+        return;
+    // Any number click shows the player is still at it, even one that moves nothing.
+    LastAction = services.clock.now();
+    if (OpsLabel[0].caption.isEmpty()) {
+        OpsLabel[0].caption = number.caption;
+        FirstSource = std::int16_t(source);
+    } else if (OpsLabel[2].caption.isEmpty()) {
+        OpsLabel[2].caption = number.caption;
+        SecondSource = std::int16_t(source);
+    } else {
+        return;
+    }
+    number.caption.clear();
+    DrawShape(tile);
+    DrawShape(OpsShape[0]);
+    DrawShape(OpsShape[2]);
+    DrawLabel(OpsLabel[0]);
+    DrawLabel(OpsLabel[2]);
+    FlipBoard();
+}
+
+void MainForm::Add_Click()
+{
+    chooseOperator(QStringLiteral("+"));
+}
+
+void MainForm::Subtract_Click()
+{
+    chooseOperator(QStringLiteral("-"));
+}
+
+void MainForm::Multiply_Click()
+{
+    chooseOperator(QStringLiteral("×"));
+}
+
+void MainForm::Divide_Click()
+{
+    chooseOperator(QStringLiteral("÷"));
+}
+
+void MainForm::chooseOperator(const QString& symbol)
+{
+    if (AnsweringPlayer == -1)
+        return;
+    OpsLabel[1].caption = symbol;
+    redrawCell(OpsShape[1], OpsLabel[1]);
+}
+
+void MainForm::Operate_Click()
+{
+    if (OpsLabel[2].caption.isEmpty())
+        return;
+    const double a = OpsLabel[0].caption.toDouble();
+    const double b = OpsLabel[2].caption.toDouble();
+    const QString& op = OpsLabel[1].caption;
+    const double r = op == QStringLiteral("-") ? a - b
+                     : op == QStringLiteral("×") ? a * b
+                     : op == QStringLiteral("÷") ? a / b
+                                                 : a + b;
+
+    // A refused result sends both numbers back to their tiles.
+    const auto refuse = [this](const char* message) {
+        if (message)
+            services.messages.show(QString::fromLatin1(message), QStringLiteral("Operation not allowed"));
+        ResetWorking();
+    };
+    if (r != std::floor(r))
+        refuse("Only whole numbers allowed in working out.");
+    else if (r > 999)
+        refuse("Numbers must be under 1000");
+    else if (r == 0)
+        refuse(nullptr);
+    else if (r < 0)
+        refuse("Numbers must be positive");
+    if (OpsLabel[0].caption.isEmpty())
+        return;
+
+    // The two numbers are used up; the result goes into the first free made slot.
+    OpsLabel[0].caption.clear();
+    OpsLabel[2].caption.clear();
+    ResetWorking();
+    for (int slot = 0; slot < 3; ++slot) {
+        if (MadeNumber[slot].caption.isEmpty()) {
+            MadeNumber[slot].caption = Program::NumText(r);
+            CheckTarget(slot);
+            break;
+        }
+    }
+    RedrawBoard();
+}
 
 void MainForm::ResetWorking()
 {
@@ -28,4 +148,30 @@ void MainForm::ResetWorking()
     RedrawBoard();
     FirstSource = -1;
     SecondSource = -1;
+}
+
+void MainForm::CheckTarget(int slot)
+{
+    // Only the number just made can win; a dealt number equal to the target must be made.
+    const QString target = Total[0].caption + Total[1].caption + Total[2].caption;
+    if (MadeNumber[slot].caption == target)
+        TargetReached(slot);
+}
+
+void MainForm::TargetReached(int slot)
+{
+    if (Program::MusicOn)
+        services.music.stop();
+    WinningSlot = std::int16_t(slot);
+    AnimTicks = winningFlashStart;
+    // 5 points with the clock untouched, one less for each quarter of the round gone by.
+    auto& score = Program::RoundScore[AnsweringPlayer];
+    score = std::int16_t(std::floor(Program::ClockPosition / 60.0) + score + 1);
+    if (Program::PractiseMode)
+        score = std::int16_t(score - practicePenalty);
+    AnsweringPlayer = -1;
+    Answering = false;
+    Clock->stop();
+    Flash->start();
+    CancelCount = 0;
 }

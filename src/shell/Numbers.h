@@ -19,4 +19,10 @@ void TrimSpaces(QString& s);
 // The nearest whole number, an exact half going to the even neighbour.
 double roundHalfEven(double x);
 
+// The number a player's text starts with, as every box that takes a number reads it:
+// blanks, tabs and line feeds anywhere are skipped; then an optional sign, digits, a
+// fraction and an exponent are taken up to the first character that cannot go on with the
+// number ("&H1F" and "&O17" or "&17" are read as hexadecimal and octal). No number gives 0.
+double leadingNumber(const QString& text);
+
 }  // namespace Program

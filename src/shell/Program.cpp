@@ -5,32 +5,10 @@
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
 #include "platform/Services.h"
-#include "play/MainForm.h"
+#include "setup/Players.h"
 #include "shell/Windows.h"
 
 namespace Program {
-
-namespace {
-
-// Until the title and set-up windows exist, the program opens straight on a game of
-// three rounds for players 1 and 2 at Normal, without music.
-void startDefaultGame(Windows& windows)
-{
-    for (int i = 0; i < PlayerCount; ++i) {
-        PlayerName[i] = QStringLiteral("Player %1").arg(i + 1);
-        PlayerActive[i] = i < 2;
-    }
-    CurrentRound = 1;
-    RoundCount = 3;
-    Difficulty = 1;
-    TurnTime = TurnSeconds / 86400.0;
-    IdleTime = IdleSeconds / 86400.0;
-    MainForm& play = windows.mainForm();
-    play.Prepare();
-    play.show();
-}
-
-}  // namespace
 
 void reset()
 {
@@ -53,7 +31,8 @@ void Main(Windows& windows)
     TurnSeconds = DefaultTurnSeconds;
     IdleSeconds = DefaultIdleSeconds;
     CancelsAllowed = DefaultCancelsAllowed;
-    startDefaultGame(windows);
+    // The title window is still to come: the game opens on the set-up window.
+    windows.players().show();
 }
 
 int ConfirmQuit(platform::Services& services)

@@ -2,6 +2,21 @@
 #include "shell/Windows.h"
 
 #include "play/MainForm.h"
+#include "setup/Players.h"
+
+namespace {
+
+template <typename Window>
+Window& createdOnFirstUse(std::unique_ptr<Window>& window, Windows& windows)
+{
+    if (!window) {
+        window = std::make_unique<Window>(windows);
+        window->load();
+    }
+    return *window;
+}
+
+}  // namespace
 
 Windows::Windows(platform::Services& services) : services_(services) {}
 
@@ -9,9 +24,10 @@ Windows::~Windows() = default;
 
 MainForm& Windows::mainForm()
 {
-    if (!mainForm_) {
-        mainForm_ = std::make_unique<MainForm>(*this);
-        mainForm_->load();
-    }
-    return *mainForm_;
+    return createdOnFirstUse(mainForm_, *this);
+}
+
+Players& Windows::players()
+{
+    return createdOnFirstUse(players_, *this);
 }

@@ -8,6 +8,7 @@ struct Services;
 }
 
 class MainForm;
+class Players;
 
 // The game's windows, each created (and loaded) on first use and kept for the rest of the
 // run, so that its controls keep their contents between games.
@@ -18,8 +19,10 @@ public:
 
     platform::Services& services() { return services_; }
     MainForm& mainForm();
+    Players& players();
 
 private:
     platform::Services& services_;
     std::unique_ptr<MainForm> mainForm_;
+    std::unique_ptr<Players> players_;
 };

@@ -7,6 +7,14 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
+// Texts in test failures, as text.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
 namespace doubles {
 
 // Every platform service as a double, bundled as the windows expect them.

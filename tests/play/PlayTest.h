@@ -6,6 +6,9 @@
 #include "shell/Program.h"
 
 #include <QImage>
+#include <QStringList>
+
+#include <vector>
 
 // A fixture with a game of two players at Normal and the play window ready for a round.
 class PlayTest : public doubles::GameTest {
@@ -16,6 +19,18 @@ protected:
     void startRound();
     // Deals, spins and settles on the target: the round clock is about to run.
     void dealAndSpin();
+
+    // Deals the given numbers, spins, and runs the round clock's first tick: buzzers open.
+    void openBuzzers(const std::vector<int>& deal = {2, 3, 4, 10, 20, 100, 150});
+    // Player p holds their buzzer key for one poll.
+    void buzz(int p);
+    // Player p buzzes and the buzz flash runs to its end: the board is theirs.
+    void takeTurn(int p);
+    // A left click on the play window's control of that name, as a player clicks.
+    void click(const QString& name);
+    // Sets the target display, as the spin would have.
+    void setTarget(const char* digits);
+    QStringList messageTitles() const;
 
     doubles::ManualTimer& timer(const char* name) { return doubles.timers[name]; }
     QRgb pixel(int x, int y) const { return play.backBuffer().pixel(x, y); }

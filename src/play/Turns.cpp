@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Turns: while a player answers, each Clock tick checks the answer time and the idle time
+// instead of moving the round clock. A turn ends on a limit, on too many cancels or on
+// Give Up; its end puts every dealt number back and opens the buzzers again. A turn ended
+// by a limit counts as a stop, and enough stops disqualify the player for the game.
+#include "play/MainForm.h"
+
+#include "platform/Clock.h"
+#include "platform/MessageBox.h"
+#include "platform/MusicDevice.h"
+#include "platform/Services.h"
+#include "platform/Timer.h"
+#include "play/Target.h"
+#include "shell/Program.h"
+
+void MainForm::Clock_Timer()
+{
+    if (!Answering) {
+        ClockTick();
+        return;
+    }
+    // Whole seconds against the rule values the game started with, at any time of day.
+    const double now = services.clock.now();
+    if (platform::wholeSeconds(now - TurnStart) > platform::wholeSeconds(Program::TurnTime))
+        stopTurn(QStringLiteral("You've had enough time to answer."), QStringLiteral("Out of time"));
+    else if (platform::wholeSeconds(now - LastAction) > platform::wholeSeconds(Program::IdleTime))
+        stopTurn(QStringLiteral("I think you've had enough thinking time matey."), QStringLiteral("Taken Too Long"));
+}
+
+void MainForm::stopTurn(const QString& text, const QString& title)
+{
+    const int player = AnsweringPlayer;
+    services.messages.show(text, title);
+    RecordStop(player);
+    EndTurn();
+}
+
+void MainForm::RecordStop(int p)
+{
+    auto& stops = Program::TimesStopped[p];
+    ++stops;
+    if (stops < Program::StopsAllowed)
+        return;
+    services.messages.show(QStringLiteral("You have been stopped ") + Program::NumText(Program::StopsAllowed) +
+                               QStringLiteral(" times.  You are disqualified."),
+                           QStringLiteral("Disqualification"));
+    Program::PlayerActive[p] = false;
+}
+
+void MainForm::EndTurn()
+{
+    for (int i = 0; i < 3; ++i) {
+        MadeNumber[i].caption.clear();
+        OpsLabel[i].caption.clear();
+    }
+    OpsLabel[1].caption = QStringLiteral("+");
+    for (int i = 0; i < play::DealSize; ++i)
+        OrigNumber[i].caption = OrigText[i];
+    ContLabel.caption.clear();
+    Clock->start();
+    AnsweringPlayer = -1;
+    Answering = false;
+    KeyCheck->start();
+    AnimTicks = 0;
+    BuzzFlashDone = false;
+    CancelCount = 0;
+    FirstSource = -1;
+    SecondSource = -1;
+    RedrawBoard();
+    if (Program::MusicOn)
+        services.music.play();
+}
+
+void MainForm::GiveUp_Click()
+{
+    // Refused while the numbers are dealt, the target spins, or either flash runs.
+    if (DealtCount < play::DealSize || Flash->isEnabled() || !Clock->isEnabled())
+        return;
+    EndTurn();
+}
+
+void MainForm::Cancel_Click()
+{
+    if (!Answering)
+        return;
+    ++CancelCount;
+    if (CancelCount > Program::CancelsAllowed)
+        stopTurn(QStringLiteral("You don't know what you're doing, do you?"), QStringLiteral("Cancelled Too Many Times"));
+    ResetWorking();
+}

@@ -1,0 +1,152 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "setup/Players.h"
+
+#include "platform/Fonts.h"
+#include "platform/MessageBox.h"
+#include "platform/Services.h"
+#include "play/MainForm.h"
+#include "shell/Program.h"
+#include "shell/Windows.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+
+namespace {
+
+const QColor background(255, 192, 192);
+constexpr int rowTop = 32;
+constexpr int rowPitch = 28;
+constexpr double seconds = 1.15740740740741E-05;  // one second in days
+
+// The buzzer keys, fixed per player place, as the play window polls them.
+constexpr const char* buzzerKeys[] = {"A", "G", "K", "Shift", "0", "+"};
+
+}  // namespace
+
+Players::Players(Windows& windows) : Form(windows.services()), windows_(windows)
+{
+    setWindowTitle(QStringLiteral("Players"));
+    setFixedSize(352, 348);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, background);
+    setPalette(palette);
+    setAutoFillBackground(true);
+    setFont(platform::designFont(QStringLiteral("MS Sans Serif"), 9.75));
+    createControls();
+}
+
+void Players::createControls()
+{
+    const auto label = [this](const QString& caption, QRect geometry, Qt::Alignment alignment = Qt::AlignLeft) {
+        auto* control = new QLabel(caption, this);
+        control->setGeometry(geometry);
+        control->setAlignment(alignment | Qt::AlignVCenter);
+        return control;
+    };
+    label(QStringLiteral("Active"), {16, 6, 90, 20});
+    label(QStringLiteral("Name"), {112, 6, 140, 20});
+    label(QStringLiteral("Buzzer"), {264, 6, 72, 20}, Qt::AlignHCenter);
+
+    for (int i = 0; i < 6; ++i) {
+        const int y = rowTop + rowPitch * i;
+        const QString name = QStringLiteral("Player %1").arg(i + 1);
+        Playing[i] = new QCheckBox(name, this);
+        Playing[i]->setGeometry(16, y, 90, 24);
+        Playing[i]->setChecked(i < 2);
+        connect(Playing[i], &QCheckBox::clicked, this, [this] { Playing_Click(); });
+        NameBox[i] = new QLineEdit(name, this);
+        NameBox[i]->setGeometry(112, y, 140, 24);
+        BuzzKey[i] = label(QString::fromLatin1(buzzerKeys[i]), {264, y, 72, 24}, Qt::AlignHCenter);
+    }
+
+    const int below = rowTop + rowPitch * 6 + 6;
+    label(QStringLiteral("Rounds"), {16, below, 56, 24});
+    RoundsBox = new QLineEdit(QStringLiteral("3"), this);
+    RoundsBox->setGeometry(72, below, 48, 24);
+    HelpButton = new QPushButton(QStringLiteral("Help"), this);
+    HelpButton->setGeometry(16, below + 32, 104, 28);
+    connect(HelpButton, &QPushButton::clicked, this, [this] { HelpButton_Click(); });
+    StartGame = new QPushButton(QStringLiteral("Start Game"), this);
+    StartGame->setGeometry(136, below, 200, 60);
+    StartGame->setFont(platform::designFont(QStringLiteral("MS Sans Serif"), 18));
+    connect(StartGame, &QPushButton::clicked, this, [this] { StartGame_Click(); });
+
+    const int bottom = below + 72;
+    auto* difficulty = new QButtonGroup(this);
+    const char* levels[] = {"Easy", "Normal", "Hard"};
+    for (int i = 0; i < 3; ++i) {
+        Diff[i] = new QRadioButton(QString::fromLatin1(levels[i]), this);
+        Diff[i]->setGeometry(16, bottom + 22 * i, 100, 22);
+        difficulty->addButton(Diff[i], i);
+    }
+    Diff[1]->setChecked(true);
+    CheckPractise = new QCheckBox(QStringLiteral("Practise"), this);
+    CheckPractise->setGeometry(136, bottom, 110, 22);
+    MusicBox = new QCheckBox(QStringLiteral("Music On"), this);
+    MusicBox->setGeometry(136, bottom + 22, 110, 22);
+    MusicBox->setChecked(true);
+    RuleChange = new QPushButton(QStringLiteral("   Change     Rules"), this);
+    RuleChange->setGeometry(232, bottom, 104, 60);
+    // The rules window is still to come.
+    RuleChange->setEnabled(false);
+}
+
+void Players::Playing_Click()
+{
+    StartGame->setEnabled(std::any_of(Playing.begin(), Playing.end(), [](QCheckBox* box) { return box->isChecked(); }));
+}
+
+void Players::StartGame_Click()
+{
+    for (int i = 0; i < Program::PlayerCount; ++i) {
+        Program::PlayerName[i] = NameBox[i]->text();
+        Program::PlayerActive[i] = Playing[i]->isChecked();
+        Program::RoundScore[i] = 0;
+        Program::TotalScore[i] = 0;
+        Program::TimesStopped[i] = 0;
+    }
+    Program::CurrentRound = 1;
+
+    // The rounds: at most three characters, and (since a short text such as 9e9 can still
+    // stand for a huge number) at most 999 whatever the text.
+    const QString tooMany = QStringLiteral("Number of rounds must be less than 1000");
+    const double rounds = Program::roundHalfEven(Program::leadingNumber(RoundsBox->text()));
+    if (RoundsBox->text().size() > 3 || rounds > 999) {
+        services.messages.show(tooMany, QStringLiteral("Error"));
+        return;
+    }
+    if (rounds < 1)
+        return;
+    Program::RoundCount = std::int16_t(rounds);
+
+    MainForm& play = windows_.mainForm();
+    play.Prepare();
+    hide();
+    play.show();
+
+    for (int i = 0; i < 3; ++i) {
+        if (Diff[i]->isChecked())
+            Program::Difficulty = std::int16_t(i);
+    }
+    Program::TurnTime = Program::TurnSeconds * seconds;
+    Program::IdleTime = Program::IdleSeconds * seconds;
+    Program::PractiseMode = CheckPractise->isChecked();
+    // The music device comes later: until then every game is played without music.
+    Program::MusicOn = false;
+}
+
+void Players::HelpButton_Click()
+{
+    Program::ShowHelp(services);
+}
+
+void Players::Form_QueryUnload(bool& cancel)
+{
+    cancel = Program::ConfirmQuit(services) != 0;
+}

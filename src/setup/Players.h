@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The player set-up window: who plays, their names, the rounds, the difficulty, practice
+// and music. Created once and then hidden and shown, so every entry is still there for the
+// next game. Start Game checks the rounds, fills the shared game state, hands over to the
+// play window (Prepare, show) and hides itself.
+
+#include "platform/Form.h"
+
+#include <array>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class Windows;
+
+class Players : public platform::Form {
+    Q_OBJECT
+public:
+    explicit Players(Windows& windows);
+
+    std::array<QCheckBox*, 6> Playing{};
+    std::array<QLineEdit*, 6> NameBox{};
+    std::array<QLabel*, 6> BuzzKey{};
+    QLineEdit* RoundsBox = nullptr;
+    std::array<QRadioButton*, 3> Diff{};
+    QCheckBox* CheckPractise = nullptr;
+    QCheckBox* MusicBox = nullptr;
+    QPushButton* RuleChange = nullptr;
+    QPushButton* StartGame = nullptr;
+    QPushButton* HelpButton = nullptr;
+
+protected:
+    void Form_QueryUnload(bool& cancel) override;
+
+private:
+    void createControls();
+    void Playing_Click();
+    void StartGame_Click();
+    void HelpButton_Click();
+
+    Windows& windows_;
+};

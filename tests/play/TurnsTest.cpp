@@ -1,0 +1,236 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "PlayTest.h"
+#include "platform/Clock.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QStringList allDealt{"2", "3", "4", "10", "20", "100", "150"};
+
+QStringList captions(const auto& labels)
+{
+    QStringList texts;
+    for (const auto& label : labels)
+        texts << label.caption;
+    return texts;
+}
+
+}  // namespace
+
+TEST_F(PlayTest, ABuzzGivesThePlayerTheBoardAndStopsTheClock)
+{
+    openBuzzers();
+    buzz(1);
+    EXPECT_TRUE(play.Answering);
+    EXPECT_EQ(play.AnsweringPlayer, 1);
+    EXPECT_EQ(play.ContLabel.caption, "Bob");
+    EXPECT_FALSE(timer("KeyCheck").isEnabled());
+    EXPECT_TRUE(timer("Flash").isEnabled());
+    EXPECT_EQ(play.TurnsTaken[1], 1);
+    EXPECT_EQ(doubles.music.commands, QStringList{"Stop"});
+
+    const auto position = Program::ClockPosition;
+    timer("Clock").fire(20);
+    EXPECT_EQ(Program::ClockPosition, position) << "the round clock stands still during an answer";
+}
+
+TEST_F(PlayTest, ThePlayerOnTheLowerPlaceWinsTwoBuzzesInOnePoll)
+{
+    openBuzzers();
+    doubles.keys.held = {platform::vk::Shift, platform::vk::A};
+    timer("KeyCheck").fire();
+    EXPECT_EQ(play.AnsweringPlayer, 0);
+    EXPECT_EQ(play.TurnsTaken[3], 0);
+}
+
+TEST_F(PlayTest, OnlyActivePlayersCanBuzzAndOnlyOnceTheClockRuns)
+{
+    doubles.random.script({});
+    startRound();
+    dealAndSpin();
+    buzz(0);
+    EXPECT_FALSE(play.Answering) << "the buzzers open with the round clock's first step";
+    timer("Clock").fire();
+    buzz(2);
+    EXPECT_FALSE(play.Answering) << "player 3 is not playing";
+    EXPECT_EQ(play.TurnsTaken[2], 0);
+}
+
+TEST_F(PlayTest, TheLastTurnIsAnnouncedAndAFurtherBuzzRefusedOnce)
+{
+    openBuzzers();
+    for (int turn = 0; turn < 2; ++turn) {
+        takeTurn(0);
+        click("GiveUp");
+    }
+    EXPECT_TRUE(doubles.messages.shown.empty());
+    takeTurn(0);
+    EXPECT_EQ(messageTitles(), QStringList{"Last Turn"});
+    EXPECT_EQ(doubles.messages.shown[0].text, "Remember, this is your last turn!");
+    click("GiveUp");
+
+    buzz(0);
+    EXPECT_FALSE(play.Answering);
+    EXPECT_EQ(messageTitles(), (QStringList{"Last Turn", "All Turns Used"}));
+    EXPECT_EQ(doubles.messages.shown[1].text, "You've had all your turns, Ann.");
+    buzz(0);
+    buzz(0);
+    EXPECT_EQ(doubles.messages.shown.size(), 2u);
+
+    // A new round gives everyone their turns back.
+    play.hide();
+    openBuzzers();
+    buzz(0);
+    EXPECT_TRUE(play.Answering);
+}
+
+TEST_F(PlayTest, WithOneTurnAllowedTheFirstBuzzIsTheLast)
+{
+    Program::TurnsAllowed = 1;
+    openBuzzers();
+    buzz(1);
+    EXPECT_EQ(messageTitles(), QStringList{"Last Turn"});
+}
+
+TEST_F(PlayTest, TheAnswerTimeStartsWhenTheLastTurnReminderIsClosed)
+{
+    Program::TurnsAllowed = 1;
+    openBuzzers();
+    doubles.messages.whileOpen = [&] {
+        doubles.clock.advanceSeconds(15);
+        timer("Clock").fire();  // held back while the player reads
+    };
+    buzz(0);
+    doubles.messages.whileOpen = nullptr;
+    EXPECT_EQ(platform::wholeSeconds(play.TurnStart - play.LastAction), 15);
+    EXPECT_TRUE(play.Answering);
+}
+
+TEST_F(PlayTest, ATurnEndsOnTheFirstTickPastTheAnswerTimeAtAnyTimeOfDay)
+{
+    for (const QTime start : {QTime(0, 0), QTime(6, 0), QTime(13, 37, 29), QTime(18, 59, 59), QTime(23, 59, 30)}) {
+        doubles.clock.set(QDateTime(QDate(2026, 12, 6), start));
+        doubles.messages.shown.clear();
+        Program::TimesStopped[0] = 0;
+        openBuzzers();
+        takeTurn(0);
+        // With both operands chosen, a further number click keeps the idle time from running out.
+        click("ClickOrig0");
+        click("ClickOrig1");
+        for (int second = 1; second <= 90; ++second) {
+            doubles.clock.advanceSeconds(1);
+            if (second % 10 == 0)
+                click("ClickOrig2");
+            timer("Clock").fire();
+            ASSERT_TRUE(play.Answering) << "after " << second << " s from " << start.toString().toStdString();
+        }
+        doubles.clock.advanceSeconds(1);
+        timer("Clock").fire();
+        EXPECT_FALSE(play.Answering) << "from " << start.toString().toStdString();
+        EXPECT_EQ(messageTitles(), QStringList{"Out of time"});
+        EXPECT_EQ(doubles.messages.shown[0].text, "You've had enough time to answer.");
+        play.hide();
+    }
+}
+
+TEST_F(PlayTest, ATurnEndsAfterTwentySecondsWithoutANumberClick)
+{
+    for (const QTime start : {QTime(0, 0, 5), QTime(9, 30), QTime(23, 59, 50)}) {
+        doubles.clock.set(QDateTime(QDate(2026, 12, 6), start));
+        doubles.messages.shown.clear();
+        openBuzzers();
+        takeTurn(0);
+        doubles.clock.advanceSeconds(15);
+        click("ClickOrig0");
+        click("ClickOrig1");
+        click("ClickOrig2");  // moves nothing, but the player is still at it
+        doubles.clock.advanceSeconds(20);
+        timer("Clock").fire();
+        click("Multiply");  // an operator is no sign of life
+        EXPECT_TRUE(play.Answering);
+        doubles.clock.advanceSeconds(1);
+        timer("Clock").fire();
+        EXPECT_FALSE(play.Answering);
+        EXPECT_EQ(messageTitles(), QStringList{"Taken Too Long"});
+        EXPECT_EQ(doubles.messages.shown[0].text, "I think you've had enough thinking time matey.");
+        play.hide();
+    }
+}
+
+TEST_F(PlayTest, WhenBothTimesRunOutTogetherOnlyTheAnswerTimeIsReported)
+{
+    Program::IdleSeconds = 90;
+    Program::IdleTime = 90 / 86400.0;
+    openBuzzers();
+    takeTurn(0);
+    doubles.clock.advanceSeconds(91);
+    timer("Clock").fire();
+    EXPECT_EQ(messageTitles(), QStringList{"Out of time"});
+}
+
+TEST_F(PlayTest, TheSixthCancelEndsTheTurn)
+{
+    openBuzzers();
+    takeTurn(0);
+    for (int cancel = 1; cancel <= 5; ++cancel) {
+        click("ClickOrig0");
+        click("Cancel");
+        EXPECT_TRUE(play.Answering) << "cancel " << cancel;
+        EXPECT_EQ(play.OrigNumber[0].caption, "2");
+    }
+    click("Cancel");
+    EXPECT_FALSE(play.Answering);
+    EXPECT_EQ(messageTitles(), QStringList{"Cancelled Too Many Times"});
+    EXPECT_EQ(doubles.messages.shown[0].text, "You don't know what you're doing, do you?");
+}
+
+TEST_F(PlayTest, GiveUpWaitsForTheBuzzFlashAndThenRestoresTheBoard)
+{
+    openBuzzers();
+    buzz(0);
+    timer("Flash").fire(15);
+    click("GiveUp");
+    EXPECT_TRUE(play.Answering) << "refused during the buzz flash";
+    timer("Flash").fire();
+    click("ClickOrig0");
+    click("Add");
+    click("ClickOrig1");
+    click("Operate");
+    click("ClickOrig6");
+    click("GiveUp");
+
+    EXPECT_FALSE(play.Answering);
+    EXPECT_EQ(captions(play.OrigNumber), allDealt);
+    EXPECT_EQ(captions(play.MadeNumber), (QStringList{"", "", ""}));
+    EXPECT_EQ(captions(play.OpsLabel), (QStringList{"", "+", ""}));
+    EXPECT_TRUE(play.ContLabel.caption.isEmpty());
+    EXPECT_TRUE(timer("KeyCheck").isEnabled());
+    EXPECT_EQ(Program::TimesStopped[0], 0) << "giving up is no stop";
+    EXPECT_EQ(play.TurnsTaken[0], 1);
+}
+
+TEST_F(PlayTest, TheFifthStopDisqualifiesAPlayerForTheRestOfTheGame)
+{
+    Program::TurnsAllowed = 9;
+    openBuzzers();
+    for (int stop = 1; stop <= 5; ++stop) {
+        takeTurn(0);
+        doubles.clock.advanceSeconds(21);
+        timer("Clock").fire();
+        EXPECT_EQ(Program::TimesStopped[0], stop);
+    }
+    EXPECT_EQ(messageTitles().count("Taken Too Long"), 5);
+    EXPECT_EQ(messageTitles().last(), "Disqualification");
+    EXPECT_EQ(doubles.messages.shown.back().text, "You have been stopped 5 times.  You are disqualified.");
+    EXPECT_FALSE(Program::PlayerActive[0]);
+
+    buzz(0);
+    EXPECT_FALSE(play.Answering);
+    play.hide();
+    openBuzzers();
+    buzz(0);
+    EXPECT_FALSE(play.Answering) << "still out in the next round";
+    buzz(1);
+    EXPECT_TRUE(play.Answering);
+}

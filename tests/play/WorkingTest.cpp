@@ -1,0 +1,156 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "PlayTest.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList captions(const auto& labels)
+{
+    QStringList texts;
+    for (const auto& label : labels)
+        texts << label.caption;
+    return texts;
+}
+
+}  // namespace
+
+TEST_F(PlayTest, APlayerWorksOutTheTargetAndScoresByTheClock)
+{
+    openBuzzers();
+    setTarget("306");
+    Program::ClockPosition = 150;
+    takeTurn(0);
+
+    click("ClickOrig1");  // 3
+    click("Multiply");
+    click("ClickOrig5");  // 100
+    EXPECT_EQ(captions(play.OpsLabel), (QStringList{"3", "×", "100"}));
+    click("Operate");
+    EXPECT_EQ(play.MadeNumber[0].caption, "300");
+    EXPECT_TRUE(play.OrigNumber[1].caption.isEmpty());
+    EXPECT_TRUE(play.OrigNumber[5].caption.isEmpty());
+    EXPECT_EQ(captions(play.OpsLabel), (QStringList{"", "+", ""}));
+
+    click("ClickOrig0");  // 2
+    click("Add");
+    click("ClickOrig2");  // 4
+    click("Operate");
+    EXPECT_EQ(play.MadeNumber[1].caption, "6");
+
+    click("ClickMade0");
+    click("Add");
+    click("ClickMade1");
+    click("Operate");
+    EXPECT_EQ(captions(play.MadeNumber), (QStringList{"306", "", ""}));
+    EXPECT_EQ(Program::RoundScore[0], 3);
+    EXPECT_EQ(play.WinningSlot, 0);
+    EXPECT_FALSE(play.Answering);
+    EXPECT_EQ(play.AnsweringPlayer, -1);
+    EXPECT_FALSE(timer("Clock").isEnabled());
+    EXPECT_TRUE(timer("Flash").isEnabled());
+    EXPECT_EQ(play.AnimTicks, 100);
+    EXPECT_TRUE(doubles.messages.shown.empty());
+
+    // The round is over for everyone: clicks do nothing any more.
+    click("ClickOrig3");
+    click("Subtract");
+    EXPECT_EQ(captions(play.OpsLabel), (QStringList{"", "+", ""}));
+    timer("Flash").fire();
+    EXPECT_EQ(play.MadeShape[0].fill, play::colour::White) << "the winning tile flashes";
+}
+
+TEST_F(PlayTest, PointsFallWithEachQuarterOfTheRoundGoneBy)
+{
+    for (const auto& [practice, position, points] :
+         {std::tuple{false, 240, 5}, {false, 179, 3}, {false, 60, 2}, {false, 59, 1}, {false, 0, 1}, {true, 240, 2}}) {
+        Program::PractiseMode = practice;
+        Program::RoundScore.fill(0);
+        openBuzzers();
+        setTarget("300");
+        Program::ClockPosition = std::int16_t(position);
+        takeTurn(1);
+        click("ClickOrig1");
+        click("Multiply");
+        click("ClickOrig5");
+        click("Operate");
+        EXPECT_EQ(Program::RoundScore[1], points) << "clock at " << position << (practice ? " in practice" : "");
+        play.hide();
+    }
+}
+
+TEST_F(PlayTest, ARefusedResultSendsBothNumbersBackWithTheReason)
+{
+    openBuzzers({5, 5, 3, 10, 15, 100, 150});
+    takeTurn(0);
+    const struct {
+        const char* first;
+        const char* op;
+        const char* second;
+        const char* message;  // none for a result of 0
+    } refusals[] = {
+        {"ClickOrig0", "Divide", "ClickOrig2", "Only whole numbers allowed in working out."},  // 5 / 3
+        {"ClickOrig3", "Multiply", "ClickOrig5", "Numbers must be under 1000"},                 // 10 * 100
+        {"ClickOrig0", "Subtract", "ClickOrig1", nullptr},                                      // 5 - 5
+        {"ClickOrig2", "Subtract", "ClickOrig0", "Numbers must be positive"},                   // 3 - 5
+    };
+    for (const auto& refusal : refusals) {
+        doubles.messages.shown.clear();
+        click(refusal.first);
+        click(refusal.op);
+        click(refusal.second);
+        click("Operate");
+        if (refusal.message) {
+            ASSERT_EQ(doubles.messages.shown.size(), 1u) << refusal.message;
+            EXPECT_EQ(doubles.messages.shown[0].text, refusal.message);
+            EXPECT_EQ(doubles.messages.shown[0].title, "Operation not allowed");
+        } else {
+            EXPECT_TRUE(doubles.messages.shown.empty());
+        }
+        EXPECT_EQ(captions(play.OrigNumber), (QStringList{"5", "5", "3", "10", "15", "100", "150"}));
+        EXPECT_EQ(captions(play.OpsLabel), (QStringList{"", "+", ""}));
+        EXPECT_EQ(captions(play.MadeNumber), (QStringList{"", "", ""}));
+    }
+
+    // 10 / 5 divides evenly.
+    click("ClickOrig3");
+    click("Divide");
+    click("ClickOrig0");
+    click("Operate");
+    EXPECT_EQ(play.MadeNumber[0].caption, "2");
+}
+
+TEST_F(PlayTest, AResultTakesTheLowestFreeMadeSlot)
+{
+    openBuzzers();
+    takeTurn(0);
+    const auto make = [&](const char* first, const char* second) {
+        click(first);
+        click(second);
+        click("Operate");
+    };
+    make("ClickOrig0", "ClickOrig1");  // 2 + 3
+    make("ClickOrig2", "ClickOrig3");  // 4 + 10
+    EXPECT_EQ(captions(play.MadeNumber), (QStringList{"5", "14", ""}));
+    make("ClickMade0", "ClickOrig4");  // 5 + 20 goes where the 5 was
+    EXPECT_EQ(captions(play.MadeNumber), (QStringList{"25", "14", ""}));
+}
+
+TEST_F(PlayTest, EqualsNeedsTwoNumbersAndTheBoardIgnoresClicksBetweenTurns)
+{
+    openBuzzers();
+    click("ClickOrig0");
+    click("Multiply");
+    click("Operate");
+    EXPECT_EQ(captions(play.OpsLabel), (QStringList{"", "+", ""})) << "nobody is answering";
+    EXPECT_EQ(play.OrigNumber[0].caption, "2");
+
+    takeTurn(0);
+    click("ClickOrig0");
+    click("Operate");
+    EXPECT_EQ(captions(play.OpsLabel), (QStringList{"2", "+", ""}));
+    click("ClickOrig1");
+    click("ClickOrig2");  // both places taken: nothing moves
+    EXPECT_EQ(captions(play.OpsLabel), (QStringList{"2", "+", "3"}));
+    EXPECT_EQ(play.OrigNumber[2].caption, "4");
+}
