@@ -31,6 +31,15 @@ protected:
     // Sets the target display, as the spin would have.
     void setTarget(const char* digits);
     QStringList messageTitles() const;
+    // The captions of a row of the board's labels.
+    template <std::size_t N>
+    static QStringList captions(const std::array<play::LabelTemplate, N>& labels)
+    {
+        QStringList texts;
+        for (const auto& label : labels)
+            texts << label.caption;
+        return texts;
+    }
 
     doubles::ManualTimer& timer(const char* name) { return doubles.timers[name]; }
     QRgb pixel(int x, int y) const { return play.backBuffer().pixel(x, y); }

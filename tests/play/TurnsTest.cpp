@@ -8,14 +8,6 @@ namespace {
 
 const QStringList allDealt{"2", "3", "4", "10", "20", "100", "150"};
 
-QStringList captions(const auto& labels)
-{
-    QStringList texts;
-    for (const auto& label : labels)
-        texts << label.caption;
-    return texts;
-}
-
 }  // namespace
 
 TEST_F(PlayTest, ABuzzGivesThePlayerTheBoardAndStopsTheClock)

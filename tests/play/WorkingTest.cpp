@@ -3,18 +3,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-QStringList captions(const auto& labels)
-{
-    QStringList texts;
-    for (const auto& label : labels)
-        texts << label.caption;
-    return texts;
-}
-
-}  // namespace
-
 TEST_F(PlayTest, APlayerWorksOutTheTargetAndScoresByTheClock)
 {
     openBuzzers();
