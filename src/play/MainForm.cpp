@@ -60,8 +60,7 @@ void MainForm::createControls()
         control->setGeometry(geometry);
         control->setFont(font);
         control->setFocusPolicy(Qt::NoFocus);
-        if (handler)
-            connect(control, &QPushButton::clicked, this, handler);
+        connect(control, &QPushButton::clicked, this, handler);
         return control;
     };
     const QFont operatorFont = platform::designFont(QStringLiteral("Impact"), 18, true);
@@ -74,7 +73,7 @@ void MainForm::createControls()
     Operate = button("Operate", "=", {160, 144, 25, 25}, operatorFont, &MainForm::Operate_Click);
     const QFont plainFont = platform::designFont(QStringLiteral("MS Sans Serif"), 13.5);
     GiveUp = button("GiveUp", "Give Up", {32, 232, 81, 33}, plainFont, &MainForm::GiveUp_Click);
-    EndRoundButton = button("EndRoundButton", "End Round", {120, 232, 113, 33}, plainFont, nullptr);  // comes with the round table
+    EndRoundButton = button("EndRoundButton", "End Round", {120, 232, 113, 33}, plainFont, &MainForm::EndRoundButton_Click);
 
     // Transparent areas over the tiles take the clicks on the numbers.
     const auto clickArea = [this](const QString& name, const QRect& geometry, auto handler) {
@@ -137,8 +136,11 @@ void MainForm::Form_Activate()
 
 void MainForm::Form_Deactivate()
 {
+    // All four timers: a spin or a flash must not go on behind the next window.
     Clock->stop();
     KeyCheck->stop();
+    RndTotal->stop();
+    Flash->stop();
     if (Program::MusicOn)
         services.music.close();
 }

@@ -63,7 +63,11 @@ private:
     void ClockTick();
     void dealNextNumber();
     void runRoundClock();
+
+    // The round's end.
     void EndRound();
+    void ShowSolutions();
+    void EndRoundButton_Click();
 
     // The target and the animations.
     void RndTotal_Timer();

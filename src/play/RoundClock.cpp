@@ -54,11 +54,3 @@ void MainForm::runRoundClock()
     DrawClockDial(Program::ClockPosition, fillGap);
     BuzzersOpen = true;
 }
-
-void MainForm::EndRound()
-{
-    // Until the score tables exist, the next round follows at once, as if the window had
-    // been hidden for the round table and shown again.
-    Form_Deactivate();
-    Form_Activate();
-}

@@ -2,7 +2,10 @@
 #include "shell/Windows.h"
 
 #include "play/MainForm.h"
+#include "scores/EndGame.h"
+#include "scores/RoundEnd.h"
 #include "setup/Players.h"
+#include "solver/Solvo.h"
 
 namespace {
 
@@ -30,4 +33,19 @@ MainForm& Windows::mainForm()
 Players& Windows::players()
 {
     return createdOnFirstUse(players_, *this);
+}
+
+RoundEnd& Windows::roundEnd()
+{
+    return createdOnFirstUse(roundEnd_, *this);
+}
+
+EndGame& Windows::endGame()
+{
+    return createdOnFirstUse(endGame_, *this);
+}
+
+Solvo& Windows::solvo()
+{
+    return createdOnFirstUse(solvo_, *this);
 }

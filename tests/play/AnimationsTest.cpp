@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlayTest.h"
 #include "play/Target.h"
+#include "scores/RoundEnd.h"
 
 #include <gtest/gtest.h>
 
@@ -68,12 +69,13 @@ TEST_F(PlayTest, TheWinningTileFlashesThirtyTimesThenTheRoundEnds)
 
     timer("Flash").fire(28);
     EXPECT_EQ(play.MadeShape[1].fill, colour::White);
-    EXPECT_EQ(play.DealtCount, 7) << "the round goes on until the flash ends";
+    EXPECT_TRUE(play.isVisible()) << "the round goes on until the flash ends";
 
     timer("Flash").fire();
     EXPECT_FALSE(timer("Flash").isEnabled());
     EXPECT_EQ(play.MadeShape[1].fill, colour::Blue);
     EXPECT_EQ(play.MadeNumber[1].textColour, colour::White);
-    EXPECT_EQ(play.DealtCount, 0) << "the round has ended";
     EXPECT_EQ(pixel(92, 220), colour::Blue.rgb());
+    EXPECT_FALSE(play.isVisible()) << "the round has ended, without the finder";
+    EXPECT_TRUE(windows.roundEnd().isVisible());
 }

@@ -4,6 +4,10 @@
 #include "Draws.h"
 #include "platform/KeyState.h"
 
+#include "solver/Solvo.h"
+
+#include <QPushButton>
+#include <QTimer>
 #include <QtTest/QTest>
 
 namespace {
@@ -107,4 +111,19 @@ QStringList PlayTest::messageTitles() const
     for (const auto& box : doubles.messages.shown)
         titles << box.title;
     return titles;
+}
+
+void PlayTest::exitFinderOnceSolved()
+{
+    auto* watcher = new QTimer(&play);
+    QObject::connect(watcher, &QTimer::timeout, watcher, [this, watcher] {
+        Solvo& finder = windows.solvo();
+        if (!finder.isVisible() || !finder.displayText().endsWith(u'!'))
+            return;
+        finderText = finder.displayText();
+        watcher->stop();
+        watcher->deleteLater();
+        QTest::mouseClick(finder.findChild<QPushButton*>("Exit"), Qt::LeftButton);
+    });
+    watcher->start(0);
 }

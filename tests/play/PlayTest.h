@@ -31,6 +31,10 @@ protected:
     // Sets the target display, as the spin would have.
     void setTarget(const char* digits);
     QStringList messageTitles() const;
+    // Plays the player at the solution finder: once it shows a solution, the text is kept in
+    // finderText and Exit is pressed.
+    void exitFinderOnceSolved();
+    QString finderText;
     // The captions of a row of the board's labels.
     template <std::size_t N>
     static QStringList captions(const std::array<play::LabelTemplate, N>& labels)

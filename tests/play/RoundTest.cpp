@@ -2,6 +2,7 @@
 #include "Draws.h"
 #include "PlayTest.h"
 #include "play/Target.h"
+#include "scores/RoundEnd.h"
 
 #include <gtest/gtest.h>
 
@@ -51,16 +52,17 @@ TEST_F(PlayTest, ARoundDealsSevenNumbersSpinsToATargetAndRunsItsClockDown)
     EXPECT_EQ(Program::ClockPosition, 0);
     EXPECT_EQ(play.DealtCount, 7);
 
-    // The 241st running tick ends the round, and does nothing more: the next round is
-    // prepared, its clock untouched and its buzzers closed.
+    // The 241st running tick ends the round, and does nothing more once the finder has
+    // closed and the window has been prepared again: no clock step, no open buzzers.
+    exitFinderOnceSolved();
     clock.fire();
-    EXPECT_EQ(play.DealtCount, 0);
+    EXPECT_TRUE(finderText.endsWith(u'!'));
+    EXPECT_FALSE(play.isVisible());
+    EXPECT_TRUE(windows.roundEnd().isVisible());
     EXPECT_EQ(Program::ClockPosition, 240);
     EXPECT_FALSE(play.BuzzersOpen);
     EXPECT_FALSE(timer("KeyCheck").isEnabled());
-    EXPECT_TRUE(clock.isEnabled());
-    EXPECT_EQ(play.Total[0].caption + play.Total[1].caption + play.Total[2].caption, "000");
-    EXPECT_TRUE(play.OrigNumber[0].caption.isEmpty());
+    EXPECT_FALSE(clock.isEnabled());
     EXPECT_EQ(play.LastDrawnPosition, 0);
 }
 
@@ -113,8 +115,10 @@ TEST_F(PlayTest, WithMusicThePieceIsTheRoundClock)
     timer("Clock").fire();
     EXPECT_EQ(Program::ClockPosition, 0);
     doubles.music.commands.clear();
+    exitFinderOnceSolved();
     timer("Clock").fire();
-    EXPECT_EQ(doubles.music.commands, (QStringList{"Close", "Open"})) << "round over, next round's piece opened";
+    // Closed under the finder, opened as the window is prepared again, closed as it hides.
+    EXPECT_EQ(doubles.music.commands, (QStringList{"Close", "Open", "Close"}));
 }
 
 TEST_F(PlayTest, WithoutMusicTheDeviceIsMutedAndNeverOpened)

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The end of a round: after the winning flash, when the round clock runs out, or by the End
+// Round button of a practice game. When nobody reached the target the solution finder shows
+// one way to it; then the round table follows.
+#include "play/MainForm.h"
+
+#include "platform/Timer.h"
+#include "play/Target.h"
+#include "scores/RoundEnd.h"
+#include "shell/Program.h"
+#include "shell/Windows.h"
+#include "solver/Solvo.h"
+
+void MainForm::EndRound()
+{
+    if (!Program::PractiseMode && WinningSlot == -1)
+        ShowSolutions();
+    hide();
+    windows_.roundEnd().show();
+}
+
+void MainForm::ShowSolutions()
+{
+    solver::Numbers numbers{};
+    for (int i = 0; i < play::DealSize; ++i)
+        numbers[i] = OrigText[i].toInt();
+    const int target = (Total[0].caption + Total[1].caption + Total[2].caption).toInt();
+    Solvo& finder = windows_.solvo();
+    finder.Prepare(numbers, target);
+    // While the finder is open this window is not active: its timers stand still.
+    finder.showModal();
+}
+
+void MainForm::EndRoundButton_Click()
+{
+    // Only once the round's target is shown, and not while the winning tile flashes.
+    const bool targetShown = DealtCount == play::DealSize && !RndTotal->isEnabled();
+    if (!targetShown || WinningSlot != -1)
+        return;
+    ShowSolutions();
+    EndRound();
+}

@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "scores/EndGame.h"
+
+#include "platform/Fonts.h"
+#include "scores/Result.h"
+#include "setup/Players.h"
+#include "shell/Program.h"
+#include "shell/Windows.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+EndGame::EndGame(Windows& windows) : Form(windows.services()), windows_(windows)
+{
+    setWindowTitle(QStringLiteral("Game Over"));
+    setFixedSize(400, 252);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(255, 224, 192));
+    setPalette(palette);
+    setAutoFillBackground(true);
+    setFont(platform::designFont(QStringLiteral("MS Sans Serif"), 9.75));
+
+    auto* heading = new QLabel(QStringLiteral("End of Game"), this);
+    heading->setGeometry(16, 4, 368, 40);
+    heading->setAlignment(Qt::AlignCenter);
+    heading->setFont(platform::designFont(QStringLiteral("GlaserSteD"), 26.25));
+
+    const auto columns = scores::layTable(this, 16, 52, {{QStringLiteral("Player"), 140}, {QStringLiteral("Total Points"), 90}});
+    PlayerLabel = columns[0];
+    Total = columns[1];
+
+    Winner = new QLabel(QStringLiteral("Player X is the Winner!"), this);
+    Winner->setGeometry(256, 52, 128, 120);
+    Winner->setAlignment(Qt::AlignCenter);
+    Winner->setWordWrap(true);
+    Winner->setFont(platform::designFont(QStringLiteral("GlaserSteD"), 18, true));
+
+    EndButton = new QPushButton(QStringLiteral("End Game"), this);
+    EndButton->setGeometry(264, 180, 112, 32);
+    connect(EndButton, &QPushButton::clicked, this, &EndGame::EndButton_Click);
+}
+
+void EndGame::Form_Activate()
+{
+    for (int i = 0; i < Program::PlayerCount; ++i) {
+        PlayerLabel[i]->setText(Program::PlayerName[i]);
+        Total[i]->setText(Program::NumText(Program::TotalScore[i]));
+        if (!Program::PlayerActive[i]) {
+            PlayerLabel[i]->clear();
+            Total[i]->clear();
+        }
+    }
+    const int winner = scores::winningPlace(Program::TotalScore, Program::PlayerActive);
+    Winner->setText(winner == -1 ? QStringLiteral("The game is a draw!")
+                                 : Program::PlayerName[winner] + QStringLiteral(" is the winner!"));
+}
+
+void EndGame::EndButton_Click()
+{
+    hide();
+    // The title window is still to come: a new game starts from the set-up window.
+    windows_.players().show();
+}
+
+void EndGame::Form_QueryUnload(bool& cancel)
+{
+    cancel = Program::ConfirmQuit(services) != 0;
+}

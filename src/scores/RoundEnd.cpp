@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "scores/RoundEnd.h"
+
+#include "platform/Fonts.h"
+#include "play/MainForm.h"
+#include "scores/EndGame.h"
+#include "shell/Program.h"
+#include "shell/Windows.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+RoundEnd::RoundEnd(Windows& windows) : Form(windows.services()), windows_(windows)
+{
+    setWindowTitle(QStringLiteral("Current Scores"));
+    setFixedSize(352, 260);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(255, 255, 192));
+    setPalette(palette);
+    setAutoFillBackground(true);
+    setFont(platform::designFont(QStringLiteral("MS Sans Serif"), 9.75));
+
+    auto* BigTitle = new QLabel(QStringLiteral("Current Scores"), this);
+    BigTitle->setGeometry(16, 8, 320, 24);
+    BigTitle->setAlignment(Qt::AlignCenter);
+    BigTitle->setFont(platform::designFont(QStringLiteral("MS Sans Serif"), 13.5));
+
+    const auto columns = scores::layTable(this, 16, 40,
+                                          {{QStringLiteral("Player"), 140},
+                                           {QStringLiteral("Points this round"), 92},
+                                           {QStringLiteral("Total Points"), 90}});
+    PlayerLabel = columns[0];
+    Round = columns[1];
+    Total = columns[2];
+
+    Button = new QPushButton(QStringLiteral("Play Next Round"), this);
+    Button->setGeometry(106, 216, 140, 32);
+    connect(Button, &QPushButton::clicked, this, &RoundEnd::Button_Click);
+}
+
+void RoundEnd::Form_Activate()
+{
+    // The round's points join the totals here, once: a second activation finds them at 0.
+    for (int i = 0; i < Program::PlayerCount; ++i) {
+        PlayerLabel[i]->setText(Program::PlayerName[i]);
+        Round[i]->setText(Program::NumText(Program::RoundScore[i]));
+        Program::TotalScore[i] = std::int16_t(Program::TotalScore[i] + Program::RoundScore[i]);
+        Total[i]->setText(Program::NumText(Program::TotalScore[i]));
+        Program::RoundScore[i] = 0;
+        if (!Program::PlayerActive[i]) {
+            PlayerLabel[i]->clear();
+            Round[i]->clear();
+            Total[i]->clear();
+        }
+    }
+}
+
+void RoundEnd::Button_Click()
+{
+    ++Program::CurrentRound;
+    hide();
+    if (Program::CurrentRound <= Program::RoundCount) {
+        MainForm& play = windows_.mainForm();
+        play.Prepare();
+        play.show();
+    } else {
+        windows_.endGame().show();
+    }
+}
+
+void RoundEnd::Form_QueryUnload(bool& cancel)
+{
+    cancel = Program::ConfirmQuit(services) != 0;
+}

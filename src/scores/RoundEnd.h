@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The score table after every round, "Current Scores". Its activation folds the round's
+// points into the game totals; "Play Next Round" starts the next round, or after the last
+// one opens the final table.
+
+#include "platform/Form.h"
+#include "scores/ScoreTable.h"
+
+class QPushButton;
+class Windows;
+
+class RoundEnd : public platform::Form {
+    Q_OBJECT
+public:
+    explicit RoundEnd(Windows& windows);
+
+    scores::ColumnLabels PlayerLabel{};
+    scores::ColumnLabels Round{};
+    scores::ColumnLabels Total{};
+    QPushButton* Button = nullptr;
+
+protected:
+    void Form_Activate() override;
+    void Form_QueryUnload(bool& cancel) override;
+
+private:
+    void Button_Click();
+
+    Windows& windows_;
+};

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The grid both score tables draw: one outlined cell per player place and column, with the
+// column heads on top, rows always in player-place order.
+
+#include <QString>
+
+#include <array>
+#include <vector>
+
+class QLabel;
+class QWidget;
+
+namespace scores {
+
+constexpr int TableRows = 6;
+
+struct TableColumn {
+    QString head;
+    int width;
+};
+
+// The labels of one column of the table, one per player place.
+using ColumnLabels = std::array<QLabel*, TableRows>;
+
+// Lays the table's cells on `window` from (left, top): a head cell and six cells per column.
+std::vector<ColumnLabels> layTable(QWidget* window, int left, int top, const std::vector<TableColumn>& columns);
+
+}  // namespace scores

@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "solver/Search.h"
+
+#include "platform/Random.h"
+#include "shell/Numbers.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace solver {
+
+namespace {
+
+constexpr int maxSteps = 6;
+constexpr int largest = 999;
+
+struct Step {
+    int a;
+    int b;
+    int code;
+    int result;
+};
+
+// The solution's text: two steps to a line, "!" straight after the last.
+QString solutionText(const Step* steps, int count)
+{
+    QString text;
+    for (int i = 0; i < count; ++i) {
+        if (i > 0)
+            text += i % 2 == 1 ? QStringLiteral(", ") : QStringLiteral(",\n");
+        text += stepText(steps[i].a, steps[i].b, steps[i].code, steps[i].result);
+    }
+    return text + u'!';
+}
+
+}  // namespace
+
+int RandomBetween(int low, int high, platform::RandomSource& random)
+{
+    return int(Program::roundHalfEven((high - low) * double(random.next()) + low));
+}
+
+int TryOperation(int a, int b, int code)
+{
+    double r = 0;
+    switch (code) {
+    case 1: r = a + b; break;
+    case 2: r = a - b; break;
+    case 3: r = b - a; break;
+    case 4: r = double(a) * b; break;
+    case 5: r = double(a) / b; break;
+    case 6: r = double(b) / a; break;
+    default: break;
+    }
+    if (r > largest || r != std::floor(r) || r < 1 || r == a || r == b)
+        return -1;
+    return int(r);
+}
+
+QString stepText(int a, int b, int code, int result)
+{
+    static const QString symbols[] = {QStringLiteral("+"), QStringLiteral("-"), QStringLiteral("-"),
+                                      QStringLiteral("×"), QStringLiteral("÷"), QStringLiteral("÷")};
+    const bool reversed = code == 3 || code == 6;
+    return QString::number(reversed ? b : a) + symbols[code - 1] + QString::number(reversed ? a : b) + u'=' +
+           QString::number(result);
+}
+
+std::optional<QString> attempt(const Numbers& numbers, int target, platform::RandomSource& random)
+{
+    // Positions 1 to 7 as the draws name them; 0 marks a number used up.
+    std::array<int, 8> search{};
+    std::copy(numbers.begin(), numbers.end(), search.begin() + 1);
+    int usable = int(std::count_if(numbers.begin(), numbers.end(), [](int n) { return n != 0; }));
+    Step steps[maxSteps];
+    for (int step = 0; step < maxSteps && usable >= 2; ++step) {
+        int a = RandomBetween(1, 7, random);
+        while (search[a] == 0)
+            a = RandomBetween(1, 7, random);
+        int b = RandomBetween(1, 7, random);
+        while (search[b] == 0 || b == a)
+            b = RandomBetween(1, 7, random);
+        int code = 0;
+        int result = -1;
+        while (result == -1) {
+            code = RandomBetween(1, 6, random);
+            result = TryOperation(search[a], search[b], code);
+        }
+        steps[step] = {search[a], search[b], code, result};
+        search[a] = result;
+        search[b] = 0;
+        --usable;
+        if (result == target)
+            return solutionText(steps, step + 1);
+    }
+    return std::nullopt;
+}
+
+}  // namespace solver

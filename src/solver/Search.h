@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The solution search, as pure functions of a random source. An attempt combines two
+// randomly chosen numbers with a randomly chosen operation, keeps the result in place of
+// the first and uses up the second, and goes on until it hits the target or too few
+// numbers are left. The finder window runs attempts until one succeeds.
+
+#include <QString>
+
+#include <array>
+#include <optional>
+
+namespace platform {
+class RandomSource;
+}
+
+namespace solver {
+
+using Numbers = std::array<int, 7>;
+
+// A random whole number from low to high; the two ends come up half as often as the others.
+int RandomBetween(int low, int high, platform::RandomSource& random);
+
+// The result of one step: operation `code` (1 a+b, 2 a-b, 3 b-a, 4 a*b, 5 a/b, 6 b/a) on a
+// and b, or -1 when the result is not a whole number from 1 to 999 other than a and b.
+int TryOperation(int a, int b, int code);
+
+// The text of one step, as "75×4=300": the numbers in the order the operation takes them.
+QString stepText(int a, int b, int code, int result);
+
+// One attempt of at most six steps. The text of its steps, ending in "!", when its last step
+// made the target; nothing otherwise. A 0 among the numbers counts as used up.
+std::optional<QString> attempt(const Numbers& numbers, int target, platform::RandomSource& random);
+
+}  // namespace solver

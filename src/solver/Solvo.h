@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The solution finder, "Finding Solutions": a small modal window over the play window.
+// The play window calls Prepare with the round's seven numbers and target and shows the
+// window modally; its activation starts a search, which lets the window's events run
+// between attempts so that Exit and Calculate stay live. Exit hides the window (during a
+// search, once the current attempt is over), and the modal show returns.
+
+#include "platform/Form.h"
+#include "solver/Search.h"
+
+#include <QElapsedTimer>
+
+class QLabel;
+class QPushButton;
+class Windows;
+
+class Solvo : public platform::Form {
+    Q_OBJECT
+public:
+    explicit Solvo(Windows& windows);
+
+    void Prepare(const solver::Numbers& numbers, int total);
+    QString displayText() const;
+
+protected:
+    void Form_Activate() override;
+    void Form_QueryUnload(bool& cancel) override;
+
+private:
+    void Calculate();
+    void New_Click();
+    void Exit_Click();
+    // Lets pending window events run, at most every few milliseconds.
+    void letEventsRun();
+
+    solver::Numbers numbers_{};
+    int Total = 0;
+    bool StopRequested = false;
+    int search_ = 0;  // counts searches: a New press during a search starts a fresh one
+    QElapsedTimer sinceEvents_;
+
+    QLabel* Display = nullptr;
+    QPushButton* New = nullptr;
+    QPushButton* Exit = nullptr;
+};
