@@ -1,0 +1,205 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Draws.h"
+#include "PlayTest.h"
+#include "scores/EndGame.h"
+#include "scores/RoundEnd.h"
+#include "setup/Players.h"
+#include "solver/Solvo.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest/QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class WholeGameTest : public PlayTest {
+protected:
+    // Sets up a game in the set-up window and starts it, the first round dealt from `deal`.
+    void startGame(const char* rounds, bool practice, const std::vector<int>& deal)
+    {
+        Program::Main(windows);
+        settle();
+        Players& setup = windows.players();
+        setup.NameBox[0]->setText("Ann");
+        setup.NameBox[1]->setText("Bob");
+        setup.RoundsBox->setText(rounds);
+        setup.CheckPractise->setChecked(practice);
+        doubles.random.script(draws::deal(deal));
+        QTest::mouseClick(setup.StartGame, Qt::LeftButton);
+        settle();
+    }
+
+    // Deals and spins, then sets the target the test's answers are built for.
+    void reachTarget(const char* target)
+    {
+        dealAndSpin();
+        setTarget(target);
+    }
+
+    // Runs the round clock down to `position`.
+    void runClockTo(int position)
+    {
+        while (Program::ClockPosition > position)
+            timer("Clock").fire();
+    }
+
+    // The answering player makes 306 from 2, 3, 4, 10, 20, 100, 150, as 3×100 + (2+4).
+    void make306()
+    {
+        for (const char* control : {"ClickOrig1", "Multiply", "ClickOrig5", "Operate", "ClickOrig0", "Add",
+                                    "ClickOrig2", "Operate", "ClickMade0", "Add", "ClickMade1", "Operate"})
+            click(control);
+    }
+
+    // The winning flash runs out and the round table comes up; its column of round points.
+    QStringList finishRound()
+    {
+        timer("Flash").fire(30);
+        settle();
+        return roundPoints();
+    }
+
+    QStringList roundPoints()
+    {
+        QStringList points;
+        for (const QLabel* label : windows.roundEnd().Round)
+            points << label->text();
+        return points;
+    }
+
+    void playNextRound(const std::vector<int>& deal)
+    {
+        doubles.random.script(draws::deal(deal));
+        QTest::mouseClick(windows.roundEnd().Button, Qt::LeftButton);
+        settle();
+    }
+};
+
+const std::vector<int> example{2, 3, 4, 10, 20, 100, 150};
+
+}  // namespace
+
+TEST_F(WholeGameTest, AThreeRoundGameFromSetUpToTheWinner)
+{
+    startGame("3", false, example);
+    ASSERT_TRUE(play.isActive());
+
+    // Round 1: Ann makes the target with the clock at 150.
+    reachTarget("306");
+    runClockTo(150);
+    takeTurn(0);
+    make306();
+    EXPECT_EQ(finishRound(), (QStringList{"3", "0", "", "", "", ""}));
+    EXPECT_TRUE(finderText.isEmpty()) << "no solutions after a win";
+
+    // Round 2: nobody buzzes; the finder shows the way with the round's numbers and target.
+    playNextRound({5, 7, 9, 15, 25, 150, 300});
+    EXPECT_TRUE(play.isActive());
+    dealAndSpin();
+    const QString target = play.Total[0].caption + play.Total[1].caption + play.Total[2].caption;
+    exitFinderOnceSolved();
+    runClockTo(0);
+    timer("Clock").fire();
+    settle();
+    EXPECT_TRUE(finderText.endsWith("=" + target + "!")) << finderText.toStdString();
+    EXPECT_EQ(roundPoints(), (QStringList{"0", "0", "", "", "", ""}));
+
+    // Round 3: Bob makes it with the clock at 60.
+    playNextRound(example);
+    reachTarget("306");
+    runClockTo(60);
+    takeTurn(1);
+    make306();
+    EXPECT_EQ(finishRound(), (QStringList{"0", "2", "", "", "", ""}));
+
+    QTest::mouseClick(windows.roundEnd().Button, Qt::LeftButton);
+    settle();
+    EndGame& final = windows.endGame();
+    EXPECT_TRUE(final.isActive());
+    EXPECT_EQ(final.Total[0]->text(), "3");
+    EXPECT_EQ(final.Total[1]->text(), "2");
+    EXPECT_EQ(final.Winner->text(), "Ann is the winner!");
+}
+
+TEST_F(WholeGameTest, APracticeGameEndsRoundsByEndRoundOrByAWin)
+{
+    startGame("2", true, example);
+    auto* endRound = play.findChild<QPushButton*>("EndRoundButton");
+    ASSERT_TRUE(endRound->isVisible());
+    reachTarget("306");
+    timer("Clock").fire(300);
+    EXPECT_EQ(Program::ClockPosition, 240) << "no round clock in practice";
+    exitFinderOnceSolved();
+    click("EndRoundButton");
+    settle();
+    EXPECT_TRUE(finderText.endsWith("=306!"));
+    EXPECT_EQ(roundPoints(), (QStringList{"0", "0", "", "", "", ""}));
+
+    playNextRound(example);
+    reachTarget("306");
+    takeTurn(1);
+    make306();
+    EXPECT_EQ(finishRound(), (QStringList{"0", "2", "", "", "", ""}));
+    QTest::mouseClick(windows.roundEnd().Button, Qt::LeftButton);
+    settle();
+    EXPECT_EQ(windows.endGame().Winner->text(), "Bob is the winner!");
+}
+
+TEST_F(WholeGameTest, AOneRoundGameGoesStraightToTheFinalTable)
+{
+    startGame("1", false, example);
+    reachTarget("306");
+    exitFinderOnceSolved();
+    runClockTo(0);
+    timer("Clock").fire();
+    settle();
+    QTest::mouseClick(windows.roundEnd().Button, Qt::LeftButton);
+    settle();
+    EXPECT_EQ(windows.endGame().Winner->text(), "The game is a draw!");
+}
+
+TEST_F(PlayTest, EndRoundWaitsForTheTargetAndIgnoresTheWinningFlash)
+{
+    Program::PractiseMode = true;
+    doubles.random.script(draws::deal(example));
+    startRound();
+    timer("Clock").fire(3);
+    click("EndRoundButton");
+    timer("Clock").fire(4);
+    timer("RndTotal").fire(10);
+    click("EndRoundButton");
+    EXPECT_TRUE(play.isVisible()) << "refused while dealing and spinning";
+    EXPECT_FALSE(windows.solvo().isVisible());
+
+    timer("RndTotal").fire(20);
+    setTarget("300");
+    takeTurn(0);
+    click("ClickOrig1");
+    click("Multiply");
+    click("ClickOrig5");
+    click("Operate");
+    timer("Flash").fire(5);
+    click("EndRoundButton");
+    EXPECT_TRUE(play.isVisible()) << "refused during the winning flash";
+    EXPECT_EQ(Program::RoundScore[0], 2);
+}
+
+TEST_F(PlayTest, HidingThePlayWindowStopsTheSpinAndTheFlashToo)
+{
+    startRound();
+    timer("Clock").fire(7);
+    timer("RndTotal").fire(5);
+    play.hide();
+    EXPECT_FALSE(timer("RndTotal").isEnabled());
+
+    startRound();
+    dealAndSpin();
+    timer("Clock").fire();
+    buzz(0);
+    play.hide();
+    EXPECT_FALSE(timer("Flash").isEnabled());
+}

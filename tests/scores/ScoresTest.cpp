@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "doubles/TestGame.h"
+#include "play/MainForm.h"
+#include "scores/EndGame.h"
+#include "scores/Result.h"
+#include "scores/RoundEnd.h"
+#include "setup/Players.h"
+#include "shell/Program.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest/QTest>
+
+#include <gtest/gtest.h>
+
+using platform::Answer;
+
+namespace {
+
+class ScoresTest : public doubles::GameTest {
+protected:
+    ScoresTest()
+    {
+        Program::PlayerName = {"Ann", "Bob", "Cy", "Dee", "Eve", "Flo"};
+        Program::PlayerActive = {true, true, false, false, false, false};
+        Program::RoundCount = 3;
+        Program::CurrentRound = 1;
+    }
+
+    static QStringList texts(const scores::ColumnLabels& column)
+    {
+        QStringList shown;
+        for (const QLabel* label : column)
+            shown << label->text();
+        return shown;
+    }
+
+    void showTable(platform::Form& table)
+    {
+        table.show();
+        settle();
+    }
+
+    RoundEnd& roundTable = windows.roundEnd();
+    EndGame& finalTable = windows.endGame();
+};
+
+}  // namespace
+
+TEST_F(ScoresTest, TheRoundTableFoldsTheRoundsPointsIntoTheTotalsOnce)
+{
+    Program::TotalScore = {5, 3, 0, 0, 0, 0};
+    Program::RoundScore = {2, 0, 0, 0, 0, 0};
+    showTable(roundTable);
+    EXPECT_EQ(roundTable.windowTitle(), "Current Scores");
+    EXPECT_EQ(texts(roundTable.PlayerLabel), (QStringList{"Ann", "Bob", "", "", "", ""}));
+    EXPECT_EQ(texts(roundTable.Round), (QStringList{"2", "0", "", "", "", ""}));
+    EXPECT_EQ(texts(roundTable.Total), (QStringList{"7", "3", "", "", "", ""}));
+    EXPECT_EQ(Program::RoundScore, (std::array<std::int16_t, 6>{}));
+
+    // Activated again (say, after a message): nothing more is added.
+    roundTable.hide();
+    showTable(roundTable);
+    EXPECT_EQ(texts(roundTable.Round), (QStringList{"0", "0", "", "", "", ""}));
+    EXPECT_EQ(Program::TotalScore[0], 7);
+}
+
+TEST_F(ScoresTest, PlayNextRoundStartsTheNextRoundOrAfterTheLastTheFinalTable)
+{
+    showTable(roundTable);
+    QTest::mouseClick(roundTable.Button, Qt::LeftButton);
+    settle();
+    EXPECT_EQ(Program::CurrentRound, 2);
+    EXPECT_FALSE(roundTable.isVisible());
+    EXPECT_TRUE(windows.mainForm().isActive());
+
+    windows.mainForm().hide();
+    Program::CurrentRound = 3;
+    showTable(roundTable);
+    QTest::mouseClick(roundTable.Button, Qt::LeftButton);
+    settle();
+    EXPECT_EQ(Program::CurrentRound, 4);
+    EXPECT_EQ(roundTable.Button->text(), "Play Next Round");
+    EXPECT_TRUE(finalTable.isActive());
+    EXPECT_FALSE(windows.mainForm().isVisible());
+}
+
+TEST_F(ScoresTest, TheFinalTableNamesTheWinnerOrADraw)
+{
+    using Totals = std::array<std::int16_t, 6>;
+    using Active = std::array<bool, 6>;
+    const Active two{true, true, false, false, false, false};
+    const Active three{true, true, true, false, false, false};
+    const Active one{true, false, false, false, false, false};
+    const struct {
+        Totals totals;
+        Active active;
+        const char* result;
+    } cases[] = {
+        {{12, 7, 0, 0, 0, 0}, two, "Ann is the winner!"},
+        {{7, 12, 12, 0, 0, 0}, three, "The game is a draw!"},
+        {{12, 12, 15, 0, 0, 0}, three, "Cy is the winner!"},
+        {{0, 0, 0, 0, 0, 0}, two, "The game is a draw!"},
+        {{0, 0, 0, 0, 0, 0}, one, "The game is a draw!"},
+        {{3, 0, 0, 0, 0, 0}, one, "Ann is the winner!"},
+        // A disqualified player keeps their points, but they cannot win with them.
+        {{4, 9, 0, 0, 0, 0}, one, "Ann is the winner!"},
+        {{0, 9, 0, 0, 0, 0}, one, "The game is a draw!"},
+    };
+    for (const auto& c : cases) {
+        Program::TotalScore = c.totals;
+        Program::PlayerActive = c.active;
+        showTable(finalTable);
+        EXPECT_EQ(finalTable.Winner->text(), c.result);
+        finalTable.hide();
+    }
+    EXPECT_EQ(finalTable.windowTitle(), "Game Over");
+    EXPECT_EQ(texts(finalTable.PlayerLabel), (QStringList{"Ann", "", "", "", "", ""}));
+    EXPECT_EQ(texts(finalTable.Total), (QStringList{"0", "", "", "", "", ""}));
+}
+
+TEST_F(ScoresTest, EndGameGoesBackToTheSetUpWindowWithItsEntries)
+{
+    windows.players().NameBox[2]->setText("Cyril");
+    showTable(finalTable);
+    QTest::mouseClick(finalTable.EndButton, Qt::LeftButton);
+    settle();
+    EXPECT_FALSE(finalTable.isVisible());
+    EXPECT_TRUE(windows.players().isActive());
+    EXPECT_EQ(windows.players().NameBox[2]->text(), "Cyril");
+}
+
+TEST_F(ScoresTest, ClosingATableAsksWhetherToQuit)
+{
+    for (platform::Form* table : {static_cast<platform::Form*>(&roundTable), static_cast<platform::Form*>(&finalTable)}) {
+        showTable(*table);
+        table->close();
+        EXPECT_TRUE(table->isVisible());
+        table->hide();
+    }
+    EXPECT_EQ(doubles.messages.shown.size(), 2u);
+    doubles.messages.answers = {Answer::Yes};
+    showTable(roundTable);
+    roundTable.close();
+    EXPECT_EQ(doubles.application.quits, 1);
+}

@@ -1,0 +1,163 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "doubles/Doubles.h"
+#include "platform/Random.h"
+#include "play/Target.h"
+#include "solver/Search.h"
+
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+using doubles::ScriptedRandom;
+using namespace solver;
+
+namespace {
+
+// RandomBetween(1, 7) gives `position`; RandomBetween(1, 6) gives `code`.
+float pick(int position)
+{
+    return float(position - 1) / 6.0f;
+}
+float operation(int code)
+{
+    return float(code - 1) / 5.0f;
+}
+
+// Checks a solution line by line as a player would: each step true arithmetic under the
+// game's rules, on numbers still at hand, the last one making the target.
+void expectSound(const QString& text, Numbers numbers, int target)
+{
+    static const QRegularExpression step(QStringLiteral("^(\\d+)([-+×÷])(\\d+)=(\\d+)$"));
+    ASSERT_TRUE(text.endsWith(u'!')) << text.toStdString();
+    QStringList steps = text.chopped(1).split(QRegularExpression(QStringLiteral(", |,\\n")));
+    std::multiset<int> atHand(numbers.begin(), numbers.end());
+    int last = 0;
+    for (const QString& line : steps) {
+        const auto match = step.match(line);
+        ASSERT_TRUE(match.hasMatch()) << line.toStdString();
+        const int x = match.captured(1).toInt(), y = match.captured(3).toInt(), r = match.captured(4).toInt();
+        const QString op = match.captured(2);
+        const double value = op == "+" ? x + y : op == "-" ? x - y : op == "×" ? double(x) * y : double(x) / y;
+        EXPECT_EQ(value, r) << line.toStdString();
+        EXPECT_TRUE(r >= 1 && r <= 999 && r != x && r != y) << line.toStdString();
+        for (const int used : {x, y}) {
+            const auto found = atHand.find(used);
+            ASSERT_NE(found, atHand.end()) << used << " is not at hand in " << text.toStdString();
+            atHand.erase(found);
+        }
+        atHand.insert(r);
+        last = r;
+    }
+    EXPECT_EQ(last, target);
+}
+
+}  // namespace
+
+TEST(RandomBetween, GivesTheEndValuesHalfAsOften)
+{
+    ScriptedRandom random(4);
+    std::map<int, int> seven, six;
+    constexpr int draws = 120000;
+    for (int i = 0; i < draws; ++i) {
+        ++seven[RandomBetween(1, 7, random)];
+        ++six[RandomBetween(1, 6, random)];
+    }
+    EXPECT_EQ(seven.size(), 7u);
+    EXPECT_NEAR(seven[1], draws / 12.0, draws / 12.0 * 0.05);
+    EXPECT_NEAR(seven[7], draws / 12.0, draws / 12.0 * 0.05);
+    for (int k = 2; k <= 6; ++k)
+        EXPECT_NEAR(seven[k], draws / 6.0, draws / 6.0 * 0.04) << k;
+    EXPECT_EQ(six.size(), 6u);
+    EXPECT_NEAR(six[1], draws / 10.0, draws / 10.0 * 0.05);
+    EXPECT_NEAR(six[6], draws / 10.0, draws / 10.0 * 0.05);
+    for (int k = 2; k <= 5; ++k)
+        EXPECT_NEAR(six[k], draws / 5.0, draws / 5.0 * 0.04) << k;
+}
+
+TEST(TryOperation, RefusesWhatTheWorkingOutWouldRefuse)
+{
+    EXPECT_EQ(TryOperation(100, 25, 2), 75);
+    EXPECT_EQ(TryOperation(100, 25, 3), -1);   // negative
+    EXPECT_EQ(TryOperation(7, 2, 5), -1);      // fraction
+    EXPECT_EQ(TryOperation(50, 25, 5), 2);
+    EXPECT_EQ(TryOperation(25, 50, 6), 2);
+    EXPECT_EQ(TryOperation(500, 500, 1), -1);  // above 999
+    EXPECT_EQ(TryOperation(500, 499, 1), 999);
+    EXPECT_EQ(TryOperation(9, 1, 4), -1);      // × 1 gives its own operand
+    EXPECT_EQ(TryOperation(9, 1, 5), -1);      // ÷ 1
+    EXPECT_EQ(TryOperation(8, 4, 2), -1);      // 8 - 4 = 4, its own operand
+    EXPECT_EQ(TryOperation(5, 5, 2), -1);      // zero
+    EXPECT_EQ(TryOperation(5, 5, 7), -1);
+    EXPECT_EQ(stepText(100, 25, 2, 75), "100-25=75");
+    EXPECT_EQ(stepText(2, 50, 6, 25), "50÷2=25");
+    EXPECT_EQ(stepText(75, 4, 4, 300), "75×4=300");
+}
+
+TEST(Attempt, WritesTwoStepsToALineAndEndsWithTheTarget)
+{
+    const Numbers numbers{100, 25, 4, 50, 7, 2, 3};
+    ScriptedRandom random;
+    // 100-25=75, 75×4=300, 300+50=350!
+    random.script({pick(1), pick(2), operation(2), pick(1), pick(3), operation(4), pick(1), pick(4), operation(1)});
+    EXPECT_EQ(attempt(numbers, 350, random), QString("100-25=75, 75×4=300,\n300+50=350!"));
+
+    // One step: 7×50=350!; drawing the first number again for the second is drawn again, and
+    // so is an operation that is refused (7+50 is no solution, but 7÷50 is not even allowed).
+    random.script({pick(5), pick(5), pick(4), operation(5), operation(4)});
+    EXPECT_EQ(attempt(numbers, 350, random), QString("7×50=350!"));
+
+    // A solution on the 4th step ends with "!" straight after it.
+    random.script({pick(6), pick(7), operation(1),    // 2+3=5
+                   pick(6), pick(2), operation(4),    // 5×25=125
+                   pick(6), pick(3), operation(4),    // 125×4=500
+                   pick(6), pick(1), operation(2)});  // 500-100=400
+    EXPECT_EQ(attempt(numbers, 400, random), QString("2+3=5, 5×25=125,\n125×4=500, 500-100=400!"));
+    EXPECT_EQ(random.scriptLeft(), 0u);
+}
+
+TEST(Attempt, ABareNumberEqualToTheTargetIsNoSolution)
+{
+    ScriptedRandom random(2);
+    const Numbers numbers{2, 3, 4, 10, 20, 100, 150};
+    for (int i = 0; i < 2000; ++i) {
+        if (const auto found = attempt(numbers, 150, random)) {
+            expectSound(*found, numbers, 150);
+            EXPECT_FALSE(found->isEmpty());
+        }
+    }
+}
+
+TEST(Attempt, EveryShownSolutionIsSoundArithmetic)
+{
+    ScriptedRandom random(8);
+    int solved = 0;
+    for (int round = 0; round < 300; ++round) {
+        play::Deal deal{};
+        for (int k = 0; k < 7; ++k)
+            deal[k] = play::dealNumber(k, random);
+        std::optional<int> target;
+        while (!(target = play::candidateTarget(deal, random, [] {}))) {
+        }
+        for (int tries = 0; tries < 200000; ++tries) {
+            if (const auto found = attempt(deal, *target, random)) {
+                expectSound(*found, deal, *target);
+                ++solved;
+                break;
+            }
+        }
+    }
+    EXPECT_GE(solved, 295);
+}
+
+TEST(Attempt, EndsAtOnceWithFewerThanTwoUsableNumbers)
+{
+    ScriptedRandom random(1);
+    EXPECT_EQ(attempt({0, 0, 0, 0, 0, 0, 7}, 7, random), std::nullopt);
+    EXPECT_EQ(random.draws, 0);
+    EXPECT_EQ(attempt({0, 0, 0, 0, 0, 0, 0}, 7, random), std::nullopt);
+    const auto found = attempt({0, 0, 0, 0, 0, 3, 4}, 12, random);
+    EXPECT_TRUE(!found || *found == "3×4=12!" || *found == "4×3=12!");
+}

@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "doubles/TestGame.h"
+#include "solver/Solvo.h"
+
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest/QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class SolvoTest : public doubles::GameTest {
+protected:
+    void press(const char* button) { QTest::mouseClick(finder.findChild<QPushButton*>(button), Qt::LeftButton); }
+
+    // Runs `action` once, `delay` ms into the finder's modal show.
+    void after(int delay, std::function<void()> action) { QTimer::singleShot(delay, &finder, std::move(action)); }
+
+    // Runs `action` once the finder shows a solution.
+    void whenSolved(std::function<void()> action)
+    {
+        auto* watcher = new QTimer(&finder);
+        QObject::connect(watcher, &QTimer::timeout, watcher, [this, watcher, action] {
+            if (!finder.displayText().endsWith(u'!'))
+                return;
+            watcher->stop();
+            watcher->deleteLater();
+            action();
+        });
+        watcher->start(0);
+    }
+
+    Solvo& finder = windows.solvo();
+};
+
+}  // namespace
+
+TEST_F(SolvoTest, ShowsASolutionAndHidesOnExit)
+{
+    EXPECT_EQ(finder.windowTitle(), "Finding Solutions");
+    finder.Prepare({7, 50, 2, 3, 4, 100, 150}, 350);
+    QString shown;
+    whenSolved([&] {
+        shown = finder.displayText();
+        press("Exit");
+    });
+    finder.showModal();
+    EXPECT_TRUE(shown.endsWith(u'!'));
+    EXPECT_TRUE(shown.contains("=350!"));
+    EXPECT_FALSE(finder.isVisible());
+}
+
+TEST_F(SolvoTest, CalculateRunsAFreshSearch)
+{
+    finder.Prepare({2, 3, 4, 10, 20, 100, 150}, 306);
+    QStringList shown;
+    whenSolved([&] {
+        shown << finder.displayText();
+        for (int i = 0; i < 5; ++i) {
+            press("New");
+            shown << finder.displayText();
+        }
+        press("Exit");
+    });
+    finder.showModal();
+    ASSERT_EQ(shown.size(), 6);
+    for (const QString& text : shown)
+        EXPECT_TRUE(text.endsWith("=306!")) << text.toStdString();
+    shown.removeDuplicates();
+    EXPECT_GT(shown.size(), 1) << "the searches are random";
+}
+
+TEST_F(SolvoTest, AnUnreachableTargetKeepsSearchingUntilExit)
+{
+    finder.Prepare({2, 2, 2, 2, 2, 2, 2}, 997);
+    QString whileSearching;
+    after(30, [&] {
+        whileSearching = finder.displayText();
+        press("Exit");
+    });
+    finder.showModal();
+    EXPECT_EQ(whileSearching, "Please Wait");
+    EXPECT_FALSE(finder.isVisible());
+}
+
+TEST_F(SolvoTest, ClosingTheFrameActsAsExitAndZerosNeverHangTheSearch)
+{
+    finder.Prepare({0, 0, 0, 0, 0, 0, 5}, 5);
+    after(20, [&] { finder.close(); });
+    finder.showModal();
+    EXPECT_EQ(finder.displayText(), "Please Wait");
+    EXPECT_FALSE(finder.isVisible());
+    EXPECT_TRUE(doubles.messages.shown.empty());
+}
