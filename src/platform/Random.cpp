@@ -10,17 +10,32 @@ SystemRandom::SystemRandom()
     reseed();
 }
 
+namespace {
+
+constexpr std::uint64_t multiplier = 6364136223846793005ULL;
+constexpr std::uint64_t increment = 1442695040888963407ULL;
+
+}  // namespace
+
 float SystemRandom::next()
 {
+    const std::uint64_t old = state_;
+    state_ = old * multiplier + increment;
+    const auto xorShifted = std::uint32_t(((old >> 18) ^ old) >> 27);
+    const auto rotation = unsigned(old >> 59);
+    const std::uint32_t bits = (xorShifted >> rotation) | (xorShifted << ((32 - rotation) & 31));
     // The top 24 bits make every value exactly representable as a float below 1.
     constexpr float step = 1.0f / float(1 << 24);
-    return float(engine_() >> 8) * step;
+    return float(bits >> 8) * step;
 }
 
 void SystemRandom::reseed()
 {
-    const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
-    engine_.seed(static_cast<std::mt19937::result_type>(ticks ^ (ticks >> 32)));
+    const auto ticks = std::uint64_t(std::chrono::steady_clock::now().time_since_epoch().count());
+    state_ = 0;
+    next();
+    state_ += ticks;
+    next();
 }
 
 }  // namespace platform

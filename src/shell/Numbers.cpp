@@ -37,15 +37,6 @@ void TrimSpaces(QString& s)
     s = s.mid(first, last - first);
 }
 
-double roundHalfEven(double x)
-{
-    const double below = std::floor(x);
-    const double fraction = x - below;
-    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(below, 2.0) != 0.0))
-        return below + 1.0;
-    return below;
-}
-
 namespace {
 
 // The digits of `text` from `at` on, in base `radix`, up to the first that is not one.

@@ -16,8 +16,18 @@ bool IsDigitText(const QString& s);
 // Removes blanks (spaces only) from both ends of `s`.
 void TrimSpaces(QString& s);
 
-// The nearest whole number, an exact half going to the even neighbour.
-double roundHalfEven(double x);
+// The nearest whole number, an exact half going to the even neighbour. Inline: it runs for
+// every random draw of the target choice and the solution search.
+inline double roundHalfEven(double x)
+{
+    // Adding and taking away 2^52 leaves no bits for a fraction, so the sum is rounded in the
+    // default rounding mode (which the game never changes): to nearest, halves to even.
+    constexpr double noFraction = 4503599627370496.0;  // 2^52
+    if (!(x < noFraction && x > -noFraction))
+        return x;  // already whole, or not a number
+    const double shift = x < 0 ? -noFraction : noFraction;
+    return (x + shift) - shift;
+}
 
 // The number a player's text starts with, as every box that takes a number reads it:
 // blanks, tabs and line feeds anywhere are skipped; then an optional sign, digits, a

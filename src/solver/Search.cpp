@@ -42,19 +42,18 @@ int RandomBetween(int low, int high, platform::RandomSource& random)
 
 int TryOperation(int a, int b, int code)
 {
-    double r = 0;
-    switch (code) {
-    case 1: r = a + b; break;
-    case 2: r = a - b; break;
-    case 3: r = b - a; break;
-    case 4: r = double(a) * b; break;
-    case 5: r = double(a) / b; break;
-    case 6: r = double(b) / a; break;
-    default: break;
-    }
-    if (r > largest || r != std::floor(r) || r < 1 || r == a || r == b)
+    // Without branches on the drawn code: the finder tries operations by the million and
+    // a mispredicted jump costs more than working out all four results.
+    if (code < 1 || code > 6)
         return -1;
-    return int(r);
+    const bool reversed = code == 3 || code == 6;
+    const double first = reversed ? b : a;
+    const double second = reversed ? a : b;
+    const double results[] = {first + second, first - second, first * second, first / second};
+    constexpr int operationOf[] = {0, 0, 1, 1, 2, 3, 3};
+    const double r = results[operationOf[code]];
+    const bool allowed = (r <= largest) & (r == std::floor(r)) & (r >= 1) & (r != a) & (r != b);
+    return allowed ? int(r) : -1;
 }
 
 QString stepText(int a, int b, int code, int result)

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 
 namespace {
 
@@ -68,6 +69,8 @@ void Solvo::Form_Activate()
 void Solvo::Calculate()
 {
     const int search = ++search_;
+    ++searchDepth_;
+    const auto done = qScopeGuard([this] { --searchDepth_; });
     StopRequested = false;
     QCoreApplication::processEvents();
     sinceEvents_.start();

@@ -23,6 +23,8 @@ public:
 
     void Prepare(const solver::Numbers& numbers, int total);
     QString displayText() const;
+    // A search is running (the window's events run only between its attempts).
+    bool isSearching() const { return searchDepth_ > 0; }
 
 protected:
     void Form_Activate() override;
@@ -39,6 +41,7 @@ private:
     int Total = 0;
     bool StopRequested = false;
     int search_ = 0;  // counts searches: a New press during a search starts a fresh one
+    int searchDepth_ = 0;
     QElapsedTimer sinceEvents_;
 
     QLabel* Display = nullptr;

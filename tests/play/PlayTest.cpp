@@ -118,7 +118,7 @@ void PlayTest::exitFinderOnceSolved()
     auto* watcher = new QTimer(&play);
     QObject::connect(watcher, &QTimer::timeout, watcher, [this, watcher] {
         Solvo& finder = windows.solvo();
-        if (!finder.isVisible() || !finder.displayText().endsWith(u'!'))
+        if (!finder.isVisible() || finder.isSearching())
             return;
         finderText = finder.displayText();
         watcher->stop();

@@ -22,7 +22,7 @@ protected:
     {
         auto* watcher = new QTimer(&finder);
         QObject::connect(watcher, &QTimer::timeout, watcher, [this, watcher, action] {
-            if (!finder.displayText().endsWith(u'!'))
+            if (finder.isSearching())
                 return;
             watcher->stop();
             watcher->deleteLater();

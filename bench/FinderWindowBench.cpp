@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The finder window's own time to a solution: the search with the window's events let run
+// between attempts, from the modal show to the solution shown.
+#include "platform/Application.h"
+#include "platform/Clock.h"
+#include "platform/Help.h"
+#include "platform/KeyState.h"
+#include "platform/MessageBox.h"
+#include "platform/MusicDevice.h"
+#include "platform/Random.h"
+#include "platform/Services.h"
+#include "platform/Timer.h"
+#include "play/Target.h"
+#include "shell/Windows.h"
+#include "solver/Solvo.h"
+
+#include <QApplication>
+#include <QTimer>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <vector>
+
+namespace {
+
+void FinderWindowToSolution(benchmark::State& state)
+{
+    platform::ProcessApplication application;
+    platform::SystemClock clock;
+    platform::SystemRandom random;
+    platform::KeyboardKeyState keys;
+    platform::QtMessageBoxes messages;
+    platform::SilentMusicDevice music;
+    platform::HelpViewer help;
+    platform::QtTimerFactory timers;
+    platform::Services services{application, clock, random, keys, messages, music, help, timers, QString()};
+    Windows windows(services);
+    Solvo& finder = windows.solvo();
+
+    // Exit as soon as the search has shown its solution.
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        if (finder.isVisible() && !finder.isSearching())
+            finder.hide();
+    });
+    watcher.start(0);
+
+    std::vector<double> milliseconds;
+    for (auto _ : state) {
+        solver::Numbers numbers{};
+        for (int k = 0; k < play::DealSize; ++k)
+            numbers[k] = play::dealNumber(k, random);
+        std::optional<int> target;
+        while (!(target = play::candidateTarget(numbers, random, [] {}))) {
+        }
+        finder.Prepare(numbers, *target);
+        const auto start = std::chrono::steady_clock::now();
+        finder.showModal();
+        milliseconds.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    }
+    std::sort(milliseconds.begin(), milliseconds.end());
+    state.counters["ms_median"] = milliseconds[milliseconds.size() / 2];
+    state.counters["ms_p99"] = milliseconds[milliseconds.size() * 99 / 100];
+}
+BENCHMARK(FinderWindowToSolution)->Iterations(2000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The players wait on the solution finder: attempts until the first solution, over many
+// dealt rounds with their accepted targets.
+#include "platform/Random.h"
+#include "play/Target.h"
+#include "solver/Search.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <vector>
+
+namespace {
+
+struct Round {
+    solver::Numbers numbers;
+    int target;
+};
+
+std::vector<Round> rounds(platform::RandomSource& random, int count)
+{
+    std::vector<Round> made(count);
+    for (auto& round : made) {
+        for (int k = 0; k < play::DealSize; ++k)
+            round.numbers[k] = play::dealNumber(k, random);
+        std::optional<int> target;
+        while (!(target = play::candidateTarget(round.numbers, random, [] {}))) {
+        }
+        round.target = *target;
+    }
+    return made;
+}
+
+double percentile(std::vector<double> values, int percent)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() * percent / 100];
+}
+
+// One search to the first solution; each iteration takes the next round. The attempts and
+// the time of every search are kept, and their median and 99th percentile reported.
+void SearchToFirstSolution(benchmark::State& state)
+{
+    platform::SystemRandom random;
+    const auto all = rounds(random, 5000);
+    std::vector<double> attempts, milliseconds;
+    std::size_t next = 0;
+    for (auto _ : state) {
+        const Round& round = all[next++ % all.size()];
+        const auto start = std::chrono::steady_clock::now();
+        long count = 0;
+        std::optional<QString> found;
+        do {
+            ++count;
+            found = solver::attempt(round.numbers, round.target, random);
+        } while (!found && count < 10'000'000);
+        benchmark::DoNotOptimize(found);
+        milliseconds.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        attempts.push_back(double(count));
+    }
+    state.counters["attempts_median"] = percentile(attempts, 50);
+    state.counters["attempts_p99"] = percentile(attempts, 99);
+    state.counters["ms_median"] = percentile(milliseconds, 50);
+    state.counters["ms_p99"] = percentile(milliseconds, 99);
+}
+BENCHMARK(SearchToFirstSolution)->Iterations(5000)->Unit(benchmark::kMillisecond);
+
+void OneAttempt(benchmark::State& state)
+{
+    platform::SystemRandom random;
+    const auto all = rounds(random, 1000);
+    std::size_t next = 0;
+    for (auto _ : state) {
+        const Round& round = all[next++ % all.size()];
+        benchmark::DoNotOptimize(solver::attempt(round.numbers, round.target, random));
+    }
+}
+BENCHMARK(OneAttempt);
+
+}  // namespace
