@@ -23,7 +23,7 @@ constexpr BundledFont bundledFonts[] = {
     {"MS Sans Serif", "Lato-Regular.ttf", 100},
     {"Impact", "OpenSans-CondBold.ttf", 100},
     {"LCD", "DSEG7Classic-Regular.ttf", 70},
-    {"GlaserSteD", "BebasNeue-Bold.otf", 100},
+    {"GlaserSteD", "LeagueSpartan-Bold.otf", 100},
 };
 
 constexpr double pixelsPerPoint = 96.0 / 72.0;

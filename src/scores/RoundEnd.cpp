@@ -26,8 +26,8 @@ RoundEnd::RoundEnd(Windows& windows) : Form(windows.services()), windows_(window
     BigTitle->setFont(platform::designFont(QStringLiteral("MS Sans Serif"), 13.5));
 
     const auto columns = scores::layTable(this, 16, 40,
-                                          {{QStringLiteral("Player"), 140},
-                                           {QStringLiteral("Points this round"), 92},
+                                          {{QStringLiteral("Player"), 122},
+                                           {QStringLiteral("Points this round"), 112},
                                            {QStringLiteral("Total Points"), 90}});
     PlayerLabel = columns[0];
     Round = columns[1];
