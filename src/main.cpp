@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/AppDir.h"
+#include "platform/AppIcon.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
 #include "platform/Fonts.h"
@@ -14,11 +15,13 @@
 #include "shell/Windows.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvix"));
+    QApplication::setWindowIcon(platform::appIcon());
     // Only "Yes" to the quit question ends the game, never the last window closing.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -12,14 +12,17 @@ namespace platform {
 class Help {
 public:
     virtual ~Help() = default;
-    virtual void show(const QString& fileName) = 0;
+    // False when the file cannot be read; nothing is shown then.
+    virtual bool show(const QString& fileName) = 0;
 };
 
 // An in-app viewer: a plain window with the text, scrollable and closable.
 class HelpViewer final : public Help {
 public:
     ~HelpViewer() override;
-    void show(const QString& fileName) override;
+    bool show(const QString& fileName) override;
+    // The viewer's window, once a file has been shown.
+    QTextBrowser* window() const;
 
 private:
     QPointer<QTextBrowser> window_;

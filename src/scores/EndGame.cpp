@@ -3,7 +3,7 @@
 
 #include "platform/Fonts.h"
 #include "scores/Result.h"
-#include "setup/Players.h"
+#include "shell/Title.h"
 #include "shell/Program.h"
 #include "shell/Windows.h"
 
@@ -58,8 +58,7 @@ void EndGame::Form_Activate()
 void EndGame::EndButton_Click()
 {
     hide();
-    // The title window is still to come: a new game starts from the set-up window.
-    windows_.players().show();
+    windows_.title().show();
 }
 
 void EndGame::Form_QueryUnload(bool& cancel)

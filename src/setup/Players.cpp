@@ -5,6 +5,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Services.h"
 #include "play/MainForm.h"
+#include "setup/Rules.h"
 #include "shell/Program.h"
 #include "shell/Windows.h"
 
@@ -93,8 +94,18 @@ void Players::createControls()
     MusicBox->setChecked(true);
     RuleChange = new QPushButton(QStringLiteral("   Change     Rules"), this);
     RuleChange->setGeometry(232, bottom, 104, 60);
-    // The rules window is still to come.
-    RuleChange->setEnabled(false);
+    connect(RuleChange, &QPushButton::clicked, this, &Players::RuleChange_Click);
+}
+
+void Players::Form_Load()
+{
+    // The rules window is loaded hidden, so that its boxes hold the stored rule values.
+    windows_.rules();
+}
+
+void Players::RuleChange_Click()
+{
+    windows_.rules().showModal();
 }
 
 void Players::Playing_Click()

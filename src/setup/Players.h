@@ -34,11 +34,13 @@ public:
     QPushButton* HelpButton = nullptr;
 
 protected:
+    void Form_Load() override;
     void Form_QueryUnload(bool& cancel) override;
 
 private:
     void createControls();
     void Playing_Click();
+    void RuleChange_Click();
     void StartGame_Click();
     void HelpButton_Click();
 

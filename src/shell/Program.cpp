@@ -5,8 +5,10 @@
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
 #include "platform/Services.h"
-#include "setup/Players.h"
+#include "shell/Title.h"
 #include "shell/Windows.h"
+
+#include <QDir>
 
 namespace Program {
 
@@ -31,8 +33,7 @@ void Main(Windows& windows)
     TurnSeconds = DefaultTurnSeconds;
     IdleSeconds = DefaultIdleSeconds;
     CancelsAllowed = DefaultCancelsAllowed;
-    // The title window is still to come: the game opens on the set-up window.
-    windows.players().show();
+    windows.title().show();
 }
 
 int ConfirmQuit(platform::Services& services)
@@ -47,7 +48,12 @@ int ConfirmQuit(platform::Services& services)
 
 void ShowHelp(platform::Services& services)
 {
-    services.help.show(services.appDir + QStringLiteral("/Solvo.hlp"));
+    const QString file = services.appDir + QStringLiteral("/Solvo.hlp");
+    if (!services.help.show(file)) {
+        services.messages.show(QStringLiteral("The help could not be opened: the file %1 is missing or cannot be read.")
+                                   .arg(QDir::toNativeSeparators(file)),
+                               QStringLiteral("Help"));
+    }
 }
 
 }  // namespace Program

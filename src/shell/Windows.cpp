@@ -5,15 +5,24 @@
 #include "scores/EndGame.h"
 #include "scores/RoundEnd.h"
 #include "setup/Players.h"
+#include "setup/Rules.h"
+#include "shell/About.h"
+#include "shell/Title.h"
 #include "solver/Solvo.h"
 
 namespace {
 
-template <typename Window>
-Window& createdOnFirstUse(std::unique_ptr<Window>& window, Windows& windows)
+template <typename Window, typename Holder>
+Window& createdOnFirstUse(Holder& window, Windows& windows)
 {
     if (!window) {
-        window = std::make_unique<Window>(windows);
+        if constexpr (std::is_same_v<Holder, QPointer<Window>>) {
+            // An unloaded window is gone for the game at once, though Qt deletes it later.
+            window = new Window(windows);
+            QObject::connect(window, &platform::Form::unloaded, [&window] { window.clear(); });
+        } else {
+            window = std::make_unique<Window>(windows);
+        }
         window->load();
     }
     return *window;
@@ -23,29 +32,48 @@ Window& createdOnFirstUse(std::unique_ptr<Window>& window, Windows& windows)
 
 Windows::Windows(platform::Services& services) : services_(services) {}
 
-Windows::~Windows() = default;
-
-MainForm& Windows::mainForm()
+Windows::~Windows()
 {
-    return createdOnFirstUse(mainForm_, *this);
+    delete about_;
+    delete rules_;
+}
+
+Title& Windows::title()
+{
+    return createdOnFirstUse<Title>(title_, *this);
+}
+
+About& Windows::about()
+{
+    return createdOnFirstUse<About>(about_, *this);
 }
 
 Players& Windows::players()
 {
-    return createdOnFirstUse(players_, *this);
+    return createdOnFirstUse<Players>(players_, *this);
+}
+
+Rules& Windows::rules()
+{
+    return createdOnFirstUse<Rules>(rules_, *this);
+}
+
+MainForm& Windows::mainForm()
+{
+    return createdOnFirstUse<MainForm>(mainForm_, *this);
 }
 
 RoundEnd& Windows::roundEnd()
 {
-    return createdOnFirstUse(roundEnd_, *this);
+    return createdOnFirstUse<RoundEnd>(roundEnd_, *this);
 }
 
 EndGame& Windows::endGame()
 {
-    return createdOnFirstUse(endGame_, *this);
+    return createdOnFirstUse<EndGame>(endGame_, *this);
 }
 
 Solvo& Windows::solvo()
 {
-    return createdOnFirstUse(solvo_, *this);
+    return createdOnFirstUse<Solvo>(solvo_, *this);
 }

@@ -108,10 +108,16 @@ public:
     long positionTicks = 0;
 };
 
+// Opens every file it is asked for, unless `readable` says otherwise.
 class FakeHelp final : public platform::Help {
 public:
-    void show(const QString& fileName) override { opened << fileName; }
+    bool show(const QString& fileName) override
+    {
+        opened << fileName;
+        return readable;
+    }
     QStringList opened;
+    bool readable = true;
 };
 
 // Timers that tick only when the test says so, through the same gate as the real ones.

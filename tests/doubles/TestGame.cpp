@@ -2,6 +2,10 @@
 #include "doubles/TestGame.h"
 
 #include "shell/Program.h"
+#include "shell/Title.h"
+
+#include <QPushButton>
+#include <QtTest/QTest>
 
 #include <QCoreApplication>
 
@@ -25,6 +29,14 @@ GameTest::~GameTest()
 void GameTest::settle()
 {
     QCoreApplication::sendPostedEvents();
+}
+
+void GameTest::openSetUp()
+{
+    Program::Main(windows);
+    settle();
+    QTest::mouseClick(windows.title().findChild<QPushButton*>("Play!"), Qt::LeftButton);
+    settle();
 }
 
 }  // namespace doubles

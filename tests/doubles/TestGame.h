@@ -42,6 +42,8 @@ protected:
 
     // Lets queued calls run, as the event loop does once a handler has returned.
     static void settle();
+    // Starts the program and presses "Play!" on the title window: the set-up window is up.
+    void openSetUp();
 
     TestServices doubles;
     Windows windows{doubles.services};

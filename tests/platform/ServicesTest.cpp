@@ -2,12 +2,15 @@
 #include "doubles/Doubles.h"
 #include "platform/Clock.h"
 #include "platform/Fonts.h"
+#include "platform/Help.h"
 #include "platform/Random.h"
 #include "platform/Timer.h"
 
 #include <QDateTime>
 #include <QFont>
 #include <QFontInfo>
+#include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
@@ -70,4 +73,30 @@ TEST(Fonts, TheDesignsFontNamesFindTheBundledFonts)
     EXPECT_EQ(QFontInfo(designFont("Impact", 14.25)).family(), "Open Sans Condensed");
     EXPECT_EQ(designFont("Impact", 14.25).pixelSize(), 19);
     EXPECT_EQ(designFont("Arial Black", 12).pixelSize(), 16);
+}
+
+TEST(HelpViewer, ShowsAReadableFileAndRefusesAMissingOne)
+{
+    QTemporaryDir folder;
+    QFile file(folder.filePath("Solvo.hlp"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<h1>Quorvix</h1><p>Press your buzzer key.</p>");
+    file.close();
+
+    HelpViewer help;
+    EXPECT_FALSE(help.show(folder.filePath("missing.hlp")));
+    EXPECT_EQ(help.window(), nullptr);
+    EXPECT_TRUE(help.show(file.fileName()));
+    ASSERT_NE(help.window(), nullptr);
+    EXPECT_TRUE(help.window()->isVisible());
+    EXPECT_TRUE(help.window()->toPlainText().contains("Press your buzzer key."));
+}
+
+TEST(HelpViewer, TheGamesHelpFileIsThere)
+{
+    HelpViewer help;
+    ASSERT_TRUE(help.show(QStringLiteral(QUORVIX_DATA_DIR "/Solvo.hlp")));
+    const QString text = help.window()->toPlainText();
+    for (const char* topic : {"Starting a game", "buzzer keys", "Working out", "Turn rules", "Scoring", "Practice", "Music"})
+        EXPECT_TRUE(text.contains(topic, Qt::CaseInsensitive)) << topic;
 }

@@ -66,15 +66,6 @@ TEST_F(PlayTest, ARoundDealsSevenNumbersSpinsToATargetAndRunsItsClockDown)
     EXPECT_EQ(play.LastDrawnPosition, 0);
 }
 
-TEST_F(PlayTest, TheClockTicksByDifficulty)
-{
-    for (const auto& [difficulty, interval] : {std::pair{0, 647}, {1, 205}, {2, 50}}) {
-        Program::Difficulty = std::int16_t(difficulty);
-        startRound();
-        EXPECT_EQ(timer("Clock").interval(), interval);
-    }
-}
-
 TEST_F(PlayTest, InPracticeTheBuzzersOpenAtOnceAndTheClockNeverRuns)
 {
     Program::PractiseMode = true;

@@ -188,23 +188,3 @@ TEST(CandidateTarget, BuildsTheTargetTheDrawsDescribe)
     EXPECT_EQ(random.scriptLeft(), 0u);
     EXPECT_EQ(spins, 0);
 }
-
-TEST(CandidateTarget, AcceptedTargetsAreHardEnoughWholeNumbersUpTo999)
-{
-    ScriptedRandom random(9);
-    int accepted = 0;
-    for (int round = 0; round < 500; ++round) {
-        Deal deal{};
-        for (int k = 0; k < DealSize; ++k)
-            deal[k] = dealNumber(k, random);
-        std::optional<int> target;
-        while (!(target = candidateTarget(deal, random, [] {}))) {
-        }
-        ASSERT_GE(*target, SmallestTarget);
-        ASSERT_LE(*target, LargestNumber);
-        int spins = 0;
-        ASSERT_FALSE(tooEasyByEveryWay(*target, deal, spins));
-        ++accepted;
-    }
-    EXPECT_EQ(accepted, 500);
-}

@@ -21,8 +21,7 @@ protected:
     // Sets up a game in the set-up window and starts it, the first round dealt from `deal`.
     void startGame(const char* rounds, bool practice, const std::vector<int>& deal)
     {
-        Program::Main(windows);
-        settle();
+        openSetUp();
         Players& setup = windows.players();
         setup.NameBox[0]->setText("Ann");
         setup.NameBox[1]->setText("Bob");
@@ -147,19 +146,6 @@ TEST_F(WholeGameTest, APracticeGameEndsRoundsByEndRoundOrByAWin)
     QTest::mouseClick(windows.roundEnd().Button, Qt::LeftButton);
     settle();
     EXPECT_EQ(windows.endGame().Winner->text(), "Bob is the winner!");
-}
-
-TEST_F(WholeGameTest, AOneRoundGameGoesStraightToTheFinalTable)
-{
-    startGame("1", false, example);
-    reachTarget("306");
-    exitFinderOnceSolved();
-    runClockTo(0);
-    timer("Clock").fire();
-    settle();
-    QTest::mouseClick(windows.roundEnd().Button, Qt::LeftButton);
-    settle();
-    EXPECT_EQ(windows.endGame().Winner->text(), "The game is a draw!");
 }
 
 TEST_F(PlayTest, EndRoundWaitsForTheTargetAndIgnoresTheWinningFlash)

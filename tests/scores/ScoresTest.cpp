@@ -6,6 +6,7 @@
 #include "scores/RoundEnd.h"
 #include "setup/Players.h"
 #include "shell/Program.h"
+#include "shell/Title.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -120,13 +121,16 @@ TEST_F(ScoresTest, TheFinalTableNamesTheWinnerOrADraw)
     EXPECT_EQ(texts(finalTable.Total), (QStringList{"0", "", "", "", "", ""}));
 }
 
-TEST_F(ScoresTest, EndGameGoesBackToTheSetUpWindowWithItsEntries)
+TEST_F(ScoresTest, EndGameGoesBackToTheTitleAndPlayToTheLastEntries)
 {
     windows.players().NameBox[2]->setText("Cyril");
     showTable(finalTable);
     QTest::mouseClick(finalTable.EndButton, Qt::LeftButton);
     settle();
     EXPECT_FALSE(finalTable.isVisible());
+    EXPECT_TRUE(windows.title().isActive());
+    QTest::mouseClick(windows.title().findChild<QPushButton*>("Play!"), Qt::LeftButton);
+    settle();
     EXPECT_TRUE(windows.players().isActive());
     EXPECT_EQ(windows.players().NameBox[2]->text(), "Cyril");
 }

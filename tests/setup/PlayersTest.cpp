@@ -19,11 +19,7 @@ namespace {
 
 class PlayersTest : public doubles::GameTest {
 protected:
-    PlayersTest()
-    {
-        Program::Main(windows);
-        settle();
-    }
+    PlayersTest() { openSetUp(); }
 
     void startGame(const QString& rounds)
     {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "doubles/TestGame.h"
-#include "setup/Players.h"
+#include "shell/Title.h"
 #include "shell/Program.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +10,7 @@ using platform::Answer;
 
 using ProgramTest = GameTest;
 
-TEST_F(ProgramTest, StartUpSetsTheRuleDefaultsAndOpensTheSetUpWindow)
+TEST_F(ProgramTest, StartUpSetsTheRuleDefaultsAndOpensTheTitleWindow)
 {
     Program::Main(windows);
     EXPECT_EQ(Program::TurnsAllowed, 3);
@@ -19,11 +19,11 @@ TEST_F(ProgramTest, StartUpSetsTheRuleDefaultsAndOpensTheSetUpWindow)
     EXPECT_EQ(Program::CancelsAllowed, 5);
     EXPECT_EQ(Program::StopsAllowed, 5);
 
-    Players& setup = windows.players();
-    EXPECT_TRUE(setup.isVisible());
-    EXPECT_FALSE(setup.isActive()) << "activation waits until start-up has returned";
+    Title& title = windows.title();
+    EXPECT_TRUE(title.isVisible());
+    EXPECT_FALSE(title.isActive()) << "activation waits until start-up has returned";
     settle();
-    EXPECT_TRUE(setup.isActive());
+    EXPECT_TRUE(title.isActive());
 }
 
 TEST_F(ProgramTest, ResetPutsEverySharedValueBackToItsStartUpValue)
@@ -56,8 +56,15 @@ TEST_F(ProgramTest, ConfirmQuitEndsTheProgramOnlyOnYes)
     EXPECT_EQ(doubles.application.quits, 1);
 }
 
-TEST_F(ProgramTest, HelpOpensTheHelpFileBesideTheProgram)
+TEST_F(ProgramTest, HelpOpensTheHelpFileBesideTheProgramOrSaysWhyNot)
 {
     Program::ShowHelp(doubles.services);
     EXPECT_EQ(doubles.help.opened, QStringList{doubles.services.appDir + "/Solvo.hlp"});
+    EXPECT_TRUE(doubles.messages.shown.empty());
+
+    doubles.help.readable = false;
+    Program::ShowHelp(doubles.services);
+    ASSERT_EQ(doubles.messages.shown.size(), 1u);
+    EXPECT_EQ(doubles.messages.shown[0].title, "Help");
+    EXPECT_TRUE(doubles.messages.shown[0].text.contains("Solvo.hlp"));
 }

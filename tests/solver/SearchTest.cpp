@@ -118,18 +118,6 @@ TEST(Attempt, WritesTwoStepsToALineAndEndsWithTheTarget)
     EXPECT_EQ(random.scriptLeft(), 0u);
 }
 
-TEST(Attempt, ABareNumberEqualToTheTargetIsNoSolution)
-{
-    ScriptedRandom random(2);
-    const Numbers numbers{2, 3, 4, 10, 20, 100, 150};
-    for (int i = 0; i < 2000; ++i) {
-        if (const auto found = attempt(numbers, 150, random)) {
-            expectSound(*found, numbers, 150);
-            EXPECT_FALSE(found->isEmpty());
-        }
-    }
-}
-
 TEST(Attempt, EveryShownSolutionIsSoundArithmetic)
 {
     ScriptedRandom random(8);

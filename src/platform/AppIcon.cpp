@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/AppIcon.h"
+
+#include <QIcon>
+
+namespace platform {
+
+QIcon appIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/quorvix-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+}  // namespace platform

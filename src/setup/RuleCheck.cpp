@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "setup/RuleCheck.h"
+
+#include "shell/Numbers.h"
+
+#include <limits>
+
+namespace setup {
+
+const std::array<Rule, RuleCount> rules{{
+    {"Only ", "turns allowed per player per round", 1, "Enter a whole number for the turns allowed.",
+     "You must be allowed to make at least 1 turn!"},
+    {"Only ", "seconds allowed for turn", 10, "Enter a whole number of seconds for a turn.",
+     "You must have at least 10 seconds for a turn!"},
+    {"Spending ", "seconds not doing anything ends turn", 1,
+     "Enter a whole number of seconds not doing anything to end a turn.",
+     "You must have some time to do your calculations!"},
+    {"Cancelling ", "times ends turn", 1, "Enter a whole number of cancels allowed.",
+     "You must be able to cancel at least once before your turn ends!"},
+    {"Being stopped ", "times disqualifies player permanently", 1,
+     "Enter a whole number of chances before disqualification.",
+     "You can't be disqualified before you've been stopped once!"},
+}};
+
+RuleCheck checkRules(const std::array<QString, RuleCount>& texts)
+{
+    // Read wide, so that a number too large for a rule is caught rather than wrapped round.
+    std::array<double, RuleCount> numbers{};
+    for (int row = 0; row < RuleCount; ++row)
+        numbers[row] = Program::leadingNumber(texts[row]);
+
+    RuleCheck check;
+    for (int row = 0; row < RuleCount; ++row) {
+        if (!Program::IsDigitText(texts[row]) || numbers[row] > std::numeric_limits<std::int16_t>::max()) {
+            check.error = QString::fromLatin1(rules[row].notWhole);
+            return check;
+        }
+    }
+    for (int row = 0; row < RuleCount; ++row) {
+        if (numbers[row] < rules[row].smallest) {
+            check.error = QString::fromLatin1(rules[row].tooSmall);
+            return check;
+        }
+        check.values[row] = std::int16_t(numbers[row]);
+    }
+    return check;
+}
+
+}  // namespace setup

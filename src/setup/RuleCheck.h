@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The rules window's check of its five boxes, as a pure function: every box must hold a
+// whole number (digits and minus signs only, no larger than a rule can hold) before any
+// box's range is looked at, and the first failure found is the one reported.
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+namespace setup {
+
+constexpr int RuleCount = 5;
+
+struct Rule {
+    const char* before;         // the sentence in front of the box
+    const char* after;          // and behind it
+    std::int16_t smallest;      // the smallest value accepted
+    const char* notWhole;       // the message when the box holds no whole number
+    const char* tooSmall;       // the message when its value is below the smallest
+};
+
+// Turns, seconds for a turn, idle seconds, cancels, stops: the rows, top to bottom.
+extern const std::array<Rule, RuleCount> rules;
+
+struct RuleCheck {
+    std::array<std::int16_t, RuleCount> values{};  // when every box passes
+    std::optional<QString> error;                   // otherwise, the message to show
+};
+
+// Checks the five box texts, already trimmed of blanks.
+RuleCheck checkRules(const std::array<QString, RuleCount>& texts);
+
+}  // namespace setup

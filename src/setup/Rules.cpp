@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "setup/Rules.h"
+
+#include "platform/Fonts.h"
+#include "platform/MessageBox.h"
+#include "platform/Services.h"
+#include "shell/Program.h"
+#include "shell/Windows.h"
+
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+// The shared rule value of each row, top to bottom.
+std::int16_t* const ruleValues[] = {&Program::TurnsAllowed, &Program::TurnSeconds, &Program::IdleSeconds,
+                                    &Program::CancelsAllowed, &Program::StopsAllowed};
+
+}  // namespace
+
+Rules::Rules(Windows& windows) : Form(windows.services())
+{
+    setWindowTitle(QStringLiteral("Rules"));
+    setFixedSize(400, 250);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(255, 192, 255));
+    setPalette(palette);
+    setAutoFillBackground(true);
+    setFont(platform::designFont(QStringLiteral("MS Sans Serif"), 9.75));
+
+    auto* TitleLabel = new QLabel(QStringLiteral("Change Rules"), this);
+    TitleLabel->setGeometry(16, 8, 368, 32);
+    TitleLabel->setAlignment(Qt::AlignCenter);
+    TitleLabel->setFont(platform::designFont(QStringLiteral("MS Sans Serif"), 18));
+
+    // Each row reads as one sentence: the words, the number, the rest of the words.
+    const QFontMetrics metrics(font());
+    for (int row = 0; row < setup::RuleCount; ++row) {
+        const int y = 48 + 32 * row;
+        const QString before = QString::fromLatin1(setup::rules[row].before);
+        auto* RuleLabel = new QLabel(before, this);
+        const int beforeWidth = metrics.horizontalAdvance(before);
+        RuleLabel->setGeometry(16, y, beforeWidth, 24);
+        NumBox[row] = new QLineEdit(this);
+        NumBox[row]->setGeometry(16 + beforeWidth, y, 44, 24);
+        auto* RuleLabel2 = new QLabel(QString::fromLatin1(setup::rules[row].after), this);
+        RuleLabel2->setGeometry(16 + beforeWidth + 50, y, 300 - beforeWidth, 24);
+        // Shown and ticked, as in the design, but no rule can be switched off.
+        EnableRule[row] = new QCheckBox(this);
+        EnableRule[row]->setGeometry(368, y, 20, 24);
+        EnableRule[row]->setChecked(true);
+    }
+
+    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton->setGeometry(104, 210, 88, 30);
+    connect(OKButton, &QPushButton::clicked, this, &Rules::OKButton_Click);
+    HelpButton = new QPushButton(QStringLiteral("Help"), this);
+    HelpButton->setGeometry(208, 210, 88, 30);
+    connect(HelpButton, &QPushButton::clicked, this, &Rules::HelpButton_Click);
+}
+
+void Rules::Form_Load()
+{
+    for (int row = 0; row < setup::RuleCount; ++row)
+        NumBox[row]->setText(Program::NumText(*ruleValues[row]));
+}
+
+void Rules::OKButton_Click()
+{
+    std::array<QString, setup::RuleCount> texts;
+    for (int row = 0; row < setup::RuleCount; ++row) {
+        texts[row] = NumBox[row]->text();
+        Program::TrimSpaces(texts[row]);
+        NumBox[row]->setText(texts[row]);
+    }
+    const setup::RuleCheck check = setup::checkRules(texts);
+    if (check.error) {
+        services.messages.show(*check.error, QStringLiteral("Error"));
+        return;
+    }
+    // The stop limit first, then the rest in row order.
+    Program::StopsAllowed = check.values[4];
+    for (int row = 0; row < 4; ++row)
+        *ruleValues[row] = check.values[row];
+    hide();
+}
+
+void Rules::HelpButton_Click()
+{
+    Program::ShowHelp(services);
+}

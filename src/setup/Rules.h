@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The rules window: the five turn rules as five sentences with a number in each. Opened
+// modally from the set-up window; OK stores the values only when all five pass the checks,
+// and hides the window. Closing it by its frame stores nothing and unloads it; the next
+// opening makes it afresh from the stored values.
+
+#include "platform/Form.h"
+#include "setup/RuleCheck.h"
+
+#include <array>
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class Windows;
+
+class Rules : public platform::Form {
+    Q_OBJECT
+public:
+    explicit Rules(Windows& windows);
+
+    std::array<QLineEdit*, setup::RuleCount> NumBox{};
+    std::array<QCheckBox*, setup::RuleCount> EnableRule{};
+    QPushButton* OKButton = nullptr;
+    QPushButton* HelpButton = nullptr;
+
+protected:
+    void Form_Load() override;
+
+private:
+    void OKButton_Click();
+    void HelpButton_Click();
+};

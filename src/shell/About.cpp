@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/About.h"
+
+#include "platform/AppIcon.h"
+#include "platform/Fonts.h"
+#include "shell/Windows.h"
+
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+
+About::About(Windows& windows) : Form(windows.services())
+{
+    setWindowTitle(QStringLiteral("About Quorvix"));
+    setFixedSize(344, 176);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(192, 192, 255));
+    setPalette(palette);
+    setAutoFillBackground(true);
+    setFont(platform::designFont(QStringLiteral("MS Sans Serif"), 9.75));
+
+    auto* picIcon = new QLabel(this);
+    picIcon->setGeometry(16, 16, 64, 64);
+    picIcon->setPixmap(platform::appIcon().pixmap(QSize(64, 64), devicePixelRatioF()));
+
+    auto* lblTitle = new QLabel(QStringLiteral("Quorvix"), this);
+    lblTitle->setGeometry(96, 12, 232, 36);
+    lblTitle->setFont(platform::designFont(QStringLiteral("GlaserSteD"), 24));
+    auto* lblVersion = new QLabel(QStringLiteral("Version 1.0"), this);
+    lblVersion->setGeometry(96, 52, 232, 20);
+    auto* lblDescription = new QLabel(
+        QStringLiteral("A number party game: race your friends to build the target from seven numbers."), this);
+    lblDescription->setGeometry(96, 74, 232, 48);
+    lblDescription->setWordWrap(true);
+    lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    auto* cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setGeometry(132, 132, 80, 30);
+    connect(cmdOK, &QPushButton::clicked, this, &About::cmdOK_Click);
+}
+
+void About::cmdOK_Click()
+{
+    unload();
+}

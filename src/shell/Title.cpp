@@ -1,0 +1,149 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/Title.h"
+
+#include "platform/Fonts.h"
+#include "platform/Services.h"
+#include "platform/Timer.h"
+#include "setup/Players.h"
+#include "shell/About.h"
+#include "shell/Program.h"
+#include "shell/Windows.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+#include <cmath>
+
+namespace {
+
+const QColor background(128, 255, 255);
+constexpr int tickInterval = 100;
+// The hand turns once every 300 ticks, anticlockwise.
+constexpr int stepsPerTurn = 300;
+constexpr double pi = 3.14159265;
+constexpr QSize dialBlock(100, 100);
+constexpr QPoint dialCentre(45, 45);
+constexpr QPoint leftDial(6, 46);
+constexpr QPoint rightDial(278, 46);
+
+}  // namespace
+
+Title::Title(Windows& windows) : Form(windows.services()), windows_(windows)
+{
+    setWindowTitle(QStringLiteral("Quorvix!"));
+    setFixedSize(384, 210);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, background);
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    const QString display = QStringLiteral("GlaserSteD");
+    auto* name = new QLabel(QStringLiteral("Quorvix"), this);
+    name->setGeometry(0, 0, 384, 48);
+    name->setAlignment(Qt::AlignCenter);
+    name->setFont(platform::designFont(display, 36));
+
+    const char* credits[] = {"The number game for quick minds", "for one to six players", "by the Quorvix developers"};
+    for (int i = 0; i < 3; ++i) {
+        auto* line = new QLabel(QString::fromLatin1(credits[i]), this);
+        line->setGeometry(112, 52 + 18 * i, 160, 18);
+        line->setAlignment(Qt::AlignCenter);
+        line->setFont(platform::designFont(display, 8.25));
+    }
+
+    const QFont buttonFont = platform::designFont(display, 15.75);
+    const auto button = [&](const char* caption, const QRect& geometry, void (Title::*handler)()) {
+        auto* control = new QPushButton(QString::fromLatin1(caption), this);
+        control->setObjectName(QString::fromLatin1(caption));
+        control->setGeometry(geometry);
+        control->setFont(buttonFont);
+        connect(control, &QPushButton::clicked, this, handler);
+        return control;
+    };
+    Button = button("Play!", {128, 112, 128, 40}, &Title::Button_Click);
+    HelpButton = button("Help", {128, 160, 62, 34}, &Title::HelpButton_Click);
+    AboutButton = button("About", {194, 160, 62, 34}, &Title::AboutButton_Click);
+
+    TickTimer = services.timers.create("TickTimer", [this] { TickTimer_Timer(); });
+    TickTimer->setInterval(tickInterval);
+
+    const qreal ratio = devicePixelRatioF();
+    DeviceContext = QImage(dialBlock * ratio, QImage::Format_ARGB32_Premultiplied);
+    DeviceContext.setDevicePixelRatio(ratio);
+    DeviceContext.fill(background);
+}
+
+Title::~Title() = default;
+
+void Title::Form_Load()
+{
+    Program::ClockPosition = 1;
+}
+
+void Title::Form_Activate()
+{
+    Program::ClockPosition = 1;
+    TickTimer->start();
+}
+
+void Title::Form_Deactivate()
+{
+    TickTimer->stop();
+}
+
+void Title::TickTimer_Timer()
+{
+    DrawTitleClocks();
+}
+
+void Title::DrawTitleClocks()
+{
+    if (Program::ClockPosition == 0)
+        Program::ClockPosition = stepsPerTurn;
+    --Program::ClockPosition;
+    const double angle = (450.0 - Program::ClockPosition) / 150.0 * pi;
+
+    QPainter painter(&DeviceContext);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(QPointF(dialCentre), 45, 45);
+    painter.setBrush(QColor(0, 0, 255));
+    painter.drawEllipse(QPointF(dialCentre), 41, 41);
+    painter.setPen(QPen(Qt::white, 3, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(dialCentre),
+                     QPointF(dialCentre.x() + 38 * std::sin(angle), dialCentre.y() + 38 * std::cos(angle)));
+    painter.end();
+    update(QRect(leftDial, dialBlock));
+    update(QRect(rightDial, dialBlock));
+}
+
+void Title::paintEvent(QPaintEvent*)
+{
+    // A repaint shows both dials where they stand; the hand moves only on a tick.
+    QPainter painter(this);
+    painter.drawImage(leftDial, DeviceContext);
+    painter.drawImage(rightDial, DeviceContext);
+}
+
+void Title::Button_Click()
+{
+    hide();
+    windows_.players().show();
+}
+
+void Title::HelpButton_Click()
+{
+    Program::ShowHelp(services);
+}
+
+void Title::AboutButton_Click()
+{
+    windows_.about().showModal();
+}
+
+void Title::Form_QueryUnload(bool& cancel)
+{
+    cancel = Program::ConfirmQuit(services) != 0;
+}

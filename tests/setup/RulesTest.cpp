@@ -1,0 +1,148 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "doubles/TestGame.h"
+#include "play/MainForm.h"
+#include "setup/Players.h"
+#include "setup/RuleCheck.h"
+#include "setup/Rules.h"
+#include "shell/Program.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest/QTest>
+
+#include <gtest/gtest.h>
+
+using setup::checkRules;
+
+namespace {
+
+std::array<QString, 5> rows(const char* r0, const char* r1, const char* r2, const char* r3, const char* r4)
+{
+    return {r0, r1, r2, r3, r4};
+}
+
+}  // namespace
+
+TEST(RuleCheck, EveryBoxMustHoldAWholeNumberBeforeAnyRangeIsChecked)
+{
+    const struct {
+        std::array<QString, 5> texts;
+        const char* error;  // none: accepted
+    } cases[] = {
+        {rows("3", "90", "20", "5", "5"), nullptr},
+        {rows("3", "9", "20", "5", "5"), "You must have at least 10 seconds for a turn!"},
+        {rows("3", "10", "20", "5", "5"), nullptr},
+        {rows("3", "90", "", "5", "5"), "You must have some time to do your calculations!"},
+        {rows("-3", "90", "20", "5", "5"), "You must be allowed to make at least 1 turn!"},
+        {rows("3", "90", "20", "1.5", "5"), "Enter a whole number of cancels allowed."},
+        {rows("0", "90", "20", "x", "5"), "Enter a whole number of cancels allowed."},
+        {rows("0", "90", "20", "5", "0"), "You must be allowed to make at least 1 turn!"},
+        {rows("3", "90", "20", "5", "0"), "You can't be disqualified before you've been stopped once!"},
+        {rows("3", "90", "20", "5", "-"), "You can't be disqualified before you've been stopped once!"},
+        // Too large for a rule: refused as no whole number, before any range message.
+        {rows("0", "90", "20", "5", "40000"), "Enter a whole number of chances before disqualification."},
+        {rows("40000", "90", "20", "5", "5"), "Enter a whole number for the turns allowed."},
+        {rows("3", "40000", "20", "5", "5"), "Enter a whole number of seconds for a turn."},
+        {rows("3", "90", "40000", "5", "5"), "Enter a whole number of seconds not doing anything to end a turn."},
+        {rows("3", "90", "20", "32768", "5"), "Enter a whole number of cancels allowed."},
+        {rows("3", "90", "20", "5", "-40000"), "You can't be disqualified before you've been stopped once!"},
+        {rows("3", "-40000", "20", "5", "5"), "You must have at least 10 seconds for a turn!"},
+    };
+    for (const auto& c : cases) {
+        const auto check = checkRules(c.texts);
+        const std::string row = (c.texts[0] + "|" + c.texts[1] + "|" + c.texts[2] + "|" + c.texts[3] + "|" + c.texts[4]).toStdString();
+        if (c.error) {
+            EXPECT_EQ(check.error.value_or("accepted"), c.error) << row;
+        } else {
+            EXPECT_FALSE(check.error) << row;
+        }
+    }
+    const auto check = checkRules(rows("5-3", "0000000012", "32767", "1", "2"));
+    ASSERT_FALSE(check.error);
+    EXPECT_EQ(check.values, (std::array<std::int16_t, 5>{5, 12, 32767, 1, 2}));
+}
+
+namespace {
+
+class RulesTest : public doubles::GameTest {
+protected:
+    RulesTest() { openSetUp(); }
+
+    // Opens the rules window from the set-up window, types `texts`, presses OK, and then
+    // closes the window by its frame if it is still open.
+    void changeRules(const std::array<QString, 5>& texts)
+    {
+        QTimer::singleShot(0, [&] {
+            Rules& rules = windows.rules();
+            for (int row = 0; row < 5; ++row)
+                rules.NumBox[row]->setText(texts[row]);
+            QTest::mouseClick(rules.OKButton, Qt::LeftButton);
+            boxesAfterOk.clear();
+            for (const QLineEdit* box : rules.NumBox)
+                boxesAfterOk << box->text();
+            if (rules.isVisible())
+                rules.close();
+        });
+        QTest::mouseClick(windows.players().RuleChange, Qt::LeftButton);
+    }
+
+    QStringList boxesAfterOk;
+};
+
+}  // namespace
+
+TEST_F(RulesTest, OkStoresTheTrimmedValuesOnlyWhenAllPass)
+{
+    Rules& rules = windows.rules();
+    EXPECT_FALSE(rules.isVisible()) << "loaded hidden with the set-up window";
+    EXPECT_EQ(rules.NumBox[1]->text(), "90");
+
+    changeRules(rows(" 7 ", "9", "20", "5", "5"));
+    EXPECT_EQ(doubles.messages.shown.back().text, "You must have at least 10 seconds for a turn!");
+    EXPECT_EQ(doubles.messages.shown.back().title, "Error");
+    EXPECT_EQ(boxesAfterOk[0], "7") << "trimmed";
+    EXPECT_EQ(Program::TurnsAllowed, 3) << "nothing stored";
+
+    changeRules(rows(" 7 ", "45", "12", "2", "4"));
+    EXPECT_EQ(doubles.messages.shown.size(), 1u);
+    EXPECT_EQ(Program::TurnsAllowed, 7);
+    EXPECT_EQ(Program::TurnSeconds, 45);
+    EXPECT_EQ(Program::IdleSeconds, 12);
+    EXPECT_EQ(Program::CancelsAllowed, 2);
+    EXPECT_EQ(Program::StopsAllowed, 4);
+    EXPECT_TRUE(windows.players().isActive());
+}
+
+TEST_F(RulesTest, AWindowClosedByItsFrameStoresNothingAndComesBackWithTheStoredValues)
+{
+    QTimer::singleShot(0, [&] {
+        windows.rules().NumBox[0]->setText("9");
+        windows.rules().close();
+    });
+    QTest::mouseClick(windows.players().RuleChange, Qt::LeftButton);
+    EXPECT_EQ(Program::TurnsAllowed, 3);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(windows.rules().NumBox[0]->text(), "3");
+}
+
+TEST_F(RulesTest, NewRulesGovernTheNextGameWhichStartsWithNoScoresOrStops)
+{
+    Program::TotalScore[0] = 9;
+    Program::TimesStopped[1] = 3;
+    changeRules(rows("3", "30", "8", "5", "5"));
+    QTest::mouseClick(windows.players().StartGame, Qt::LeftButton);
+    settle();
+    EXPECT_NEAR(Program::TurnTime * 86400, 30, 1e-9);
+    EXPECT_NEAR(Program::IdleTime * 86400, 8, 1e-9);
+    EXPECT_EQ(Program::TotalScore[0], 0);
+    EXPECT_EQ(Program::TimesStopped[1], 0);
+
+    // A second game in the same run keeps the rule values.
+    windows.mainForm().hide();
+    windows.players().show();
+    settle();
+    QTest::mouseClick(windows.players().StartGame, Qt::LeftButton);
+    EXPECT_EQ(Program::TurnSeconds, 30);
+    EXPECT_NEAR(Program::TurnTime * 86400, 30, 1e-9);
+}

@@ -1,0 +1,130 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "doubles/TestGame.h"
+#include "setup/Players.h"
+#include "shell/About.h"
+#include "shell/Program.h"
+#include "shell/Title.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest/QTest>
+
+#include <gtest/gtest.h>
+
+using platform::Answer;
+
+namespace {
+
+const QRgb white = qRgb(255, 255, 255);
+const QRgb blue = qRgb(0, 0, 255);
+
+class TitleTest : public doubles::GameTest {
+protected:
+    TitleTest()
+    {
+        Program::Main(windows);
+        settle();
+    }
+
+    void press(const char* button) { QTest::mouseClick(title.findChild<QPushButton*>(button), Qt::LeftButton); }
+    void tick(int count = 1) { doubles.timers["TickTimer"].fire(count); }
+    QRgb dial(int x, int y) const { return title.dial().pixel(x, y); }
+    // Where the hand points: the pixels 30 from the dial's centre, up, left, down, right.
+    QString hand() const
+    {
+        QString points;
+        for (const auto& [x, y, name] : {std::tuple{45, 15, 'U'}, {15, 45, 'L'}, {45, 75, 'D'}, {75, 45, 'R'}})
+            if (dial(x, y) == white)
+                points += QLatin1Char(name);
+        return points;
+    }
+
+    Title& title = windows.title();
+};
+
+}  // namespace
+
+TEST_F(TitleTest, TheHandGoesRoundOnceEvery300TicksAnticlockwise)
+{
+    EXPECT_TRUE(title.isActive());
+    EXPECT_EQ(title.windowTitle(), "Quorvix!");
+    tick();
+    EXPECT_EQ(Program::ClockPosition, 0);
+    EXPECT_EQ(hand(), "U");
+    EXPECT_EQ(dial(45, 45 + 43), white) << "the white rim";
+    EXPECT_EQ(dial(45, 45 + 30), blue);
+    tick(75);
+    EXPECT_EQ(hand(), "L") << "at 9 o'clock after 76 ticks";
+    tick(75);
+    EXPECT_EQ(hand(), "D") << "at 6 o'clock after 151 ticks";
+    tick(75);
+    EXPECT_EQ(hand(), "R");
+}
+
+TEST_F(TitleTest, ARepaintShowsBothDialsWithoutMovingTheHand)
+{
+    tick(76);
+    const auto position = Program::ClockPosition;
+    const QImage shown = title.grab().toImage();
+    EXPECT_EQ(Program::ClockPosition, position);
+    EXPECT_EQ(shown.pixel(6 + 15, 46 + 45), white) << "the left dial, hand at 9 o'clock";
+    EXPECT_EQ(shown.pixel(278 + 15, 46 + 45), white) << "the right dial";
+    EXPECT_EQ(shown.pixel(278 + 45, 46 + 15), blue);
+    EXPECT_EQ(hand(), "L");
+}
+
+TEST_F(TitleTest, AboutAndOkRestartTheHandFromTheTop)
+{
+    tick(40);
+    QString caption, version;
+    bool tickingUnderAbout = true;
+    QTimer::singleShot(0, [&] {
+        About& about = windows.about();
+        caption = about.windowTitle();
+        for (const QLabel* label : about.findChildren<QLabel*>())
+            version += label->text() + u'|';
+        tickingUnderAbout = doubles.timers["TickTimer"].isEnabled();
+        QTest::mouseClick(about.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+    });
+    press("About");
+    EXPECT_EQ(caption, "About Quorvix");
+    EXPECT_TRUE(version.contains("|Version 1.0|"));
+    EXPECT_FALSE(tickingUnderAbout);
+    EXPECT_TRUE(title.isActive());
+    EXPECT_EQ(Program::ClockPosition, 1);
+    tick();
+    EXPECT_EQ(hand(), "U");
+}
+
+TEST_F(TitleTest, PlayHidesTheTitleAndStopsTheDials)
+{
+    tick(10);
+    press("Play!");
+    settle();
+    EXPECT_FALSE(title.isVisible());
+    EXPECT_TRUE(windows.players().isActive());
+    EXPECT_FALSE(doubles.timers["TickTimer"].isEnabled());
+    const auto position = Program::ClockPosition;
+    tick(5);
+    EXPECT_EQ(Program::ClockPosition, position);
+}
+
+TEST_F(TitleTest, ClosingAsksToQuitAndNoKeepsTheDialsTurning)
+{
+    title.close();
+    EXPECT_EQ(doubles.messages.shown.size(), 1u);
+    EXPECT_EQ(doubles.messages.shown[0].text, "Do you want to quit?");
+    EXPECT_TRUE(title.isActive());
+    tick();
+    EXPECT_EQ(hand(), "U");
+    doubles.messages.answers = {Answer::Yes};
+    title.close();
+    EXPECT_EQ(doubles.application.quits, 1);
+}
+
+TEST_F(TitleTest, HelpOpensTheHelp)
+{
+    press("Help");
+    EXPECT_EQ(doubles.help.opened.size(), 1);
+}
