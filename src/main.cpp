@@ -3,11 +3,11 @@
 #include "platform/AppIcon.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
+#include "platform/FluidSynthMusic.h"
 #include "platform/Fonts.h"
 #include "platform/Help.h"
 #include "platform/KeyState.h"
 #include "platform/MessageBox.h"
-#include "platform/MusicDevice.h"
 #include "platform/Random.h"
 #include "platform/Services.h"
 #include "platform/Timer.h"
@@ -33,7 +33,7 @@ int main(int argc, char* argv[])
     platform::SystemRandom random;
     platform::KeyboardKeyState keys;
     platform::QtMessageBoxes messages;
-    platform::SilentMusicDevice music;
+    platform::FluidSynthMusic music;
     platform::HelpViewer help;
     platform::QtTimerFactory timers;
     platform::Services services{application, clock, random, keys, messages, music, help, timers, dataDir};

@@ -16,7 +16,9 @@ public:
     virtual void setUpdateInterval(int milliseconds) = 0;
     virtual void setMute(bool mute) = 0;
 
-    virtual void open() = 0;
+    // Opens the piece at its start; false when it cannot be played (a missing or damaged
+    // file, no soundfont, no sound device), and then nothing is open.
+    virtual bool open() = 0;
     virtual void play() = 0;
     virtual void stop() = 0;  // keeps the position: a later play() goes on from there
     virtual void close() = 0;
@@ -25,14 +27,14 @@ public:
     virtual long position() const = 0;
 };
 
-// A device that opens nothing: every round plays as with music off.
+// A device that opens nothing, for programs that never play music.
 class SilentMusicDevice final : public MusicDevice {
 public:
     void setDeviceType(const QString&) override {}
     void setFileName(const QString&) override {}
     void setUpdateInterval(int) override {}
     void setMute(bool) override {}
-    void open() override {}
+    bool open() override { return false; }
     void play() override {}
     void stop() override {}
     void close() override {}

@@ -52,7 +52,7 @@ void MainForm::BuzzIn(int p)
         services.music.stop();
         services.messages.show(QStringLiteral("You've had all your turns, ") + Program::PlayerName[p] + u'.',
                                QStringLiteral("All Turns Used"));
-        services.music.play();
+        resumeMusic();
         ++turns;
     }
 }

@@ -147,7 +147,9 @@ void MainForm::Form_Deactivate()
 
 void MainForm::Form_QueryUnload(bool& cancel)
 {
-    // The round clock and the music wait while the players answer the question.
+    // The round clock and the music wait while the players answer the question; only music
+    // that was playing plays on after it.
+    const bool musicWasPlaying = musicIsPlaying();
     if (Program::MusicOn)
         services.music.stop();
     const bool clockWasRunning = Clock->isEnabled();
@@ -155,9 +157,15 @@ void MainForm::Form_QueryUnload(bool& cancel)
     if (Program::ConfirmQuit(services) == 0)
         return;
     cancel = true;
-    if (Program::MusicOn)
+    if (musicWasPlaying)
         services.music.play();
     Clock->setEnabled(clockWasRunning);
+}
+
+bool MainForm::musicIsPlaying() const
+{
+    // Started by the round clock, not stopped for an answer or a win.
+    return Program::MusicOn && MusicPlaying && !Answering && WinningSlot == -1;
 }
 
 void MainForm::paintEvent(QPaintEvent*)

@@ -102,7 +102,11 @@ private:
 
     // Music.
     void OpenMusic();
-    std::int16_t musicClockPosition() const;
+    // The clock from the share of the piece still to play, and the stall check.
+    void MusicTick();
+    void soundFault();
+    void resumeMusic();
+    bool musicIsPlaying() const;
 
     // Drawing.
     void makeSurfaces();

@@ -1,12 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The round's music. With music on, the piece is the round clock: the dial shows the share
-// of it still to play.
+// of it still to play, and the round ends when it has played to its end. Music that cannot
+// be opened, or that stops moving, is a sound fault: the players are told once and the rest
+// of the run is silent, the round going on with the silent clock.
 #include "play/MainForm.h"
 
+#include "platform/MessageBox.h"
 #include "platform/MusicDevice.h"
 #include "platform/Services.h"
 #include "platform/Timer.h"
+#include "setup/Players.h"
 #include "shell/Program.h"
+#include "shell/Windows.h"
+
+#include <QCheckBox>
 
 #include <algorithm>
 
@@ -14,6 +21,8 @@ namespace {
 
 // One piece per difficulty: Easy, Normal, Hard.
 constexpr const char* pieces[] = {"Zarvell.mid", "Zarvelm.mid", "Zarvels.mid"};
+// Ticks in a row without the music moving the clock that make a stall.
+constexpr int stallTicks = 10;
 
 }  // namespace
 
@@ -26,17 +35,42 @@ void MainForm::OpenMusic()
         const int piece = std::clamp<int>(Program::Difficulty, 0, 2);
         music.setDeviceType(QStringLiteral("Sequencer"));
         music.setFileName(services.appDir + u'/' + QString::fromLatin1(pieces[piece]));
-        music.open();
         MusicPiece = std::int16_t(piece);
+        if (!music.open())
+            soundFault();
     }
     MusicPlaying = false;
 }
 
-std::int16_t MainForm::musicClockPosition() const
+void MainForm::MusicTick()
 {
     const long length = services.music.length();
-    if (length == 0)
-        return 0;
-    const double left = 1.0 - double(services.music.position()) / double(length);
-    return std::int16_t(Program::roundHalfEven(left * FullDial));
+    const double left = length == 0 ? 0.0 : 1.0 - double(services.music.position()) / double(length);
+    Program::ClockPosition = std::int16_t(Program::roundHalfEven(left * FullDial));
+
+    if (Program::ClockPosition != StallLast) {
+        StallCount = 0;
+        StallLast = Program::ClockPosition;
+    } else if (++StallCount == stallTicks) {
+        soundFault();
+    }
+}
+
+void MainForm::soundFault()
+{
+    services.messages.show(QStringLiteral("There appears to be a problem with the sound, music will now be disabled."),
+                           QStringLiteral("Error"));
+    Program::MusicOn = false;
+    QCheckBox* box = windows_.players().MusicBox;
+    box->setChecked(false);
+    box->setEnabled(false);
+    // Music is off from here on, so no round's end would close the device.
+    services.music.close();
+}
+
+void MainForm::resumeMusic()
+{
+    // Practice rounds have no round clock, and so no music.
+    if (!Program::PractiseMode)
+        services.music.play();
 }

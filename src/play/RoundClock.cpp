@@ -46,9 +46,10 @@ void MainForm::runRoundClock()
         EndRound();
         return;
     }
+    // A stall found on this tick still fills the dial's gap once.
     const bool fillGap = Program::MusicOn;
     if (Program::MusicOn)
-        Program::ClockPosition = musicClockPosition();
+        MusicTick();
     else
         --Program::ClockPosition;
     DrawClockDial(Program::ClockPosition, fillGap);

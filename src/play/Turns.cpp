@@ -68,7 +68,7 @@ void MainForm::EndTurn()
     SecondSource = -1;
     RedrawBoard();
     if (Program::MusicOn)
-        services.music.play();
+        resumeMusic();
 }
 
 void MainForm::GiveUp_Click()

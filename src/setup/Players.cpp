@@ -148,8 +148,7 @@ void Players::StartGame_Click()
     Program::TurnTime = Program::TurnSeconds * seconds;
     Program::IdleTime = Program::IdleSeconds * seconds;
     Program::PractiseMode = CheckPractise->isChecked();
-    // The music device comes later: until then every game is played without music.
-    Program::MusicOn = false;
+    Program::MusicOn = MusicBox->isChecked();
 }
 
 void Players::HelpButton_Click()

@@ -92,7 +92,11 @@ public:
     void setFileName(const QString& name) override { fileName = name; }
     void setUpdateInterval(int milliseconds) override { updateInterval = milliseconds; }
     void setMute(bool on) override { mute = on; }
-    void open() override { commands << QStringLiteral("Open"); }
+    bool open() override
+    {
+        commands << QStringLiteral("Open");
+        return opens;
+    }
     void play() override { commands << QStringLiteral("Play"); }
     void stop() override { commands << QStringLiteral("Stop"); }
     void close() override { commands << QStringLiteral("Close"); }
@@ -106,6 +110,7 @@ public:
     QStringList commands;
     long lengthTicks = 0;
     long positionTicks = 0;
+    bool opens = true;  // false: the piece cannot be played
 };
 
 // Opens every file it is asked for, unless `readable` says otherwise.

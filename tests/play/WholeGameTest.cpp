@@ -27,6 +27,7 @@ protected:
         setup.NameBox[1]->setText("Bob");
         setup.RoundsBox->setText(rounds);
         setup.CheckPractise->setChecked(practice);
+        setup.MusicBox->setChecked(false);
         doubles.random.script(draws::deal(deal));
         QTest::mouseClick(setup.StartGame, Qt::LeftButton);
         settle();

@@ -110,7 +110,7 @@ TEST_F(PlayersTest, StartingAGameFillsTheSharedStateAndHandsOverToThePlayWindow)
     EXPECT_EQ(Program::RoundCount, 2);
     EXPECT_EQ(Program::Difficulty, 2);
     EXPECT_TRUE(Program::PractiseMode);
-    EXPECT_FALSE(Program::MusicOn) << "no music device yet";
+    EXPECT_TRUE(Program::MusicOn) << "Music On is ticked";
     EXPECT_NEAR(Program::TurnTime * 86400, 30, 1e-9);
 
     // The round the players see is set up with the values stored after the show.

@@ -1,0 +1,143 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/FluidSynthMusic.h"
+
+#include "platform/MidiFile.h"
+
+#include <QFile>
+
+#include <fluidsynth.h>
+
+#include <algorithm>
+
+namespace platform {
+
+namespace {
+
+constexpr double normalGain = 0.6;
+
+// FluidSynth reports problems on the terminal; the game reports them to the player instead.
+void quietFluidSynth()
+{
+    for (const int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
+        fluid_set_log_function(level, nullptr, nullptr);
+}
+
+}  // namespace
+
+QString FluidSynthMusic::defaultSoundFont()
+{
+    return QStringLiteral("/usr/share/sounds/sf2/default-GM.sf2");
+}
+
+FluidSynthMusic::FluidSynthMusic(QString soundFont, const QString& audioDriver, const QString& audioFile)
+    : soundFont_(std::move(soundFont))
+{
+    quietFluidSynth();
+    settings_ = new_fluid_settings();
+    if (!audioDriver.isEmpty())
+        fluid_settings_setstr(settings_, "audio.driver", audioDriver.toUtf8().constData());
+    if (!audioFile.isEmpty())
+        fluid_settings_setstr(settings_, "audio.file.name", audioFile.toUtf8().constData());
+    // The pieces bring their own tempo and instruments; no reverb tail is needed.
+    fluid_settings_setint(settings_, "synth.reverb.active", 0);
+    fluid_settings_setint(settings_, "synth.chorus.active", 0);
+}
+
+FluidSynthMusic::~FluidSynthMusic()
+{
+    close();
+    if (synth_)
+        delete_fluid_synth(synth_);
+    delete_fluid_settings(settings_);
+}
+
+bool FluidSynthMusic::loadSynth()
+{
+    if (synth_)
+        return true;
+    if (!QFile::exists(soundFont_))
+        return false;
+    synth_ = new_fluid_synth(settings_);
+    if (!synth_)
+        return false;
+    if (fluid_synth_sfload(synth_, QFile::encodeName(soundFont_).constData(), 1) == FLUID_FAILED) {
+        delete_fluid_synth(synth_);
+        synth_ = nullptr;
+        return false;
+    }
+    return true;
+}
+
+bool FluidSynthMusic::open()
+{
+    close();
+    QFile file(fileName_);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = file.readAll();
+    const auto midi = readMidiLength(bytes);
+    if (!midi || midi->ticks == 0 || !loadSynth())
+        return false;
+
+    fluid_synth_system_reset(synth_);
+    fluid_synth_set_gain(synth_, mute_ ? 0.0f : float(normalGain));
+    player_ = new_fluid_player(synth_);
+    if (!player_ || fluid_player_add_mem(player_, bytes.constData(), std::size_t(bytes.size())) == FLUID_FAILED) {
+        close();
+        return false;
+    }
+    driver_ = new_fluid_audio_driver(settings_, synth_);
+    if (!driver_) {
+        close();
+        return false;
+    }
+    length_ = midi->ticks;
+    return true;
+}
+
+void FluidSynthMusic::play()
+{
+    if (player_ && position() < length_)
+        fluid_player_play(player_);
+}
+
+void FluidSynthMusic::stop()
+{
+    if (player_)
+        fluid_player_stop(player_);
+}
+
+void FluidSynthMusic::close()
+{
+    // The player runs in the audio driver's thread: with the driver gone first, nothing
+    // touches the player as it is deleted.
+    if (player_)
+        fluid_player_stop(player_);
+    if (driver_) {
+        delete_fluid_audio_driver(driver_);
+        driver_ = nullptr;
+    }
+    if (player_) {
+        delete_fluid_player(player_);
+        player_ = nullptr;
+    }
+    if (synth_)
+        fluid_synth_all_sounds_off(synth_, -1);
+    length_ = 0;
+}
+
+void FluidSynthMusic::setMute(bool mute)
+{
+    mute_ = mute;
+    if (synth_)
+        fluid_synth_set_gain(synth_, mute ? 0.0f : float(normalGain));
+}
+
+long FluidSynthMusic::position() const
+{
+    if (!player_)
+        return 0;
+    return std::min(long(fluid_player_get_current_tick(player_)), length_);
+}
+
+}  // namespace platform

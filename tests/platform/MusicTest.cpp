@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/FluidSynthMusic.h"
+#include "platform/MidiFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest/QTest>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+using namespace platform;
+
+namespace {
+
+QString piece(const char* name)
+{
+    return QStringLiteral(QUORVIX_DATA_DIR "/") + QString::fromLatin1(name);
+}
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// FluidSynth's file driver, writing to /dev/null, plays in real time without a sound card.
+FluidSynthMusic silentDevice()
+{
+    return FluidSynthMusic(FluidSynthMusic::defaultSoundFont(), QStringLiteral("file"), QStringLiteral("/dev/null"));
+}
+
+}  // namespace
+
+TEST(Pieces, EachLastsAsLongAsItsDifficultysRound)
+{
+    const struct {
+        const char* file;
+        double clockTick;  // seconds
+    } pieces[] = {{"Zarvell.mid", 0.647}, {"Zarvelm.mid", 0.205}, {"Zarvels.mid", 0.050}};
+    for (const auto& p : pieces) {
+        const auto length = readMidiLength(contents(piece(p.file)));
+        ASSERT_TRUE(length) << p.file;
+        // As long as the silent clock's 240 steps, so music on or off the round is as long.
+        EXPECT_NEAR(length->seconds, 240 * p.clockTick, 0.01) << p.file;
+        // Each step of the music-driven clock is one tick's worth: far inside the stall limit.
+        EXPECT_GT(length->ticks, 240 * 20) << p.file;
+    }
+}
+
+TEST(MidiFile, RefusesWhatIsNotAWholeMidiFile)
+{
+    const QByteArray good = contents(piece("Zarvels.mid"));
+    ASSERT_TRUE(readMidiLength(good));
+    EXPECT_FALSE(readMidiLength(QByteArray()));
+    EXPECT_FALSE(readMidiLength("MThd"));
+    EXPECT_FALSE(readMidiLength("not a MIDI file at all, just some text"));
+    for (const int cut : {8, 14, 22, 100, int(good.size()) - 1})
+        EXPECT_FALSE(readMidiLength(good.left(cut))) << "cut at " << cut;
+}
+
+TEST(FluidSynthMusic, KnowsTheLengthAtOnceAndPlaysInRealTime)
+{
+    auto music = silentDevice();
+    music.setFileName(piece("Zarvels.mid"));
+    ASSERT_TRUE(music.open());
+    const long length = music.length();
+    EXPECT_EQ(length, readMidiLength(contents(piece("Zarvels.mid")))->ticks);
+    EXPECT_EQ(music.position(), 0);
+
+    // 12 seconds of piece: 0.4 s is a thirtieth of it.
+    music.play();
+    QTest::qWait(400);
+    const long played = music.position();
+    EXPECT_NEAR(double(played) / length, 0.4 / 12.0, 0.02);
+
+    music.stop();
+    QTest::qWait(200);
+    EXPECT_EQ(music.position(), played) << "Stop keeps the position";
+    music.play();
+    QTest::qWait(200);
+    EXPECT_GT(music.position(), played) << "and Play goes on from there";
+
+    music.close();
+    EXPECT_EQ(music.length(), 0);
+    EXPECT_EQ(music.position(), 0);
+}
+
+TEST(FluidSynthMusic, ReportsEveryReasonItCannotPlay)
+{
+    QTemporaryDir folder;
+    QFile damaged(folder.filePath("damaged.mid"));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write(contents(piece("Zarvels.mid")).left(60));
+    damaged.close();
+
+    auto music = silentDevice();
+    music.setFileName(folder.filePath("missing.mid"));
+    EXPECT_FALSE(music.open());
+    music.setFileName(damaged.fileName());
+    EXPECT_FALSE(music.open());
+    EXPECT_EQ(music.length(), 0);
+
+    FluidSynthMusic noSoundFont(folder.filePath("none.sf2"), QStringLiteral("file"), QStringLiteral("/dev/null"));
+    noSoundFont.setFileName(piece("Zarvels.mid"));
+    EXPECT_FALSE(noSoundFont.open());
+
+    FluidSynthMusic noSoundCard(FluidSynthMusic::defaultSoundFont(), QStringLiteral("no-such-driver"));
+    noSoundCard.setFileName(piece("Zarvels.mid"));
+    EXPECT_FALSE(noSoundCard.open());
+    // Commands with nothing open do nothing.
+    noSoundCard.play();
+    noSoundCard.stop();
+    noSoundCard.close();
+    EXPECT_EQ(noSoundCard.position(), 0);
+}
+
+TEST(FluidSynthMusic, SurvivesBeingClosedWhilePlayingAgainAndAgain)
+{
+    auto music = silentDevice();
+    music.setFileName(piece("Zarvels.mid"));
+    for (int cycle = 0; cycle < 500; ++cycle) {
+        ASSERT_TRUE(music.open()) << cycle;
+        music.setMute(cycle % 2 == 0);
+        music.play();
+        if (cycle % 50 == 0)
+            QTest::qWait(5);
+        music.close();
+    }
+    music.play();
+    EXPECT_EQ(music.position(), 0);
+}

@@ -1,0 +1,144 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "PlayTest.h"
+#include "setup/Players.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QtTest/QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString soundProblem = "There appears to be a problem with the sound, music will now be disabled.";
+
+// A round with music on, the piece 2400 ticks long, the round clock about to run.
+class MusicTest : public PlayTest {
+protected:
+    MusicTest()
+    {
+        Program::MusicOn = true;
+        doubles.music.lengthTicks = 2400;
+    }
+
+    void startMusicRound()
+    {
+        startRound();
+        dealAndSpin();
+        doubles.music.commands.clear();
+    }
+
+    // The piece plays on by `ticks` of its own, and the round clock ticks once.
+    void playOn(long ticks)
+    {
+        doubles.music.positionTicks += ticks;
+        timer("Clock").fire();
+    }
+};
+
+}  // namespace
+
+TEST_F(MusicTest, TheRoundLastsAsLongAsThePiece)
+{
+    startMusicRound();
+    playOn(0);
+    EXPECT_EQ(Program::ClockPosition, 240);
+    EXPECT_EQ(doubles.music.commands, QStringList{"Play"});
+    playOn(600);
+    EXPECT_EQ(Program::ClockPosition, 180);
+    playOn(1795);  // half a step from the end
+    EXPECT_EQ(Program::ClockPosition, 0);
+    EXPECT_TRUE(play.isVisible());
+    exitFinderOnceSolved();
+    playOn(5);
+    EXPECT_FALSE(play.isVisible()) << "the piece is over, and so is the round";
+}
+
+TEST_F(MusicTest, AnAnswerStopsThePieceAndTheClockTogether)
+{
+    startMusicRound();
+    playOn(300);
+    const auto position = Program::ClockPosition;
+    takeTurn(0);
+    EXPECT_EQ(doubles.music.commands.last(), "Stop");
+    timer("Clock").fire(30);
+    EXPECT_EQ(Program::ClockPosition, position);
+    click("GiveUp");
+    EXPECT_EQ(doubles.music.commands.last(), "Play");
+    playOn(0);
+    EXPECT_EQ(Program::ClockPosition, position);
+}
+
+TEST_F(MusicTest, TenTicksWithoutTheMusicMovingTurnTheMusicOffForGood)
+{
+    startMusicRound();
+    playOn(600);
+    for (int tick = 1; tick < 10; ++tick)
+        playOn(0);
+    EXPECT_TRUE(doubles.messages.shown.empty());
+    playOn(0);
+    ASSERT_EQ(doubles.messages.shown.size(), 1u);
+    EXPECT_EQ(doubles.messages.shown[0].text, soundProblem);
+    EXPECT_EQ(doubles.messages.shown[0].title, "Error");
+    EXPECT_FALSE(Program::MusicOn);
+    EXPECT_EQ(doubles.music.commands.last(), "Close");
+    EXPECT_FALSE(windows.players().MusicBox->isChecked());
+    EXPECT_FALSE(windows.players().MusicBox->isEnabled());
+
+    // The silent clock goes on from where the music left it.
+    playOn(100);
+    EXPECT_EQ(Program::ClockPosition, 179);
+    EXPECT_EQ(doubles.messages.shown.size(), 1u);
+}
+
+TEST_F(MusicTest, APieceThatCannotBeOpenedIsASoundFaultFoundAtOnce)
+{
+    doubles.music.opens = false;
+    openSetUp();
+    QTest::mouseClick(windows.players().StartGame, Qt::LeftButton);
+    settle();
+    ASSERT_EQ(doubles.messages.shown.size(), 1u);
+    EXPECT_EQ(doubles.messages.shown[0].text, soundProblem);
+    EXPECT_FALSE(Program::MusicOn);
+    EXPECT_FALSE(windows.players().MusicBox->isEnabled());
+
+    // The round runs on the silent clock from the top.
+    dealAndSpin();
+    timer("Clock").fire();
+    EXPECT_EQ(Program::ClockPosition, 239);
+    EXPECT_EQ(doubles.messages.shown.size(), 1u);
+}
+
+TEST_F(MusicTest, PracticeRoundsPlayNoMusic)
+{
+    Program::PractiseMode = true;
+    Program::TurnsAllowed = 1;
+    startMusicRound();
+    timer("Clock").fire(20);
+    takeTurn(0);
+    click("GiveUp");
+    buzz(0);  // all turns used
+    EXPECT_EQ(messageTitles(), (QStringList{"Last Turn", "All Turns Used"}));
+    EXPECT_FALSE(doubles.music.commands.contains("Play")) << doubles.music.commands.join(' ').toStdString();
+}
+
+TEST_F(MusicTest, TheQuitQuestionResumesOnlyMusicThatWasPlaying)
+{
+    startRound();
+    timer("Clock").fire(3);  // dealing: the piece has not started
+    doubles.music.commands.clear();
+    play.close();
+    EXPECT_EQ(doubles.music.commands, QStringList{"Stop"});
+
+    timer("Clock").fire(4);
+    timer("RndTotal").fire(30);
+    playOn(100);
+    doubles.music.commands.clear();
+    play.close();
+    EXPECT_EQ(doubles.music.commands, (QStringList{"Stop", "Play"}));
+
+    takeTurn(1);
+    doubles.music.commands.clear();
+    play.close();
+    EXPECT_EQ(doubles.music.commands, QStringList{"Stop"}) << "stopped for the answer, it stays stopped";
+}
