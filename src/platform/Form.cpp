@@ -77,6 +77,16 @@ void Form::unload()
     deleteLater();
 }
 
+void Form::design(const QString& caption, QSize size, const QColor& background)
+{
+    setWindowTitle(caption);
+    setFixedSize(size);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, background);
+    setPalette(colours);
+    setAutoFillBackground(true);
+}
+
 void Form::closeEvent(QCloseEvent* event)
 {
     // The window stays open in Qt's eyes either way; unloading is ours to do.

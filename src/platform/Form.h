@@ -56,6 +56,9 @@ protected:
 
     void closeEvent(QCloseEvent* event) override;
 
+    // The window as designed: its caption, a fixed client size and a background colour.
+    void design(const QString& caption, QSize size, const QColor& background);
+
     Services& services;
 
 private:

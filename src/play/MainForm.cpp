@@ -28,13 +28,8 @@ constexpr int flashInterval = 10;
 
 MainForm::MainForm(Windows& windows) : Form(windows.services()), windows_(windows)
 {
-    setWindowTitle(QStringLiteral("Quorvix!"));
-    setFixedSize(clientSize);
+    design(QStringLiteral("Quorvix!"), clientSize, play::colour::Background);
     setFocusPolicy(Qt::StrongFocus);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, play::colour::Background);
-    setPalette(palette);
-    setAutoFillBackground(true);
 
     auto& timers = services.timers;
     Clock = timers.create("Clock", [this] { Clock_Timer(); });

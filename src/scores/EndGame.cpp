@@ -12,12 +12,7 @@
 
 EndGame::EndGame(Windows& windows) : Form(windows.services()), windows_(windows)
 {
-    setWindowTitle(QStringLiteral("Game Over"));
-    setFixedSize(400, 252);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(255, 224, 192));
-    setPalette(palette);
-    setAutoFillBackground(true);
+    design(QStringLiteral("Game Over"), QSize(400, 252), QColor(255, 224, 192));
     setFont(platform::designFont(QStringLiteral("MS Sans Serif"), 9.75));
 
     auto* heading = new QLabel(QStringLiteral("End of Game"), this);

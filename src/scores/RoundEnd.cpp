@@ -12,12 +12,7 @@
 
 RoundEnd::RoundEnd(Windows& windows) : Form(windows.services()), windows_(windows)
 {
-    setWindowTitle(QStringLiteral("Current Scores"));
-    setFixedSize(352, 260);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(255, 255, 192));
-    setPalette(palette);
-    setAutoFillBackground(true);
+    design(QStringLiteral("Current Scores"), QSize(352, 260), QColor(255, 255, 192));
     setFont(platform::designFont(QStringLiteral("MS Sans Serif"), 9.75));
 
     auto* BigTitle = new QLabel(QStringLiteral("Current Scores"), this);

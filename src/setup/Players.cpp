@@ -32,12 +32,7 @@ constexpr const char* buzzerKeys[] = {"A", "G", "K", "Shift", "0", "+"};
 
 Players::Players(Windows& windows) : Form(windows.services()), windows_(windows)
 {
-    setWindowTitle(QStringLiteral("Players"));
-    setFixedSize(352, 348);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, background);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    design(QStringLiteral("Players"), QSize(352, 348), background);
     setFont(platform::designFont(QStringLiteral("MS Sans Serif"), 9.75));
     createControls();
 }

@@ -23,12 +23,7 @@ std::int16_t* const ruleValues[] = {&Program::TurnsAllowed, &Program::TurnSecond
 
 Rules::Rules(Windows& windows) : Form(windows.services())
 {
-    setWindowTitle(QStringLiteral("Rules"));
-    setFixedSize(400, 250);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(255, 192, 255));
-    setPalette(palette);
-    setAutoFillBackground(true);
+    design(QStringLiteral("Rules"), QSize(400, 250), QColor(255, 192, 255));
     setFont(platform::designFont(QStringLiteral("MS Sans Serif"), 9.75));
 
     auto* TitleLabel = new QLabel(QStringLiteral("Change Rules"), this);

@@ -11,12 +11,7 @@
 
 About::About(Windows& windows) : Form(windows.services())
 {
-    setWindowTitle(QStringLiteral("About Quorvix"));
-    setFixedSize(344, 176);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(192, 192, 255));
-    setPalette(palette);
-    setAutoFillBackground(true);
+    design(QStringLiteral("About Quorvix"), QSize(344, 176), QColor(192, 192, 255));
     setFont(platform::designFont(QStringLiteral("MS Sans Serif"), 9.75));
 
     auto* picIcon = new QLabel(this);

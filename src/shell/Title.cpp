@@ -31,12 +31,7 @@ constexpr QPoint rightDial(278, 46);
 
 Title::Title(Windows& windows) : Form(windows.services()), windows_(windows)
 {
-    setWindowTitle(QStringLiteral("Quorvix!"));
-    setFixedSize(384, 210);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, background);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    design(QStringLiteral("Quorvix!"), QSize(384, 210), background);
 
     const QString display = QStringLiteral("GlaserSteD");
     auto* name = new QLabel(QStringLiteral("Quorvix"), this);

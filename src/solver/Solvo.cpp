@@ -20,12 +20,7 @@ constexpr int eventInterval = 5;  // milliseconds
 
 Solvo::Solvo(Windows& windows) : Form(windows.services())
 {
-    setWindowTitle(QStringLiteral("Finding Solutions"));
-    setFixedSize(217, 162);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(192, 255, 192));
-    setPalette(palette);
-    setAutoFillBackground(true);
+    design(QStringLiteral("Finding Solutions"), QSize(217, 162), QColor(192, 255, 192));
 
     Display = new QLabel(this);
     Display->setGeometry(6, 6, 204, 104);
