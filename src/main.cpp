@@ -17,6 +17,8 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <cstdio>
+
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
@@ -26,6 +28,9 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     const QString dataDir = platform::appDir();
+    // The game plays on without them, but a broken install should be easy to see.
+    for (const QString& file : platform::missingDataFiles(dataDir))
+        std::fprintf(stderr, "quorvix: missing data file %s\n", qPrintable(file));
     platform::registerFonts(dataDir);
 
     platform::ProcessApplication application;

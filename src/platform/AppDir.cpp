@@ -2,12 +2,44 @@
 #include "platform/AppDir.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 
 namespace platform {
 
+namespace {
+
+constexpr const char* dataFiles[] = {
+    "Solvo.hlp",
+    "Zarvell.mid",
+    "Zarvelm.mid",
+    "Zarvels.mid",
+    "fonts/Lato-Black.ttf",
+    "fonts/Lato-Regular.ttf",
+    "fonts/OpenSans-CondBold.ttf",
+    "fonts/DSEG7Classic-Regular.ttf",
+    "fonts/LeagueSpartan-Bold.otf",
+};
+
+}  // namespace
+
 QString appDir()
 {
-    return QCoreApplication::applicationDirPath();
+    const QDir program(QCoreApplication::applicationDirPath());
+    if (QFileInfo::exists(program.filePath(QStringLiteral("Solvo.hlp"))))
+        return program.path();
+    return QDir::cleanPath(program.filePath(QStringLiteral(QUORVIX_DATA_FROM_PROGRAM)));
+}
+
+QStringList missingDataFiles(const QString& folder)
+{
+    QStringList missing;
+    for (const char* file : dataFiles) {
+        const QString path = QDir(folder).filePath(QString::fromLatin1(file));
+        if (!QFileInfo::exists(path))
+            missing << path;
+    }
+    return missing;
 }
 
 }  // namespace platform

@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QString>
+#include <QStringList>
 
 namespace platform {
 
-// The folder that holds the game's data files (fonts, help, music): the program's own.
+// The folder that holds the game's data files (fonts, help, music): beside the program in
+// the build tree, and share/quorvix under the prefix it was installed to.
 QString appDir();
+
+// The data files the game expects in `folder` that are not there.
+QStringList missingDataFiles(const QString& folder);
 
 }  // namespace platform

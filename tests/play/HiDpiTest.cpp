@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Run with QT_SCALE_FACTOR=2 (a test of its own in CTest); skipped at the usual scale.
 #include "PlayTest.h"
+#include "shell/Title.h"
 
 #include <QGuiApplication>
 
@@ -30,4 +31,21 @@ TEST_F(PlayTest, OnADoubleDensityScreenTheBoardIsPaintedAtTwiceThePixels)
         for (int x = 64; x < 146; x += 2)
             lonePixels += (board.pixel(x, y) == colour::White.rgb()) != (board.pixel(x + 1, y) == colour::White.rgb());
     EXPECT_GT(lonePixels, 0);
+}
+
+TEST_F(PlayTest, OnADoubleDensityScreenTheTitleDialsArePaintedAtTwiceThePixels)
+{
+    if (qGuiApp->devicePixelRatio() < 2)
+        GTEST_SKIP() << "needs QT_SCALE_FACTOR=2";
+    Title& title = windows.title();
+    title.show();
+    settle();
+    doubles.timers["TickTimer"].fire(76);  // the hand at 9 o'clock
+    const QImage& dial = title.dial();
+    EXPECT_EQ(dial.devicePixelRatio(), 2.0);
+    EXPECT_EQ(dial.size(), QSize(200, 200));
+    EXPECT_EQ(dial.pixel(2 * 15, 2 * 45), colour::White.rgb());
+    EXPECT_EQ(dial.pixel(2 * 15 + 1, 2 * 45 + 1), colour::White.rgb());
+    EXPECT_EQ(dial.pixel(2 * 45, 2 * 15), colour::Blue.rgb());
+    EXPECT_EQ(dial.pixel(2 * 45, 2 * 45 + 2 * 43), colour::White.rgb()) << "the rim";
 }
