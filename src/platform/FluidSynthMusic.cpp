@@ -71,6 +71,8 @@ bool FluidSynthMusic::loadSynth()
 bool FluidSynthMusic::open()
 {
     close();
+    if (deviceType_ != QStringLiteral("Sequencer"))
+        return false;
     QFile file(fileName_);
     if (!file.open(QIODevice::ReadOnly))
         return false;

@@ -33,9 +33,11 @@ public:
 
     void setDeviceType(const QString& type) override { deviceType_ = type; }
     void setFileName(const QString& fileName) override { fileName_ = fileName; }
-    void setUpdateInterval(int milliseconds) override { updateInterval_ = milliseconds; }
+    // The position is read from the player when asked, always current: nothing to refresh.
+    void setUpdateInterval(int) override {}
     void setMute(bool mute) override;
 
+    // Opens the file as a "Sequencer": the only device type there is.
     bool open() override;
     void play() override;
     void stop() override;
@@ -50,7 +52,6 @@ private:
     QString soundFont_;
     QString deviceType_;
     QString fileName_;
-    int updateInterval_ = 0;
     bool mute_ = false;
 
     fluid_settings_t* settings_ = nullptr;

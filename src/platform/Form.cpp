@@ -93,8 +93,12 @@ void Form::closeEvent(QCloseEvent* event)
     event->ignore();
     bool cancel = false;
     Form_QueryUnload(cancel);
-    if (!cancel)
+    if (cancel)
+        return;
+    if (unloadWhenClosed_)
         unload();
+    else
+        hide();
 }
 
 void Form::activate(Form* form)

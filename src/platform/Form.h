@@ -23,7 +23,7 @@ struct Services;
 //   activated as the first thing of its own event loop. When it hides, its owner is
 //   activated again at once, before showModal() returns.
 // - A close from the window frame asks Form_QueryUnload, which may cancel it; a close that
-//   is not cancelled unloads the window.
+//   is not cancelled hides the window, or unloads it if it was made to be unloaded.
 //
 // Qt's own activation events are unreliable without a window manager, so activation is
 // tracked here; Qt is asked to activate a window only to give it the keyboard focus.
@@ -58,6 +58,8 @@ protected:
 
     // The window as designed: its caption, a fixed client size and a background colour.
     void design(const QString& caption, QSize size, const QColor& background);
+    // A close from the frame unloads this window (the next use makes it afresh).
+    void unloadWhenClosed() { unloadWhenClosed_ = true; }
 
     Services& services;
 
@@ -66,6 +68,7 @@ private:
     static void deactivateActive();
 
     bool loaded_ = false;
+    bool unloadWhenClosed_ = false;
     bool activationPending_ = false;
     QEventLoop* modalLoop_ = nullptr;
     QPointer<Form> modalOwner_;

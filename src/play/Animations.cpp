@@ -13,7 +13,6 @@ namespace {
 
 constexpr int spinTicks = 30;
 constexpr int buzzFlashTicks = 16;
-constexpr int winningFlashStart = 100;
 constexpr int winningFlashEnd = 130;
 
 }  // namespace
@@ -66,7 +65,7 @@ void MainForm::showTargetDigits(const std::array<int, 3>& digits)
 
 void MainForm::Flash_Timer()
 {
-    if (AnimTicks >= winningFlashStart) {
+    if (AnimTicks >= WinningFlashStart) {
         ++AnimTicks;
         auto& tile = MadeShape[WinningSlot];
         auto& number = MadeNumber[WinningSlot];

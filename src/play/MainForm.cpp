@@ -88,6 +88,8 @@ void MainForm::Prepare()
 {
     makeSurfaces();
     PrepareClockDial();
+    // A flash cut short by the window's deactivation leaves its element in the flashed colours.
+    resetColours();
     EndRoundButton->setVisible(Program::PractiseMode);
     WinningSlot = -1;
     FirstSource = -1;
@@ -117,9 +119,22 @@ void MainForm::Prepare()
     BuzzersOpen = false;
 }
 
+void MainForm::resetColours()
+{
+    const play::BoardTemplates design;
+    ContShape = design.ContShape;
+    ContLabel.background = design.ContLabel.background;
+    ContLabel.textColour = design.ContLabel.textColour;
+    MadeShape = design.MadeShape;
+    for (std::size_t i = 0; i < MadeNumber.size(); ++i) {
+        MadeNumber[i].background = design.MadeNumber[i].background;
+        MadeNumber[i].textColour = design.MadeNumber[i].textColour;
+    }
+}
+
 void MainForm::Form_Load()
 {
-    MusicPiece = NoMusicPiece;
+    MusicPiece = play::RoundFields::NoMusicPiece;
 }
 
 void MainForm::Form_Activate()

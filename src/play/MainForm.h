@@ -56,7 +56,8 @@ protected:
 
 private:
     static constexpr std::int16_t FullDial = 240;  // clock steps in one round
-    static constexpr std::int16_t NoMusicPiece = 3;
+    // AnimTicks from here on count the winning flash.
+    static constexpr std::int16_t WinningFlashStart = 100;
 
     // Dealing and the round clock.
     void Clock_Timer();
@@ -121,6 +122,7 @@ private:
     void drawDialMark(int position);
 
     void createControls();
+    void resetColours();
 
     Windows& windows_;
 

@@ -31,7 +31,12 @@ void MainForm::OpenMusic()
     // The device reads its position twice per clock tick, so that every tick sees it move.
     auto& music = services.music;
     music.setUpdateInterval(int(Program::roundHalfEven(Clock->interval() / 2.0)));
-    if (Program::MusicOn) {
+    // Practice rounds have no round clock and so no music. A piece left open by a game that
+    // had music (the set-up window prepares a round before it stores the new choice) is
+    // closed, or it would go on, muted, through a game without music.
+    if (!Program::MusicOn || Program::PractiseMode) {
+        music.close();
+    } else {
         const int piece = std::clamp<int>(Program::Difficulty, 0, 2);
         music.setDeviceType(QStringLiteral("Sequencer"));
         music.setFileName(services.appDir + u'/' + QString::fromLatin1(pieces[piece]));

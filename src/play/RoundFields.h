@@ -11,6 +11,8 @@ namespace play {
 // The play window's own state, beside the board's captions. Whole numbers are 16-bit and an
 // index of -1 means "none", as the game keeps them.
 struct RoundFields {
+    static constexpr std::int16_t NoMusicPiece = 3;
+
     std::int16_t DealtCount = 0;          // numbers dealt so far this round, 0..7
     std::array<QString, 7> OrigText;      // the dealt numbers, kept for restoring the board
     bool BuzzersOpen = false;             // buzzes are accepted
@@ -26,7 +28,7 @@ struct RoundFields {
     std::int16_t AnimTicks = 0;           // ticks of the spin and of the flashes
     bool BuzzFlashDone = false;           // the flash at the start of an answer has finished
     bool MusicPlaying = false;            // the round's music has been started
-    std::int16_t MusicPiece = 3;          // the difficulty whose music is open; 3: none
+    std::int16_t MusicPiece = NoMusicPiece;  // the difficulty whose music is open
     std::int16_t StallCount = 0;          // music stall detection
     std::int16_t StallLast = 0;
     std::int16_t LastDrawnPosition = 0;   // the clock position the dial was last painted for

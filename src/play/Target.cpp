@@ -78,7 +78,7 @@ std::optional<int> CombinePair(int a, int b, platform::RandomSource& random)
         case 6: r = double(b) / a; break;
         default: break;
         }
-        if (r <= LargestNumber && r == std::floor(r) && r >= 1 && r != a && r != b)
+        if (isFreshResult(r, a, b))
             return int(r);
     }
     return std::nullopt;

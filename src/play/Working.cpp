@@ -10,6 +10,7 @@
 #include "platform/MusicDevice.h"
 #include "platform/Services.h"
 #include "platform/Timer.h"
+#include "play/Target.h"
 #include "shell/Program.h"
 
 #include <cmath>
@@ -18,7 +19,6 @@ namespace {
 
 // FirstSource and SecondSource: 0..6 a dealt tile, 7..9 a made tile.
 constexpr int firstMadeSource = 7;
-constexpr int winningFlashStart = 100;
 // In practice a success is worth 3 points less.
 constexpr int practicePenalty = 3;
 
@@ -106,7 +106,7 @@ void MainForm::Operate_Click()
     };
     if (r != std::floor(r))
         refuse("Only whole numbers allowed in working out.");
-    else if (r > 999)
+    else if (r > play::LargestNumber)
         refuse("Numbers must be under 1000");
     else if (r == 0)
         refuse(nullptr);
@@ -163,7 +163,7 @@ void MainForm::TargetReached(int slot)
     if (Program::MusicOn)
         services.music.stop();
     WinningSlot = std::int16_t(slot);
-    AnimTicks = winningFlashStart;
+    AnimTicks = WinningFlashStart;
     // 5 points with the clock untouched, one less for each quarter of the round gone by.
     auto& score = Program::RoundScore[AnsweringPlayer];
     score = std::int16_t(std::floor(Program::ClockPosition / 60.0) + score + 1);

@@ -24,6 +24,7 @@ std::int16_t* const ruleValues[] = {&Program::TurnsAllowed, &Program::TurnSecond
 Rules::Rules(Windows& windows) : Form(windows.services())
 {
     design(QStringLiteral("Rules"), QSize(400, 250), QColor(255, 192, 255));
+    unloadWhenClosed();
     setFont(platform::designFont(QStringLiteral("MS Sans Serif"), 9.75));
 
     auto* TitleLabel = new QLabel(QStringLiteral("Change Rules"), this);

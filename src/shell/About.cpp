@@ -12,6 +12,7 @@
 About::About(Windows& windows) : Form(windows.services())
 {
     design(QStringLiteral("About Quorvix"), QSize(344, 176), QColor(192, 192, 255));
+    unloadWhenClosed();
     setFont(platform::designFont(QStringLiteral("MS Sans Serif"), 9.75));
 
     auto* picIcon = new QLabel(this);

@@ -2,6 +2,7 @@
 #include "solver/Search.h"
 
 #include "platform/Random.h"
+#include "play/Target.h"
 #include "shell/Numbers.h"
 
 #include <algorithm>
@@ -12,7 +13,6 @@ namespace solver {
 namespace {
 
 constexpr int maxSteps = 6;
-constexpr int largest = 999;
 
 struct Step {
     int a;
@@ -42,8 +42,6 @@ int RandomBetween(int low, int high, platform::RandomSource& random)
 
 int TryOperation(int a, int b, int code)
 {
-    // Without branches on the drawn code: the finder tries operations by the million and
-    // a mispredicted jump costs more than working out all four results.
     if (code < 1 || code > 6)
         return -1;
     const bool reversed = code == 3 || code == 6;
@@ -52,8 +50,7 @@ int TryOperation(int a, int b, int code)
     const double results[] = {first + second, first - second, first * second, first / second};
     constexpr int operationOf[] = {0, 0, 1, 1, 2, 3, 3};
     const double r = results[operationOf[code]];
-    const bool allowed = (r <= largest) & (r == std::floor(r)) & (r >= 1) & (r != a) & (r != b);
-    return allowed ? int(r) : -1;
+    return play::isFreshResult(r, a, b) ? int(r) : -1;
 }
 
 QString stepText(int a, int b, int code, int result)

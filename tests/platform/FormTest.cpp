@@ -18,6 +18,7 @@ public:
     {
     }
     bool cancelClose = false;
+    void unloadOnClose() { unloadWhenClosed(); }
 
 protected:
     void Form_Load() override { log_ << name_ + " load"; }
@@ -133,7 +134,9 @@ TEST_F(FormTest, ACloseFromTheFrameAsksTheWindowWhichMayRefuse)
     EXPECT_TRUE(title.isActive());
     EXPECT_EQ(log, QStringList{"title query unload"});
 
+    // A window made to be unloaded goes when it is closed; the others only hide.
     auto* about = new LoggingForm(doubles.services, "about", log);
+    about->unloadOnClose();
     bool unloaded = false;
     QObject::connect(about, &platform::Form::unloaded, [&] { unloaded = true; });
     about->show();
@@ -143,4 +146,8 @@ TEST_F(FormTest, ACloseFromTheFrameAsksTheWindowWhichMayRefuse)
     EXPECT_FALSE(about->isVisible());
     EXPECT_EQ(platform::Form::activeForm(), nullptr);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    title.cancelClose = false;
+    title.close();
+    EXPECT_FALSE(title.isVisible());
 }

@@ -62,3 +62,19 @@ TEST(KeyboardKeyState, MatchesAReleaseToItsPressByScanCode)
     send(QEvent::KeyRelease, Qt::Key_Insert, Qt::NoModifier);
     EXPECT_FALSE(keys.isDown(vk::Numpad0));
 }
+
+TEST(KeyboardKeyState, AHeldKeysRepeatsChangeNothing)
+{
+    KeyboardKeyState keys;
+    QWidget window;
+    const auto send = [&](QEvent::Type type, bool repeat) {
+        QKeyEvent event(type, Qt::Key_G, Qt::NoModifier, QStringLiteral("g"), repeat);
+        QCoreApplication::sendEvent(&window, &event);
+    };
+    send(QEvent::KeyPress, false);
+    send(QEvent::KeyRelease, true);  // auto-repeat comes as release and press pairs
+    EXPECT_TRUE(keys.isDown(vk::G));
+    send(QEvent::KeyPress, true);
+    send(QEvent::KeyRelease, false);
+    EXPECT_FALSE(keys.isDown(vk::G));
+}

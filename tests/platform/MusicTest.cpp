@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
+#include <memory>
 
 using namespace platform;
 
@@ -26,9 +26,11 @@ QByteArray contents(const QString& path)
 }
 
 // FluidSynth's file driver, writing to /dev/null, plays in real time without a sound card.
-FluidSynthMusic silentDevice()
+std::unique_ptr<FluidSynthMusic> silentDevice(const QString& soundFont = FluidSynthMusic::defaultSoundFont())
 {
-    return FluidSynthMusic(FluidSynthMusic::defaultSoundFont(), QStringLiteral("file"), QStringLiteral("/dev/null"));
+    auto music = std::make_unique<FluidSynthMusic>(soundFont, QStringLiteral("file"), QStringLiteral("/dev/null"));
+    music->setDeviceType(QStringLiteral("Sequencer"));
+    return music;
 }
 
 }  // namespace
@@ -62,7 +64,8 @@ TEST(MidiFile, RefusesWhatIsNotAWholeMidiFile)
 
 TEST(FluidSynthMusic, KnowsTheLengthAtOnceAndPlaysInRealTime)
 {
-    auto music = silentDevice();
+    auto device = silentDevice();
+    FluidSynthMusic& music = *device;
     music.setFileName(piece("Zarvels.mid"));
     ASSERT_TRUE(music.open());
     const long length = music.length();
@@ -96,17 +99,21 @@ TEST(FluidSynthMusic, ReportsEveryReasonItCannotPlay)
     damaged.close();
 
     auto music = silentDevice();
-    music.setFileName(folder.filePath("missing.mid"));
-    EXPECT_FALSE(music.open());
-    music.setFileName(damaged.fileName());
-    EXPECT_FALSE(music.open());
-    EXPECT_EQ(music.length(), 0);
+    music->setFileName(folder.filePath("missing.mid"));
+    EXPECT_FALSE(music->open());
+    music->setFileName(damaged.fileName());
+    EXPECT_FALSE(music->open());
+    EXPECT_EQ(music->length(), 0);
+    music->setFileName(piece("Zarvels.mid"));
+    music->setDeviceType(QStringLiteral("CDAudio"));
+    EXPECT_FALSE(music->open());
 
-    FluidSynthMusic noSoundFont(folder.filePath("none.sf2"), QStringLiteral("file"), QStringLiteral("/dev/null"));
-    noSoundFont.setFileName(piece("Zarvels.mid"));
-    EXPECT_FALSE(noSoundFont.open());
+    auto noSoundFont = silentDevice(folder.filePath("none.sf2"));
+    noSoundFont->setFileName(piece("Zarvels.mid"));
+    EXPECT_FALSE(noSoundFont->open());
 
     FluidSynthMusic noSoundCard(FluidSynthMusic::defaultSoundFont(), QStringLiteral("no-such-driver"));
+    noSoundCard.setDeviceType(QStringLiteral("Sequencer"));
     noSoundCard.setFileName(piece("Zarvels.mid"));
     EXPECT_FALSE(noSoundCard.open());
     // Commands with nothing open do nothing.
@@ -119,15 +126,15 @@ TEST(FluidSynthMusic, ReportsEveryReasonItCannotPlay)
 TEST(FluidSynthMusic, SurvivesBeingClosedWhilePlayingAgainAndAgain)
 {
     auto music = silentDevice();
-    music.setFileName(piece("Zarvels.mid"));
+    music->setFileName(piece("Zarvels.mid"));
     for (int cycle = 0; cycle < 500; ++cycle) {
-        ASSERT_TRUE(music.open()) << cycle;
-        music.setMute(cycle % 2 == 0);
-        music.play();
+        ASSERT_TRUE(music->open()) << cycle;
+        music->setMute(cycle % 2 == 0);
+        music->play();
         if (cycle % 50 == 0)
             QTest::qWait(5);
-        music.close();
+        music->close();
     }
-    music.play();
-    EXPECT_EQ(music.position(), 0);
+    music->play();
+    EXPECT_EQ(music->position(), 0);
 }

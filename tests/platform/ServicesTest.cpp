@@ -92,6 +92,18 @@ TEST(HelpViewer, ShowsAReadableFileAndRefusesAMissingOne)
     EXPECT_TRUE(help.window()->toPlainText().contains("Press your buzzer key."));
 }
 
+TEST(HelpViewer, OpensOverAModalWindowAsOneOfItsOwn)
+{
+    HelpViewer help;
+    QWidget rules;
+    rules.setWindowModality(Qt::ApplicationModal);
+    rules.show();
+    ASSERT_TRUE(help.show(QStringLiteral(QUORVIX_DATA_DIR "/Solvo.hlp")));
+    // A window of the modal one's own takes input while the modal window is up.
+    EXPECT_EQ(help.window()->parentWidget(), &rules);
+    EXPECT_TRUE(help.window()->isWindow());
+}
+
 TEST(HelpViewer, TheGamesHelpFileIsThere)
 {
     HelpViewer help;

@@ -20,7 +20,8 @@ TEST_F(PlayTest, TheTargetSpinsThroughRandomDigitsAndSettlesOnTheRealTarget)
     // The last spin draw is made, then covered at once by the target.
     doubles.random.script({0.0f, 0.0f, 0.0f});
     timer("RndTotal").fire();
-    EXPECT_NE(target(), 100);
+    EXPECT_EQ(doubles.random.scriptLeft(), 0u);
+    EXPECT_GE(target(), 106);
     play::Deal dealt{};
     for (int i = 0; i < 7; ++i)
         dealt[i] = play.OrigText[i].toInt();
@@ -48,6 +49,20 @@ TEST_F(PlayTest, TheBuzzFlashBlinksTheContenderPanelSixteenTimes)
     EXPECT_EQ(pixel(192, 144), colour::Red.rgb());
     EXPECT_EQ(pixel(195, 147), colour::Yellow.rgb());
     EXPECT_GT(count({192, 144, 121, 25}, colour::Black), 10) << "black name on yellow";
+}
+
+TEST_F(PlayTest, AFlashCutShortByTheRoundsEndLeavesNoColoursBehind)
+{
+    Program::PractiseMode = true;
+    startRound();
+    dealAndSpin();
+    buzz(0);
+    timer("Flash").fire(5);  // an odd number of blinks: the panel is red
+    play.hide();
+    startRound();
+    EXPECT_EQ(play.ContShape.border, colour::Red);
+    EXPECT_EQ(play.ContShape.fill, colour::Yellow);
+    EXPECT_EQ(pixel(195, 147), colour::Yellow.rgb());
 }
 
 TEST_F(PlayTest, TheWinningTileFlashesThirtyTimesThenTheRoundEnds)

@@ -109,8 +109,23 @@ TEST_F(MusicTest, APieceThatCannotBeOpenedIsASoundFaultFoundAtOnce)
     EXPECT_EQ(doubles.messages.shown.size(), 1u);
 }
 
-TEST_F(MusicTest, PracticeRoundsPlayNoMusic)
+TEST_F(MusicTest, AGameWithoutMusicClosesThePieceTheLastGameLeftOpen)
 {
+    startRound();  // prepared twice, as the set-up window and activation do
+    ASSERT_TRUE(doubles.music.commands.contains("Open"));
+    // The set-up window prepares the next round before it stores "Music On" unticked.
+    play.Prepare();
+    Program::MusicOn = false;
+    play.hide();
+    doubles.music.commands.clear();
+    startRound();
+    EXPECT_FALSE(doubles.music.commands.contains("Open"));
+    EXPECT_EQ(doubles.music.commands.last(), "Close");
+}
+
+TEST_F(MusicTest, PracticeRoundsPlayNoMusicAndNeverReportASoundFault)
+{
+    doubles.music.opens = false;
     Program::PractiseMode = true;
     Program::TurnsAllowed = 1;
     startMusicRound();
@@ -119,6 +134,7 @@ TEST_F(MusicTest, PracticeRoundsPlayNoMusic)
     click("GiveUp");
     buzz(0);  // all turns used
     EXPECT_EQ(messageTitles(), (QStringList{"Last Turn", "All Turns Used"}));
+    EXPECT_FALSE(doubles.music.commands.contains("Open"));
     EXPECT_FALSE(doubles.music.commands.contains("Play")) << doubles.music.commands.join(' ').toStdString();
 }
 

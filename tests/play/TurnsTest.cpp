@@ -20,7 +20,7 @@ TEST_F(PlayTest, ABuzzGivesThePlayerTheBoardAndStopsTheClock)
     EXPECT_FALSE(timer("KeyCheck").isEnabled());
     EXPECT_TRUE(timer("Flash").isEnabled());
     EXPECT_EQ(play.TurnsTaken[1], 1);
-    EXPECT_EQ(doubles.music.commands, QStringList{"Stop"});
+    EXPECT_EQ(doubles.music.commands.last(), "Stop") << "asked whether or not music is on";
 
     const auto position = Program::ClockPosition;
     timer("Clock").fire(20);

@@ -33,7 +33,7 @@ protected:
 
 }  // namespace
 
-TEST_F(PlayersTest, StartUpOpensTheSetUpWindowAsLeftLastTime)
+TEST_F(PlayersTest, PlayOpensTheSetUpWindowWithItsFirstEntries)
 {
     EXPECT_TRUE(setup.isActive());
     EXPECT_EQ(setup.windowTitle(), "Players");
@@ -134,5 +134,5 @@ TEST_F(PlayersTest, ClosingTheWindowAsksWhetherToQuit)
 TEST_F(PlayersTest, HelpOpensTheHelp)
 {
     QTest::mouseClick(setup.HelpButton, Qt::LeftButton);
-    EXPECT_EQ(doubles.help.opened.size(), 1);
+    EXPECT_EQ(doubles.help.opened, QStringList{doubles.services.appDir + "/Solvo.hlp"});
 }

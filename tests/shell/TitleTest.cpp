@@ -126,5 +126,5 @@ TEST_F(TitleTest, ClosingAsksToQuitAndNoKeepsTheDialsTurning)
 TEST_F(TitleTest, HelpOpensTheHelp)
 {
     press("Help");
-    EXPECT_EQ(doubles.help.opened.size(), 1);
+    EXPECT_EQ(doubles.help.opened, QStringList{doubles.services.appDir + "/Solvo.hlp"});
 }
