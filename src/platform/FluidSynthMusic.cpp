@@ -38,9 +38,14 @@ FluidSynthMusic::FluidSynthMusic(QString soundFont, const QString& audioDriver, 
         fluid_settings_setstr(settings_, "audio.driver", audioDriver.toUtf8().constData());
     if (!audioFile.isEmpty())
         fluid_settings_setstr(settings_, "audio.file.name", audioFile.toUtf8().constData());
-    // The pieces bring their own tempo and instruments; no reverb tail is needed.
+    // Light on the processor while a round runs: a few instruments at a time need no more than
+    // half the usual sample rate and a modest polyphony, and no reverb or chorus; larger
+    // audio periods mean fewer wake-ups (a stop lags by a few hundredths of a second).
+    fluid_settings_setnum(settings_, "synth.sample-rate", 22050.0);
+    fluid_settings_setint(settings_, "synth.polyphony", 48);
     fluid_settings_setint(settings_, "synth.reverb.active", 0);
     fluid_settings_setint(settings_, "synth.chorus.active", 0);
+    fluid_settings_setint(settings_, "audio.period-size", 1024);
 }
 
 FluidSynthMusic::~FluidSynthMusic()
