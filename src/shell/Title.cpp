@@ -42,7 +42,7 @@ Title::Title(Windows& windows) : Form(windows.services()), windows_(windows)
     const char* credits[] = {"The number game for quick minds", "for one to six players", "by the Quorvix developers"};
     for (int i = 0; i < 3; ++i) {
         auto* line = new QLabel(QString::fromLatin1(credits[i]), this);
-        line->setGeometry(112, 52 + 18 * i, 160, 18);
+        line->setGeometry(108, 52 + 18 * i, 168, 18);
         line->setAlignment(Qt::AlignCenter);
         line->setFont(platform::designFont(display, 8.25));
     }
