@@ -11,12 +11,15 @@
 //             starts Clock (the round clock) and KeyCheck (the buzzers);
 //   KeyCheck  polls the buzzer keys;
 //   Flash     flashes the contender panel when a player buzzes, or the winning tile.
-// Deactivation stops the round clock and the buzzers and closes the music. Everything the
-// player sees is painted into a back buffer (BoardDrawing.cpp); a repaint only shows it.
+// Deactivation (the window hidden for the round table, or covered by the solution finder)
+// stops all four and closes the music. Everything the player sees is painted into a back
+// buffer (BoardDrawing.cpp); a repaint only shows it.
 //
 // The window's concerns live in one file each: MainForm.cpp (preparation and window
 // events), RoundClock.cpp (dealing and the round clock), Animations.cpp (spin, target and
-// flashes), Buzzers.cpp, Working.cpp, Music.cpp and BoardDrawing.cpp.
+// flashes), Buzzers.cpp (buzzing in), Turns.cpp (the turn rules), Working.cpp (the working
+// out), RoundEnding.cpp (the round's end), Music.cpp and BoardDrawing.cpp. The dealing and
+// the target choice themselves are pure functions in Target.h.
 
 #include "platform/Form.h"
 #include "play/Board.h"
