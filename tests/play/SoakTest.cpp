@@ -1,0 +1,234 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Long games played by a seeded random player through the doubles: buzzes, clicks on every
+// control, cancels, give-ups, answers that win (worked out with the solution search and
+// clicked in), rounds that run out, the finder and the tables. After every event the board
+// must hold only valid numbers, as many of them as the turn's steps leave, and the scores
+// may only grow; the final table must agree with the round tables.
+#include "Draws.h"
+#include "PlayTest.h"
+#include "scores/EndGame.h"
+#include "scores/RoundEnd.h"
+#include "setup/Players.h"
+#include "solver/Search.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QtTest/QTest>
+
+#include <gtest/gtest.h>
+
+#include <numeric>
+#include <random>
+
+namespace {
+
+const char* const operators[] = {"Add", "Subtract", "Multiply", "Divide"};
+
+// The peak resident memory of this process so far, in kB.
+long peakMemory()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    const auto match = QRegularExpression(QStringLiteral("VmHWM:\\s+(\\d+)")).match(QString::fromLatin1(status.readAll()));
+    return match.captured(1).toLong();
+}
+
+class SoakTest : public PlayTest {
+protected:
+    void startGame(const char* rounds, bool practice)
+    {
+        openSetUp();
+        Players& setup = windows.players();
+        for (QCheckBox* box : setup.Playing)
+            box->setChecked(true);
+        setup.RoundsBox->setText(rounds);
+        setup.CheckPractise->setChecked(practice);
+        setup.MusicBox->setChecked(false);
+        QTest::mouseClick(setup.StartGame, Qt::LeftButton);
+        settle();
+    }
+
+    // Every number on the board, and that each is a whole number from 1 to 999.
+    int numbersOnBoard()
+    {
+        int count = 0;
+        const auto check = [&](const QString& text) {
+            if (text.isEmpty())
+                return;
+            ++count;
+            bool whole = false;
+            const int value = text.toInt(&whole);
+            EXPECT_TRUE(whole && value >= 1 && value <= 999 && text == QString::number(value)) << text.toStdString();
+        };
+        for (const auto& label : play.OrigNumber)
+            check(label.caption);
+        for (const auto& label : play.MadeNumber)
+            check(label.caption);
+        check(play.OpsLabel[0].caption);
+        check(play.OpsLabel[2].caption);
+        return count;
+    }
+
+    void checkBoard()
+    {
+        ASSERT_EQ(numbersOnBoard(), play.DealtCount == 7 ? 7 - steps : play.DealtCount) << "round " << round;
+        for (int i = 0; i < 6; ++i)
+            ASSERT_GE(Program::TotalScore[i], lastTotals[i]);
+        lastTotals = Program::TotalScore;
+    }
+
+    void clickChecked(const QString& control)
+    {
+        const int before = numbersOnBoard();
+        click(control);
+        if (control == QStringLiteral("Operate") && numbersOnBoard() == before - 1)
+            ++steps;  // a made number took the place of two
+        if (!play.Answering && play.WinningSlot == -1)
+            steps = 0;  // the turn is over and the board restored
+        checkBoard();
+    }
+
+    // Clicks a tile showing `number`, dealt or made.
+    bool clickNumber(int number)
+    {
+        const QString text = QString::number(number);
+        for (int i = 0; i < 3; ++i)
+            if (play.MadeNumber[i].caption == text) {
+                clickChecked(QStringLiteral("ClickMade%1").arg(i));
+                return true;
+            }
+        for (int i = 0; i < 7; ++i)
+            if (play.OrigNumber[i].caption == text) {
+                clickChecked(QStringLiteral("ClickOrig%1").arg(i));
+                return true;
+            }
+        return false;
+    }
+
+    // Works the target out with the solution search and clicks the steps in.
+    void answerToWin()
+    {
+        solver::Numbers numbers{};
+        for (int i = 0; i < 7; ++i)
+            numbers[i] = play.OrigText[i].toInt();
+        const int target = (play.Total[0].caption + play.Total[1].caption + play.Total[2].caption).toInt();
+        std::optional<QString> solution;
+        while (!(solution = solver::attempt(numbers, target, doubles.random))) {
+        }
+        static const QRegularExpression step(QStringLiteral("(\\d+)([-+×÷])(\\d+)=(\\d+)"));
+        for (auto it = step.globalMatch(*solution); it.hasNext() && play.Answering;) {
+            const auto match = it.next();
+            const QString op = match.captured(2);
+            clickNumber(match.captured(1).toInt());
+            clickChecked(QLatin1String(op == "+" ? "Add" : op == "-" ? "Subtract" : op == "×" ? "Multiply" : "Divide"));
+            clickNumber(match.captured(3).toInt());
+            clickChecked(QStringLiteral("Operate"));
+        }
+    }
+
+    // One random thing a player or the clock does.
+    void randomEvent()
+    {
+        const int roll = std::uniform_int_distribution<int>(0, 99)(player);
+        if (play.Answering && roll < 10) {
+            answerToWin();
+        } else if (roll < 55) {
+            timer("Clock").fire();
+            if (!play.Answering)
+                steps = 0;
+            checkBoard();
+        } else if (roll < 62) {
+            buzz(std::uniform_int_distribution<int>(0, 5)(player));
+            timer("Flash").fire(16);
+        } else if (roll < 80) {
+            clickChecked(QStringLiteral("ClickOrig%1").arg(std::uniform_int_distribution<int>(0, 6)(player)));
+        } else if (roll < 84) {
+            clickChecked(QStringLiteral("ClickMade%1").arg(std::uniform_int_distribution<int>(0, 2)(player)));
+        } else if (roll < 90) {
+            clickChecked(QString::fromLatin1(operators[std::uniform_int_distribution<int>(0, 3)(player)]));
+        } else if (roll < 95) {
+            clickChecked(QStringLiteral("Operate"));
+        } else if (roll < 97) {
+            clickChecked(QStringLiteral("Cancel"));
+        } else if (roll < 98) {
+            clickChecked(QStringLiteral("GiveUp"));
+        } else {
+            doubles.clock.advanceSeconds(std::uniform_int_distribution<int>(1, 40)(player));
+        }
+    }
+
+    // Plays the round on the play window until it has ended and the round table is up.
+    void playRound(bool practice)
+    {
+        doubles.random.script(draws::deal({2, 3, 4, 10, 20, 100, 150}));
+        timer("Clock").fire(7);
+        timer("RndTotal").fire(30);
+        steps = 0;
+        checkBoard();
+        exitFinderOnceSolved();
+        for (int event = 0; play.isVisible(); ++event) {
+            if (timer("Flash").isEnabled() && play.AnimTicks >= 100)
+                timer("Flash").fire(30);  // the winning flash ends the round
+            else if (practice && event > 60 && !play.Answering)
+                click("EndRoundButton");
+            else
+                randomEvent();
+        }
+        settle();
+    }
+
+    std::mt19937 player{2026};
+    int round = 0;
+    int steps = 0;  // successful "=" of the current turn
+    std::array<std::int16_t, 6> lastTotals{};
+};
+
+}  // namespace
+
+TEST_F(SoakTest, A999RoundGameForSixPlayersKeepsTheBoardAndTheScoresSound)
+{
+    startGame("999", false);
+    std::array<long, 6> sumOfRounds{};
+    [[maybe_unused]] long memoryAtRound10 = 0;
+    for (round = 1; round <= 999; ++round) {
+        ASSERT_TRUE(play.isActive()) << "round " << round;
+        playRound(false);
+        RoundEnd& table = windows.roundEnd();
+        ASSERT_TRUE(table.isActive()) << "round " << round;
+        for (int i = 0; i < 6; ++i)
+            sumOfRounds[i] += table.Round[i]->text().toLong();
+        if (round == 10)
+            memoryAtRound10 = peakMemory();
+        QTest::mouseClick(table.Button, Qt::LeftButton);
+        settle();
+    }
+    EndGame& final = windows.endGame();
+    ASSERT_TRUE(final.isActive());
+    // A disqualified player keeps their points, though their row is left blank.
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(Program::TotalScore[i], sumOfRounds[i]) << "place " << i;
+        EXPECT_EQ(final.Total[i]->text(), Program::PlayerActive[i] ? QString::number(sumOfRounds[i]) : QString());
+    }
+    EXPECT_GT(std::accumulate(sumOfRounds.begin(), sumOfRounds.end(), 0L), 50) << "rounds were won";
+#if !defined(__SANITIZE_ADDRESS__)
+    EXPECT_LT(peakMemory() - memoryAtRound10, 4096) << "kB more at the end than at round 10";
+#endif
+}
+
+TEST_F(SoakTest, A200RoundPracticeGameEndsEveryRoundWithoutATrace)
+{
+    startGame("200", true);
+    for (round = 1; round <= 200; ++round) {
+        ASSERT_TRUE(play.isActive()) << "round " << round;
+        playRound(true);
+        ASSERT_TRUE(windows.roundEnd().isActive()) << "round " << round;
+        QTest::mouseClick(windows.roundEnd().Button, Qt::LeftButton);
+        settle();
+    }
+    EXPECT_TRUE(windows.endGame().isActive());
+}
