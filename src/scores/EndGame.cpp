@@ -38,12 +38,8 @@ EndGame::EndGame(Windows& windows) : Form(windows.services()), windows_(windows)
 void EndGame::Form_Activate()
 {
     for (int i = 0; i < Program::PlayerCount; ++i) {
-        PlayerLabel[i]->setText(Program::PlayerName[i]);
-        Total[i]->setText(Program::NumText(Program::TotalScore[i]));
-        if (!Program::PlayerActive[i]) {
-            PlayerLabel[i]->clear();
-            Total[i]->clear();
-        }
+        scores::showRow({{PlayerLabel[i], Program::PlayerName[i]}, {Total[i], Program::NumText(Program::TotalScore[i])}},
+                        Program::PlayerActive[i]);
     }
     const int winner = scores::winningPlace(Program::TotalScore, Program::PlayerActive);
     Winner->setText(winner == -1 ? QStringLiteral("The game is a draw!")

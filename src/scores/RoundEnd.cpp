@@ -37,16 +37,13 @@ void RoundEnd::Form_Activate()
 {
     // The round's points join the totals here, once: a second activation finds them at 0.
     for (int i = 0; i < Program::PlayerCount; ++i) {
-        PlayerLabel[i]->setText(Program::PlayerName[i]);
-        Round[i]->setText(Program::NumText(Program::RoundScore[i]));
-        Program::TotalScore[i] = std::int16_t(Program::TotalScore[i] + Program::RoundScore[i]);
-        Total[i]->setText(Program::NumText(Program::TotalScore[i]));
+        const std::int16_t points = Program::RoundScore[i];
+        Program::TotalScore[i] = std::int16_t(Program::TotalScore[i] + points);
         Program::RoundScore[i] = 0;
-        if (!Program::PlayerActive[i]) {
-            PlayerLabel[i]->clear();
-            Round[i]->clear();
-            Total[i]->clear();
-        }
+        scores::showRow({{PlayerLabel[i], Program::PlayerName[i]},
+                         {Round[i], Program::NumText(points)},
+                         {Total[i], Program::NumText(Program::TotalScore[i])}},
+                        Program::PlayerActive[i]);
     }
 }
 

@@ -35,4 +35,10 @@ std::vector<ColumnLabels> layTable(QWidget* window, int left, int top, const std
     return labels;
 }
 
+void showRow(std::initializer_list<std::pair<QLabel*, QString>> cells, bool playing)
+{
+    for (const auto& [label, text] : cells)
+        label->setText(playing ? text : QString());
+}
+
 }  // namespace scores

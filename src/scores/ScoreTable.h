@@ -7,6 +7,8 @@
 #include <QString>
 
 #include <array>
+#include <initializer_list>
+#include <utility>
 #include <vector>
 
 class QLabel;
@@ -26,5 +28,9 @@ using ColumnLabels = std::array<QLabel*, TableRows>;
 
 // Lays the table's cells on `window` from (left, top): a head cell and six cells per column.
 std::vector<ColumnLabels> layTable(QWidget* window, int left, int top, const std::vector<TableColumn>& columns);
+
+// Shows a player's row: each cell with its text, or every cell blank for a place that is
+// out of the game.
+void showRow(std::initializer_list<std::pair<QLabel*, QString>> cells, bool playing);
 
 }  // namespace scores
