@@ -5,6 +5,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Services.h"
 #include "play/MainForm.h"
+#include "setup/RuleCheck.h"
 #include "setup/Rules.h"
 #include "shell/Program.h"
 #include "shell/Windows.h"
@@ -119,17 +120,14 @@ void Players::StartGame_Click()
     }
     Program::CurrentRound = 1;
 
-    // The rounds: at most three characters, and (since a short text such as 9e9 can still
-    // stand for a huge number) at most 999 whatever the text.
-    const QString tooMany = QStringLiteral("Number of rounds must be less than 1000");
-    const double rounds = Program::roundHalfEven(Program::leadingNumber(RoundsBox->text()));
-    if (RoundsBox->text().size() > 3 || rounds > 999) {
-        services.messages.show(tooMany, QStringLiteral("Error"));
+    const setup::RoundsCheck rounds = setup::checkRounds(RoundsBox->text());
+    if (rounds.error) {
+        services.messages.show(*rounds.error, QStringLiteral("Error"));
         return;
     }
-    if (rounds < 1)
+    if (rounds.rounds == 0)
         return;
-    Program::RoundCount = std::int16_t(rounds);
+    Program::RoundCount = rounds.rounds;
 
     MainForm& play = windows_.mainForm();
     play.Prepare();

@@ -46,4 +46,17 @@ RuleCheck checkRules(const std::array<QString, RuleCount>& texts)
     return check;
 }
 
+RoundsCheck checkRounds(const QString& text)
+{
+    // A short text such as 9e9 can still stand for a huge number, so both the length and the
+    // value are checked.
+    RoundsCheck check;
+    const double rounds = Program::roundHalfEven(Program::leadingNumber(text));
+    if (text.size() > 3 || rounds > 999)
+        check.error = QStringLiteral("Number of rounds must be less than 1000");
+    else if (rounds >= 1)
+        check.rounds = std::int16_t(rounds);
+    return check;
+}
+
 }  // namespace setup

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The rules window's check of its five boxes, as a pure function: every box must hold a
-// whole number (digits and minus signs only, no larger than a rule can hold) before any
-// box's range is looked at, and the first failure found is the one reported.
+// The checks of the typed game settings, as pure functions.
+//
+// The rules window's check of its five boxes: every box must hold a whole number (digits and
+// minus signs only, no larger than a rule can hold) before any box's range is looked at, and
+// the first failure found is the one reported.
 
 #include <QString>
 
@@ -33,5 +35,15 @@ struct RuleCheck {
 
 // Checks the five box texts, already trimmed of blanks.
 RuleCheck checkRules(const std::array<QString, RuleCount>& texts);
+
+// The players window's rounds box, read as its leading number rounded half to even. Too long
+// a text (over three characters) or too large a number is refused with a message; a number
+// below one quietly starts nothing.
+struct RoundsCheck {
+    std::int16_t rounds = 0;       // 1 to 999 when the game may start, otherwise 0
+    std::optional<QString> error;  // the message to show, if any
+};
+
+RoundsCheck checkRounds(const QString& text);
 
 }  // namespace setup
