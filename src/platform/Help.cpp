@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QStringDecoder>
 #include <QTextBrowser>
 
 namespace platform {
@@ -17,11 +18,28 @@ QTextBrowser* HelpViewer::window() const
     return window_;
 }
 
-bool HelpViewer::show(const QString& fileName)
+bool isWholeHelpPage(const QByteArray& bytes)
+{
+    // Stateless, so that a sequence cut off at the end counts as an error too.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8(bytes);
+    if (utf8.hasError() || text.contains(QChar(0)))
+        return false;
+    // A page cut short loses its closing tag first.
+    const QString trimmed = text.trimmed();
+    const bool opens = trimmed.startsWith(QStringLiteral("<!DOCTYPE html"), Qt::CaseInsensitive) ||
+                       trimmed.startsWith(QStringLiteral("<html"), Qt::CaseInsensitive);
+    return opens && trimmed.endsWith(QStringLiteral("</html>"), Qt::CaseInsensitive);
+}
+
+HelpShown HelpViewer::show(const QString& fileName)
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        return false;
+        return HelpShown::Unreadable;
+    const QByteArray bytes = file.readAll();
+    if (!isWholeHelpPage(bytes))
+        return HelpShown::Damaged;
     if (!window_) {
         window_ = new QTextBrowser;
         window_->setWindowTitle(QStringLiteral("Quorvix Help"));
@@ -31,11 +49,11 @@ bool HelpViewer::show(const QString& fileName)
     QWidget* modal = QApplication::activeModalWidget();
     if (window_->parentWidget() != modal)
         window_->setParent(modal, Qt::Window);
-    window_->setHtml(QString::fromUtf8(file.readAll()));
+    window_->setHtml(QString::fromUtf8(bytes));
     window_->show();
     window_->raise();
     window_->activateWindow();
-    return true;
+    return HelpShown::Shown;
 }
 
 }  // namespace platform

@@ -49,10 +49,21 @@ int ConfirmQuit(platform::Services& services)
 void ShowHelp(platform::Services& services)
 {
     const QString file = services.appDir + QStringLiteral("/Solvo.hlp");
-    if (!services.help.show(file)) {
-        services.messages.show(QStringLiteral("The help could not be opened: the file %1 is missing or cannot be read.")
-                                   .arg(QDir::toNativeSeparators(file)),
-                               QStringLiteral("Help"));
+    const QString shown = QDir::toNativeSeparators(file);
+    switch (services.help.show(file)) {
+    case platform::HelpShown::Shown:
+        break;
+    case platform::HelpShown::Unreadable:
+        services.messages.show(
+            QStringLiteral("The help could not be opened: the file %1 is missing or cannot be read.").arg(shown),
+            QStringLiteral("Help"));
+        break;
+    case platform::HelpShown::Damaged:
+        services.messages.show(
+            QStringLiteral("The help could not be opened: the file %1 is damaged. Reinstalling Quorvix restores it.")
+                .arg(shown),
+            QStringLiteral("Help"));
+        break;
     }
 }
 

@@ -113,16 +113,16 @@ public:
     bool opens = true;  // false: the piece cannot be played
 };
 
-// Opens every file it is asked for, unless `readable` says otherwise.
+// Shows every file it is asked for, unless `outcome` says otherwise.
 class FakeHelp final : public platform::Help {
 public:
-    bool show(const QString& fileName) override
+    platform::HelpShown show(const QString& fileName) override
     {
         opened << fileName;
-        return readable;
+        return outcome;
     }
     QStringList opened;
-    bool readable = true;
+    platform::HelpShown outcome = platform::HelpShown::Shown;
 };
 
 // Timers that tick only when the test says so, through the same gate as the real ones.

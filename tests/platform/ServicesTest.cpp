@@ -75,18 +75,28 @@ TEST(Fonts, TheDesignsFontNamesFindTheBundledFonts)
     EXPECT_EQ(designFont("Arial Black", 12).pixelSize(), 16);
 }
 
-TEST(HelpViewer, ShowsAReadableFileAndRefusesAMissingOne)
+TEST(HelpViewer, ShowsAWholePageAndRefusesAMissingOrDamagedOne)
 {
     QTemporaryDir folder;
-    QFile file(folder.filePath("Solvo.hlp"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("<h1>Quorvix</h1><p>Press your buzzer key.</p>");
-    file.close();
+    const auto write = [&](const char* name, const QByteArray& bytes) {
+        QFile file(folder.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    };
+    const QByteArray page = "<!DOCTYPE html>\n<html><body><h1>Quorvix</h1><p>Press your buzzer key.</p></body></html>\n";
+    const QString whole = write("Solvo.hlp", page);
 
     HelpViewer help;
-    EXPECT_FALSE(help.show(folder.filePath("missing.hlp")));
-    EXPECT_EQ(help.window(), nullptr);
-    EXPECT_TRUE(help.show(file.fileName()));
+    EXPECT_EQ(help.show(folder.filePath("missing.hlp")), HelpShown::Unreadable);
+    for (const QByteArray& damaged : {page.left(page.size() / 2), QByteArray(page).replace("<p>", QByteArray("\0\x01", 2)),
+                                      QByteArray("\xff\xfe<html></html>"), QByteArray("\x89PNG\r\n\x1a\n"),
+                                      page + "\xce", QByteArray()}) {
+        EXPECT_EQ(help.show(write("damaged.hlp", damaged)), HelpShown::Damaged) << damaged.toStdString();
+        EXPECT_EQ(help.window(), nullptr) << "nothing is shown";
+    }
+
+    EXPECT_EQ(help.show(whole), HelpShown::Shown);
     ASSERT_NE(help.window(), nullptr);
     EXPECT_TRUE(help.window()->isVisible());
     EXPECT_TRUE(help.window()->toPlainText().contains("Press your buzzer key."));
@@ -98,7 +108,7 @@ TEST(HelpViewer, OpensOverAModalWindowAsOneOfItsOwn)
     QWidget rules;
     rules.setWindowModality(Qt::ApplicationModal);
     rules.show();
-    ASSERT_TRUE(help.show(QStringLiteral(QUORVIX_DATA_DIR "/Solvo.hlp")));
+    ASSERT_EQ(help.show(QStringLiteral(QUORVIX_DATA_DIR "/Solvo.hlp")), HelpShown::Shown);
     // A window of the modal one's own takes input while the modal window is up.
     EXPECT_EQ(help.window()->parentWidget(), &rules);
     EXPECT_TRUE(help.window()->isWindow());
@@ -107,7 +117,7 @@ TEST(HelpViewer, OpensOverAModalWindowAsOneOfItsOwn)
 TEST(HelpViewer, TheGamesHelpFileIsThere)
 {
     HelpViewer help;
-    ASSERT_TRUE(help.show(QStringLiteral(QUORVIX_DATA_DIR "/Solvo.hlp")));
+    ASSERT_EQ(help.show(QStringLiteral(QUORVIX_DATA_DIR "/Solvo.hlp")), HelpShown::Shown);
     const QString text = help.window()->toPlainText();
     for (const char* topic : {"Starting a game", "buzzer keys", "Working out", "Turn rules", "Scoring", "Practice", "Music"})
         EXPECT_TRUE(text.contains(topic, Qt::CaseInsensitive)) << topic;

@@ -62,9 +62,16 @@ TEST_F(ProgramTest, HelpOpensTheHelpFileBesideTheProgramOrSaysWhyNot)
     EXPECT_EQ(doubles.help.opened, QStringList{doubles.services.appDir + "/Solvo.hlp"});
     EXPECT_TRUE(doubles.messages.shown.empty());
 
-    doubles.help.readable = false;
+    // The player is told which file, and whether it is missing or damaged.
+    doubles.help.outcome = platform::HelpShown::Unreadable;
     Program::ShowHelp(doubles.services);
-    ASSERT_EQ(doubles.messages.shown.size(), 1u);
-    EXPECT_EQ(doubles.messages.shown[0].title, "Help");
-    EXPECT_TRUE(doubles.messages.shown[0].text.contains("Solvo.hlp"));
+    doubles.help.outcome = platform::HelpShown::Damaged;
+    Program::ShowHelp(doubles.services);
+    ASSERT_EQ(doubles.messages.shown.size(), 2u);
+    for (const auto& shown : doubles.messages.shown) {
+        EXPECT_EQ(shown.title, "Help");
+        EXPECT_TRUE(shown.text.contains("Solvo.hlp"));
+    }
+    EXPECT_TRUE(doubles.messages.shown[0].text.contains("is missing or cannot be read"));
+    EXPECT_TRUE(doubles.messages.shown[1].text.contains("is damaged"));
 }
