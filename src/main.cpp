@@ -31,7 +31,8 @@ int main(int argc, char* argv[])
     // The game plays on without them, but a broken install should be easy to see.
     for (const QString& file : platform::missingDataFiles(dataDir))
         std::fprintf(stderr, "quorvix: missing data file %s\n", qPrintable(file));
-    platform::registerFonts(dataDir);
+    for (const QString& file : platform::registerFonts(dataDir))
+        std::fprintf(stderr, "quorvix: cannot use font file %s, a system font stands in\n", qPrintable(file));
 
     platform::ProcessApplication application;
     platform::SystemClock clock;

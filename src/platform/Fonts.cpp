@@ -2,9 +2,13 @@
 #include "platform/Fonts.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QFontDatabase>
+#include <QPainterPath>
+#include <QRawFont>
 
+#include <algorithm>
 #include <cmath>
 
 namespace platform {
@@ -28,19 +32,42 @@ constexpr BundledFont bundledFonts[] = {
 
 constexpr double pixelsPerPoint = 96.0 / 72.0;
 
+// Whether a font file's bytes draw every digit: a file cut short can still pass for a font,
+// its glyphs lost, and would leave the board's numbers blank.
+bool drawsDigits(const QByteArray& bytes)
+{
+    const QRawFont font(bytes, 32);
+    if (!font.isValid())
+        return false;
+    const QList<quint32> glyphs = font.glyphIndexesForString(QStringLiteral("0123456789"));
+    return glyphs.size() == 10 && std::all_of(glyphs.begin(), glyphs.end(), [&](quint32 glyph) {
+               return glyph != 0 && !font.pathForGlyph(glyph).isEmpty();
+           });
+}
+
 }  // namespace
 
-void registerFonts(const QString& appDir)
+QStringList registerFonts(const QString& appDir)
 {
     const QDir fonts(appDir + QStringLiteral("/fonts"));
+    QStringList unusable;
     for (const BundledFont& font : bundledFonts) {
-        const int id = QFontDatabase::addApplicationFont(fonts.filePath(QString::fromLatin1(font.file)));
+        const QString file = fonts.filePath(QString::fromLatin1(font.file));
+        QFile reader(file);
+        const QByteArray bytes = reader.open(QIODevice::ReadOnly) ? reader.readAll() : QByteArray();
+        if (!drawsDigits(bytes)) {
+            unusable << file;
+            continue;
+        }
         // A face of a larger family is listed under the family's name first and under a
         // name of its own ("Lato Black") last; the face's own name picks it alone.
-        const QStringList families = QFontDatabase::applicationFontFamilies(id);
-        if (!families.isEmpty())
+        const QStringList families = QFontDatabase::applicationFontFamilies(QFontDatabase::addApplicationFontFromData(bytes));
+        if (families.isEmpty())
+            unusable << file;
+        else
             QFont::insertSubstitution(QString::fromLatin1(font.designName), families.last());
     }
+    return unusable;
 }
 
 QFont designFont(const QString& family, double points, bool bold)

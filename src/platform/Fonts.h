@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QFont;
 
@@ -9,8 +10,9 @@ namespace platform {
 
 // Registers the fonts bundled in `appDir`/fonts and puts them in place of the type faces the
 // design names ("Arial Black", "Impact", "MS Sans Serif", "LCD", "GlaserSteD"), so that the
-// code can name fonts as the design does. A missing font file leaves the system's choice.
-void registerFonts(const QString& appDir);
+// code can name fonts as the design does. A font file that is missing or cannot be loaded
+// leaves the system's choice for its face; the files that could not be used are returned.
+QStringList registerFonts(const QString& appDir);
 
 // The design's font at a size in points, fixed in pixels as the design measured them
 // (96 pixels to the inch), so the board's layout does not change with the screen's

@@ -7,8 +7,12 @@
 #include "platform/Timer.h"
 
 #include <QDateTime>
+#include <QDir>
+#include <QFile>
 #include <QFont>
+#include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QtTest/QTest>
@@ -73,6 +77,46 @@ TEST(Fonts, TheDesignsFontNamesFindTheBundledFonts)
     EXPECT_EQ(QFontInfo(designFont("Impact", 14.25)).family(), "Open Sans Condensed");
     EXPECT_EQ(designFont("Impact", 14.25).pixelSize(), 19);
     EXPECT_EQ(designFont("Arial Black", 12).pixelSize(), 16);
+}
+
+TEST(Fonts, MissingOrDamagedFontFilesLeaveASystemFontInTheirPlace)
+{
+    const QStringList designNames{"Arial Black", "MS Sans Serif", "Impact", "LCD", "GlaserSteD"};
+    QTemporaryDir folder;
+    QDir(folder.path()).mkdir("fonts");
+    // Two faces are missing; the others are a file cut short, text, and noise.
+    const QByteArray lato = [] {
+        QFile real(QStringLiteral(QUORVIX_DATA_DIR "/fonts/Lato-Black.ttf"));
+        return real.open(QIODevice::ReadOnly) ? real.readAll() : QByteArray();
+    }();
+    ASSERT_FALSE(lato.isEmpty());
+    const std::pair<const char*, QByteArray> damaged[] = {{"Lato-Black.ttf", lato.left(lato.size() / 3)},
+                                                          {"Lato-Regular.ttf", "not a font"},
+                                                          {"OpenSans-CondBold.ttf", QByteArray(4096, '\x5a')}};
+    for (const auto& [name, bytes] : damaged) {
+        QFile file(folder.filePath(QStringLiteral("fonts/") + QString::fromLatin1(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    // The test program registered the real fonts at start; they step aside for this test.
+    for (const QString& name : designNames)
+        QFont::removeSubstitutions(name);
+    EXPECT_EQ(registerFonts(folder.path()).size(), 5);
+    const QStringList systemFamilies = QFontDatabase::families();
+    for (const QString& name : designNames) {
+        const QFont font = designFont(name, 14.25);
+        const QString family = QFontInfo(font).family();
+        EXPECT_TRUE(systemFamilies.contains(family)) << name.toStdString() << " drawn in " << family.toStdString();
+        EXPECT_FALSE(family.startsWith("Lato") || family.startsWith("DSEG") || family.startsWith("League"))
+            << name.toStdString();
+        EXPECT_GT(QFontMetrics(font).horizontalAdvance("Quorvix 123"), 30) << name.toStdString();
+    }
+
+    for (const QString& name : designNames)
+        QFont::removeSubstitutions(name);
+    EXPECT_TRUE(registerFonts(QStringLiteral(QUORVIX_DATA_DIR)).isEmpty());
+    EXPECT_EQ(QFontInfo(designFont("LCD", 30)).family(), "DSEG7 Classic");
 }
 
 TEST(HelpViewer, ShowsAWholePageAndRefusesAMissingOrDamagedOne)
