@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Application.h"
 
-#include <QApplication>
-
 #include <cstdio>
 #include <cstdlib>
 
@@ -11,8 +9,8 @@ namespace platform {
 void ProcessApplication::quit()
 {
     // Returning would run the rest of whatever handler asked the quit question, inside
-    // whatever modal loops are open; the game has nothing to save, so the process ends here.
-    QApplication::closeAllWindows();
+    // whatever modal loops are open; the game has nothing to save, so the process ends here
+    // and its windows go with it. Closing them first would ask each the question again.
     std::fflush(nullptr);
     std::_Exit(EXIT_SUCCESS);
 }

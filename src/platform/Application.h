@@ -7,7 +7,7 @@ namespace platform {
 class Application {
 public:
     virtual ~Application() = default;
-    // Closes every window and ends the program at once; in the real program it never returns.
+    // Ends the program at once, its windows with it; in the real program it never returns.
     virtual void quit() = 0;
 };
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Draws.h"
-#include "PlayTest.h"
+#include "WholeGame.h"
 #include "scores/EndGame.h"
 #include "scores/RoundEnd.h"
 #include "setup/Players.h"
@@ -14,78 +14,9 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-class WholeGameTest : public PlayTest {
-protected:
-    // Sets up a game in the set-up window and starts it, the first round dealt from `deal`.
-    void startGame(const char* rounds, bool practice, const std::vector<int>& deal)
-    {
-        openSetUp();
-        Players& setup = windows.players();
-        setup.NameBox[0]->setText("Ann");
-        setup.NameBox[1]->setText("Bob");
-        setup.RoundsBox->setText(rounds);
-        setup.CheckPractise->setChecked(practice);
-        setup.MusicBox->setChecked(false);
-        doubles.random.script(draws::deal(deal));
-        QTest::mouseClick(setup.StartGame, Qt::LeftButton);
-        settle();
-    }
-
-    // Deals and spins, then sets the target the test's answers are built for.
-    void reachTarget(const char* target)
-    {
-        dealAndSpin();
-        setTarget(target);
-    }
-
-    // Runs the round clock down to `position`.
-    void runClockTo(int position)
-    {
-        while (Program::ClockPosition > position)
-            timer("Clock").fire();
-    }
-
-    // The answering player makes 306 from 2, 3, 4, 10, 20, 100, 150, as 3×100 + (2+4).
-    void make306()
-    {
-        for (const char* control : {"ClickOrig1", "Multiply", "ClickOrig5", "Operate", "ClickOrig0", "Add",
-                                    "ClickOrig2", "Operate", "ClickMade0", "Add", "ClickMade1", "Operate"})
-            click(control);
-    }
-
-    // The winning flash runs out and the round table comes up; its column of round points.
-    QStringList finishRound()
-    {
-        timer("Flash").fire(30);
-        settle();
-        return roundPoints();
-    }
-
-    QStringList roundPoints()
-    {
-        QStringList points;
-        for (const QLabel* label : windows.roundEnd().Round)
-            points << label->text();
-        return points;
-    }
-
-    void playNextRound(const std::vector<int>& deal)
-    {
-        doubles.random.script(draws::deal(deal));
-        QTest::mouseClick(windows.roundEnd().Button, Qt::LeftButton);
-        settle();
-    }
-};
-
-const std::vector<int> example{2, 3, 4, 10, 20, 100, 150};
-
-}  // namespace
-
 TEST_F(WholeGameTest, AThreeRoundGameFromSetUpToTheWinner)
 {
-    startGame("3", false, example);
+    startGame("3", false, exampleDeal);
     ASSERT_TRUE(play.isActive());
 
     // Round 1: Ann makes the target with the clock at 150.
@@ -109,7 +40,7 @@ TEST_F(WholeGameTest, AThreeRoundGameFromSetUpToTheWinner)
     EXPECT_EQ(roundPoints(), (QStringList{"0", "0", "", "", "", ""}));
 
     // Round 3: Bob makes it with the clock at 60.
-    playNextRound(example);
+    playNextRound(exampleDeal);
     reachTarget("306");
     runClockTo(60);
     takeTurn(1);
@@ -127,7 +58,7 @@ TEST_F(WholeGameTest, AThreeRoundGameFromSetUpToTheWinner)
 
 TEST_F(WholeGameTest, APracticeGameEndsRoundsByEndRoundOrByAWin)
 {
-    startGame("2", true, example);
+    startGame("2", true, exampleDeal);
     auto* endRound = play.findChild<QPushButton*>("EndRoundButton");
     ASSERT_TRUE(endRound->isVisible());
     reachTarget("306");
@@ -139,7 +70,7 @@ TEST_F(WholeGameTest, APracticeGameEndsRoundsByEndRoundOrByAWin)
     EXPECT_TRUE(finderText.endsWith("=306!"));
     EXPECT_EQ(roundPoints(), (QStringList{"0", "0", "", "", "", ""}));
 
-    playNextRound(example);
+    playNextRound(exampleDeal);
     reachTarget("306");
     takeTurn(1);
     make306();
@@ -152,7 +83,7 @@ TEST_F(WholeGameTest, APracticeGameEndsRoundsByEndRoundOrByAWin)
 TEST_F(PlayTest, EndRoundWaitsForTheTargetAndIgnoresTheWinningFlash)
 {
     Program::PractiseMode = true;
-    doubles.random.script(draws::deal(example));
+    doubles.random.script(draws::deal(exampleDeal));
     startRound();
     timer("Clock").fire(3);
     click("EndRoundButton");

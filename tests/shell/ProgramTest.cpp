@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "doubles/TestGame.h"
 #include "shell/Title.h"
+#include "platform/Application.h"
+#include "setup/Players.h"
 #include "shell/Program.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 using doubles::GameTest;
 using platform::Answer;
@@ -74,4 +78,37 @@ TEST_F(ProgramTest, HelpOpensTheHelpFileBesideTheProgramOrSaysWhyNot)
     }
     EXPECT_TRUE(doubles.messages.shown[0].text.contains("is missing or cannot be read"));
     EXPECT_TRUE(doubles.messages.shown[1].text.contains("is damaged"));
+}
+
+namespace {
+
+// Closes the set-up window by its frame, with the title window open too, both windows
+// that ask the quit question when closed; the answer is Yes. The real quit never returns,
+// and a second question ends the process with another code.
+[[noreturn]] void quitFromTheSetUpWindow()
+{
+    Program::reset();
+    doubles::TestServices doubles;
+    platform::ProcessApplication application;
+    platform::Services services{application,      doubles.clock, doubles.random, doubles.keys,
+                                doubles.messages, doubles.music, doubles.help,   doubles.timers,
+                                doubles.services.appDir};
+    Windows windows(services);
+    Program::Main(windows);
+    windows.players().show();
+    doubles.messages.answers = {Answer::Yes};
+    int asked = 0;
+    doubles.messages.whileOpen = [&] {
+        if (++asked > 1)
+            std::_Exit(3);
+    };
+    windows.players().close();
+    std::_Exit(4);
+}
+
+}  // namespace
+
+TEST(ProcessApplication, YesToTheQuitQuestionEndsTheProcessWithoutAskingAgain)
+{
+    EXPECT_EXIT(quitFromTheSetUpWindow(), ::testing::ExitedWithCode(0), "");
 }

@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "Draws.h"
+#include "PlayTest.h"
+#include "scores/RoundEnd.h"
+#include "setup/Players.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest/QTest>
+
+// A deal from which 306 can be made, as 3×100 + (2+4).
+inline const std::vector<int> exampleDeal{2, 3, 4, 10, 20, 100, 150};
+
+// A fixture that plays whole games as the players do, from the set-up window on.
+class WholeGameTest : public PlayTest {
+protected:
+    // Sets up a game in the set-up window and starts it, the first round dealt from `deal`.
+    // The players are the first places, one for each of `names`.
+    void startGame(const char* rounds, bool practice, const std::vector<int>& deal,
+                   const QStringList& names = {"Ann", "Bob"})
+    {
+        openSetUp();
+        Players& setup = windows.players();
+        for (int i = 0; i < 6; ++i) {
+            setup.Playing[i]->setChecked(i < names.size());
+            if (i < names.size())
+                setup.NameBox[i]->setText(names[i]);
+        }
+        setup.RoundsBox->setText(rounds);
+        setup.CheckPractise->setChecked(practice);
+        setup.MusicBox->setChecked(false);
+        doubles.random.script(draws::deal(deal));
+        QTest::mouseClick(setup.StartGame, Qt::LeftButton);
+        settle();
+    }
+
+    // Deals and spins, then sets the target the test's answers are built for.
+    void reachTarget(const char* target)
+    {
+        dealAndSpin();
+        setTarget(target);
+    }
+
+    // Runs the round clock down to `position`.
+    void runClockTo(int position)
+    {
+        while (Program::ClockPosition > position)
+            timer("Clock").fire();
+    }
+
+    // The answering player makes 306 from 2, 3, 4, 10, 20, 100, 150, as 3×100 + (2+4).
+    void make306()
+    {
+        for (const char* control : {"ClickOrig1", "Multiply", "ClickOrig5", "Operate", "ClickOrig0", "Add",
+                                    "ClickOrig2", "Operate", "ClickMade0", "Add", "ClickMade1", "Operate"})
+            click(control);
+    }
+
+    // The winning flash runs out and the round table comes up; its column of round points.
+    QStringList finishRound()
+    {
+        timer("Flash").fire(30);
+        settle();
+        return roundPoints();
+    }
+
+    QStringList roundPoints()
+    {
+        QStringList points;
+        for (const QLabel* label : windows.roundEnd().Round)
+            points << label->text();
+        return points;
+    }
+
+    void playNextRound(const std::vector<int>& deal)
+    {
+        doubles.random.script(draws::deal(deal));
+        QTest::mouseClick(windows.roundEnd().Button, Qt::LeftButton);
+        settle();
+    }
+};
+
