@@ -61,7 +61,8 @@ QStringList registerFonts(const QString& appDir)
         }
         // A face of a larger family is listed under the family's name first and under a
         // name of its own ("Lato Black") last; the face's own name picks it alone.
-        const QStringList families = QFontDatabase::applicationFontFamilies(QFontDatabase::addApplicationFontFromData(bytes));
+        const int id = QFontDatabase::addApplicationFontFromData(bytes);
+        const QStringList families = QFontDatabase::applicationFontFamilies(id);
         if (families.isEmpty())
             unusable << file;
         else

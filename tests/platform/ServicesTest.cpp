@@ -128,14 +128,15 @@ TEST(HelpViewer, ShowsAWholePageAndRefusesAMissingOrDamagedOne)
         file.write(bytes);
         return file.fileName();
     };
-    const QByteArray page = "<!DOCTYPE html>\n<html><body><h1>Quorvix</h1><p>Press your buzzer key.</p></body></html>\n";
+    const QByteArray page =
+        "<!DOCTYPE html>\n<html><body><h1>Quorvix</h1><p>Press your buzzer key.</p></body></html>\n";
     const QString whole = write("Solvo.hlp", page);
 
     HelpViewer help;
     EXPECT_EQ(help.show(folder.filePath("missing.hlp")), HelpShown::Unreadable);
-    for (const QByteArray& damaged : {page.left(page.size() / 2), QByteArray(page).replace("<p>", QByteArray("\0\x01", 2)),
-                                      QByteArray("\xff\xfe<html></html>"), QByteArray("\x89PNG\r\n\x1a\n"),
-                                      page + "\xce", QByteArray()}) {
+    const QByteArray withNul = QByteArray(page).replace("<p>", QByteArray("\0\x01", 2));
+    for (const QByteArray& damaged : {page.left(page.size() / 2), withNul, QByteArray("\xff\xfe<html></html>"),
+                                      QByteArray("\x89PNG\r\n\x1a\n"), page + "\xce", QByteArray()}) {
         EXPECT_EQ(help.show(write("damaged.hlp", damaged)), HelpShown::Damaged) << damaged.toStdString();
         EXPECT_EQ(help.window(), nullptr) << "nothing is shown";
     }

@@ -67,10 +67,10 @@ TEST_F(DamagedMusicTest, TheRoundGoesOnWithoutMusicAfterOneMessage)
     const QByteArray piece = contents(doubles::TestServices::dataDir() + "/Zarvelm.mid");
     ASSERT_GT(piece.size(), 100);
     const QByteArray damaged[] = {
-        piece.left(piece.size() / 2),           // cut short
-        piece.left(14),                         // a header and no track
-        "RIFF\x24\0\0\0WAVEfmt just not MIDI",  // another kind of sound file
-        QByteArray(piece.size(), '\0'),         // wiped
+        piece.left(piece.size() / 2),                // cut short
+        piece.left(14),                              // a header and no track
+        QByteArray("RIFF\x24\0\0\0WAVEfmt ", 16),    // another kind of sound file
+        QByteArray(piece.size(), '\0'),              // wiped
     };
     for (const QByteArray& bytes : damaged) {
         writePiece(bytes);
@@ -125,8 +125,10 @@ TEST_F(WholeGameTest, NamesOfAnyLengthAndScriptAreShownWhereverANameIs)
     startGame("1", false, exampleDeal, names);
     ASSERT_TRUE(play.isActive());
     Program::TurnsAllowed = 2;
-    for (int i = 0; i < 6; ++i)
-        EXPECT_TRUE(Program::PlayerName[i] == (i < names.size() ? names[i] : windows.players().NameBox[i]->text())) << i;
+    for (int i = 0; i < 6; ++i) {
+        const QString typed = i < names.size() ? names[i] : windows.players().NameBox[i]->text();
+        EXPECT_TRUE(Program::PlayerName[i] == typed) << i;
+    }
 
     // The contender panel shows as much of a name as fits, and nothing beyond it.
     reachTarget("306");
