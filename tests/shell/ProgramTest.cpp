@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "doubles/TestGame.h"
-#include "shell/Title.h"
 #include "platform/Application.h"
 #include "setup/Players.h"
 #include "shell/Program.h"
+#include "shell/Title.h"
 
 #include <gtest/gtest.h>
 
@@ -110,5 +110,7 @@ namespace {
 
 TEST(ProcessApplication, YesToTheQuitQuestionEndsTheProcessWithoutAskingAgain)
 {
+    // Qt runs threads of its own: the child starts afresh rather than as a fork of this one.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(quitFromTheSetUpWindow(), ::testing::ExitedWithCode(0), "");
 }
