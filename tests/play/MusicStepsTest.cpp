@@ -3,8 +3,6 @@
 #include "setup/Players.h"
 
 #include <QCheckBox>
-#include <QPushButton>
-#include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 
@@ -88,24 +86,6 @@ TEST_F(MusicTest, TenTicksWithoutTheMusicMovingTurnTheMusicOffForGood)
     // The silent clock goes on from where the music left it.
     playOn(100);
     EXPECT_EQ(Program::ClockPosition, 179);
-    EXPECT_EQ(doubles.messages.shown.size(), 1u);
-}
-
-TEST_F(MusicTest, APieceThatCannotBeOpenedIsASoundFaultFoundAtOnce)
-{
-    doubles.music.opens = false;
-    openSetUp();
-    QTest::mouseClick(windows.players().StartGame, Qt::LeftButton);
-    settle();
-    ASSERT_EQ(doubles.messages.shown.size(), 1u);
-    EXPECT_EQ(doubles.messages.shown[0].text, soundProblem);
-    EXPECT_FALSE(Program::MusicOn);
-    EXPECT_FALSE(windows.players().MusicBox->isEnabled());
-
-    // The round runs on the silent clock from the top.
-    dealAndSpin();
-    timer("Clock").fire();
-    EXPECT_EQ(Program::ClockPosition, 239);
     EXPECT_EQ(doubles.messages.shown.size(), 1u);
 }
 

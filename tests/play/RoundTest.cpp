@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-using platform::Answer;
-
 namespace {
 
 const play::Deal exampleDeal{2, 3, 4, 10, 20, 100, 150};
@@ -122,47 +120,22 @@ TEST_F(PlayTest, WithoutMusicTheDeviceIsMutedAndNeverOpened)
     EXPECT_FALSE(doubles.music.commands.contains("Play"));
 }
 
-TEST_F(PlayTest, HidingTheWindowStopsTheRoundClockAndTheBuzzers)
-{
-    startRound();
-    dealAndSpin();
-    play.hide();
-    EXPECT_FALSE(timer("Clock").isEnabled());
-    EXPECT_FALSE(timer("KeyCheck").isEnabled());
-}
-
-TEST_F(PlayTest, ClosingTheWindowAsksToQuitWithTheClockAndMusicWaiting)
-{
-    Program::MusicOn = true;
-    startRound();
-    dealAndSpin();
-    doubles.music.lengthTicks = 1000;
-    timer("Clock").fire();
-    doubles.music.commands.clear();
-
-    bool clockRanWhileAsking = true;
-    doubles.messages.whileOpen = [&] { clockRanWhileAsking = timer("Clock").isEnabled(); };
-    play.close();
-    ASSERT_EQ(doubles.messages.shown.size(), 1u);
-    EXPECT_EQ(doubles.messages.shown[0].text, "Do you want to quit?");
-    EXPECT_FALSE(clockRanWhileAsking);
-    EXPECT_TRUE(play.isVisible());
-    EXPECT_TRUE(timer("Clock").isEnabled());
-    EXPECT_EQ(doubles.music.commands, (QStringList{"Stop", "Play"}));
-
-    doubles.messages.answers = {Answer::Yes};
-    play.close();
-    EXPECT_EQ(doubles.application.quits, 1);
-}
-
-TEST_F(PlayTest, ClosingDuringTheSpinLeavesTheClockStopped)
+TEST_F(PlayTest, HidingTheWindowStopsItsClocksAndFlashes)
 {
     startRound();
     timer("Clock").fire(7);
-    play.close();
-    EXPECT_TRUE(play.isVisible());
+    timer("RndTotal").fire(5);
+    play.hide();
+    EXPECT_FALSE(timer("RndTotal").isEnabled());
+
+    startRound();
+    dealAndSpin();
+    timer("Clock").fire();
+    buzz(0);
+    play.hide();
     EXPECT_FALSE(timer("Clock").isEnabled());
-    EXPECT_TRUE(timer("RndTotal").isEnabled());
+    EXPECT_FALSE(timer("KeyCheck").isEnabled());
+    EXPECT_FALSE(timer("Flash").isEnabled());
 }
 
 TEST_F(PlayTest, ARepaintShowsTheBoardAndChangesNothing)

@@ -105,19 +105,3 @@ TEST_F(PlayTest, EndRoundWaitsForTheTargetAndIgnoresTheWinningFlash)
     EXPECT_TRUE(play.isVisible()) << "refused during the winning flash";
     EXPECT_EQ(Program::RoundScore[0], 2);
 }
-
-TEST_F(PlayTest, HidingThePlayWindowStopsTheSpinAndTheFlashToo)
-{
-    startRound();
-    timer("Clock").fire(7);
-    timer("RndTotal").fire(5);
-    play.hide();
-    EXPECT_FALSE(timer("RndTotal").isEnabled());
-
-    startRound();
-    dealAndSpin();
-    timer("Clock").fire();
-    buzz(0);
-    play.hide();
-    EXPECT_FALSE(timer("Flash").isEnabled());
-}

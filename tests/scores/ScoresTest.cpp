@@ -15,7 +15,6 @@
 
 #include <gtest/gtest.h>
 
-using platform::Answer;
 
 namespace {
 
@@ -133,19 +132,4 @@ TEST_F(ScoresTest, EndGameGoesBackToTheTitleAndPlayToTheLastEntries)
     settle();
     EXPECT_TRUE(windows.players().isActive());
     EXPECT_EQ(windows.players().NameBox[2]->text(), "Cyril");
-}
-
-TEST_F(ScoresTest, ClosingATableAsksWhetherToQuit)
-{
-    for (platform::Form* table : {static_cast<platform::Form*>(&roundTable), static_cast<platform::Form*>(&finalTable)}) {
-        showTable(*table);
-        table->close();
-        EXPECT_TRUE(table->isVisible());
-        table->hide();
-    }
-    EXPECT_EQ(doubles.messages.shown.size(), 2u);
-    doubles.messages.answers = {Answer::Yes};
-    showTable(roundTable);
-    roundTable.close();
-    EXPECT_EQ(doubles.application.quits, 1);
 }

@@ -2,10 +2,10 @@
 #include "doubles/TestGame.h"
 #include "play/MainForm.h"
 #include "setup/Players.h"
+#include "setup/RuleCheck.h"
 #include "shell/Program.h"
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -13,7 +13,6 @@
 
 #include <gtest/gtest.h>
 
-using platform::Answer;
 
 namespace {
 
@@ -33,48 +32,32 @@ protected:
 
 }  // namespace
 
-TEST_F(PlayersTest, PlayOpensTheSetUpWindowWithItsFirstEntries)
+TEST(RoundsCheck, ReadsTheTextsLeadingNumberAndRefusesTooManyRounds)
 {
-    EXPECT_TRUE(setup.isActive());
-    EXPECT_EQ(setup.windowTitle(), "Players");
-    EXPECT_TRUE(setup.Playing[0]->isChecked());
-    EXPECT_FALSE(setup.Playing[2]->isChecked());
-    EXPECT_EQ(setup.NameBox[5]->text(), "Player 6");
-    EXPECT_EQ(setup.RoundsBox->text(), "3");
-    EXPECT_TRUE(setup.Diff[1]->isChecked());
-    EXPECT_EQ(setup.BuzzKey[3]->text(), "Shift");
-    EXPECT_EQ(setup.RuleChange->text(), "   Change     Rules");
-}
-
-TEST_F(PlayersTest, TheRoundsAreReadAsTheTextsLeadingNumber)
-{
-    const QString tooMany = "Number of rounds must be less than 1000";
     const struct {
         const char* text;
         int rounds;  // 0: the game does not start
-        bool message;
+        bool refused;
     } cases[] = {
         {"999", 999, false}, {"1000", 0, true}, {" 12 ", 0, true}, {"2.5", 2, false}, {"3.5", 4, false},
         {"1 2", 12, false},  {"", 0, false},    {"0", 0, false},   {"-5", 0, false},  {"9e9", 0, true},
         {"1e3", 0, true},    {"&H10", 0, true}, {"&HF", 15, false}, {"x", 0, false},
     };
     for (const auto& c : cases) {
-        Program::RoundCount = 0;
-        doubles.messages.shown.clear();
-        startGame(QString::fromLatin1(c.text));
-        const bool started = windows.mainForm().isVisible();
-        EXPECT_EQ(started, c.rounds > 0) << '"' << c.text << '"';
-        EXPECT_EQ(Program::RoundCount, c.rounds) << '"' << c.text << '"';
-        EXPECT_EQ(!doubles.messages.shown.empty(), c.message) << '"' << c.text << '"';
-        if (c.message) {
-            EXPECT_EQ(doubles.messages.shown[0].text, tooMany);
-        }
-        if (started) {
-            windows.mainForm().hide();
-            setup.show();
-            settle();
-        }
+        const auto check = setup::checkRounds(QString::fromLatin1(c.text));
+        EXPECT_EQ(check.rounds, c.rounds) << '"' << c.text << '"';
+        EXPECT_EQ(check.error.has_value(), c.refused) << '"' << c.text << '"';
     }
+}
+
+TEST_F(PlayersTest, TooManyRoundsAreRefusedWithAMessage)
+{
+    startGame("1000");
+    EXPECT_EQ(doubles.messages.shown.at(0).text, "Number of rounds must be less than 1000");
+    EXPECT_TRUE(setup.isActive());
+    startGame("0");
+    EXPECT_EQ(doubles.messages.shown.size(), 1u) << "no rounds: nothing happens";
+    EXPECT_FALSE(windows.mainForm().isVisible());
 }
 
 TEST_F(PlayersTest, StartGameFollowsTheTicks)
@@ -119,20 +102,4 @@ TEST_F(PlayersTest, StartingAGameFillsTheSharedStateAndHandsOverToThePlayWindow)
     EXPECT_TRUE(play.isActive());
     EXPECT_EQ(doubles.timers["Clock"].interval(), 50);
     EXPECT_TRUE(play.findChild<QPushButton*>("EndRoundButton")->isVisible());
-}
-
-TEST_F(PlayersTest, ClosingTheWindowAsksWhetherToQuit)
-{
-    setup.close();
-    EXPECT_TRUE(setup.isVisible());
-    EXPECT_EQ(doubles.messages.shown.size(), 1u);
-    doubles.messages.answers = {Answer::Yes};
-    setup.close();
-    EXPECT_EQ(doubles.application.quits, 1);
-}
-
-TEST_F(PlayersTest, HelpOpensTheHelp)
-{
-    QTest::mouseClick(setup.HelpButton, Qt::LeftButton);
-    EXPECT_EQ(doubles.help.opened, QStringList{doubles.services.appDir + "/Solvo.hlp"});
 }

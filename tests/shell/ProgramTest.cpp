@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "doubles/TestGame.h"
 #include "platform/Application.h"
+#include "scores/EndGame.h"
+#include "scores/RoundEnd.h"
 #include "setup/Players.h"
 #include "shell/Program.h"
 #include "shell/Title.h"
+
+#include <QPushButton>
+#include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 
@@ -78,6 +83,27 @@ TEST_F(ProgramTest, HelpOpensTheHelpFileBesideTheProgramOrSaysWhyNot)
     }
     EXPECT_TRUE(doubles.messages.shown[0].text.contains("is missing or cannot be read"));
     EXPECT_TRUE(doubles.messages.shown[1].text.contains("is damaged"));
+}
+
+TEST_F(ProgramTest, TheWindowsBetweenRoundsAskBeforeQuittingAndOfferTheHelp)
+{
+    openSetUp();
+    for (platform::Form* window : std::initializer_list<platform::Form*>{
+             &windows.title(), &windows.players(), &windows.roundEnd(), &windows.endGame()}) {
+        window->show();
+        settle();
+        window->close();
+        EXPECT_TRUE(window->isVisible()) << window->windowTitle().toStdString();
+        doubles.messages.answers = {Answer::Yes};
+        window->close();
+        window->hide();
+    }
+    EXPECT_EQ(doubles.messages.shown.size(), 8u);
+    EXPECT_EQ(doubles.application.quits, 4);
+
+    for (QPushButton* help : {windows.title().findChild<QPushButton*>("Help"), windows.players().HelpButton})
+        QTest::mouseClick(help, Qt::LeftButton);
+    EXPECT_EQ(doubles.help.opened, QStringList(2, doubles.services.appDir + "/Solvo.hlp"));
 }
 
 namespace {

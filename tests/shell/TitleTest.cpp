@@ -12,7 +12,6 @@
 
 #include <gtest/gtest.h>
 
-using platform::Answer;
 
 namespace {
 
@@ -108,23 +107,4 @@ TEST_F(TitleTest, PlayHidesTheTitleAndStopsTheDials)
     const auto position = Program::ClockPosition;
     tick(5);
     EXPECT_EQ(Program::ClockPosition, position);
-}
-
-TEST_F(TitleTest, ClosingAsksToQuitAndNoKeepsTheDialsTurning)
-{
-    title.close();
-    EXPECT_EQ(doubles.messages.shown.size(), 1u);
-    EXPECT_EQ(doubles.messages.shown[0].text, "Do you want to quit?");
-    EXPECT_TRUE(title.isActive());
-    tick();
-    EXPECT_EQ(hand(), "U");
-    doubles.messages.answers = {Answer::Yes};
-    title.close();
-    EXPECT_EQ(doubles.application.quits, 1);
-}
-
-TEST_F(TitleTest, HelpOpensTheHelp)
-{
-    press("Help");
-    EXPECT_EQ(doubles.help.opened, QStringList{doubles.services.appDir + "/Solvo.hlp"});
 }

@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <set>
 
 using doubles::ScriptedRandom;
@@ -55,27 +54,6 @@ void expectSound(const QString& text, Numbers numbers, int target)
 }
 
 }  // namespace
-
-TEST(RandomBetween, GivesTheEndValuesHalfAsOften)
-{
-    ScriptedRandom random(4);
-    std::map<int, int> seven, six;
-    constexpr int draws = 120000;
-    for (int i = 0; i < draws; ++i) {
-        ++seven[RandomBetween(1, 7, random)];
-        ++six[RandomBetween(1, 6, random)];
-    }
-    EXPECT_EQ(seven.size(), 7u);
-    EXPECT_NEAR(seven[1], draws / 12.0, draws / 12.0 * 0.05);
-    EXPECT_NEAR(seven[7], draws / 12.0, draws / 12.0 * 0.05);
-    for (int k = 2; k <= 6; ++k)
-        EXPECT_NEAR(seven[k], draws / 6.0, draws / 6.0 * 0.04) << k;
-    EXPECT_EQ(six.size(), 6u);
-    EXPECT_NEAR(six[1], draws / 10.0, draws / 10.0 * 0.05);
-    EXPECT_NEAR(six[6], draws / 10.0, draws / 10.0 * 0.05);
-    for (int k = 2; k <= 5; ++k)
-        EXPECT_NEAR(six[k], draws / 5.0, draws / 5.0 * 0.04) << k;
-}
 
 TEST(TryOperation, RefusesWhatTheWorkingOutWouldRefuse)
 {
