@@ -36,22 +36,6 @@ protected:
 
 }  // namespace
 
-TEST_F(MusicTest, TheRoundLastsAsLongAsThePiece)
-{
-    startMusicRound();
-    playOn(0);
-    EXPECT_EQ(Program::ClockPosition, 240);
-    EXPECT_EQ(doubles.music.commands, QStringList{"Play"});
-    playOn(600);
-    EXPECT_EQ(Program::ClockPosition, 180);
-    playOn(1795);  // half a step from the end
-    EXPECT_EQ(Program::ClockPosition, 0);
-    EXPECT_TRUE(play.isVisible());
-    exitFinderOnceSolved();
-    playOn(5);
-    EXPECT_FALSE(play.isVisible()) << "the piece is over, and so is the round";
-}
-
 TEST_F(MusicTest, AnAnswerStopsThePieceAndTheClockTogether)
 {
     startMusicRound();

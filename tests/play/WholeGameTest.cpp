@@ -1,16 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Draws.h"
 #include "WholeGame.h"
 #include "scores/EndGame.h"
-#include "scores/RoundEnd.h"
-#include "setup/Players.h"
 #include "solver/Solvo.h"
-
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 
@@ -54,30 +45,6 @@ TEST_F(WholeGameTest, AThreeRoundGameFromSetUpToTheWinner)
     EXPECT_EQ(final.Total[0]->text(), "3");
     EXPECT_EQ(final.Total[1]->text(), "2");
     EXPECT_EQ(final.Winner->text(), "Ann is the winner!");
-}
-
-TEST_F(WholeGameTest, APracticeGameEndsRoundsByEndRoundOrByAWin)
-{
-    startGame("2", true, exampleDeal);
-    auto* endRound = play.findChild<QPushButton*>("EndRoundButton");
-    ASSERT_TRUE(endRound->isVisible());
-    reachTarget("306");
-    timer("Clock").fire(300);
-    EXPECT_EQ(Program::ClockPosition, 240) << "no round clock in practice";
-    exitFinderOnceSolved();
-    click("EndRoundButton");
-    settle();
-    EXPECT_TRUE(finderText.endsWith("=306!"));
-    EXPECT_EQ(roundPoints(), (QStringList{"0", "0", "", "", "", ""}));
-
-    playNextRound(exampleDeal);
-    reachTarget("306");
-    takeTurn(1);
-    make306();
-    EXPECT_EQ(finishRound(), (QStringList{"0", "2", "", "", "", ""}));
-    QTest::mouseClick(windows.roundEnd().Button, Qt::LeftButton);
-    settle();
-    EXPECT_EQ(windows.endGame().Winner->text(), "Bob is the winner!");
 }
 
 TEST_F(PlayTest, EndRoundWaitsForTheTargetAndIgnoresTheWinningFlash)

@@ -18,33 +18,6 @@ TEST(NumText, ShowsTheWholePartWithoutBlankOrSign)
     EXPECT_EQ(NumText(-7.5), "8");
 }
 
-TEST(IsDigitText, AcceptsOnlyDigitsAndMinusSigns)
-{
-    EXPECT_TRUE(IsDigitText(""));
-    EXPECT_TRUE(IsDigitText("12-3"));
-    EXPECT_TRUE(IsDigitText("0000000005"));
-    EXPECT_FALSE(IsDigitText("1.5"));
-    EXPECT_FALSE(IsDigitText("+5"));
-    EXPECT_FALSE(IsDigitText(" 12"));
-    EXPECT_FALSE(IsDigitText("1/2"));
-    EXPECT_FALSE(IsDigitText(QString::fromUtf8("１２")));  // full-width digits are not digits here
-}
-
-TEST(TrimSpaces, RemovesBlanksFromBothEndsOnly)
-{
-    const struct {
-        const char* before;
-        const char* after;
-    } cases[] = {
-        {"  12 ", "12"}, {"     ", ""}, {"", ""}, {"1 2", "1 2"}, {"\t12\t", "\t12\t"}, {" a b  ", "a b"},
-    };
-    for (const auto& c : cases) {
-        QString text = QString::fromLatin1(c.before);
-        TrimSpaces(text);
-        EXPECT_EQ(text, QString::fromLatin1(c.after)) << "from \"" << c.before << '"';
-    }
-}
-
 TEST(RoundHalfEven, SendsHalvesToTheEvenNeighbour)
 {
     const struct {
