@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "doubles/TestGame.h"
-#include "play/MainForm.h"
 #include "scores/EndGame.h"
 #include "scores/Result.h"
 #include "scores/RoundEnd.h"
@@ -64,26 +63,6 @@ TEST_F(ScoresTest, TheRoundTableFoldsTheRoundsPointsIntoTheTotalsOnce)
     showTable(roundTable);
     EXPECT_EQ(texts(roundTable.Round), (QStringList{"0", "0", "", "", "", ""}));
     EXPECT_EQ(Program::TotalScore[0], 7);
-}
-
-TEST_F(ScoresTest, PlayNextRoundStartsTheNextRoundOrAfterTheLastTheFinalTable)
-{
-    showTable(roundTable);
-    QTest::mouseClick(roundTable.Button, Qt::LeftButton);
-    settle();
-    EXPECT_EQ(Program::CurrentRound, 2);
-    EXPECT_FALSE(roundTable.isVisible());
-    EXPECT_TRUE(windows.mainForm().isActive());
-
-    windows.mainForm().hide();
-    Program::CurrentRound = 3;
-    showTable(roundTable);
-    QTest::mouseClick(roundTable.Button, Qt::LeftButton);
-    settle();
-    EXPECT_EQ(Program::CurrentRound, 4);
-    EXPECT_EQ(roundTable.Button->text(), "Play Next Round");
-    EXPECT_TRUE(finalTable.isActive());
-    EXPECT_FALSE(windows.mainForm().isVisible());
 }
 
 TEST_F(ScoresTest, TheFinalTableNamesTheWinnerOrADraw)
