@@ -32,6 +32,12 @@ std::array<int, 27> signedSums(int x, int y, int z)
     return sums;
 }
 
+// Whether r may stand as a number made from a and b.
+bool isFreshResult(double r, int a, int b)
+{
+    return r <= LargestNumber && r >= 1 && r == std::floor(r) && r != a && r != b;
+}
+
 }  // namespace
 
 int dealNumber(int k, platform::RandomSource& random)
@@ -64,22 +70,26 @@ std::array<int, 3> spinDigits(platform::RandomSource& random)
     return {hundreds, tens, units};
 }
 
+int applyOperation(int a, int b, int code)
+{
+    double r = 0;
+    switch (code) {
+    case 1: r = double(a) + b; break;
+    case 2: r = double(a) - b; break;
+    case 3: r = double(b) - a; break;
+    case 4: r = double(a) * b; break;
+    case 5: r = double(a) / b; break;
+    case 6: r = double(b) / a; break;
+    default: return -1;
+    }
+    return isFreshResult(r, a, b) ? int(r) : -1;
+}
+
 std::optional<int> CombinePair(int a, int b, platform::RandomSource& random)
 {
-    // An operation drawn as 0 keeps the last refused value, so it is refused again.
-    double r = 0;
     for (int attempt = 0; attempt < MaxCombineAttempts; ++attempt) {
-        switch (RandomUpTo(6, random)) {
-        case 1: r = double(a) + b; break;
-        case 2: r = double(a) - b; break;
-        case 3: r = double(b) - a; break;
-        case 4: r = double(a) * b; break;
-        case 5: r = double(a) / b; break;
-        case 6: r = double(b) / a; break;
-        default: break;
-        }
-        if (isFreshResult(r, a, b))
-            return int(r);
+        if (const int r = applyOperation(a, b, RandomUpTo(6, random)); r != -1)
+            return r;
     }
     return std::nullopt;
 }

@@ -6,7 +6,6 @@
 #include "shell/Numbers.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace solver {
 
@@ -38,19 +37,6 @@ QString solutionText(const Step* steps, int count)
 int RandomBetween(int low, int high, platform::RandomSource& random)
 {
     return int(Program::roundHalfEven((high - low) * double(random.next()) + low));
-}
-
-int TryOperation(int a, int b, int code)
-{
-    if (code < 1 || code > 6)
-        return -1;
-    const bool reversed = code == 3 || code == 6;
-    const double first = reversed ? b : a;
-    const double second = reversed ? a : b;
-    const double results[] = {first + second, first - second, first * second, first / second};
-    constexpr int operationOf[] = {0, 0, 1, 1, 2, 3, 3};
-    const double r = results[operationOf[code]];
-    return play::isFreshResult(r, a, b) ? int(r) : -1;
 }
 
 QString stepText(int a, int b, int code, int result)
