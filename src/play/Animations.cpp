@@ -41,10 +41,7 @@ void MainForm::SpinTarget()
 
 bool MainForm::PickTarget()
 {
-    play::Deal dealt{};
-    for (int i = 0; i < play::DealSize; ++i)
-        dealt[i] = OrigText[i].toInt();
-    const auto target = play::candidateTarget(dealt, services.random, [this] { SpinTarget(); });
+    const auto target = play::candidateTarget(dealtNumbers(), services.random, [this] { SpinTarget(); });
     if (!target)
         return false;
     const int hundreds = *target / 100;

@@ -24,6 +24,7 @@
 #include "platform/Form.h"
 #include "play/Board.h"
 #include "play/RoundFields.h"
+#include "play/Target.h"
 
 #include <QImage>
 
@@ -103,6 +104,9 @@ private:
     void ResetWorking();
     void CheckTarget(int slot);
     void TargetReached(int slot);
+    // The round's seven dealt numbers, and its target as the display shows it.
+    play::Deal dealtNumbers() const;
+    QString targetText() const;
 
     // Music.
     void OpenMusic();

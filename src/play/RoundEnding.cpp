@@ -21,12 +21,8 @@ void MainForm::EndRound()
 
 void MainForm::ShowSolutions()
 {
-    solver::Numbers numbers{};
-    for (int i = 0; i < play::DealSize; ++i)
-        numbers[i] = OrigText[i].toInt();
-    const int target = (Total[0].caption + Total[1].caption + Total[2].caption).toInt();
     Solvo& finder = windows_.solvo();
-    finder.Prepare(numbers, target);
+    finder.Prepare(dealtNumbers(), targetText().toInt());
     // While the finder is open this window is not active: its timers stand still.
     finder.showModal();
 }

@@ -153,9 +153,21 @@ void MainForm::ResetWorking()
 void MainForm::CheckTarget(int slot)
 {
     // Only the number just made can win; a dealt number equal to the target must be made.
-    const QString target = Total[0].caption + Total[1].caption + Total[2].caption;
-    if (MadeNumber[slot].caption == target)
+    if (MadeNumber[slot].caption == targetText())
         TargetReached(slot);
+}
+
+play::Deal MainForm::dealtNumbers() const
+{
+    play::Deal dealt{};
+    for (int i = 0; i < play::DealSize; ++i)
+        dealt[i] = OrigText[i].toInt();
+    return dealt;
+}
+
+QString MainForm::targetText() const
+{
+    return Total[0].caption + Total[1].caption + Total[2].caption;
 }
 
 void MainForm::TargetReached(int slot)
