@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace platform {
@@ -40,6 +41,14 @@ QStringList missingDataFiles(const QString& folder)
             missing << path;
     }
     return missing;
+}
+
+std::optional<QByteArray> readWholeFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll();
 }
 
 }  // namespace platform

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
 #include <QStringList>
+
+#include <optional>
 
 namespace platform {
 
@@ -11,5 +14,8 @@ QString appDir();
 
 // The data files the game expects in `folder` that are not there.
 QStringList missingDataFiles(const QString& folder);
+
+// The whole of a file, or nothing when it cannot be opened.
+std::optional<QByteArray> readWholeFile(const QString& path);
 
 }  // namespace platform

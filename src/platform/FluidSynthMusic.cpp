@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/FluidSynthMusic.h"
 
+#include "platform/AppDir.h"
 #include "platform/MidiFile.h"
 
 #include <QFile>
@@ -78,18 +79,17 @@ bool FluidSynthMusic::open()
     close();
     if (deviceType_ != QStringLiteral("Sequencer"))
         return false;
-    QFile file(fileName_);
-    if (!file.open(QIODevice::ReadOnly))
+    const auto bytes = readWholeFile(fileName_);
+    if (!bytes)
         return false;
-    const QByteArray bytes = file.readAll();
-    const auto midi = readMidiLength(bytes);
+    const auto midi = readMidiLength(*bytes);
     if (!midi || midi->ticks == 0 || !loadSynth())
         return false;
 
     fluid_synth_system_reset(synth_);
     fluid_synth_set_gain(synth_, mute_ ? 0.0f : float(normalGain));
     player_ = new_fluid_player(synth_);
-    if (!player_ || fluid_player_add_mem(player_, bytes.constData(), std::size_t(bytes.size())) == FLUID_FAILED) {
+    if (!player_ || fluid_player_add_mem(player_, bytes->constData(), std::size_t(bytes->size())) == FLUID_FAILED) {
         close();
         return false;
     }

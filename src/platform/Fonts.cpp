@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Fonts.h"
 
+#include "platform/AppDir.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFont>
 #include <QFontDatabase>
 #include <QPainterPath>
@@ -53,8 +54,7 @@ QStringList registerFonts(const QString& appDir)
     QStringList unusable;
     for (const BundledFont& font : bundledFonts) {
         const QString file = fonts.filePath(QString::fromLatin1(font.file));
-        QFile reader(file);
-        const QByteArray bytes = reader.open(QIODevice::ReadOnly) ? reader.readAll() : QByteArray();
+        const QByteArray bytes = readWholeFile(file).value_or(QByteArray());
         if (!drawsDigits(bytes)) {
             unusable << file;
             continue;

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Help.h"
 
+#include "platform/AppDir.h"
+
 #include <QApplication>
-#include <QFile>
 #include <QStringDecoder>
 #include <QTextBrowser>
 
@@ -34,11 +35,10 @@ bool isWholeHelpPage(const QByteArray& bytes)
 
 HelpShown HelpViewer::show(const QString& fileName)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
+    const auto bytes = readWholeFile(fileName);
+    if (!bytes)
         return HelpShown::Unreadable;
-    const QByteArray bytes = file.readAll();
-    if (!isWholeHelpPage(bytes))
+    if (!isWholeHelpPage(*bytes))
         return HelpShown::Damaged;
     if (!window_) {
         window_ = new QTextBrowser;
@@ -49,7 +49,7 @@ HelpShown HelpViewer::show(const QString& fileName)
     QWidget* modal = QApplication::activeModalWidget();
     if (window_->parentWidget() != modal)
         window_->setParent(modal, Qt::Window);
-    window_->setHtml(QString::fromUtf8(bytes));
+    window_->setHtml(QString::fromUtf8(*bytes));
     window_->show();
     window_->raise();
     window_->activateWindow();
