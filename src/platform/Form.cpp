@@ -3,6 +3,7 @@
 
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QLabel>
 
 namespace platform {
 
@@ -85,6 +86,15 @@ void Form::design(const QString& caption, QSize size, const QColor& background)
     colours.setColor(QPalette::Window, background);
     setPalette(colours);
     setAutoFillBackground(true);
+}
+
+QLabel* Form::heading(const QString& text, const QRect& place, const QFont& font)
+{
+    auto* label = new QLabel(text, this);
+    label->setGeometry(place);
+    label->setAlignment(Qt::AlignCenter);
+    label->setFont(font);
+    return label;
 }
 
 void Form::closeEvent(QCloseEvent* event)

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QEventLoop;
+class QLabel;
 
 namespace platform {
 
@@ -58,6 +59,8 @@ protected:
 
     // The window as designed: its caption, a fixed client size and a background colour.
     void design(const QString& caption, QSize size, const QColor& background);
+    // A heading: a label centred across `place`.
+    QLabel* heading(const QString& text, const QRect& place, const QFont& font);
     // A close from the frame unloads this window (the next use makes it afresh).
     void unloadWhenClosed() { unloadWhenClosed_ = true; }
 

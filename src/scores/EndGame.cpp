@@ -15,10 +15,8 @@ EndGame::EndGame(Windows& windows) : Form(windows.services()), windows_(windows)
     design(QStringLiteral("Game Over"), QSize(400, 252), QColor(255, 224, 192));
     setFont(platform::designFont(QStringLiteral("MS Sans Serif"), 9.75));
 
-    auto* heading = new QLabel(QStringLiteral("End of Game"), this);
-    heading->setGeometry(16, 4, 368, 40);
-    heading->setAlignment(Qt::AlignCenter);
-    heading->setFont(platform::designFont(QStringLiteral("GlaserSteD"), 26.25));
+    heading(QStringLiteral("End of Game"), {16, 4, 368, 40},
+            platform::designFont(QStringLiteral("GlaserSteD"), 26.25));
 
     const auto columns = scores::layTable(this, 16, 52, {{QStringLiteral("Player"), 140}, {QStringLiteral("Total Points"), 90}});
     PlayerLabel = columns[0];

@@ -15,10 +15,8 @@ RoundEnd::RoundEnd(Windows& windows) : Form(windows.services()), windows_(window
     design(QStringLiteral("Current Scores"), QSize(352, 260), QColor(255, 255, 192));
     setFont(platform::designFont(QStringLiteral("MS Sans Serif"), 9.75));
 
-    auto* BigTitle = new QLabel(QStringLiteral("Current Scores"), this);
-    BigTitle->setGeometry(16, 8, 320, 24);
-    BigTitle->setAlignment(Qt::AlignCenter);
-    BigTitle->setFont(platform::designFont(QStringLiteral("MS Sans Serif"), 13.5));
+    heading(QStringLiteral("Current Scores"), {16, 8, 320, 24},
+            platform::designFont(QStringLiteral("MS Sans Serif"), 13.5));
 
     const auto columns = scores::layTable(this, 16, 40,
                                           {{QStringLiteral("Player"), 122},

@@ -27,10 +27,8 @@ Rules::Rules(Windows& windows) : Form(windows.services())
     unloadWhenClosed();
     setFont(platform::designFont(QStringLiteral("MS Sans Serif"), 9.75));
 
-    auto* TitleLabel = new QLabel(QStringLiteral("Change Rules"), this);
-    TitleLabel->setGeometry(16, 8, 368, 32);
-    TitleLabel->setAlignment(Qt::AlignCenter);
-    TitleLabel->setFont(platform::designFont(QStringLiteral("MS Sans Serif"), 18));
+    heading(QStringLiteral("Change Rules"), {16, 8, 368, 32},
+            platform::designFont(QStringLiteral("MS Sans Serif"), 18));
 
     // Each row reads as one sentence: the words, the number, the rest of the words.
     const QFontMetrics metrics(font());

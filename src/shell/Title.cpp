@@ -34,10 +34,7 @@ Title::Title(Windows& windows) : Form(windows.services()), windows_(windows)
     design(QStringLiteral("Quorvix!"), QSize(384, 210), background);
 
     const QString display = QStringLiteral("GlaserSteD");
-    auto* name = new QLabel(QStringLiteral("Quorvix"), this);
-    name->setGeometry(0, 0, 384, 48);
-    name->setAlignment(Qt::AlignCenter);
-    name->setFont(platform::designFont(display, 36));
+    heading(QStringLiteral("Quorvix"), {0, 0, 384, 48}, platform::designFont(display, 36));
 
     const char* credits[] = {"The number game for quick minds", "for one to six players", "by the Quorvix developers"};
     for (int i = 0; i < 3; ++i) {
