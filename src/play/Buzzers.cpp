@@ -11,19 +11,11 @@
 #include "platform/Timer.h"
 #include "shell/Program.h"
 
-namespace {
-
-// Player 1 to player 6: A, G, K, Shift, keypad 0, keypad +.
-constexpr int buzzerKeys[] = {platform::vk::A,     platform::vk::G,       platform::vk::K,
-                              platform::vk::Shift, platform::vk::Numpad0, platform::vk::NumpadAdd};
-
-}  // namespace
-
 void MainForm::KeyCheck_Timer()
 {
     // When two keys are down at once, the lower player place wins.
     for (int p = 0; p < Program::PlayerCount && !Answering; ++p) {
-        if (services.keys.isDown(buzzerKeys[p]))
+        if (services.keys.isDown(platform::buzzerKeys[p].key))
             BuzzIn(p);
     }
 }

@@ -2,6 +2,7 @@
 #include "setup/Players.h"
 
 #include "platform/Fonts.h"
+#include "platform/KeyState.h"
 #include "platform/MessageBox.h"
 #include "platform/Services.h"
 #include "play/MainForm.h"
@@ -25,9 +26,6 @@ const QColor background(255, 192, 192);
 constexpr int rowTop = 32;
 constexpr int rowPitch = 28;
 constexpr double seconds = 1.15740740740741E-05;  // one second in days
-
-// The buzzer keys, fixed per player place, as the play window polls them.
-constexpr const char* buzzerKeys[] = {"A", "G", "K", "Shift", "0", "+"};
 
 }  // namespace
 
@@ -59,7 +57,7 @@ void Players::createControls()
         connect(Playing[i], &QCheckBox::clicked, this, [this] { Playing_Click(); });
         NameBox[i] = new QLineEdit(name, this);
         NameBox[i]->setGeometry(112, y, 140, 24);
-        BuzzKey[i] = label(QString::fromLatin1(buzzerKeys[i]), {264, y, 72, 24}, Qt::AlignHCenter);
+        BuzzKey[i] = label(QString::fromLatin1(platform::buzzerKeys[i].name), {264, y, 72, 24}, Qt::AlignHCenter);
     }
 
     const int below = rowTop + rowPitch * 6 + 6;

@@ -10,13 +10,6 @@
 #include <QTimer>
 #include <QtTest/QTest>
 
-namespace {
-
-constexpr int buzzerKeys[] = {platform::vk::A,     platform::vk::G,       platform::vk::K,
-                              platform::vk::Shift, platform::vk::Numpad0, platform::vk::NumpadAdd};
-
-}  // namespace
-
 PlayTest::PlayTest() : play(windows.mainForm())
 {
     Program::PlayerName = {"Ann", "Bob", "Player 3", "Player 4", "Player 5", "Player 6"};
@@ -81,7 +74,7 @@ void PlayTest::openBuzzers(const std::vector<int>& deal)
 
 void PlayTest::buzz(int p)
 {
-    doubles.keys.held = {buzzerKeys[p]};
+    doubles.keys.held = {platform::buzzerKeys[p].key};
     timer("KeyCheck").fire();
     doubles.keys.held.clear();
 }
