@@ -8,13 +8,13 @@
 #include "play/MainForm.h"
 
 #include "platform/Fonts.h"
+#include "play/Dial.h"
 #include "shell/Program.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -22,14 +22,8 @@ constexpr QSize boardSize(337, 289);
 // A caption is cut to the size of the scratch surface it was printed on in the design.
 constexpr QSize captionLimit(121, 41);
 
-constexpr QSize dialSize(100, 100);
-constexpr QPoint dialCentre(45, 45);
 constexpr QPoint dialOnBoard(206, 174);
-constexpr int dialRadius = 45;
-constexpr int discRadius = 41;
-constexpr int markLength = 38;
 constexpr int handWidth = 3;
-constexpr double pi = 3.14159265;
 
 QImage surface(QSize size, qreal ratio)
 {
@@ -43,8 +37,7 @@ QImage surface(QSize size, qreal ratio)
 // up, 180 to the left, 120 down, 60 to the right.
 QPointF dialPoint(QPointF centre, int p, double distance)
 {
-    const double angle = (360.0 - p) / 120.0 * pi;
-    return {centre.x() + distance * std::sin(angle), centre.y() + distance * std::cos(angle)};
+    return play::dial::point(centre, p, 240, distance);
 }
 
 }  // namespace
@@ -55,7 +48,7 @@ void MainForm::makeSurfaces()
     if (!TrueView.isNull() && TrueView.devicePixelRatio() == ratio)
         return;
     TrueView = surface(boardSize, ratio);
-    DeviceContext = surface(dialSize, ratio);
+    DeviceContext = surface(play::dial::blockSize, ratio);
 }
 
 void MainForm::DrawLabel(const play::LabelTemplate& label)
@@ -127,11 +120,7 @@ void MainForm::PrepareClockDial()
     QPainter painter(&DeviceContext);
     painter.setRenderHint(QPainter::Antialiasing);
     dialPenWidth_ = 1;
-    painter.setPen(QPen(play::colour::Black, dialPenWidth_));
-    painter.setBrush(play::colour::White);
-    painter.drawEllipse(QPointF(dialCentre), dialRadius, dialRadius);
-    painter.setBrush(play::colour::Blue);
-    painter.drawEllipse(QPointF(dialCentre), discRadius, discRadius);
+    play::dial::paintFace(painter);
     painter.end();
     drawDialMark(FullDial);
 }
@@ -148,11 +137,13 @@ void MainForm::DrawClockDial(int position, bool fillGap)
     dialPenWidth_ = handWidth;
 
     QPainter painter(&TrueView);
-    painter.drawImage(QRect(dialOnBoard, dialSize), DeviceContext, QRect(QPoint(0, 0), dialSize * DeviceContext.devicePixelRatio()));
+    const QSize block = play::dial::blockSize;
+    painter.drawImage(QRect(dialOnBoard, block), DeviceContext,
+                      QRect(QPoint(0, 0), block * DeviceContext.devicePixelRatio()));
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(play::colour::White, handWidth, Qt::SolidLine, Qt::RoundCap));
-    const QPointF centre = dialOnBoard + dialCentre;
-    painter.drawLine(centre, dialPoint(centre, position, markLength));
+    const QPointF centre = dialOnBoard + play::dial::centre;
+    painter.drawLine(centre, dialPoint(centre, position, play::dial::handLength));
     painter.end();
     FlipBoard();
 }
@@ -162,5 +153,5 @@ void MainForm::drawDialMark(int position)
     QPainter painter(&DeviceContext);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(play::colour::DialMark, dialPenWidth_, Qt::SolidLine, Qt::FlatCap));
-    painter.drawLine(QPointF(dialCentre), dialPoint(dialCentre, position, markLength));
+    painter.drawLine(QPointF(play::dial::centre), dialPoint(play::dial::centre, position, play::dial::handLength));
 }

@@ -4,6 +4,7 @@
 #include "platform/Fonts.h"
 #include "platform/Services.h"
 #include "platform/Timer.h"
+#include "play/Dial.h"
 #include "setup/Players.h"
 #include "shell/About.h"
 #include "shell/Program.h"
@@ -13,7 +14,6 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include <cmath>
 
 namespace {
 
@@ -21,9 +21,6 @@ const QColor background(128, 255, 255);
 constexpr int tickInterval = 100;
 // The hand turns once every 300 ticks, anticlockwise.
 constexpr int stepsPerTurn = 300;
-constexpr double pi = 3.14159265;
-constexpr QSize dialBlock(100, 100);
-constexpr QPoint dialCentre(45, 45);
 constexpr QPoint leftDial(6, 46);
 constexpr QPoint rightDial(278, 46);
 
@@ -61,7 +58,7 @@ Title::Title(Windows& windows) : Form(windows.services()), windows_(windows)
     TickTimer->setInterval(tickInterval);
 
     const qreal ratio = devicePixelRatioF();
-    DeviceContext = QImage(dialBlock * ratio, QImage::Format_ARGB32_Premultiplied);
+    DeviceContext = QImage(play::dial::blockSize * ratio, QImage::Format_ARGB32_Premultiplied);
     DeviceContext.setDevicePixelRatio(ratio);
     DeviceContext.fill(background);
 }
@@ -94,21 +91,16 @@ void Title::DrawTitleClocks()
     if (Program::ClockPosition == 0)
         Program::ClockPosition = stepsPerTurn;
     --Program::ClockPosition;
-    const double angle = (450.0 - Program::ClockPosition) / 150.0 * pi;
 
     QPainter painter(&DeviceContext);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(Qt::black, 1));
-    painter.setBrush(Qt::white);
-    painter.drawEllipse(QPointF(dialCentre), 45, 45);
-    painter.setBrush(QColor(0, 0, 255));
-    painter.drawEllipse(QPointF(dialCentre), 41, 41);
+    play::dial::paintFace(painter);
     painter.setPen(QPen(Qt::white, 3, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(QPointF(dialCentre),
-                     QPointF(dialCentre.x() + 38 * std::sin(angle), dialCentre.y() + 38 * std::cos(angle)));
+    const QPointF centre(play::dial::centre);
+    painter.drawLine(centre, play::dial::point(centre, Program::ClockPosition, stepsPerTurn, play::dial::handLength));
     painter.end();
-    update(QRect(leftDial, dialBlock));
-    update(QRect(rightDial, dialBlock));
+    update(QRect(leftDial, play::dial::blockSize));
+    update(QRect(rightDial, play::dial::blockSize));
 }
 
 void Title::paintEvent(QPaintEvent*)
