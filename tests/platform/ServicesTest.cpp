@@ -158,12 +158,3 @@ TEST(HelpViewer, OpensOverAModalWindowAsOneOfItsOwn)
     EXPECT_EQ(help.window()->parentWidget(), &rules);
     EXPECT_TRUE(help.window()->isWindow());
 }
-
-TEST(HelpViewer, TheGamesHelpFileIsThere)
-{
-    HelpViewer help;
-    ASSERT_EQ(help.show(QStringLiteral(QUORVIX_DATA_DIR "/Solvo.hlp")), HelpShown::Shown);
-    const QString text = help.window()->toPlainText();
-    for (const char* topic : {"Starting a game", "buzzer keys", "Working out", "Turn rules", "Scoring", "Practice", "Music"})
-        EXPECT_TRUE(text.contains(topic, Qt::CaseInsensitive)) << topic;
-}
