@@ -31,22 +31,26 @@ int virtualKeyOf(const QKeyEvent& event)
     }
 }
 
+// Scan codes are at most 16 bits wide; ids above them stand for keys that have none.
+constexpr quint32 withoutScanCode = 0x10000;
+
 }  // namespace
 
 KeyboardKeyState::KeyboardKeyState()
 {
     qApp->installEventFilter(this);
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
-        if (state != Qt::ApplicationActive) {
-            down_.clear();
-            pressedByScanCode_.clear();
-        }
+        if (state != Qt::ApplicationActive)
+            held_.clear();
     });
 }
 
 bool KeyboardKeyState::isDown(int virtualKey) const
 {
-    return down_.contains(virtualKey);
+    for (const int held : held_)
+        if (held == virtualKey)
+            return true;
+    return false;
 }
 
 bool KeyboardKeyState::eventFilter(QObject* watched, QEvent* event)
@@ -59,19 +63,13 @@ bool KeyboardKeyState::eventFilter(QObject* watched, QEvent* event)
     const auto& key = static_cast<const QKeyEvent&>(*event);
     if (key.isAutoRepeat())
         return false;
+    const int code = virtualKeyOf(key);
     const quint32 scanCode = key.nativeScanCode();
-    int code = virtualKeyOf(key);
-    if (press) {
-        if (code != 0) {
-            down_.insert(code);
-            if (scanCode != 0)
-                pressedByScanCode_.insert(scanCode, code);
-        }
-    } else {
-        if (scanCode != 0 && pressedByScanCode_.contains(scanCode))
-            code = pressedByScanCode_.take(scanCode);
-        down_.remove(code);
-    }
+    const quint32 physicalKey = scanCode != 0 ? scanCode : withoutScanCode + quint32(code);
+    if (!press)
+        held_.remove(physicalKey);
+    else if (code != 0)
+        held_.insert(physicalKey, code);
     return false;
 }
 

@@ -3,7 +3,6 @@
 
 #include <QHash>
 #include <QObject>
-#include <QSet>
 
 namespace platform {
 
@@ -34,9 +33,11 @@ public:
 };
 
 // Follows the keyboard through an application-wide event filter. Keypad keys are told
-// apart from the main keys by the keypad modifier; a release is matched to its press by
-// scan code where there is one (Shift may change what a key reports between the two);
-// auto-repeat is ignored; everything counts as released when the program loses focus.
+// apart from the main keys by the keypad modifier. Each physical key is followed on its own,
+// by its scan code where there is one: a release is matched to its own press (Shift may
+// change what a key reports between the two), and a buzzer with two keys (left and right
+// Shift) is down while either is held. Auto-repeat is ignored; everything counts as
+// released when the program loses focus.
 class KeyboardKeyState final : public QObject, public KeyState {
     Q_OBJECT
 public:
@@ -48,8 +49,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QSet<int> down_;
-    QHash<quint32, int> pressedByScanCode_;
+    // The buzzer keys held, by physical key: its scan code, or for a key event without one,
+    // an id made from the buzzer key it stands for.
+    QHash<quint32, int> held_;
 };
 
 }  // namespace platform

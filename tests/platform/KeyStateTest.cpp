@@ -78,3 +78,30 @@ TEST(KeyboardKeyState, AHeldKeysRepeatsChangeNothing)
     send(QEvent::KeyRelease, false);
     EXPECT_FALSE(keys.isDown(vk::G));
 }
+
+TEST(KeyboardKeyState, ShiftIsDownWhileEitherShiftKeyIsHeld)
+{
+    KeyboardKeyState keys;
+    QWidget window;
+    // As X11 reports them: each Shift key with its own scan code and key symbol.
+    struct ShiftKey {
+        quint32 scanCode;
+        quint32 symbol;
+    };
+    constexpr ShiftKey left{50, 0xffe1}, right{62, 0xffe2};
+    const auto send = [&](QEvent::Type type, ShiftKey shift) {
+        // Shift's own press already carries the Shift modifier, and its release no longer does.
+        const Qt::KeyboardModifiers modifiers = type == QEvent::KeyPress ? Qt::ShiftModifier : Qt::NoModifier;
+        QKeyEvent event(type, Qt::Key_Shift, modifiers, shift.scanCode, shift.symbol, 0);
+        QCoreApplication::sendEvent(&window, &event);
+    };
+    send(QEvent::KeyPress, right);
+    send(QEvent::KeyPress, left);
+    send(QEvent::KeyRelease, left);
+    EXPECT_TRUE(keys.isDown(vk::Shift)) << "right Shift is still held";
+    send(QEvent::KeyPress, left);
+    send(QEvent::KeyRelease, right);
+    EXPECT_TRUE(keys.isDown(vk::Shift)) << "left Shift is held again";
+    send(QEvent::KeyRelease, left);
+    EXPECT_FALSE(keys.isDown(vk::Shift));
+}
