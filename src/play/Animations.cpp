@@ -21,7 +21,7 @@ void MainForm::RndTotal_Timer()
 {
     SpinTarget();
     ++AnimTicks;
-    if (AnimTicks != spinTicks)
+    if (AnimTicks < spinTicks)
         return;
     RndTotal->stop();
     Clock->start();
@@ -62,23 +62,33 @@ void MainForm::showTargetDigits(const std::array<int, 3>& digits)
 
 void MainForm::Flash_Timer()
 {
-    if (AnimTicks >= WinningFlashStart) {
-        ++AnimTicks;
-        auto& tile = MadeShape[WinningSlot];
-        auto& number = MadeNumber[WinningSlot];
-        const bool lit = tile.fill == play::colour::Blue;
-        tile.fill = lit ? play::colour::White : play::colour::Blue;
-        number.background = tile.fill;
-        number.textColour = lit ? play::colour::Blue : play::colour::White;
-        redrawCell(tile, number);
-        if (AnimTicks == winningFlashEnd) {
-            Flash->stop();
-            EndRound();
-        }
-        return;
-    }
+    // The winning flash needs its tile: without one, this can only be a buzz flash.
+    if (WinningSlot != -1)
+        flashWinningTile();
+    else
+        flashContenderPanel();
+}
+
+void MainForm::flashWinningTile()
+{
     ++AnimTicks;
-    if (AnimTicks == buzzFlashTicks) {
+    auto& tile = MadeShape[WinningSlot];
+    auto& number = MadeNumber[WinningSlot];
+    const bool lit = tile.fill == play::colour::Blue;
+    tile.fill = lit ? play::colour::White : play::colour::Blue;
+    number.background = tile.fill;
+    number.textColour = lit ? play::colour::Blue : play::colour::White;
+    redrawCell(tile, number);
+    if (AnimTicks >= winningFlashEnd) {
+        Flash->stop();
+        EndRound();
+    }
+}
+
+void MainForm::flashContenderPanel()
+{
+    ++AnimTicks;
+    if (AnimTicks >= buzzFlashTicks) {
         Flash->stop();
         BuzzFlashDone = true;
     }

@@ -30,6 +30,9 @@ void MainForm::BuzzIn(int p)
         KeyCheck->stop();
         Answering = true;
         ContLabel.caption = Program::PlayerName[p];
+        // Every buzz flash starts from its first tick.
+        AnimTicks = 0;
+        BuzzFlashDone = false;
         Flash->start();
         AnsweringPlayer = std::int16_t(p);
         LastAction = services.clock.now();

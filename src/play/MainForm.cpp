@@ -121,15 +121,21 @@ void MainForm::Prepare()
 
 void MainForm::resetColours()
 {
+    resetContenderColours();
     const play::BoardTemplates design;
-    ContShape = design.ContShape;
-    ContLabel.background = design.ContLabel.background;
-    ContLabel.textColour = design.ContLabel.textColour;
     MadeShape = design.MadeShape;
     for (std::size_t i = 0; i < MadeNumber.size(); ++i) {
         MadeNumber[i].background = design.MadeNumber[i].background;
         MadeNumber[i].textColour = design.MadeNumber[i].textColour;
     }
+}
+
+void MainForm::resetContenderColours()
+{
+    const play::BoardTemplates design;
+    ContShape = design.ContShape;
+    ContLabel.background = design.ContLabel.background;
+    ContLabel.textColour = design.ContLabel.textColour;
 }
 
 void MainForm::Form_Load()

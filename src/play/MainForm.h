@@ -77,6 +77,8 @@ private:
     // The target and the animations.
     void RndTotal_Timer();
     void Flash_Timer();
+    void flashWinningTile();
+    void flashContenderPanel();
     void SpinTarget();
     bool PickTarget();
     void showTargetDigits(const std::array<int, 3>& digits);
@@ -129,7 +131,9 @@ private:
     void drawDialMark(int position);
 
     void createControls();
+    // The flashed elements back in their designed colours.
     void resetColours();
+    void resetContenderColours();
 
     Windows& windows_;
 

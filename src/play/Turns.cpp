@@ -57,6 +57,10 @@ void MainForm::EndTurn()
     for (int i = 0; i < play::DealSize; ++i)
         OrigNumber[i].caption = OrigText[i];
     ContLabel.caption.clear();
+    // A turn can end while its buzz flash still runs (a limit reached while a message was
+    // open, or quick cancels): the flash ends with it, or it would run on into the next turn.
+    Flash->stop();
+    resetContenderColours();
     Clock->start();
     AnsweringPlayer = -1;
     Answering = false;

@@ -37,9 +37,17 @@ public:
     double now() const override { return now_; }
     void set(const QDateTime& moment) { now_ = platform::toDays(moment); }
     void advanceSeconds(int seconds) { now_ += seconds / 86400.0; }
+    // The clock still reads whole seconds: the milliseconds add up until they make one.
+    void advanceMilliseconds(int milliseconds)
+    {
+        pendingMilliseconds_ += milliseconds;
+        advanceSeconds(pendingMilliseconds_ / 1000);
+        pendingMilliseconds_ %= 1000;
+    }
 
 private:
     double now_ = 0;
+    int pendingMilliseconds_ = 0;
 };
 
 // Plays back scripted values first, then a seeded sequence, so that a test can fix the

@@ -10,6 +10,9 @@
 #include <QTimer>
 #include <QtTest/QTest>
 
+#include <array>
+#include <utility>
+
 PlayTest::PlayTest() : play(windows.mainForm())
 {
     Program::PlayerName = {"Ann", "Bob", "Player 3", "Player 4", "Player 5", "Player 6"};
@@ -106,12 +109,80 @@ QStringList PlayTest::messageTitles() const
     return titles;
 }
 
-void PlayTest::exitFinderOnceSolved()
+void PlayTest::runFor(int milliseconds)
+{
+    for (int step = 0; step < milliseconds; ++step) {
+        ++elapsedMilliseconds_;
+        doubles.clock.advanceMilliseconds(1);
+        for (const char* name : {"Clock", "RndTotal", "KeyCheck", "Flash"}) {
+            auto& ticking = timer(name);
+            if (ticking.isEnabled() && ticking.interval() > 0 && elapsedMilliseconds_ % ticking.interval() == 0)
+                ticking.fire();
+        }
+    }
+}
+
+void PlayTest::expectSoundRound()
+{
+    const bool clock = timer("Clock").isEnabled(), spin = timer("RndTotal").isEnabled(),
+               poll = timer("KeyCheck").isEnabled(), flash = timer("Flash").isEnabled();
+    const std::array running{clock, spin, poll, flash};
+    using Running = std::array<bool, 4>;
+    if (!play.isVisible())
+        EXPECT_EQ(running, (Running{false, false, false, false})) << "the round is over";
+    else if (play.DealtCount < 7)
+        EXPECT_EQ(running, (Running{true, false, false, false})) << "dealing";
+    else if (spin)
+        EXPECT_EQ(running, (Running{false, true, false, false})) << "the target spins";
+    else if (play.WinningSlot != -1)
+        EXPECT_EQ(running, (Running{false, false, false, true})) << "the winning flash";
+    else if (play.Answering)
+        EXPECT_EQ(running, (Running{true, false, false, !play.BuzzFlashDone})) << "a turn";
+    else
+        EXPECT_EQ(running, (Running{true, false, true, false})) << "open for buzzing";
+
+    const auto within = [](int value, int low, int high) { return value >= low && value <= high; };
+    EXPECT_TRUE(within(play.AnsweringPlayer, -1, 5)) << play.AnsweringPlayer;
+    EXPECT_EQ(play.Answering, play.AnsweringPlayer != -1);
+    EXPECT_TRUE(within(play.WinningSlot, -1, 2)) << play.WinningSlot;
+    EXPECT_TRUE(within(play.FirstSource, -1, 9)) << play.FirstSource;
+    EXPECT_TRUE(within(play.SecondSource, -1, 9)) << play.SecondSource;
+    EXPECT_TRUE(within(play.DealtCount, 0, 7)) << play.DealtCount;
+    EXPECT_TRUE(within(play.AnimTicks, 0, 30) || within(play.AnimTicks, 100, 130)) << play.AnimTicks;
+    if (play.WinningSlot == -1) {
+        EXPECT_TRUE(within(play.AnimTicks, 0, spin ? 30 : 16)) << play.AnimTicks;
+    }
+
+    const auto expectNumber = [&within](const QString& text) {
+        const int value = text.toInt();
+        EXPECT_TRUE(text.isEmpty() || (within(value, 1, 999) && text == QString::number(value)))
+            << text.toStdString();
+    };
+    for (const auto& label : play.OrigNumber)
+        expectNumber(label.caption);
+    for (const auto& label : play.MadeNumber)
+        expectNumber(label.caption);
+    expectNumber(play.OpsLabel[0].caption);
+    expectNumber(play.OpsLabel[2].caption);
+
+    // Out of its flash, the contender panel shows its own colours.
+    if (!flash && play.isVisible()) {
+        EXPECT_EQ(play.ContShape.border, play::colour::Red);
+        EXPECT_EQ(play.ContShape.fill, play::colour::Yellow);
+        EXPECT_EQ(play.ContLabel.textColour, play::colour::Black);
+    }
+}
+
+void PlayTest::exitFinderOnceSolved(std::function<void()> whileOpen)
 {
     auto* watcher = new QTimer(&play);
-    QObject::connect(watcher, &QTimer::timeout, watcher, [this, watcher] {
+    QObject::connect(watcher, &QTimer::timeout, watcher, [this, watcher, whileOpen = std::move(whileOpen)]() mutable {
         Solvo& finder = windows.solvo();
-        if (!finder.isVisible() || finder.isSearching())
+        if (!finder.isVisible())
+            return;
+        if (whileOpen)
+            std::exchange(whileOpen, nullptr)();
+        if (finder.isSearching())
             return;
         finderText = finder.displayText();
         watcher->stop();

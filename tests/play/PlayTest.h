@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 // A fixture with a game of two players at Normal and the play window ready for a round.
@@ -31,9 +32,17 @@ protected:
     // Sets the target display, as the spin would have.
     void setTarget(const char* digits);
     QStringList messageTitles() const;
+    // Lets `milliseconds` of play pass as the event loop would: each running timer of the
+    // play window ticks at every multiple of its interval, in time order, as the wall clock
+    // moves on.
+    void runFor(int milliseconds);
+    // Checks what must hold between any two events of a round: only the timers the round's
+    // state calls for run, every index is within its row, and the board holds only whole
+    // numbers from 1 to 999.
+    void expectSoundRound();
     // Plays the player at the solution finder: once it shows a solution, the text is kept in
-    // finderText and Exit is pressed.
-    void exitFinderOnceSolved();
+    // finderText and Exit is pressed. `whileOpen` runs once, as soon as the finder is up.
+    void exitFinderOnceSolved(std::function<void()> whileOpen = nullptr);
     QString finderText;
     // The captions of a row of the board's labels.
     template <std::size_t N>
@@ -54,4 +63,7 @@ protected:
     int target() const;
 
     MainForm& play;
+
+private:
+    int elapsedMilliseconds_ = 0;
 };

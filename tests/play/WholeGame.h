@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QtTest/QTest>
 
 // A deal from which 306 can be made, as 3×100 + (2+4).
@@ -18,6 +19,9 @@ inline const std::vector<int> exampleDeal{2, 3, 4, 10, 20, 100, 150};
 // A fixture that plays whole games as the players do, from the set-up window on.
 class WholeGameTest : public PlayTest {
 protected:
+    // The difficulty the set-up window chooses: 0 Easy, 1 Normal, 2 Hard.
+    int difficulty = 1;
+
     // Sets up a game in the set-up window and starts it, the first round dealt from `deal`.
     // The players are the first places, one for each of `names`.
     void startGame(const char* rounds, bool practice, const std::vector<int>& deal,
@@ -31,6 +35,7 @@ protected:
                 setup.NameBox[i]->setText(names[i]);
         }
         setup.RoundsBox->setText(rounds);
+        setup.Diff[difficulty]->setChecked(true);
         setup.CheckPractise->setChecked(practice);
         setup.MusicBox->setChecked(false);
         doubles.random.script(draws::deal(deal));

@@ -1,0 +1,423 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A round stays sound in every corner: a turn that ends while its buzz flash still runs, and
+// every event the play window can receive at every stage of a round, each followed by the
+// round played on to its table with the right score.
+#include "WholeGame.h"
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+#include <vector>
+
+namespace {
+
+// The three ordinary ways a turn ends in the middle of its buzz flash.
+enum class FlashCutShort { LastTurnReminderReadTooLong, TwoQuickCancels, QuitQuestionAnsweredLate };
+
+}  // namespace
+
+class TurnEndedInTheBuzzFlash : public WholeGameTest, public ::testing::WithParamInterface<FlashCutShort> {
+protected:
+    // The player reads every message box for `seconds`.
+    void readBoxesFor(int seconds)
+    {
+        doubles.messages.whileOpen = [this, seconds] { doubles.clock.advanceSeconds(seconds); };
+    }
+};
+
+TEST_P(TurnEndedInTheBuzzFlash, EndsTheFlashAndTheNextPlayersBuzzFlashesAndScores)
+{
+    startGame("1", false, exampleDeal);
+    reachTarget("306");
+    timer("Clock").fire();  // the buzzers open
+    const int longerThanIdle = Program::IdleSeconds + 1;
+    QString limit = QStringLiteral("Taken Too Long");
+    switch (GetParam()) {
+    case FlashCutShort::LastTurnReminderReadTooLong:
+        for (int turn = 0; turn < 2; ++turn) {
+            takeTurn(0);
+            click("GiveUp");
+        }
+        readBoxesFor(longerThanIdle);
+        buzz(0);
+        doubles.messages.whileOpen = nullptr;
+        timer("Flash").fire(3);
+        timer("Clock").fire();  // the first clock tick after the reminder, three flash ticks in
+        break;
+    case FlashCutShort::TwoQuickCancels:
+        Program::CancelsAllowed = 1;
+        buzz(0);
+        timer("Flash").fire(3);
+        click("Cancel");
+        click("Cancel");
+        limit = QStringLiteral("Cancelled Too Many Times");
+        break;
+    case FlashCutShort::QuitQuestionAnsweredLate:
+        buzz(0);
+        timer("Flash").fire(3);
+        readBoxesFor(longerThanIdle);
+        doubles.messages.answers = {platform::Answer::No};
+        play.close();
+        doubles.messages.whileOpen = nullptr;
+        timer("Clock").fire();
+        break;
+    }
+    EXPECT_EQ(messageTitles().last(), limit);
+    EXPECT_FALSE(play.Answering);
+    EXPECT_FALSE(timer("Flash").isEnabled()) << "the flash ended with the turn";
+    EXPECT_EQ(pixel(192, 144), play::colour::Red.rgb()) << "the empty panel in its own colours";
+    EXPECT_EQ(pixel(195, 147), play::colour::Yellow.rgb());
+    expectSoundRound();
+
+    // Half a second later player 2 buzzes: a whole flash of sixteen ticks, then the board.
+    runFor(500);
+    buzz(1);
+    runFor(300);
+    EXPECT_FALSE(timer("Flash").isEnabled());
+    EXPECT_EQ(play.AnimTicks, 16);
+    EXPECT_EQ(play.ContLabel.caption, "Bob");
+    expectSoundRound();
+    const int clockPosition = Program::ClockPosition;
+    make306();
+    EXPECT_EQ(finishRound(), (QStringList{"0", QString::number(clockPosition / 60 + 1), "", "", "", ""}));
+    EXPECT_EQ(Program::ClockPosition, clockPosition) << "the clock kept its place";
+}
+
+INSTANTIATE_TEST_SUITE_P(WaysIn, TurnEndedInTheBuzzFlash,
+                         ::testing::Values(FlashCutShort::LastTurnReminderReadTooLong, FlashCutShort::TwoQuickCancels,
+                                           FlashCutShort::QuitQuestionAnsweredLate));
+
+namespace {
+
+// The stages of a round. Those that end in "Open" have a message box or the solution finder
+// up: only ticks, keys and time passing reach the game then, and they are fired inside it.
+enum class Stage {
+    Dealing,
+    Spin,
+    ClockRunning,
+    BuzzFlash,
+    Answering,
+    LastTurnOpen,
+    AllTurnsUsedOpen,
+    OutOfTimeOpen,
+    TakenTooLongOpen,
+    CancelledTooManyTimesOpen,
+    WinningFlash,
+    FinderOpen,
+    PracticeClockStill,
+    PracticeAnswering,
+};
+
+const char* const stageNames[] = {"Dealing",          "Spin",          "ClockRunning",     "BuzzFlash",
+                                  "Answering",        "LastTurnOpen",  "AllTurnsUsedOpen", "OutOfTimeOpen",
+                                  "TakenTooLongOpen", "CancelledOpen", "WinningFlash",     "FinderOpen",
+                                  "PracticeClockStill", "PracticeAnswering"};
+
+// The title of the message box a stage holds open, or nothing.
+QString boxOf(Stage stage)
+{
+    switch (stage) {
+    case Stage::LastTurnOpen:
+        return QStringLiteral("Last Turn");
+    case Stage::AllTurnsUsedOpen:
+        return QStringLiteral("All Turns Used");
+    case Stage::OutOfTimeOpen:
+        return QStringLiteral("Out of time");
+    case Stage::TakenTooLongOpen:
+        return QStringLiteral("Taken Too Long");
+    case Stage::CancelledTooManyTimesOpen:
+        return QStringLiteral("Cancelled Too Many Times");
+    default:
+        return {};
+    }
+}
+
+bool firedInside(Stage stage)
+{
+    return !boxOf(stage).isEmpty() || stage == Stage::FinderOpen;
+}
+
+bool isPractice(Stage stage)
+{
+    return stage == Stage::PracticeClockStill || stage == Stage::PracticeAnswering;
+}
+
+struct Event {
+    enum Kind { Tick, Click, Buzz, CloseYes, CloseNo, AnswerTimeRunsOut, IdleTimeRunsOut, CancelLimit };
+    Kind kind;
+    QString name;  // the timer or the control; the player's place for a buzz
+};
+
+using Case = std::tuple<Stage, Event>;
+
+std::vector<Case> everyCase()
+{
+    std::vector<Event> inside;
+    for (const char* timer : {"Clock", "RndTotal", "KeyCheck", "Flash"})
+        inside.push_back({Event::Tick, QString::fromLatin1(timer)});
+    for (int p = 0; p < 6; ++p)
+        inside.push_back({Event::Buzz, QString::number(p)});
+    inside.push_back({Event::AnswerTimeRunsOut, QStringLiteral("AnswerTime")});
+    inside.push_back({Event::IdleTimeRunsOut, QStringLiteral("IdleTime")});
+
+    std::vector<Event> all = inside;
+    for (const char* control : {"Add", "Subtract", "Multiply", "Divide", "Cancel", "Operate", "GiveUp", "EndRoundButton"})
+        all.push_back({Event::Click, QString::fromLatin1(control)});
+    for (int i = 0; i < 7; ++i)
+        all.push_back({Event::Click, QStringLiteral("ClickOrig%1").arg(i)});
+    for (int i = 0; i < 3; ++i)
+        all.push_back({Event::Click, QStringLiteral("ClickMade%1").arg(i)});
+    all.push_back({Event::CloseYes, QStringLiteral("CloseYes")});
+    all.push_back({Event::CloseNo, QStringLiteral("CloseNo")});
+    all.push_back({Event::CancelLimit, QStringLiteral("CancelLimit")});
+
+    std::vector<Case> cases;
+    for (int s = 0; s <= int(Stage::PracticeAnswering); ++s) {
+        const Stage stage = Stage(s);
+        for (const Event& event : firedInside(stage) ? inside : all) {
+            // End Round is shown only in practice games.
+            if (event.name == QLatin1String("EndRoundButton") && !isPractice(stage))
+                continue;
+            cases.emplace_back(stage, event);
+        }
+    }
+    return cases;
+}
+
+std::string caseName(const ::testing::TestParamInfo<Case>& info)
+{
+    const auto& [stage, event] = info.param;
+    const QString name = event.kind == Event::Buzz ? QStringLiteral("Buzz") + event.name : event.name;
+    return stageNames[int(stage)] + std::string("_") + name.toStdString();
+}
+
+}  // namespace
+
+class EveryEventAtEveryStage : public WholeGameTest, public ::testing::WithParamInterface<Case> {
+protected:
+    // Plays the round to `stage`. A stage with a box or the finder open fires `event` inside it.
+    void reach(Stage stage, const Event& event)
+    {
+        if (!boxOf(stage).isEmpty()) {
+            doubles.messages.whileOpen = [this, title = boxOf(stage), event] {
+                if (!firedInsideYet && doubles.messages.shown.back().title == title) {
+                    firedInsideYet = true;
+                    fire(event);
+                }
+            };
+        }
+        reachUnchecked(stage, event);
+        doubles.messages.whileOpen = nullptr;
+        if (firedInside(stage)) {
+            EXPECT_TRUE(firedInsideYet) << "the stage was reached";
+        }
+    }
+
+    void reachUnchecked(Stage stage, const Event& event)
+    {
+        // On Hard the round clock ticks every 50 ms, so its ticks fall inside a buzz flash.
+        difficulty = 2;
+        startGame("1", isPractice(stage), exampleDeal);
+        if (stage == Stage::LastTurnOpen || stage == Stage::AllTurnsUsedOpen)
+            Program::TurnsAllowed = 1;
+        if (stage == Stage::Dealing) {
+            timer("Clock").fire(3);
+            return;
+        }
+        timer("Clock").fire(7);
+        if (stage == Stage::Spin) {
+            timer("RndTotal").fire(10);
+            return;
+        }
+        reachTarget("306");
+        if (isPractice(stage))
+            timer("Clock").fire(3);
+        else
+            runClockTo(150);
+        switch (stage) {
+        case Stage::ClockRunning:
+        case Stage::PracticeClockStill:
+        case Stage::LastTurnOpen:
+            break;
+        case Stage::AllTurnsUsedOpen:
+            takeTurn(0);
+            click("GiveUp");
+            break;
+        case Stage::FinderOpen:
+            exitFinderOnceSolved([this, event] {
+                firedInsideYet = true;
+                fire(event);
+            });
+            runClockTo(0);
+            timer("Clock").fire();
+            settle();
+            return;
+        default:
+            buzz(0);
+            if (stage == Stage::BuzzFlash) {
+                timer("Flash").fire(5);
+                return;
+            }
+            timer("Flash").fire(16);
+            for (const char* control : {"ClickOrig1", "Multiply", "ClickOrig5"})
+                click(control);
+        }
+        switch (stage) {
+        case Stage::LastTurnOpen:
+        case Stage::AllTurnsUsedOpen:
+            buzz(0);
+            break;
+        case Stage::OutOfTimeOpen:
+            doubles.clock.advanceSeconds(Program::TurnSeconds + 1);
+            timer("Clock").fire();
+            break;
+        case Stage::TakenTooLongOpen:
+            doubles.clock.advanceSeconds(Program::IdleSeconds + 1);
+            timer("Clock").fire();
+            break;
+        case Stage::CancelledTooManyTimesOpen:
+            for (int cancel = 0; cancel <= Program::CancelsAllowed; ++cancel)
+                click("Cancel");
+            break;
+        case Stage::WinningFlash:
+            expectedPoints[0] = Program::ClockPosition / 60 + 1;
+            for (const char* control : {"Operate", "ClickOrig0", "Add", "ClickOrig2", "Operate", "ClickMade0", "Add",
+                                        "ClickMade1", "Operate"})
+                click(control);
+            timer("Flash").fire(3);
+            break;
+        default:
+            break;
+        }
+    }
+
+    void fire(const Event& event)
+    {
+        switch (event.kind) {
+        case Event::Tick:
+            timer(event.name.toLatin1().constData()).fire();
+            break;
+        case Event::Click:
+            click(event.name);
+            break;
+        case Event::Buzz:
+            buzz(event.name.toInt());
+            break;
+        case Event::CloseYes:
+        case Event::CloseNo:
+            doubles.messages.answers = {event.kind == Event::CloseYes ? platform::Answer::Yes : platform::Answer::No};
+            play.close();
+            break;
+        case Event::AnswerTimeRunsOut:
+            doubles.clock.advanceSeconds(Program::TurnSeconds + 1);
+            timer("Clock").fire();
+            break;
+        case Event::IdleTimeRunsOut:
+            doubles.clock.advanceSeconds(Program::IdleSeconds + 1);
+            timer("Clock").fire();
+            break;
+        case Event::CancelLimit:
+            for (int cancel = 0; cancel <= Program::CancelsAllowed; ++cancel)
+                click("Cancel");
+            break;
+        }
+    }
+
+    // Everything a player sees of the round, and which of its timers run.
+    struct Round {
+        play::RoundFields fields;
+        play::BoardTemplates board;
+        std::int16_t clockPosition;
+        std::array<bool, 4> running;
+        QImage backBuffer;
+        bool operator==(const Round&) const = default;
+    };
+    Round round()
+    {
+        return {play, play, Program::ClockPosition,
+                {timer("Clock").isEnabled(), timer("RndTotal").isEnabled(), timer("Flash").isEnabled(),
+                 timer("KeyCheck").isEnabled()},
+                play.backBuffer()};
+    }
+
+    // The first of player 2 and player 1 who may still take a turn, or -1.
+    int nextToTry() const
+    {
+        for (const int p : {1, 0})
+            if (Program::PlayerActive[p] && play.TurnsTaken[p] < Program::TurnsAllowed)
+                return p;
+        return -1;
+    }
+
+    // Plays the round on as players would, in real time: whoever is answering gives up,
+    // unless it is the player chosen to make the target; that player buzzes and makes it.
+    // With nobody left to try, the clock runs out (or End Round is pressed in practice).
+    void playOn()
+    {
+        doubles.keys.held.clear();
+        int chosen = -1;
+        for (int step = 0; step < 20000 && !windows.roundEnd().isVisible() && !HasFailure(); ++step) {
+            expectSoundRound();
+            const bool targetShown = play.DealtCount == 7 && !timer("RndTotal").isEnabled();
+            if (targetShown && targetText() != QLatin1String("306"))
+                setTarget("306");
+            const bool open = targetShown && !play.Answering && play.WinningSlot == -1;
+            if (play.Answering && !timer("Flash").isEnabled()) {
+                if (play.AnsweringPlayer == chosen) {
+                    expectedPoints[chosen] += Program::ClockPosition / 60 + 1 - (Program::PractiseMode ? 3 : 0);
+                    make306();
+                } else {
+                    click("GiveUp");
+                }
+            } else if (open && play.BuzzersOpen && timer("KeyCheck").isEnabled() && nextToTry() != -1) {
+                chosen = nextToTry();
+                buzz(chosen);
+            } else if (open && Program::PractiseMode && nextToTry() == -1) {
+                click("EndRoundButton");
+            } else {
+                runFor(10);
+            }
+            settle();
+        }
+        settle();
+    }
+
+    QString targetText() const { return play.Total[0].caption + play.Total[1].caption + play.Total[2].caption; }
+
+    bool firedInsideYet = false;
+    std::array<int, 2> expectedPoints{};
+};
+
+TEST_P(EveryEventAtEveryStage, LeavesTheRoundSoundAndPlayableToItsTable)
+{
+    const auto& [stage, event] = GetParam();
+    reach(stage, event);
+    if (stage != Stage::FinderOpen)
+        exitFinderOnceSolved();  // should the round end without a winner
+    if (!firedInside(stage)) {
+        ASSERT_TRUE(play.isActive());
+        const Round before = round();
+        bool clockRanWhileAsking = false;
+        doubles.messages.whileOpen = [&] { clockRanWhileAsking = timer("Clock").isEnabled(); };
+        fire(event);
+        doubles.messages.whileOpen = nullptr;
+        if (event.kind == Event::CloseYes) {
+            EXPECT_EQ(doubles.application.quits, 1);
+            return;
+        }
+        if (event.kind == Event::CloseNo) {
+            EXPECT_FALSE(clockRanWhileAsking);
+            EXPECT_TRUE(round() == before) << "the round is as it was";
+        }
+    }
+    EXPECT_EQ(doubles.application.quits, 0);
+    expectSoundRound();
+
+    playOn();
+    ASSERT_TRUE(windows.roundEnd().isVisible());
+    EXPECT_EQ(Program::TotalScore[0], expectedPoints[0]);
+    EXPECT_EQ(Program::TotalScore[1], expectedPoints[1]);
+    EXPECT_EQ(messageTitles().count(QStringLiteral("Quit")), event.kind == Event::CloseNo ? 1 : 0) << "asked once";
+}
+
+INSTANTIATE_TEST_SUITE_P(Rounds, EveryEventAtEveryStage, ::testing::ValuesIn(everyCase()), caseName);
