@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Long games played by a seeded random player through the doubles: buzzes, clicks on every
 // control, cancels, give-ups, answers that win (worked out with the solution search and
-// clicked in), rounds that run out, the finder and the tables. After every event the board
-// must hold only valid numbers, as many of them as the turn's steps leave, and the scores
-// may only grow; the final table must agree with the round tables.
+// clicked in), rounds that run out, the finder and the tables. Time passes at random, also
+// while a flash runs and while a message box is open, so limits run out anywhere in a turn.
+// After every event the round must be sound, the board must hold as many numbers as the
+// turn's steps leave, and the scores may only grow; the final table must agree with the
+// round tables.
 #include "Draws.h"
 #include "PlayTest.h"
 #include "scores/EndGame.h"
@@ -52,6 +54,11 @@ protected:
         setup.MusicBox->setChecked(false);
         QTest::mouseClick(setup.StartGame, Qt::LeftButton);
         settle();
+        // Some messages are read at once, some are left open for up to a minute.
+        doubles.messages.whileOpen = [this] {
+            if (std::uniform_int_distribution<int>(0, 2)(player) == 0)
+                doubles.clock.advanceSeconds(std::uniform_int_distribution<int>(1, 60)(player));
+        };
     }
 
     // Every number on the board, and that each is a whole number from 1 to 999.
@@ -77,6 +84,7 @@ protected:
 
     void checkBoard()
     {
+        expectSoundRound();
         ASSERT_EQ(numbersOnBoard(), play.DealtCount == 7 ? 7 - steps : play.DealtCount) << "round " << round;
         for (int i = 0; i < 6; ++i)
             ASSERT_GE(Program::TotalScore[i], lastTotals[i]);
@@ -138,14 +146,19 @@ protected:
         const int roll = std::uniform_int_distribution<int>(0, 99)(player);
         if (play.Answering && roll < 10) {
             answerToWin();
-        } else if (roll < 55) {
+        } else if (roll < 50) {
             timer("Clock").fire();
-            if (!play.Answering)
+            if (!play.Answering && play.WinningSlot == -1)
                 steps = 0;
             checkBoard();
+        } else if (roll < 55) {
+            timer("Flash").fire(std::uniform_int_distribution<int>(1, 8)(player));
+            checkBoard();
         } else if (roll < 62) {
+            // A buzz, and some of its flash: the rest may come after other events.
             buzz(std::uniform_int_distribution<int>(0, 5)(player));
-            timer("Flash").fire(16);
+            timer("Flash").fire(std::uniform_int_distribution<int>(0, 16)(player));
+            checkBoard();
         } else if (roll < 80) {
             clickChecked(QStringLiteral("ClickOrig%1").arg(std::uniform_int_distribution<int>(0, 6)(player)));
         } else if (roll < 84) {
@@ -173,8 +186,12 @@ protected:
         checkBoard();
         exitFinderOnceSolved();
         for (int event = 0; play.isVisible(); ++event) {
-            if (timer("Flash").isEnabled() && play.AnimTicks >= 100)
-                timer("Flash").fire(30);  // the winning flash ends the round
+            if (HasFatalFailure())
+                return;
+            if (event > 20000)
+                FAIL() << "round " << round << " does not end";
+            if (play.WinningSlot != -1 && std::uniform_int_distribution<int>(0, 1)(player) == 0)
+                timer("Flash").fire(std::uniform_int_distribution<int>(1, 10)(player));  // on to the round's end
             else if (practice && event > 60 && !play.Answering)
                 click("EndRoundButton");
             else
