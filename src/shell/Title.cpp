@@ -68,11 +68,14 @@ Title::~Title() = default;
 void Title::Form_Load()
 {
     Program::ClockPosition = 1;
+    paintDial();
 }
 
 void Title::Form_Activate()
 {
+    // The hand starts from the top, and shows there before the first tick moves it.
     Program::ClockPosition = 1;
+    paintDial();
     TickTimer->start();
 }
 
@@ -91,7 +94,11 @@ void Title::DrawTitleClocks()
     if (Program::ClockPosition == 0)
         Program::ClockPosition = stepsPerTurn;
     --Program::ClockPosition;
+    paintDial();
+}
 
+void Title::paintDial()
+{
     QPainter painter(&DeviceContext);
     painter.setRenderHint(QPainter::Antialiasing);
     play::dial::paintFace(painter);

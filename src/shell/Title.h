@@ -37,7 +37,10 @@ protected:
 
 private:
     void TickTimer_Timer();
+    // Moves the hand one step and draws both dials.
     void DrawTitleClocks();
+    // Draws the dial with the hand where the clock position stands.
+    void paintDial();
     void Button_Click();
     void HelpButton_Click();
     void AboutButton_Click();

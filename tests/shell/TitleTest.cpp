@@ -48,6 +48,7 @@ TEST_F(TitleTest, TheHandGoesRoundOnceEvery300TicksAnticlockwise)
 {
     EXPECT_TRUE(title.isActive());
     EXPECT_EQ(title.windowTitle(), "Quorvix!");
+    EXPECT_EQ(hand(), "U") << "the dials are drawn before the first tick";
     tick();
     EXPECT_EQ(Program::ClockPosition, 0);
     EXPECT_EQ(hand(), "U");
@@ -81,6 +82,7 @@ TEST_F(TitleTest, AboutAndOkRestartTheHandFromTheTop)
         QTest::mouseClick(about.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
     });
     press("About");
+    EXPECT_EQ(hand(), "U") << "back at the top before the first tick";
     EXPECT_EQ(caption, "About Quorvix");
     EXPECT_TRUE(version.contains("|Version 1.0|"));
     EXPECT_FALSE(tickingUnderAbout);
