@@ -5,6 +5,7 @@
 #include "platform/KeyState.h"
 #include "platform/MessageBox.h"
 #include "platform/Services.h"
+#include "platform/WrappingButton.h"
 #include "play/MainForm.h"
 #include "setup/RuleCheck.h"
 #include "setup/Rules.h"
@@ -86,7 +87,7 @@ void Players::createControls()
     MusicBox = new QCheckBox(QStringLiteral("Music On"), this);
     MusicBox->setGeometry(136, bottom + 22, 110, 22);
     MusicBox->setChecked(true);
-    RuleChange = new QPushButton(QStringLiteral("   Change     Rules"), this);
+    RuleChange = new platform::WrappingButton(QStringLiteral("   Change     Rules"), this);
     RuleChange->setGeometry(232, bottom, 104, 60);
     connect(RuleChange, &QPushButton::clicked, this, &Players::RuleChange_Click);
 }
