@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFont>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QPainterPath>
 #include <QRawFont>
 
@@ -19,16 +20,19 @@ namespace {
 struct BundledFont {
     const char* designName;
     const char* file;
-    int stretch;  // per cent of the font's own width
+    int stretch;     // per cent of the font's own width
+    int lineHeight;  // the design face's line, in thousandths of the pixel size; 0: the font's own
 };
 
 // The seven-segment digits are narrowed to the design's cells, one digit every 24 pixels.
+// The condensed face in place of the design's condensed heading face has more room above
+// its capitals, and a line 1.36 times its size where the design's is 1.22 times.
 constexpr BundledFont bundledFonts[] = {
-    {"Arial Black", "Lato-Black.ttf", 100},
-    {"MS Sans Serif", "Lato-Regular.ttf", 100},
-    {"Impact", "OpenSans-CondBold.ttf", 100},
-    {"LCD", "DSEG7Classic-Regular.ttf", 70},
-    {"GlaserSteD", "LeagueSpartan-Bold.otf", 100},
+    {"Arial Black", "Lato-Black.ttf", 100, 0},
+    {"MS Sans Serif", "Lato-Regular.ttf", 100, 0},
+    {"Impact", "OpenSans-CondBold.ttf", 100, 1220},
+    {"LCD", "DSEG7Classic-Regular.ttf", 70, 0},
+    {"GlaserSteD", "LeagueSpartan-Bold.otf", 100, 0},
 };
 
 constexpr double pixelsPerPoint = 96.0 / 72.0;
@@ -81,6 +85,16 @@ QFont designFont(const QString& family, double points, bool bold)
             font.setStretch(bundled.stretch);
     }
     return font;
+}
+
+int lineHeight(const QFont& font)
+{
+    const int own = QFontMetrics(font).height();
+    for (const BundledFont& bundled : bundledFonts) {
+        if (font.family() == QLatin1String(bundled.designName) && bundled.lineHeight > 0)
+            return std::min(own, int(std::lround(font.pixelSize() * bundled.lineHeight / 1000.0)));
+    }
+    return own;
 }
 
 }  // namespace platform

@@ -19,4 +19,8 @@ QStringList registerFonts(const QString& appDir);
 // reported resolution; high-density screens scale it through the device pixel ratio.
 QFont designFont(const QString& family, double points, bool bold = false);
 
+// The height of a line of text in a design font, as the design measured it: a stand-in
+// face whose own line is taller is given the design face's.
+int lineHeight(const QFont& font);
+
 }  // namespace platform

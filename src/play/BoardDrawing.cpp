@@ -57,10 +57,14 @@ void MainForm::DrawLabel(const play::LabelTemplate& label)
         return;
     const QFont font = platform::designFont(label.fontName, label.points);
     const QFontMetrics metrics(font);
+    // A caption too long for the block (a long name) shows its beginning, cut with an ellipsis.
+    const QString text = metrics.elidedText(label.caption, Qt::ElideRight, captionLimit.width());
     // The text block is exactly as large as the text, centred on the label and aligned
-    // with its top, with the label's background round the glyphs.
-    const int width = std::min(metrics.horizontalAdvance(label.caption), captionLimit.width());
-    const int height = std::min(metrics.height(), captionLimit.height());
+    // with its top, with the label's background round the glyphs. A line that the design's
+    // face makes shorter than the font in its place loses the room above the capitals.
+    const int width = std::min(metrics.horizontalAdvance(text), captionLimit.width());
+    const int height = std::min(platform::lineHeight(font), captionLimit.height());
+    const int baseline = metrics.ascent() - (metrics.height() - platform::lineHeight(font));
     const QRect& place = label.geometry;
     const int left = int(Program::roundHalfEven(place.x() + place.width() / 2.0 - width / 2.0));
     const QRect block(left, place.y(), width, height);
@@ -70,7 +74,7 @@ void MainForm::DrawLabel(const play::LabelTemplate& label)
     painter.setClipRect(block);
     painter.setFont(font);
     painter.setPen(label.textColour);
-    painter.drawText(QPoint(left, place.y() + metrics.ascent()), label.caption);
+    painter.drawText(QPoint(left, place.y() + baseline), text);
 }
 
 void MainForm::DrawShape(const play::ShapeTemplate& shape)

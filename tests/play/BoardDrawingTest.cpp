@@ -111,3 +111,27 @@ TEST_F(PlayTest, WithMusicAJumpOfTheClockLeavesNoGapInTheDial)
         EXPECT_EQ(pixel(gone.x(), gone.y()), colour::DialMark.rgb()) << "position " << p;
     }
 }
+
+TEST_F(PlayTest, TheContenderPanelShowsANameWithinItsBorderAndCutsALongOneWithAnEllipsis)
+{
+    Program::PlayerName[0] = "Ann";
+    Program::PlayerName[1] = QString::fromUtf8("Zoë the Magnificent, Queen of Numbers");
+    openBuzzers();
+    const QRect panel(192, 144, 121, 25);
+    const QRect bottomBorder(192, 167, 121, 2);
+    for (const int p : {0, 1}) {
+        takeTurn(p);
+        EXPECT_EQ(count(bottomBorder, colour::Red), bottomBorder.width() * 2) << "the border below the name";
+        EXPECT_EQ(count({192, 169, 121, 1}, colour::Background), 121) << "nothing below the panel";
+        click("GiveUp");
+    }
+
+    // The long name starts at the panel's left and ends in three dots at its right.
+    takeTurn(1);
+    const QRect text = bounds(panel, colour::Black);
+    EXPECT_LE(text.left(), panel.left() + 4);
+    EXPECT_LE(text.right(), panel.right());
+    const QRect end = bounds({text.right() - 8, panel.top(), 9, panel.height()}, colour::Black);
+    EXPECT_LE(end.height(), 4) << "only dots at the end";
+    EXPECT_GE(text.height(), 12);
+}
