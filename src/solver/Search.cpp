@@ -18,16 +18,32 @@ struct Step {
     int b;
     int code;
     int result;
+    int kept;     // the position the result is kept in, where a was
+    int usedUp;   // the position b is used up from
 };
 
-// The solution's text: two steps to a line, "!" straight after the last.
+// The solution's text: only the steps on the way to the target, the last one and those
+// whose results it builds on; two steps to a line, "!" straight after the last.
 QString solutionText(const Step* steps, int count)
 {
+    std::array<bool, maxSteps> onTheWay{};
+    std::array<bool, 8> needed{};  // positions whose value a later step on the way reads
+    for (int i = count - 1; i >= 0; --i) {
+        if (i < count - 1 && !needed[steps[i].kept])
+            continue;
+        onTheWay[i] = true;
+        needed[steps[i].kept] = true;
+        needed[steps[i].usedUp] = true;
+    }
     QString text;
+    int shown = 0;
     for (int i = 0; i < count; ++i) {
-        if (i > 0)
-            text += i % 2 == 1 ? QStringLiteral(", ") : QStringLiteral(",\n");
+        if (!onTheWay[i])
+            continue;
+        if (shown > 0)
+            text += shown % 2 == 1 ? QStringLiteral(", ") : QStringLiteral(",\n");
         text += stepText(steps[i].a, steps[i].b, steps[i].code, steps[i].result);
+        ++shown;
     }
     return text + u'!';
 }
@@ -68,7 +84,7 @@ std::optional<QString> attempt(const Numbers& numbers, int target, platform::Ran
             code = RandomBetween(1, 6, random);
             result = TryOperation(search[a], search[b], code);
         }
-        steps[step] = {search[a], search[b], code, result};
+        steps[step] = {search[a], search[b], code, result, a, b};
         search[a] = result;
         search[b] = 0;
         --usable;

@@ -96,6 +96,26 @@ TEST(Attempt, WritesTwoStepsToALineAndEndsWithTheTarget)
     EXPECT_EQ(random.scriptLeft(), 0u);
 }
 
+TEST(Attempt, ShowsOnlyTheStepsOnTheWayToTheTarget)
+{
+    const Numbers numbers{100, 25, 4, 50, 7, 2, 3};
+    ScriptedRandom random;
+    random.script({pick(6), pick(7), operation(1),    // 2+3=5, never used again
+                   pick(1), pick(2), operation(2),    // 100-25=75
+                   pick(6), pick(5), operation(4),    // 5×7=35, never used again
+                   pick(1), pick(3), operation(4),    // 75×4=300
+                   pick(1), pick(4), operation(1)});  // 300+50=350
+    EXPECT_EQ(attempt(numbers, 350, random), QString("100-25=75, 75×4=300,\n300+50=350!"));
+
+    // A step whose result a later step uses stays, wherever it falls.
+    random.script({pick(6), pick(7), operation(1),    // 2+3=5
+                   pick(1), pick(2), operation(2),    // 100-25=75
+                   pick(1), pick(6), operation(5),    // 75÷5=15
+                   pick(1), pick(4), operation(4)});  // 15×50=750
+    EXPECT_EQ(attempt(numbers, 750, random), QString("2+3=5, 100-25=75,\n75÷5=15, 15×50=750!"));
+    EXPECT_EQ(random.scriptLeft(), 0u);
+}
+
 TEST(Attempt, EveryShownSolutionIsSoundArithmetic)
 {
     ScriptedRandom random(8);
