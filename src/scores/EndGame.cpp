@@ -41,7 +41,7 @@ void EndGame::Form_Activate()
     }
     const int winner = scores::winningPlace(Program::TotalScore, Program::PlayerActive);
     Winner->setText(winner == -1 ? QStringLiteral("The game is a draw!")
-                                 : Program::PlayerName[winner] + QStringLiteral(" is the winner!"));
+                                 : scores::winnerSentence(Program::PlayerName[winner], *Winner));
 }
 
 void EndGame::EndButton_Click()

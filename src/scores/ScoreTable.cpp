@@ -37,8 +37,27 @@ std::vector<ColumnLabels> layTable(QWidget* window, int left, int top, const std
 
 void showRow(std::initializer_list<std::pair<QLabel*, QString>> cells, bool playing)
 {
-    for (const auto& [label, text] : cells)
-        label->setText(playing ? text : QString());
+    for (const auto& [label, text] : cells) {
+        const QString shown = playing ? text : QString();
+        const QString fitted = label->fontMetrics().elidedText(shown, Qt::ElideRight, label->contentsRect().width());
+        label->setText(fitted);
+        label->setToolTip(fitted == shown ? QString() : shown);
+    }
+}
+
+QString winnerSentence(const QString& name, const QLabel& label)
+{
+    const QString rest = QStringLiteral(" is the winner!");
+    const QRect room = label.contentsRect();
+    const auto fits = [&](const QString& text) {
+        const QRect needed = label.fontMetrics().boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap, text);
+        return needed.width() <= room.width() && needed.height() <= room.height();
+    };
+    // The name is cut shorter and shorter, from one line's width down, until all fits.
+    QString sentence = name + rest;
+    for (int width = room.width(); width > 0 && !fits(sentence); --width)
+        sentence = label.fontMetrics().elidedText(name, Qt::ElideRight, width) + rest;
+    return sentence;
 }
 
 }  // namespace scores

@@ -30,7 +30,12 @@ using ColumnLabels = std::array<QLabel*, TableRows>;
 std::vector<ColumnLabels> layTable(QWidget* window, int left, int top, const std::vector<TableColumn>& columns);
 
 // Shows a player's row: each cell with its text, or every cell blank for a place that is
-// out of the game.
+// out of the game. A text too long for its cell (a long name) shows its beginning, cut
+// with an ellipsis, and the whole of it as the cell's tooltip.
 void showRow(std::initializer_list<std::pair<QLabel*, QString>> cells, bool playing);
+
+// "<name> is the winner!" for a word-wrapped label: the sentence stays whole, and a name
+// too long for the label is cut with an ellipsis.
+QString winnerSentence(const QString& name, const QLabel& label);
 
 }  // namespace scores

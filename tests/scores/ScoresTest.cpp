@@ -112,3 +112,22 @@ TEST_F(ScoresTest, EndGameGoesBackToTheTitleAndPlayToTheLastEntries)
     EXPECT_TRUE(windows.players().isActive());
     EXPECT_EQ(windows.players().NameBox[2]->text(), "Cyril");
 }
+
+TEST_F(ScoresTest, ALongNameShowsItsBeginningCutWithAnEllipsisInBothTablesAndTheWinnersSentence)
+{
+    const QString name = QString::fromUtf8("Zoë the Magnificent, Queen of Numbers and Keeper of the Buzzer");
+    Program::PlayerName[1] = name;
+    Program::TotalScore = {2, 9, 0, 0, 0, 0};
+    const auto cutWithAnEllipsis = [](const QString& shown) {
+        return shown.startsWith(QString::fromUtf8("Zoë the")) && shown.endsWith(QChar(0x2026));
+    };
+    showTable(roundTable);
+    EXPECT_TRUE(cutWithAnEllipsis(roundTable.PlayerLabel[1]->text())) << roundTable.PlayerLabel[1]->text().toStdString();
+    EXPECT_EQ(roundTable.PlayerLabel[1]->toolTip(), name);
+    EXPECT_EQ(roundTable.PlayerLabel[0]->text(), "Ann");
+    showTable(finalTable);
+    EXPECT_TRUE(cutWithAnEllipsis(finalTable.PlayerLabel[1]->text()));
+    const QString winner = finalTable.Winner->text();
+    EXPECT_TRUE(winner.endsWith(QString::fromUtf8("\u2026 is the winner!"))) << winner.toStdString();
+    EXPECT_TRUE(winner.startsWith(QString::fromUtf8("Zoë"))) << winner.toStdString();
+}
