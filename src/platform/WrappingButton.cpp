@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/WrappingButton.h"
 
-#include <QRegularExpression>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -9,36 +8,34 @@ namespace platform {
 
 namespace {
 
-// The caption broken into lines no wider than `width` at its blanks, measured with its
-// blanks as it stands; the blanks at a break go with it, so each line centres on its words.
-QString wrapped(const QString& caption, const QFontMetrics& metrics, int width)
+// The caption's words on at most `lines` lines, the earlier lines taking any word left over.
+QString brokenIntoLines(const QString& caption, int lines)
 {
-    static const QRegularExpression blanksAndWord(QStringLiteral("(\\s*)(\\S+)"));
-    QStringList lines;
-    QString line;  // as it stands in the caption, its blanks included
-    for (auto it = blanksAndWord.globalMatch(caption); it.hasNext();) {
-        const auto match = it.next();
-        const QString longer = line + match.captured(0);
-        if (!line.isEmpty() && metrics.horizontalAdvance(longer) > width) {
-            lines << line.trimmed();
-            line = match.captured(2);
-        } else {
-            line = longer;
-        }
+    const QStringList words = caption.split(u' ', Qt::SkipEmptyParts);
+    QStringList shown;
+    for (qsizetype next = 0, line = 0; line < lines && next < words.size(); ++line) {
+        const qsizetype left = words.size() - next;
+        const qsizetype linesLeft = lines - line;
+        const qsizetype count = (left + linesLeft - 1) / linesLeft;
+        shown << words.mid(next, count).join(u' ');
+        next += count;
     }
-    lines << line.trimmed();
-    return lines.join(u'\n');
+    return shown.join(u'\n');
 }
 
 }  // namespace
+
+WrappingButton::WrappingButton(const QString& caption, int lines, QWidget* parent)
+    : QPushButton(caption, parent), lines_(lines)
+{
+}
 
 void WrappingButton::paintEvent(QPaintEvent*)
 {
     QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
-    const QRect contents = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-    option.text = wrapped(option.text, fontMetrics(), contents.width());
+    option.text = brokenIntoLines(option.text, lines_);
     painter.drawControl(QStyle::CE_PushButton, option);
 }
 

@@ -5,15 +5,19 @@
 
 namespace platform {
 
-// A push button whose caption wraps at its blanks when it is wider than the button, as a
-// caption on a narrow button of the game's design does. Each line is centred on its own.
+// A push button whose caption shows on a set number of lines, broken at its blanks with the
+// words spread as evenly as they go, each line centred: a caption on a narrow button of the
+// game's design, which the design's wider font wrapped. Its text() is the caption as given.
 class WrappingButton final : public QPushButton {
     Q_OBJECT
 public:
-    using QPushButton::QPushButton;
+    WrappingButton(const QString& caption, int lines, QWidget* parent);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    int lines_;
 };
 
 }  // namespace platform

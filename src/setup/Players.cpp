@@ -87,7 +87,7 @@ void Players::createControls()
     MusicBox = new QCheckBox(QStringLiteral("Music On"), this);
     MusicBox->setGeometry(136, bottom + 22, 110, 22);
     MusicBox->setChecked(true);
-    RuleChange = new platform::WrappingButton(QStringLiteral("   Change     Rules"), this);
+    RuleChange = new platform::WrappingButton(QStringLiteral("   Change     Rules"), 2, this);
     RuleChange->setGeometry(232, bottom, 104, 60);
     connect(RuleChange, &QPushButton::clicked, this, &Players::RuleChange_Click);
 }
