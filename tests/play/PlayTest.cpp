@@ -153,17 +153,7 @@ void PlayTest::expectSoundRound()
         EXPECT_TRUE(within(play.AnimTicks, 0, spin ? 30 : 16)) << play.AnimTicks;
     }
 
-    const auto expectNumber = [&within](const QString& text) {
-        const int value = text.toInt();
-        EXPECT_TRUE(text.isEmpty() || (within(value, 1, 999) && text == QString::number(value)))
-            << text.toStdString();
-    };
-    for (const auto& label : play.OrigNumber)
-        expectNumber(label.caption);
-    for (const auto& label : play.MadeNumber)
-        expectNumber(label.caption);
-    expectNumber(play.OpsLabel[0].caption);
-    expectNumber(play.OpsLabel[2].caption);
+    numbersOnBoard();
 
     // Out of its flash, the contender panel shows its own colours.
     if (!flash && play.isVisible()) {
@@ -171,6 +161,25 @@ void PlayTest::expectSoundRound()
         EXPECT_EQ(play.ContShape.fill, play::colour::Yellow);
         EXPECT_EQ(play.ContLabel.textColour, play::colour::Black);
     }
+}
+
+int PlayTest::numbersOnBoard() const
+{
+    int count = 0;
+    const auto check = [&count](const QString& text) {
+        if (text.isEmpty())
+            return;
+        ++count;
+        const int value = text.toInt();
+        EXPECT_TRUE(value >= 1 && value <= 999 && text == QString::number(value)) << text.toStdString();
+    };
+    for (const auto& label : play.OrigNumber)
+        check(label.caption);
+    for (const auto& label : play.MadeNumber)
+        check(label.caption);
+    check(play.OpsLabel[0].caption);
+    check(play.OpsLabel[2].caption);
+    return count;
 }
 
 void PlayTest::exitFinderOnceSolved(std::function<void()> whileOpen)

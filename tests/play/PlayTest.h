@@ -40,6 +40,9 @@ protected:
     // state calls for run, every index is within its row, and the board holds only whole
     // numbers from 1 to 999.
     void expectSoundRound();
+    // The numbers on the board, dealt, made and in the working row, each checked to be a
+    // whole number from 1 to 999.
+    int numbersOnBoard() const;
     // Plays the player at the solution finder: once it shows a solution, the text is kept in
     // finderText and Exit is pressed. `whileOpen` runs once, as soon as the finder is up.
     void exitFinderOnceSolved(std::function<void()> whileOpen = nullptr);

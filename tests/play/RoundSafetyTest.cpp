@@ -268,16 +268,13 @@ protected:
             buzz(0);
             break;
         case Stage::OutOfTimeOpen:
-            doubles.clock.advanceSeconds(Program::TurnSeconds + 1);
-            timer("Clock").fire();
+            fire({Event::AnswerTimeRunsOut, {}});
             break;
         case Stage::TakenTooLongOpen:
-            doubles.clock.advanceSeconds(Program::IdleSeconds + 1);
-            timer("Clock").fire();
+            fire({Event::IdleTimeRunsOut, {}});
             break;
         case Stage::CancelledTooManyTimesOpen:
-            for (int cancel = 0; cancel <= Program::CancelsAllowed; ++cancel)
-                click("Cancel");
+            fire({Event::CancelLimit, {}});
             break;
         case Stage::WinningFlash:
             expectedPoints[0] = Program::ClockPosition / 60 + 1;

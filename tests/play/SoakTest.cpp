@@ -61,27 +61,6 @@ protected:
         };
     }
 
-    // Every number on the board, and that each is a whole number from 1 to 999.
-    int numbersOnBoard()
-    {
-        int count = 0;
-        const auto check = [&](const QString& text) {
-            if (text.isEmpty())
-                return;
-            ++count;
-            bool whole = false;
-            const int value = text.toInt(&whole);
-            EXPECT_TRUE(whole && value >= 1 && value <= 999 && text == QString::number(value)) << text.toStdString();
-        };
-        for (const auto& label : play.OrigNumber)
-            check(label.caption);
-        for (const auto& label : play.MadeNumber)
-            check(label.caption);
-        check(play.OpsLabel[0].caption);
-        check(play.OpsLabel[2].caption);
-        return count;
-    }
-
     void checkBoard()
     {
         expectSoundRound();
