@@ -29,6 +29,7 @@ TEST_F(PlayTest, ABuzzGivesThePlayerTheBoardAndStopsTheClock)
 
 TEST_F(PlayTest, ThePlayerOnTheLowerPlaceWinsTwoBuzzesInOnePoll)
 {
+    Program::PlayerActive[3] = true;
     openBuzzers();
     doubles.keys.held = {platform::vk::Shift, platform::vk::A};
     timer("KeyCheck").fire();

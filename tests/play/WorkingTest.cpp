@@ -106,6 +106,15 @@ TEST_F(PlayTest, ARefusedResultSendsBothNumbersBackWithTheReason)
     click("ClickOrig0");
     click("Operate");
     EXPECT_EQ(play.MadeNumber[0].caption, "2");
+
+    // 999 is the largest number allowed: (100 + 11) × 9.
+    play.hide();
+    openBuzzers({9, 11, 4, 10, 20, 100, 150});
+    takeTurn(0);
+    for (const char* control : {"ClickOrig5", "Add", "ClickOrig1", "Operate", "ClickMade0", "Multiply", "ClickOrig0",
+                                "Operate"})
+        click(control);
+    EXPECT_EQ(play.MadeNumber[0].caption, "999");
 }
 
 TEST_F(PlayTest, AResultTakesTheLowestFreeMadeSlot)
@@ -141,4 +150,18 @@ TEST_F(PlayTest, EqualsNeedsTwoNumbersAndTheBoardIgnoresClicksBetweenTurns)
     click("ClickOrig2");  // both places taken: nothing moves
     EXPECT_EQ(captions(play.OpsLabel), (QStringList{"2", "+", "3"}));
     EXPECT_EQ(play.OrigNumber[2].caption, "4");
+}
+
+TEST_F(PlayTest, AMadeNumberEqualToTheTargetWinsInAnyMadeSlot)
+{
+    openBuzzers();
+    setTarget("160");
+    takeTurn(0);
+    for (const char* control : {"ClickOrig0", "Add", "ClickOrig1", "Operate",     // 2 + 3
+                                "ClickOrig2", "Add", "ClickOrig4", "Operate",     // 4 + 20
+                                "ClickOrig6", "Add", "ClickOrig3", "Operate"})    // 150 + 10
+        click(control);
+    EXPECT_EQ(captions(play.MadeNumber), (QStringList{"5", "24", "160"}));
+    EXPECT_EQ(play.WinningSlot, 2);
+    EXPECT_GT(Program::RoundScore[0], 0);
 }
