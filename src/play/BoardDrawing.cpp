@@ -8,7 +8,7 @@
 #include "play/MainForm.h"
 
 #include "platform/Fonts.h"
-#include "play/Dial.h"
+#include "platform/Dial.h"
 #include "shell/Program.h"
 
 #include <QFontMetrics>
@@ -37,7 +37,7 @@ QImage surface(QSize size, qreal ratio)
 // up, 180 to the left, 120 down, 60 to the right.
 QPointF dialPoint(QPointF centre, int p, double distance)
 {
-    return play::dial::point(centre, p, 240, distance);
+    return platform::dial::point(centre, p, 240, distance);
 }
 
 }  // namespace
@@ -48,7 +48,7 @@ void MainForm::makeSurfaces()
     if (!TrueView.isNull() && TrueView.devicePixelRatio() == ratio)
         return;
     TrueView = surface(boardSize, ratio);
-    DeviceContext = surface(play::dial::blockSize, ratio);
+    DeviceContext = surface(platform::dial::blockSize, ratio);
 }
 
 void MainForm::DrawLabel(const play::LabelTemplate& label)
@@ -124,7 +124,7 @@ void MainForm::PrepareClockDial()
     QPainter painter(&DeviceContext);
     painter.setRenderHint(QPainter::Antialiasing);
     dialPenWidth_ = 1;
-    play::dial::paintFace(painter);
+    platform::dial::paintFace(painter);
     painter.end();
     drawDialMark(FullDial);
 }
@@ -141,13 +141,13 @@ void MainForm::DrawClockDial(int position, bool fillGap)
     dialPenWidth_ = handWidth;
 
     QPainter painter(&TrueView);
-    const QSize block = play::dial::blockSize;
+    const QSize block = platform::dial::blockSize;
     painter.drawImage(QRect(dialOnBoard, block), DeviceContext,
                       QRect(QPoint(0, 0), block * DeviceContext.devicePixelRatio()));
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(play::colour::White, handWidth, Qt::SolidLine, Qt::RoundCap));
-    const QPointF centre = dialOnBoard + play::dial::centre;
-    painter.drawLine(centre, dialPoint(centre, position, play::dial::handLength));
+    const QPointF centre = dialOnBoard + platform::dial::centre;
+    painter.drawLine(centre, dialPoint(centre, position, platform::dial::handLength));
     painter.end();
     FlipBoard();
 }
@@ -157,5 +157,5 @@ void MainForm::drawDialMark(int position)
     QPainter painter(&DeviceContext);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(play::colour::DialMark, dialPenWidth_, Qt::SolidLine, Qt::FlatCap));
-    painter.drawLine(QPointF(play::dial::centre), dialPoint(play::dial::centre, position, play::dial::handLength));
+    painter.drawLine(QPointF(platform::dial::centre), dialPoint(platform::dial::centre, position, platform::dial::handLength));
 }

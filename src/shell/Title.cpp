@@ -4,7 +4,7 @@
 #include "platform/Fonts.h"
 #include "platform/Services.h"
 #include "platform/Timer.h"
-#include "play/Dial.h"
+#include "platform/Dial.h"
 #include "setup/Players.h"
 #include "shell/About.h"
 #include "shell/Program.h"
@@ -58,7 +58,7 @@ Title::Title(Windows& windows) : Form(windows.services()), windows_(windows)
     TickTimer->setInterval(tickInterval);
 
     const qreal ratio = devicePixelRatioF();
-    DeviceContext = QImage(play::dial::blockSize * ratio, QImage::Format_ARGB32_Premultiplied);
+    DeviceContext = QImage(platform::dial::blockSize * ratio, QImage::Format_ARGB32_Premultiplied);
     DeviceContext.setDevicePixelRatio(ratio);
     DeviceContext.fill(background);
 }
@@ -101,13 +101,13 @@ void Title::paintDial()
 {
     QPainter painter(&DeviceContext);
     painter.setRenderHint(QPainter::Antialiasing);
-    play::dial::paintFace(painter);
+    platform::dial::paintFace(painter);
     painter.setPen(QPen(Qt::white, 3, Qt::SolidLine, Qt::RoundCap));
-    const QPointF centre(play::dial::centre);
-    painter.drawLine(centre, play::dial::point(centre, Program::ClockPosition, stepsPerTurn, play::dial::handLength));
+    const QPointF centre(platform::dial::centre);
+    painter.drawLine(centre, platform::dial::point(centre, Program::ClockPosition, stepsPerTurn, platform::dial::handLength));
     painter.end();
-    update(QRect(leftDial, play::dial::blockSize));
-    update(QRect(rightDial, play::dial::blockSize));
+    update(QRect(leftDial, platform::dial::blockSize));
+    update(QRect(rightDial, platform::dial::blockSize));
 }
 
 void Title::paintEvent(QPaintEvent*)

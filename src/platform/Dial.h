@@ -10,7 +10,7 @@
 
 class QPainter;
 
-namespace play::dial {
+namespace platform::dial {
 
 constexpr QSize blockSize(100, 100);
 constexpr QPoint centre(45, 45);  // within the block
@@ -23,4 +23,4 @@ void paintFace(QPainter& painter);
 // once in `stepsPerTurn` steps: straight up at stepsPerTurn, to the left a quarter later.
 QPointF point(QPointF from, int p, int stepsPerTurn, double distance);
 
-}  // namespace play::dial
+}  // namespace platform::dial

@@ -1,28 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "play/Dial.h"
-
-#include "play/Board.h"
+#include "platform/Dial.h"
 
 #include <QPainter>
 
 #include <cmath>
 
-namespace play::dial {
+namespace platform::dial {
 
 namespace {
 
 constexpr double pi = 3.14159265;
 constexpr int rimRadius = 45;
 constexpr int discRadius = 41;
+const QColor rim(255, 255, 255);
+const QColor disc(0, 0, 255);
 
 }  // namespace
 
 void paintFace(QPainter& painter)
 {
-    painter.setPen(QPen(colour::Black, 1));
-    painter.setBrush(colour::White);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(rim);
     painter.drawEllipse(QPointF(centre), rimRadius, rimRadius);
-    painter.setBrush(colour::Blue);
+    painter.setBrush(disc);
     painter.drawEllipse(QPointF(centre), discRadius, discRadius);
 }
 
@@ -32,4 +32,4 @@ QPointF point(QPointF from, int p, int stepsPerTurn, double distance)
     return {from.x() + distance * std::sin(angle), from.y() + distance * std::cos(angle)};
 }
 
-}  // namespace play::dial
+}  // namespace platform::dial
