@@ -10,7 +10,7 @@
 #include "platform/Random.h"
 #include "platform/Services.h"
 #include "platform/Timer.h"
-#include "play/Target.h"
+#include "core/Target.h"
 #include "shell/Windows.h"
 #include "solver/Solvo.h"
 
@@ -49,11 +49,11 @@ void FinderWindowToSolution(benchmark::State& state)
 
     std::vector<double> milliseconds;
     for (auto _ : state) {
-        solver::Numbers numbers{};
-        for (int k = 0; k < play::DealSize; ++k)
-            numbers[k] = play::dealNumber(k, random);
+        core::Numbers numbers{};
+        for (int k = 0; k < core::DealSize; ++k)
+            numbers[k] = core::dealNumber(k, random);
         std::optional<int> target;
-        while (!(target = play::candidateTarget(numbers, random, [] {}))) {
+        while (!(target = core::candidateTarget(numbers, random, [] {}))) {
         }
         finder.Prepare(numbers, *target);
         const auto start = std::chrono::steady_clock::now();

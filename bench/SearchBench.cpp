@@ -2,8 +2,8 @@
 // The players wait on the solution finder: attempts until the first solution, over many
 // dealt rounds with their accepted targets.
 #include "platform/Random.h"
-#include "play/Target.h"
-#include "solver/Search.h"
+#include "core/Target.h"
+#include "core/Search.h"
 
 #include <benchmark/benchmark.h>
 
@@ -14,7 +14,7 @@
 namespace {
 
 struct Round {
-    solver::Numbers numbers;
+    core::Numbers numbers;
     int target;
 };
 
@@ -22,10 +22,10 @@ std::vector<Round> rounds(platform::RandomSource& random, int count)
 {
     std::vector<Round> made(count);
     for (auto& round : made) {
-        for (int k = 0; k < play::DealSize; ++k)
-            round.numbers[k] = play::dealNumber(k, random);
+        for (int k = 0; k < core::DealSize; ++k)
+            round.numbers[k] = core::dealNumber(k, random);
         std::optional<int> target;
-        while (!(target = play::candidateTarget(round.numbers, random, [] {}))) {
+        while (!(target = core::candidateTarget(round.numbers, random, [] {}))) {
         }
         round.target = *target;
     }
@@ -53,7 +53,7 @@ void SearchToFirstSolution(benchmark::State& state)
         std::optional<QString> found;
         do {
             ++count;
-            found = solver::attempt(round.numbers, round.target, random);
+            found = core::attempt(round.numbers, round.target, random);
         } while (!found && count < 10'000'000);
         benchmark::DoNotOptimize(found);
         milliseconds.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
@@ -73,7 +73,7 @@ void OneAttempt(benchmark::State& state)
     std::size_t next = 0;
     for (auto _ : state) {
         const Round& round = all[next++ % all.size()];
-        benchmark::DoNotOptimize(solver::attempt(round.numbers, round.target, random));
+        benchmark::DoNotOptimize(core::attempt(round.numbers, round.target, random));
     }
 }
 BENCHMARK(OneAttempt);

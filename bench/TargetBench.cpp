@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The target choice runs inside one 25 ms spin tick: every candidate until one is accepted.
 #include "platform/Random.h"
-#include "play/Target.h"
+#include "core/Target.h"
 
 #include <benchmark/benchmark.h>
 
@@ -9,12 +9,12 @@
 
 namespace {
 
-std::vector<play::Deal> deals(platform::RandomSource& random, int count)
+std::vector<core::Deal> deals(platform::RandomSource& random, int count)
 {
-    std::vector<play::Deal> made(count);
+    std::vector<core::Deal> made(count);
     for (auto& deal : made)
-        for (int k = 0; k < play::DealSize; ++k)
-            deal[k] = play::dealNumber(k, random);
+        for (int k = 0; k < core::DealSize; ++k)
+            deal[k] = core::dealNumber(k, random);
     return made;
 }
 
@@ -23,15 +23,15 @@ void CompleteTargetChoice(benchmark::State& state)
     platform::SystemRandom random;
     const auto rounds = deals(random, 1000);
     // The display's spin only draws its three digits here; nothing is painted.
-    const auto spin = [&random] { benchmark::DoNotOptimize(play::spinDigits(random)); };
+    const auto spin = [&random] { benchmark::DoNotOptimize(core::spinDigits(random)); };
     std::size_t round = 0;
     long candidates = 0;
     for (auto _ : state) {
-        const play::Deal& deal = rounds[round++ % rounds.size()];
+        const core::Deal& deal = rounds[round++ % rounds.size()];
         std::optional<int> target;
         do {
             ++candidates;
-            target = play::candidateTarget(deal, random, spin);
+            target = core::candidateTarget(deal, random, spin);
         } while (!target);
         benchmark::DoNotOptimize(target);
     }
@@ -45,10 +45,10 @@ void IsTooEasyAlone(benchmark::State& state)
     const auto rounds = deals(random, 1000);
     std::size_t i = 0;
     for (auto _ : state) {
-        const play::Deal& deal = rounds[i % rounds.size()];
+        const core::Deal& deal = rounds[i % rounds.size()];
         const int t = 106 + int(i * 37 % 894);
         ++i;
-        benchmark::DoNotOptimize(play::IsTooEasy(t, deal, [] {}));
+        benchmark::DoNotOptimize(core::isTooEasy(t, deal, [] {}));
     }
 }
 BENCHMARK(IsTooEasyAlone);

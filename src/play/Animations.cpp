@@ -6,7 +6,7 @@
 
 #include "platform/Services.h"
 #include "platform/Timer.h"
-#include "play/Target.h"
+#include "core/Target.h"
 #include "shell/Program.h"
 
 namespace {
@@ -36,12 +36,12 @@ void MainForm::RndTotal_Timer()
 
 void MainForm::SpinTarget()
 {
-    showTargetDigits(play::spinDigits(services.random));
+    showTargetDigits(core::spinDigits(services.random));
 }
 
 bool MainForm::PickTarget()
 {
-    const auto target = play::candidateTarget(dealtNumbers(), services.random, [this] { SpinTarget(); });
+    const auto target = core::candidateTarget(dealtNumbers(), services.random, [this] { SpinTarget(); });
     if (!target)
         return false;
     const int hundreds = *target / 100;
@@ -53,7 +53,7 @@ bool MainForm::PickTarget()
 void MainForm::showTargetDigits(const std::array<int, 3>& digits)
 {
     for (int i = 0; i < 3; ++i)
-        Total[i].caption = Program::NumText(digits[i]);
+        Total[i].caption = core::numberText(digits[i]);
     DrawShape(TotalBox);
     for (const auto& digit : Total)
         DrawLabel(digit);

@@ -66,7 +66,7 @@ void MainForm::DrawLabel(const play::LabelTemplate& label)
     const int height = std::min(platform::lineHeight(font), captionLimit.height());
     const int baseline = metrics.ascent() - (metrics.height() - platform::lineHeight(font));
     const QRect& place = label.geometry;
-    const int left = int(Program::roundHalfEven(place.x() + place.width() / 2.0 - width / 2.0));
+    const int left = int(core::roundHalfEven(place.x() + place.width() / 2.0 - width / 2.0));
     const QRect block(left, place.y(), width, height);
 
     QPainter painter(&TrueView);

@@ -24,7 +24,7 @@
 #include "platform/Form.h"
 #include "play/Board.h"
 #include "play/RoundFields.h"
-#include "play/Target.h"
+#include "core/Target.h"
 
 #include <QImage>
 
@@ -107,7 +107,7 @@ private:
     void CheckTarget(int slot);
     void TargetReached(int slot);
     // The round's seven dealt numbers, and its target as the display shows it.
-    play::Deal dealtNumbers() const;
+    core::Deal dealtNumbers() const;
     QString targetText() const;
 
     // Music.

@@ -30,7 +30,7 @@ void MainForm::OpenMusic()
 {
     // The device reads its position twice per clock tick, so that every tick sees it move.
     auto& music = services.music;
-    music.setUpdateInterval(int(Program::roundHalfEven(Clock->interval() / 2.0)));
+    music.setUpdateInterval(int(core::roundHalfEven(Clock->interval() / 2.0)));
     // Practice rounds have no round clock and so no music. A piece left open by a game that
     // had music (the set-up window prepares a round before it stores the new choice) is
     // closed, or it would go on, muted, through a game without music.
@@ -51,7 +51,7 @@ void MainForm::MusicTick()
 {
     const long length = services.music.length();
     const double left = length == 0 ? 0.0 : 1.0 - double(services.music.position()) / double(length);
-    Program::ClockPosition = std::int16_t(Program::roundHalfEven(left * FullDial));
+    Program::ClockPosition = std::int16_t(core::roundHalfEven(left * FullDial));
 
     if (Program::ClockPosition != StallLast) {
         StallCount = 0;

@@ -7,12 +7,12 @@
 #include "platform/MusicDevice.h"
 #include "platform/Services.h"
 #include "platform/Timer.h"
-#include "play/Target.h"
+#include "core/Target.h"
 #include "shell/Program.h"
 
 void MainForm::ClockTick()
 {
-    if (DealtCount < play::DealSize)
+    if (DealtCount < core::DealSize)
         dealNextNumber();
     else
         runRoundClock();
@@ -21,11 +21,11 @@ void MainForm::ClockTick()
 void MainForm::dealNextNumber()
 {
     const int k = DealtCount;
-    OrigNumber[k].caption = Program::NumText(play::dealNumber(k, services.random));
+    OrigNumber[k].caption = core::numberText(core::dealNumber(k, services.random));
     redrawCell(Shape[k], OrigNumber[k]);
     DealtCount = std::int16_t(k + 1);
-    if (DealtCount == play::DealSize) {
-        for (int i = 0; i < play::DealSize; ++i)
+    if (DealtCount == core::DealSize) {
+        for (int i = 0; i < core::DealSize; ++i)
             OrigText[i] = OrigNumber[i].caption;
         Clock->stop();
         RndTotal->start();

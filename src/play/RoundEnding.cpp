@@ -5,7 +5,7 @@
 #include "play/MainForm.h"
 
 #include "platform/Timer.h"
-#include "play/Target.h"
+#include "core/Target.h"
 #include "scores/RoundEnd.h"
 #include "shell/Program.h"
 #include "shell/Windows.h"
@@ -30,7 +30,7 @@ void MainForm::ShowSolutions()
 void MainForm::EndRoundButton_Click()
 {
     // Only once the round's target is shown, and not while the winning tile flashes.
-    const bool targetShown = DealtCount == play::DealSize && !RndTotal->isEnabled();
+    const bool targetShown = DealtCount == core::DealSize && !RndTotal->isEnabled();
     if (!targetShown || WinningSlot != -1)
         return;
     ShowSolutions();

@@ -10,7 +10,7 @@
 #include "platform/MusicDevice.h"
 #include "platform/Services.h"
 #include "platform/Timer.h"
-#include "play/Target.h"
+#include "core/Target.h"
 #include "shell/Program.h"
 
 void MainForm::Clock_Timer()
@@ -41,7 +41,7 @@ void MainForm::RecordStop(int p)
     ++stops;
     if (stops < Program::StopsAllowed)
         return;
-    services.messages.show(QStringLiteral("You have been stopped ") + Program::NumText(Program::StopsAllowed) +
+    services.messages.show(QStringLiteral("You have been stopped ") + core::numberText(Program::StopsAllowed) +
                                QStringLiteral(" times.  You are disqualified."),
                            QStringLiteral("Disqualification"));
     Program::PlayerActive[p] = false;
@@ -54,7 +54,7 @@ void MainForm::EndTurn()
         OpsLabel[i].caption.clear();
     }
     OpsLabel[1].caption = QStringLiteral("+");
-    for (int i = 0; i < play::DealSize; ++i)
+    for (int i = 0; i < core::DealSize; ++i)
         OrigNumber[i].caption = OrigText[i];
     ContLabel.caption.clear();
     // A turn can end while its buzz flash still runs (a limit reached while a message was
@@ -78,7 +78,7 @@ void MainForm::EndTurn()
 void MainForm::GiveUp_Click()
 {
     // Refused while the numbers are dealt, the target spins, or either flash runs.
-    if (DealtCount < play::DealSize || Flash->isEnabled() || !Clock->isEnabled())
+    if (DealtCount < core::DealSize || Flash->isEnabled() || !Clock->isEnabled())
         return;
     EndTurn();
 }

@@ -10,7 +10,7 @@
 #include "platform/MusicDevice.h"
 #include "platform/Services.h"
 #include "platform/Timer.h"
-#include "play/Target.h"
+#include "core/Target.h"
 #include "shell/Program.h"
 
 #include <cmath>
@@ -106,7 +106,7 @@ void MainForm::Operate_Click()
     };
     if (r != std::floor(r))
         refuse("Only whole numbers allowed in working out.");
-    else if (r > play::LargestNumber)
+    else if (r > core::LargestNumber)
         refuse("Numbers must be under 1000");
     else if (r == 0)
         refuse(nullptr);
@@ -121,7 +121,7 @@ void MainForm::Operate_Click()
     ResetWorking();
     for (int slot = 0; slot < 3; ++slot) {
         if (MadeNumber[slot].caption.isEmpty()) {
-            MadeNumber[slot].caption = Program::NumText(r);
+            MadeNumber[slot].caption = core::numberText(r);
             CheckTarget(slot);
             break;
         }
@@ -157,10 +157,10 @@ void MainForm::CheckTarget(int slot)
         TargetReached(slot);
 }
 
-play::Deal MainForm::dealtNumbers() const
+core::Deal MainForm::dealtNumbers() const
 {
-    play::Deal dealt{};
-    for (int i = 0; i < play::DealSize; ++i)
+    core::Deal dealt{};
+    for (int i = 0; i < core::DealSize; ++i)
         dealt[i] = OrigText[i].toInt();
     return dealt;
 }

@@ -2,7 +2,7 @@
 #include "scores/EndGame.h"
 
 #include "platform/Fonts.h"
-#include "scores/Result.h"
+#include "core/Result.h"
 #include "shell/Title.h"
 #include "shell/Program.h"
 #include "shell/Windows.h"
@@ -36,10 +36,10 @@ EndGame::EndGame(Windows& windows) : Form(windows.services()), windows_(windows)
 void EndGame::Form_Activate()
 {
     for (int i = 0; i < Program::PlayerCount; ++i) {
-        scores::showRow({{PlayerLabel[i], Program::PlayerName[i]}, {Total[i], Program::NumText(Program::TotalScore[i])}},
+        scores::showRow({{PlayerLabel[i], Program::PlayerName[i]}, {Total[i], core::numberText(Program::TotalScore[i])}},
                         Program::PlayerActive[i]);
     }
-    const int winner = scores::winningPlace(Program::TotalScore, Program::PlayerActive);
+    const int winner = core::winningPlace(Program::TotalScore, Program::PlayerActive);
     Winner->setText(winner == -1 ? QStringLiteral("The game is a draw!")
                                  : scores::winnerSentence(Program::PlayerName[winner], *Winner));
 }

@@ -39,8 +39,8 @@ void RoundEnd::Form_Activate()
         Program::TotalScore[i] = std::int16_t(Program::TotalScore[i] + points);
         Program::RoundScore[i] = 0;
         scores::showRow({{PlayerLabel[i], Program::PlayerName[i]},
-                         {Round[i], Program::NumText(points)},
-                         {Total[i], Program::NumText(Program::TotalScore[i])}},
+                         {Round[i], core::numberText(points)},
+                         {Total[i], core::numberText(Program::TotalScore[i])}},
                         Program::PlayerActive[i]);
     }
 }

@@ -7,7 +7,7 @@
 #include "platform/Services.h"
 #include "platform/WrappingButton.h"
 #include "play/MainForm.h"
-#include "setup/RuleCheck.h"
+#include "core/RuleCheck.h"
 #include "setup/Rules.h"
 #include "shell/Program.h"
 #include "shell/Windows.h"
@@ -119,7 +119,7 @@ void Players::StartGame_Click()
     }
     Program::CurrentRound = 1;
 
-    const setup::RoundsCheck rounds = setup::checkRounds(RoundsBox->text());
+    const core::RoundsCheck rounds = core::checkRounds(RoundsBox->text());
     if (rounds.error) {
         services.messages.show(*rounds.error, QStringLiteral("Error"));
         return;

@@ -32,15 +32,15 @@ Rules::Rules(Windows& windows) : Form(windows.services())
 
     // Each row reads as one sentence: the words, the number, the rest of the words.
     const QFontMetrics metrics(font());
-    for (int row = 0; row < setup::RuleCount; ++row) {
+    for (int row = 0; row < core::RuleCount; ++row) {
         const int y = 48 + 32 * row;
-        const QString before = QString::fromLatin1(setup::rules[row].before);
+        const QString before = QString::fromLatin1(core::rules[row].before);
         auto* RuleLabel = new QLabel(before, this);
         const int beforeWidth = metrics.horizontalAdvance(before);
         RuleLabel->setGeometry(16, y, beforeWidth, 24);
         NumBox[row] = new QLineEdit(this);
         NumBox[row]->setGeometry(16 + beforeWidth, y, 44, 24);
-        auto* RuleLabel2 = new QLabel(QString::fromLatin1(setup::rules[row].after), this);
+        auto* RuleLabel2 = new QLabel(QString::fromLatin1(core::rules[row].after), this);
         RuleLabel2->setGeometry(16 + beforeWidth + 50, y, 300 - beforeWidth, 24);
         // Shown and ticked, as in the design, but no rule can be switched off.
         EnableRule[row] = new QCheckBox(this);
@@ -58,19 +58,19 @@ Rules::Rules(Windows& windows) : Form(windows.services())
 
 void Rules::Form_Load()
 {
-    for (int row = 0; row < setup::RuleCount; ++row)
-        NumBox[row]->setText(Program::NumText(*ruleValues[row]));
+    for (int row = 0; row < core::RuleCount; ++row)
+        NumBox[row]->setText(core::numberText(*ruleValues[row]));
 }
 
 void Rules::OKButton_Click()
 {
-    std::array<QString, setup::RuleCount> texts;
-    for (int row = 0; row < setup::RuleCount; ++row) {
+    std::array<QString, core::RuleCount> texts;
+    for (int row = 0; row < core::RuleCount; ++row) {
         texts[row] = NumBox[row]->text();
-        Program::TrimSpaces(texts[row]);
+        core::trimSpaces(texts[row]);
         NumBox[row]->setText(texts[row]);
     }
-    const setup::RuleCheck check = setup::checkRules(texts);
+    const core::RuleCheck check = core::checkRules(texts);
     if (check.error) {
         services.messages.show(*check.error, QStringLiteral("Error"));
         return;

@@ -7,7 +7,7 @@
 // opening makes it afresh from the stored values.
 
 #include "platform/Form.h"
-#include "setup/RuleCheck.h"
+#include "core/RuleCheck.h"
 
 #include <array>
 
@@ -21,8 +21,8 @@ class Rules : public platform::Form {
 public:
     explicit Rules(Windows& windows);
 
-    std::array<QLineEdit*, setup::RuleCount> NumBox{};
-    std::array<QCheckBox*, setup::RuleCount> EnableRule{};
+    std::array<QLineEdit*, core::RuleCount> NumBox{};
+    std::array<QCheckBox*, core::RuleCount> EnableRule{};
     QPushButton* OKButton = nullptr;
     QPushButton* HelpButton = nullptr;
 

@@ -45,7 +45,7 @@ Solvo::Solvo(Windows& windows) : Form(windows.services())
     connect(Exit, &QPushButton::clicked, this, &Solvo::Exit_Click);
 }
 
-void Solvo::Prepare(const solver::Numbers& numbers, int total)
+void Solvo::Prepare(const core::Numbers& numbers, int total)
 {
     numbers_ = numbers;
     Total = total;
@@ -71,7 +71,7 @@ void Solvo::Calculate()
     sinceEvents_.start();
     Display->setText(pleaseWait);
     for (;;) {
-        if (const auto solution = solver::attempt(numbers_, Total, services.random)) {
+        if (const auto solution = core::attempt(numbers_, Total, services.random)) {
             Display->setText(*solution);
             return;
         }

@@ -8,7 +8,7 @@
 // search, once the current attempt is over), and the modal show returns.
 
 #include "platform/Form.h"
-#include "solver/Search.h"
+#include "core/Search.h"
 
 #include <QElapsedTimer>
 
@@ -21,7 +21,7 @@ class Solvo : public platform::Form {
 public:
     explicit Solvo(Windows& windows);
 
-    void Prepare(const solver::Numbers& numbers, int total);
+    void Prepare(const core::Numbers& numbers, int total);
     QString displayText() const;
     // A search is running (the window's events run only between its attempts).
     bool isSearching() const { return searchDepth_ > 0; }
@@ -37,7 +37,7 @@ private:
     // Lets pending window events run, at most every few milliseconds.
     void letEventsRun();
 
-    solver::Numbers numbers_{};
+    core::Numbers numbers_{};
     int Total = 0;
     bool StopRequested = false;
     int search_ = 0;  // counts searches: a New press during a search starts a fresh one

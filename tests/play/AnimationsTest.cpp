@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlayTest.h"
-#include "play/Target.h"
+#include "core/Target.h"
 #include "scores/RoundEnd.h"
 
 #include <gtest/gtest.h>
@@ -22,10 +22,10 @@ TEST_F(PlayTest, TheTargetSpinsThroughRandomDigitsAndSettlesOnTheRealTarget)
     timer("RndTotal").fire();
     EXPECT_EQ(doubles.random.scriptLeft(), 0u);
     EXPECT_GE(target(), 106);
-    play::Deal dealt{};
+    core::Deal dealt{};
     for (int i = 0; i < 7; ++i)
         dealt[i] = play.OrigText[i].toInt();
-    EXPECT_FALSE(play::IsTooEasy(target(), dealt, [] {}));
+    EXPECT_FALSE(core::isTooEasy(target(), dealt, [] {}));
 }
 
 TEST_F(PlayTest, TheBuzzFlashBlinksTheContenderPanelSixteenTimes)

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Draws.h"
+#include "doubles/Draws.h"
 #include "PlayTest.h"
 
 #include <QtMath>

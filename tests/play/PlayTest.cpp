@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlayTest.h"
 
-#include "Draws.h"
+#include "doubles/Draws.h"
 #include "platform/KeyState.h"
 
 #include "solver/Solvo.h"

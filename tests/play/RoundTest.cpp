@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Draws.h"
+#include "doubles/Draws.h"
 #include "PlayTest.h"
-#include "play/Target.h"
+#include "core/Target.h"
 #include "scores/RoundEnd.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-const play::Deal exampleDeal{2, 3, 4, 10, 20, 100, 150};
+const core::Deal exampleDeal{2, 3, 4, 10, 20, 100, 150};
 
 }  // namespace
 
@@ -40,7 +40,7 @@ TEST_F(PlayTest, ARoundDealsSevenNumbersSpinsToATargetAndRunsItsClockDown)
     EXPECT_EQ(play.AnimTicks, 0);
     EXPECT_GE(target(), 106);
     EXPECT_LE(target(), 999);
-    EXPECT_FALSE(play::IsTooEasy(target(), exampleDeal, [] {}));
+    EXPECT_FALSE(core::isTooEasy(target(), exampleDeal, [] {}));
     EXPECT_FALSE(play.BuzzersOpen) << "the round clock opens the buzzers";
 
     clock.fire();

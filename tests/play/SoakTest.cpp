@@ -6,12 +6,12 @@
 // After every event the round must be sound, the board must hold as many numbers as the
 // turn's steps leave, and the scores may only grow; the final table must agree with the
 // round tables.
-#include "Draws.h"
+#include "doubles/Draws.h"
 #include "PlayTest.h"
 #include "scores/EndGame.h"
 #include "scores/RoundEnd.h"
 #include "setup/Players.h"
-#include "solver/Search.h"
+#include "core/Search.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -101,12 +101,12 @@ protected:
     // Works the target out with the solution search and clicks the steps in.
     void answerToWin()
     {
-        solver::Numbers numbers{};
+        core::Numbers numbers{};
         for (int i = 0; i < 7; ++i)
             numbers[i] = play.OrigText[i].toInt();
         const int target = (play.Total[0].caption + play.Total[1].caption + play.Total[2].caption).toInt();
         std::optional<QString> solution;
-        while (!(solution = solver::attempt(numbers, target, doubles.random))) {
+        while (!(solution = core::attempt(numbers, target, doubles.random))) {
         }
         static const QRegularExpression step(QStringLiteral("(\\d+)([-+×÷])(\\d+)=(\\d+)"));
         for (auto it = step.globalMatch(*solution); it.hasNext() && play.Answering;) {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "Draws.h"
+#include "doubles/Draws.h"
 #include "PlayTest.h"
 #include "scores/RoundEnd.h"
 #include "setup/Players.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "doubles/TestGame.h"
 #include "scores/EndGame.h"
-#include "scores/Result.h"
+#include "core/Result.h"
 #include "scores/RoundEnd.h"
 #include "setup/Players.h"
 #include "shell/Program.h"

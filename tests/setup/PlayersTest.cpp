@@ -2,7 +2,7 @@
 #include "doubles/TestGame.h"
 #include "play/MainForm.h"
 #include "setup/Players.h"
-#include "setup/RuleCheck.h"
+#include "core/RuleCheck.h"
 #include "shell/Program.h"
 
 #include <QCheckBox>
@@ -44,7 +44,7 @@ TEST(RoundsCheck, ReadsTheTextsLeadingNumberAndRefusesTooManyRounds)
         {"1e3", 0, true},    {"&H10", 0, true}, {"&HF", 15, false}, {"x", 0, false},
     };
     for (const auto& c : cases) {
-        const auto check = setup::checkRounds(QString::fromLatin1(c.text));
+        const auto check = core::checkRounds(QString::fromLatin1(c.text));
         EXPECT_EQ(check.rounds, c.rounds) << '"' << c.text << '"';
         EXPECT_EQ(check.error.has_value(), c.refused) << '"' << c.text << '"';
     }

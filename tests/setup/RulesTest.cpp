@@ -2,7 +2,7 @@
 #include "doubles/TestGame.h"
 #include "play/MainForm.h"
 #include "setup/Players.h"
-#include "setup/RuleCheck.h"
+#include "core/RuleCheck.h"
 #include "setup/Rules.h"
 #include "shell/Program.h"
 
@@ -13,7 +13,7 @@
 
 #include <gtest/gtest.h>
 
-using setup::checkRules;
+using core::checkRules;
 
 namespace {
 

@@ -6,7 +6,7 @@
 // the first and uses up the second, and goes on until it hits the target or too few
 // numbers are left. The finder window runs attempts until one succeeds.
 
-#include "play/Target.h"
+#include "core/Target.h"
 
 #include <QString>
 
@@ -17,19 +17,19 @@ namespace platform {
 class RandomSource;
 }
 
-namespace solver {
+namespace core {
 
 using Numbers = std::array<int, 7>;
 
 // A random whole number from low to high; the two ends come up half as often as the others.
-int RandomBetween(int low, int high, platform::RandomSource& random);
+int randomBetween(int low, int high, platform::RandomSource& random);
 
 // The result of one step: operation `code` (1 a+b, 2 a-b, 3 b-a, 4 a×b, 5 a÷b, 6 b÷a) on a
 // and b, or -1 when the result is not a whole number from 1 to 999 other than a and b. The
 // target's dealing combines numbers by the same rules.
-inline int TryOperation(int a, int b, int code)
+inline int tryOperation(int a, int b, int code)
 {
-    return play::applyOperation(a, b, code);
+    return core::applyOperation(a, b, code);
 }
 
 // The text of one step, as "75×4=300": the numbers in the order the operation takes them.
@@ -39,4 +39,4 @@ QString stepText(int a, int b, int code, int result);
 // made the target; nothing otherwise. A 0 among the numbers counts as used up.
 std::optional<QString> attempt(const Numbers& numbers, int target, platform::RandomSource& random);
 
-}  // namespace solver
+}  // namespace core

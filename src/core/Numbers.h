@@ -4,17 +4,17 @@
 #include <QString>
 
 // The small text and number routines every window shares.
-namespace Program {
+namespace core {
 
 // The decimal text of Int(x), the largest whole number not above x, with no blank and no
 // sign in front. Every number the game shows goes through it.
-QString NumText(double x);
+QString numberText(double x);
 
 // True when every character is a digit or "-"; the empty text passes.
-bool IsDigitText(const QString& s);
+bool isDigitText(const QString& s);
 
 // Removes blanks (spaces only) from both ends of `s`.
-void TrimSpaces(QString& s);
+void trimSpaces(QString& s);
 
 // The nearest whole number, an exact half going to the even neighbour. Inline: it runs for
 // every random draw of the target choice and the solution search.
@@ -35,4 +35,4 @@ inline double roundHalfEven(double x)
 // number ("&H1F" and "&O17" or "&17" are read as hexadecimal and octal). No number gives 0.
 double leadingNumber(const QString& text);
 
-}  // namespace Program
+}  // namespace core

@@ -7,7 +7,7 @@
 
 namespace draws {
 
-// RandomUpTo(6) gives `op`; for CombinePair: 1 a+b, 2 a-b, 3 b-a, 4 a*b, 5 a/b, 6 b/a.
+// randomUpTo(6) gives `op`; for combinePair: 1 a+b, 2 a-b, 3 b-a, 4 a*b, 5 a/b, 6 b/a.
 inline float upTo6(int op)
 {
     return float(op) / 7.0f;

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "solver/Search.h"
+#include "core/Search.h"
 
 #include "platform/Random.h"
-#include "play/Target.h"
-#include "shell/Numbers.h"
+#include "core/Target.h"
+#include "core/Numbers.h"
 
 #include <algorithm>
 
-namespace solver {
+namespace core {
 
 namespace {
 
@@ -50,9 +50,9 @@ QString solutionText(const Step* steps, int count)
 
 }  // namespace
 
-int RandomBetween(int low, int high, platform::RandomSource& random)
+int randomBetween(int low, int high, platform::RandomSource& random)
 {
-    return int(Program::roundHalfEven((high - low) * double(random.next()) + low));
+    return int(core::roundHalfEven((high - low) * double(random.next()) + low));
 }
 
 QString stepText(int a, int b, int code, int result)
@@ -72,17 +72,17 @@ std::optional<QString> attempt(const Numbers& numbers, int target, platform::Ran
     int usable = int(std::count_if(numbers.begin(), numbers.end(), [](int n) { return n != 0; }));
     Step steps[maxSteps];
     for (int step = 0; step < maxSteps && usable >= 2; ++step) {
-        int a = RandomBetween(1, 7, random);
+        int a = randomBetween(1, 7, random);
         while (search[a] == 0)
-            a = RandomBetween(1, 7, random);
-        int b = RandomBetween(1, 7, random);
+            a = randomBetween(1, 7, random);
+        int b = randomBetween(1, 7, random);
         while (search[b] == 0 || b == a)
-            b = RandomBetween(1, 7, random);
+            b = randomBetween(1, 7, random);
         int code = 0;
         int result = -1;
         while (result == -1) {
-            code = RandomBetween(1, 6, random);
-            result = TryOperation(search[a], search[b], code);
+            code = randomBetween(1, 6, random);
+            result = tryOperation(search[a], search[b], code);
         }
         steps[step] = {search[a], search[b], code, result, a, b};
         search[a] = result;
@@ -94,4 +94,4 @@ std::optional<QString> attempt(const Numbers& numbers, int target, platform::Ran
     return std::nullopt;
 }
 
-}  // namespace solver
+}  // namespace core

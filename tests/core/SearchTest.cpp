@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "doubles/Doubles.h"
 #include "platform/Random.h"
-#include "play/Target.h"
-#include "solver/Search.h"
+#include "core/Target.h"
+#include "core/Search.h"
 
 #include <QRegularExpression>
 
@@ -11,11 +11,11 @@
 #include <set>
 
 using doubles::ScriptedRandom;
-using namespace solver;
+using namespace core;
 
 namespace {
 
-// RandomBetween(1, 7) gives `position`; RandomBetween(1, 6) gives `code`.
+// randomBetween(1, 7) gives `position`; randomBetween(1, 6) gives `code`.
 float pick(int position)
 {
     return float(position - 1) / 6.0f;
@@ -57,18 +57,18 @@ void expectSound(const QString& text, Numbers numbers, int target)
 
 TEST(TryOperation, RefusesWhatTheWorkingOutWouldRefuse)
 {
-    EXPECT_EQ(TryOperation(100, 25, 2), 75);
-    EXPECT_EQ(TryOperation(100, 25, 3), -1);   // negative
-    EXPECT_EQ(TryOperation(7, 2, 5), -1);      // fraction
-    EXPECT_EQ(TryOperation(50, 25, 5), 2);
-    EXPECT_EQ(TryOperation(25, 50, 6), 2);
-    EXPECT_EQ(TryOperation(500, 500, 1), -1);  // above 999
-    EXPECT_EQ(TryOperation(500, 499, 1), 999);
-    EXPECT_EQ(TryOperation(9, 1, 4), -1);      // × 1 gives its own operand
-    EXPECT_EQ(TryOperation(9, 1, 5), -1);      // ÷ 1
-    EXPECT_EQ(TryOperation(8, 4, 2), -1);      // 8 - 4 = 4, its own operand
-    EXPECT_EQ(TryOperation(5, 5, 2), -1);      // zero
-    EXPECT_EQ(TryOperation(5, 5, 7), -1);
+    EXPECT_EQ(tryOperation(100, 25, 2), 75);
+    EXPECT_EQ(tryOperation(100, 25, 3), -1);   // negative
+    EXPECT_EQ(tryOperation(7, 2, 5), -1);      // fraction
+    EXPECT_EQ(tryOperation(50, 25, 5), 2);
+    EXPECT_EQ(tryOperation(25, 50, 6), 2);
+    EXPECT_EQ(tryOperation(500, 500, 1), -1);  // above 999
+    EXPECT_EQ(tryOperation(500, 499, 1), 999);
+    EXPECT_EQ(tryOperation(9, 1, 4), -1);      // × 1 gives its own operand
+    EXPECT_EQ(tryOperation(9, 1, 5), -1);      // ÷ 1
+    EXPECT_EQ(tryOperation(8, 4, 2), -1);      // 8 - 4 = 4, its own operand
+    EXPECT_EQ(tryOperation(5, 5, 2), -1);      // zero
+    EXPECT_EQ(tryOperation(5, 5, 7), -1);
     EXPECT_EQ(stepText(100, 25, 2, 75), "100-25=75");
     EXPECT_EQ(stepText(2, 50, 6, 25), "50÷2=25");
     EXPECT_EQ(stepText(75, 4, 4, 300), "75×4=300");
@@ -121,11 +121,11 @@ TEST(Attempt, EveryShownSolutionIsSoundArithmetic)
     ScriptedRandom random(8);
     int solved = 0;
     for (int round = 0; round < 300; ++round) {
-        play::Deal deal{};
+        core::Deal deal{};
         for (int k = 0; k < 7; ++k)
-            deal[k] = play::dealNumber(k, random);
+            deal[k] = core::dealNumber(k, random);
         std::optional<int> target;
-        while (!(target = play::candidateTarget(deal, random, [] {}))) {
+        while (!(target = core::candidateTarget(deal, random, [] {}))) {
         }
         for (int tries = 0; tries < 200000; ++tries) {
             if (const auto found = attempt(deal, *target, random)) {

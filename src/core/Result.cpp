@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "scores/Result.h"
+#include "core/Result.h"
 
-namespace scores {
+namespace core {
 
 int winningPlace(const std::array<std::int16_t, 6>& totals, const std::array<bool, 6>& active)
 {
@@ -19,4 +19,4 @@ int winningPlace(const std::array<std::int16_t, 6>& totals, const std::array<boo
     return winner;
 }
 
-}  // namespace scores
+}  // namespace core

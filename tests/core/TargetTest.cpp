@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Draws.h"
+#include "doubles/Draws.h"
 #include "doubles/Doubles.h"
-#include "play/Target.h"
+#include "core/Target.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <set>
 
 using doubles::ScriptedRandom;
-using namespace play;
+using namespace core;
 
 namespace {
 
@@ -87,9 +87,9 @@ TEST(RandomUpTo, RoundsHalvesToEvenAndDrawsAgainAboveTheTop)
 {
     ScriptedRandom random;
     random.script({0.875f, 0.625f, 0.125f, 0.375f});
-    EXPECT_EQ(RandomUpTo(3, random), 2);  // 3.5 rounds to 4: drawn again; 2.5 gives 2
-    EXPECT_EQ(RandomUpTo(3, random), 0);  // 0.5 gives 0
-    EXPECT_EQ(RandomUpTo(3, random), 2);  // 1.5 gives 2
+    EXPECT_EQ(randomUpTo(3, random), 2);  // 3.5 rounds to 4: drawn again; 2.5 gives 2
+    EXPECT_EQ(randomUpTo(3, random), 0);  // 0.5 gives 0
+    EXPECT_EQ(randomUpTo(3, random), 2);  // 1.5 gives 2
 }
 
 TEST(CombinePair, NeverGivesZeroNegativesFractionsLargeNumbersOrItsOwnInputs)
@@ -97,8 +97,8 @@ TEST(CombinePair, NeverGivesZeroNegativesFractionsLargeNumbersOrItsOwnInputs)
     ScriptedRandom random(3);
     std::set<int> fromSevens, fromLarge;
     for (int i = 0; i < 2000; ++i) {
-        fromSevens.insert(CombinePair(7, 7, random).value_or(-1));
-        fromLarge.insert(CombinePair(500, 600, random).value_or(-1));
+        fromSevens.insert(combinePair(7, 7, random).value_or(-1));
+        fromLarge.insert(combinePair(500, 600, random).value_or(-1));
     }
     EXPECT_EQ(fromSevens, (std::set<int>{1, 14, 49}));
     EXPECT_EQ(fromLarge, (std::set<int>{100}));
@@ -107,7 +107,7 @@ TEST(CombinePair, NeverGivesZeroNegativesFractionsLargeNumbersOrItsOwnInputs)
     random.script({draws::upTo6(0), draws::upTo6(4), draws::upTo6(5), draws::upTo6(3), draws::upTo6(6),
                    draws::upTo6(1)});
     random.draws = 0;
-    EXPECT_EQ(CombinePair(7, 1, random), 8);
+    EXPECT_EQ(combinePair(7, 1, random), 8);
     EXPECT_EQ(random.draws, 6);
 }
 
@@ -116,24 +116,24 @@ TEST(CombinePair, GivesUpAfterFiftyRefusedAttempts)
     ScriptedRandom random;
     random.script(std::vector<float>(50, draws::upTo6(1)));  // 600 + 500 is too large, fifty times
     random.script({draws::upTo6(3)});
-    EXPECT_EQ(CombinePair(500, 600, random), std::nullopt);
+    EXPECT_EQ(combinePair(500, 600, random), std::nullopt);
     EXPECT_EQ(random.draws, 50);
-    EXPECT_EQ(CombinePair(500, 600, random), 100);
+    EXPECT_EQ(combinePair(500, 600, random), 100);
 }
 
 TEST(IsTooEasy, RefusesSumsAndDifferencesOfTheDealtNumbers)
 {
     int spins = 0;
     const auto spin = [&] { ++spins; };
-    EXPECT_TRUE(IsTooEasy(105, exampleDeal, spin));
+    EXPECT_TRUE(isTooEasy(105, exampleDeal, spin));
     EXPECT_EQ(spins, 0) << "a candidate below 106 needs no search";
-    EXPECT_TRUE(IsTooEasy(106, exampleDeal, spin));   // 100 + 4 + 2
-    EXPECT_TRUE(IsTooEasy(275, exampleDeal, spin));   // 150 + 100 + 20 + 3 + 2
-    EXPECT_TRUE(IsTooEasy(289, exampleDeal, spin));   // all of them
+    EXPECT_TRUE(isTooEasy(106, exampleDeal, spin));   // 100 + 4 + 2
+    EXPECT_TRUE(isTooEasy(275, exampleDeal, spin));   // 150 + 100 + 20 + 3 + 2
+    EXPECT_TRUE(isTooEasy(289, exampleDeal, spin));   // all of them
     spins = 0;
-    EXPECT_FALSE(IsTooEasy(999, exampleDeal, spin));
+    EXPECT_FALSE(isTooEasy(999, exampleDeal, spin));
     EXPECT_EQ(spins, 3);
-    EXPECT_FALSE(IsTooEasy(290, exampleDeal, spin));
+    EXPECT_FALSE(isTooEasy(290, exampleDeal, spin));
 }
 
 TEST(IsTooEasy, SpinsExactlyAsOftenAsTheSearchOverEverySignPattern)
@@ -148,7 +148,7 @@ TEST(IsTooEasy, SpinsExactlyAsOftenAsTheSearchOverEverySignPattern)
             int expectedSpins = 0;
             const bool expected = t < SmallestTarget || tooEasyByEveryWay(t, deal, expectedSpins);
             int spins = 0;
-            ASSERT_EQ(IsTooEasy(t, deal, [&] { ++spins; }), expected) << "target " << t;
+            ASSERT_EQ(isTooEasy(t, deal, [&] { ++spins; }), expected) << "target " << t;
             ASSERT_EQ(spins, expectedSpins) << "target " << t;
             ++spinCounts[spins];
         }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/Numbers.h"
+#include "core/Numbers.h"
 
 #include <cctype>
 #include <charconv>
@@ -7,9 +7,9 @@
 #include <string>
 #include <system_error>
 
-namespace Program {
+namespace core {
 
-QString NumText(double x)
+QString numberText(double x)
 {
     if (!std::isfinite(x))
         return QStringLiteral("0");
@@ -17,7 +17,7 @@ QString NumText(double x)
     return QString::number(std::fabs(std::floor(x)), 'f', 0);
 }
 
-bool IsDigitText(const QString& s)
+bool isDigitText(const QString& s)
 {
     for (const QChar c : s) {
         if (c != u'-' && (c < u'0' || c > u'9'))
@@ -26,7 +26,7 @@ bool IsDigitText(const QString& s)
     return true;
 }
 
-void TrimSpaces(QString& s)
+void trimSpaces(QString& s)
 {
     qsizetype first = 0;
     while (first < s.size() && s[first] == u' ')
@@ -108,4 +108,4 @@ double leadingNumber(const QString& text)
     return value;
 }
 
-}  // namespace Program
+}  // namespace core

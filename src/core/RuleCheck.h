@@ -13,7 +13,7 @@
 #include <cstdint>
 #include <optional>
 
-namespace setup {
+namespace core {
 
 constexpr int RuleCount = 5;
 
@@ -46,4 +46,4 @@ struct RoundsCheck {
 
 RoundsCheck checkRounds(const QString& text);
 
-}  // namespace setup
+}  // namespace core

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "setup/RuleCheck.h"
+#include "core/RuleCheck.h"
 
-#include "shell/Numbers.h"
+#include "core/Numbers.h"
 
 #include <limits>
 
-namespace setup {
+namespace core {
 
 const std::array<Rule, RuleCount> rules{{
     {"Only ", "turns allowed per player per round", 1, "Enter a whole number for the turns allowed.",
@@ -27,11 +27,11 @@ RuleCheck checkRules(const std::array<QString, RuleCount>& texts)
     // Read wide, so that a number too large for a rule is caught rather than wrapped round.
     std::array<double, RuleCount> numbers{};
     for (int row = 0; row < RuleCount; ++row)
-        numbers[row] = Program::leadingNumber(texts[row]);
+        numbers[row] = core::leadingNumber(texts[row]);
 
     RuleCheck check;
     for (int row = 0; row < RuleCount; ++row) {
-        if (!Program::IsDigitText(texts[row]) || numbers[row] > std::numeric_limits<std::int16_t>::max()) {
+        if (!core::isDigitText(texts[row]) || numbers[row] > std::numeric_limits<std::int16_t>::max()) {
             check.error = QString::fromLatin1(rules[row].notWhole);
             return check;
         }
@@ -51,7 +51,7 @@ RoundsCheck checkRounds(const QString& text)
     // A short text such as 9e9 can still stand for a huge number, so both the length and the
     // value are checked.
     RoundsCheck check;
-    const double rounds = Program::roundHalfEven(Program::leadingNumber(text));
+    const double rounds = core::roundHalfEven(core::leadingNumber(text));
     if (text.size() > 3 || rounds > 999)
         check.error = QStringLiteral("Number of rounds must be less than 1000");
     else if (rounds >= 1)
@@ -59,4 +59,4 @@ RoundsCheck checkRounds(const QString& text)
     return check;
 }
 
-}  // namespace setup
+}  // namespace core

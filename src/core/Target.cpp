@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "play/Target.h"
+#include "core/Target.h"
 
 #include "platform/Random.h"
-#include "shell/Numbers.h"
+#include "core/Numbers.h"
 
 #include <algorithm>
 #include <cmath>
 #include <utility>
 
-namespace play {
+namespace core {
 
 namespace {
 
@@ -53,11 +53,11 @@ int dealNumber(int k, platform::RandomSource& random)
     return drawWhole(random, 5, 1) * 100;
 }
 
-int RandomUpTo(int n, platform::RandomSource& random)
+int randomUpTo(int n, platform::RandomSource& random)
 {
     int k = 0;
     do {
-        k = int(Program::roundHalfEven(double(random.next()) * (n + 1)));
+        k = int(core::roundHalfEven(double(random.next()) * (n + 1)));
     } while (k > n);
     return k;
 }
@@ -85,16 +85,16 @@ int applyOperation(int a, int b, int code)
     return isFreshResult(r, a, b) ? int(r) : -1;
 }
 
-std::optional<int> CombinePair(int a, int b, platform::RandomSource& random)
+std::optional<int> combinePair(int a, int b, platform::RandomSource& random)
 {
     for (int attempt = 0; attempt < MaxCombineAttempts; ++attempt) {
-        if (const int r = applyOperation(a, b, RandomUpTo(6, random)); r != -1)
+        if (const int r = applyOperation(a, b, randomUpTo(6, random)); r != -1)
             return r;
     }
     return std::nullopt;
 }
 
-bool IsTooEasy(int t, const Deal& dealt, const std::function<void()>& spin)
+bool isTooEasy(int t, const Deal& dealt, const std::function<void()>& spin)
 {
     if (t < SmallestTarget)
         return true;
@@ -116,22 +116,22 @@ std::optional<int> candidateTarget(const Deal& dealt, platform::RandomSource& ra
 {
     Deal work = dealt;
     for (int swap = 0; swap < 25; ++swap) {
-        const int a = RandomUpTo(6, random);
-        const int b = RandomUpTo(6, random);
+        const int a = randomUpTo(6, random);
+        const int b = randomUpTo(6, random);
         std::swap(work[a], work[b]);
     }
     // Each step stores its result as the game's working numbers do: (target, left, right).
     constexpr int steps[][3] = {{0, 0, 1}, {2, 2, 3}, {0, 0, 2}, {4, 4, 5}, {4, 4, 6}};
     for (const auto& [into, left, right] : steps) {
-        const auto combined = CombinePair(work[left], work[right], random);
+        const auto combined = combinePair(work[left], work[right], random);
         if (!combined)
             return std::nullopt;
         work[into] = *combined;
     }
-    const auto t = CombinePair(work[0], work[4], random);
-    if (!t || IsTooEasy(*t, dealt, spin))
+    const auto t = combinePair(work[0], work[4], random);
+    if (!t || isTooEasy(*t, dealt, spin))
         return std::nullopt;
     return t;
 }
 
-}  // namespace play
+}  // namespace core

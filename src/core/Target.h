@@ -15,7 +15,7 @@ namespace platform {
 class RandomSource;
 }
 
-namespace play {
+namespace core {
 
 constexpr int DealSize = 7;
 using Deal = std::array<int, DealSize>;
@@ -34,20 +34,20 @@ int applyOperation(int a, int b, int code);
 int dealNumber(int k, platform::RandomSource& random);
 
 // A whole number from 0 to n; for n = 6, 0 comes half as often as each of 1 to 6.
-int RandomUpTo(int n, platform::RandomSource& random);
+int randomUpTo(int n, platform::RandomSource& random);
 
 // Three random digits for the spinning target display: 1 to 6, then 0 to 9 twice.
 std::array<int, 3> spinDigits(platform::RandomSource& random);
 
 // a and b combined by a randomly drawn operation: a whole number from 1 to 999 that is
 // neither a nor b. Nothing after 50 attempts without such a value.
-std::optional<int> CombinePair(int a, int b, platform::RandomSource& random);
+std::optional<int> combinePair(int a, int b, platform::RandomSource& random);
 
 // True when t is below 106 or is a sum and difference of some of the dealt numbers, each
 // used at most once. The search runs in three passes, by what becomes of the first number
 // (left out, added, subtracted); `spin` is called as each pass begins, and a pass that finds
 // t ends the search, so `spin` runs 0 to 3 times and its draws shape the rest of the round.
-bool IsTooEasy(int t, const Deal& dealt, const std::function<void()>& spin);
+bool isTooEasy(int t, const Deal& dealt, const std::function<void()>& spin);
 
 // One candidate target built from all seven dealt numbers, shuffled and combined at random
 // as ((n0 o n1) o (n2 o n3)) o ((n4 o n5) o n6); nothing when a combination fails or the
@@ -55,4 +55,4 @@ bool IsTooEasy(int t, const Deal& dealt, const std::function<void()>& spin);
 std::optional<int> candidateTarget(const Deal& dealt, platform::RandomSource& random,
                                    const std::function<void()>& spin);
 
-}  // namespace play
+}  // namespace core

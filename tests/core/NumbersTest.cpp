@@ -1,21 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/Numbers.h"
+#include "core/Numbers.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-using namespace Program;
+using namespace core;
 
-TEST(NumText, ShowsTheWholePartWithoutBlankOrSign)
+TEST(NumberText, ShowsTheWholePartWithoutBlankOrSign)
 {
-    EXPECT_EQ(NumText(0), "0");
-    EXPECT_EQ(NumText(305), "305");
-    EXPECT_EQ(NumText(7.9), "7");
-    EXPECT_EQ(NumText(999.999), "999");
-    EXPECT_EQ(NumText(32767), "32767");
+    EXPECT_EQ(numberText(0), "0");
+    EXPECT_EQ(numberText(305), "305");
+    EXPECT_EQ(numberText(7.9), "7");
+    EXPECT_EQ(numberText(999.999), "999");
+    EXPECT_EQ(numberText(32767), "32767");
     // The sign character is cut off with the blank that stands there for other numbers.
-    EXPECT_EQ(NumText(-7.5), "8");
+    EXPECT_EQ(numberText(-7.5), "8");
 }
 
 TEST(RoundHalfEven, SendsHalvesToTheEvenNeighbour)
