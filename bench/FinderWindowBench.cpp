@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The finder window's own time to a solution: the search with the window's events let run
 // between attempts, from the modal show to the solution shown.
+#include "core/Game.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
 #include "platform/Help.h"
@@ -36,7 +37,8 @@ void FinderWindowToSolution(benchmark::State& state)
     platform::HelpViewer help;
     platform::QtTimerFactory timers;
     platform::Services services{application, clock, random, keys, messages, music, help, timers, QString()};
-    Windows windows(services);
+    core::Game game;
+    Windows windows(services, game);
     Solvo& finder = windows.solvo();
 
     // Exit as soon as the search has shown its solution.

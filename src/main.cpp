@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/Game.h"
 #include "platform/AppDir.h"
 #include "platform/AppIcon.h"
 #include "platform/Application.h"
@@ -44,7 +45,8 @@ int main(int argc, char* argv[])
     platform::QtTimerFactory timers;
     platform::Services services{application, clock, random, keys, messages, music, help, timers, dataDir};
 
-    Windows windows(services);
+    core::Game game;
+    Windows windows(services, game);
     Program::Main(windows);
     return QApplication::exec();
 }

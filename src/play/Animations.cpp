@@ -4,6 +4,9 @@
 // to 130 while the winning tile flashes.
 #include "play/MainForm.h"
 
+#include "core/Game.h"
+#include "core/Numbers.h"
+
 #include "platform/Services.h"
 #include "platform/Timer.h"
 #include "core/Target.h"
@@ -30,7 +33,7 @@ void MainForm::RndTotal_Timer()
     }
     AnimTicks = 0;
     // In practice there is no round clock to open the buzzers.
-    if (Program::PractiseMode)
+    if (game_.practice)
         BuzzersOpen = true;
 }
 

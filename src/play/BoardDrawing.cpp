@@ -7,6 +7,9 @@
 // on high-density screens while every coordinate stays in the design's pixels.
 #include "play/MainForm.h"
 
+#include "core/Game.h"
+#include "core/Numbers.h"
+
 #include "platform/Fonts.h"
 #include "platform/Dial.h"
 #include "shell/Program.h"

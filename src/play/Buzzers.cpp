@@ -3,6 +3,9 @@
 // player order, and the first accepted buzz gives that player the board.
 #include "play/MainForm.h"
 
+#include "core/Game.h"
+#include "core/Numbers.h"
+
 #include "platform/Clock.h"
 #include "platform/KeyState.h"
 #include "platform/MessageBox.h"
@@ -14,7 +17,7 @@
 void MainForm::KeyCheck_Timer()
 {
     // When two keys are down at once, the lower player place wins.
-    for (int p = 0; p < Program::PlayerCount && !Answering; ++p) {
+    for (int p = 0; p < core::PlayerCount && !Answering; ++p) {
         if (services.keys.isDown(platform::buzzerKeys[p].key))
             BuzzIn(p);
     }
@@ -22,14 +25,14 @@ void MainForm::KeyCheck_Timer()
 
 void MainForm::BuzzIn(int p)
 {
-    if (!BuzzersOpen || !Program::PlayerActive[p])
+    if (!BuzzersOpen || !game_.playing[p])
         return;
     auto& turns = TurnsTaken[p];
-    if (turns < Program::TurnsAllowed) {
+    if (turns < game_.rules.turnsAllowed) {
         services.music.stop();
         KeyCheck->stop();
         Answering = true;
-        ContLabel.caption = Program::PlayerName[p];
+        ContLabel.caption = game_.playerNames[p];
         // Every buzz flash starts from its first tick.
         AnimTicks = 0;
         BuzzFlashDone = false;
@@ -38,14 +41,14 @@ void MainForm::BuzzIn(int p)
         LastAction = services.clock.now();
         CancelCount = 0;
         ++turns;
-        if (turns == Program::TurnsAllowed)
+        if (turns == game_.rules.turnsAllowed)
             services.messages.show(QStringLiteral("Remember, this is your last turn!"), QStringLiteral("Last Turn"));
         // The answer time starts once the player has read the reminder.
         TurnStart = services.clock.now();
-    } else if (turns == Program::TurnsAllowed) {
+    } else if (turns == game_.rules.turnsAllowed) {
         // Told once; later buzzes of this player in this round go unanswered.
         services.music.stop();
-        services.messages.show(QStringLiteral("You've had all your turns, ") + Program::PlayerName[p] + u'.',
+        services.messages.show(QStringLiteral("You've had all your turns, ") + game_.playerNames[p] + u'.',
                                QStringLiteral("All Turns Used"));
         resumeMusic();
         ++turns;

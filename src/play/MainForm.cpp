@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "play/MainForm.h"
 
+#include "core/Game.h"
+#include "core/Numbers.h"
+
 #include "platform/ClickArea.h"
 #include "platform/Fonts.h"
 #include "platform/MusicDevice.h"
@@ -26,7 +29,7 @@ constexpr int flashInterval = 10;
 
 }  // namespace
 
-MainForm::MainForm(Windows& windows) : Form(windows.services()), windows_(windows)
+MainForm::MainForm(Windows& windows) : Form(windows.services()), windows_(windows), game_(windows.game())
 {
     design(QStringLiteral("Quorvix!"), clientSize, play::colour::Background);
     setFocusPolicy(Qt::StrongFocus);
@@ -90,12 +93,12 @@ void MainForm::Prepare()
     PrepareClockDial();
     // A flash cut short by the window's deactivation leaves its element in the flashed colours.
     resetColours();
-    EndRoundButton->setVisible(Program::PractiseMode);
+    EndRoundButton->setVisible(game_.practice);
     WinningSlot = -1;
     FirstSource = -1;
     SecondSource = -1;
     ResetWorking();
-    Program::ClockPosition = FullDial;
+    game_.clockPosition = FullDial;
     AnimTicks = 0;
     Answering = false;
     AnsweringPlayer = -1;
@@ -103,13 +106,13 @@ void MainForm::Prepare()
     ContLabel.caption.clear();
     for (auto& digit : Total)
         digit.caption = QStringLiteral("0");
-    Program::RoundScore.fill(0);
+    game_.roundScores.fill(0);
     TurnsTaken.fill(0);
     for (auto& number : OrigNumber)
         number.caption.clear();
     for (auto& number : MadeNumber)
         number.caption.clear();
-    Clock->setInterval(clockIntervals[std::clamp<int>(Program::Difficulty, 0, 2)]);
+    Clock->setInterval(clockIntervals[std::clamp<int>(game_.difficulty, 0, 2)]);
     OpenMusic();
     MusicPlaying = false;
     Clock->start();
@@ -147,7 +150,7 @@ void MainForm::Form_Activate()
 {
     services.random.reseed();
     Prepare();
-    services.music.setMute(!Program::MusicOn);
+    services.music.setMute(!game_.musicOn);
 }
 
 void MainForm::Form_Deactivate()
@@ -157,7 +160,7 @@ void MainForm::Form_Deactivate()
     KeyCheck->stop();
     RndTotal->stop();
     Flash->stop();
-    if (Program::MusicOn)
+    if (game_.musicOn)
         services.music.close();
 }
 
@@ -166,7 +169,7 @@ void MainForm::Form_QueryUnload(bool& cancel)
     // The round clock and the music wait while the players answer the question; only music
     // that was playing plays on after it.
     const bool musicWasPlaying = musicIsPlaying();
-    if (Program::MusicOn)
+    if (game_.musicOn)
         services.music.stop();
     const bool clockWasRunning = Clock->isEnabled();
     Clock->stop();
@@ -181,7 +184,7 @@ void MainForm::Form_QueryUnload(bool& cancel)
 bool MainForm::musicIsPlaying() const
 {
     // Started by the round clock, not stopped for an answer or a win.
-    return Program::MusicOn && MusicPlaying && !Answering && WinningSlot == -1;
+    return game_.musicOn && MusicPlaying && !Answering && WinningSlot == -1;
 }
 
 void MainForm::paintEvent(QPaintEvent*)

@@ -34,6 +34,10 @@
 class QPushButton;
 class Windows;
 
+namespace core {
+struct Game;
+}
+
 namespace platform {
 class ClickArea;
 class Timer;
@@ -136,6 +140,7 @@ private:
     void resetContenderColours();
 
     Windows& windows_;
+    core::Game& game_;
 
     std::unique_ptr<platform::Timer> Clock;
     std::unique_ptr<platform::Timer> RndTotal;

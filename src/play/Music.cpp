@@ -5,6 +5,9 @@
 // of the run is silent, the round going on with the silent clock.
 #include "play/MainForm.h"
 
+#include "core/Game.h"
+#include "core/Numbers.h"
+
 #include "platform/MessageBox.h"
 #include "platform/MusicDevice.h"
 #include "platform/Services.h"
@@ -34,10 +37,10 @@ void MainForm::OpenMusic()
     // Practice rounds have no round clock and so no music. A piece left open by a game that
     // had music (the set-up window prepares a round before it stores the new choice) is
     // closed, or it would go on, muted, through a game without music.
-    if (!Program::MusicOn || Program::PractiseMode) {
+    if (!game_.musicOn || game_.practice) {
         music.close();
     } else {
-        const int piece = std::clamp<int>(Program::Difficulty, 0, 2);
+        const int piece = std::clamp<int>(game_.difficulty, 0, 2);
         music.setDeviceType(QStringLiteral("Sequencer"));
         music.setFileName(services.appDir + u'/' + QString::fromLatin1(pieces[piece]));
         MusicPiece = std::int16_t(piece);
@@ -51,11 +54,11 @@ void MainForm::MusicTick()
 {
     const long length = services.music.length();
     const double left = length == 0 ? 0.0 : 1.0 - double(services.music.position()) / double(length);
-    Program::ClockPosition = std::int16_t(core::roundHalfEven(left * FullDial));
+    game_.clockPosition = std::int16_t(core::roundHalfEven(left * FullDial));
 
-    if (Program::ClockPosition != StallLast) {
+    if (game_.clockPosition != StallLast) {
         StallCount = 0;
-        StallLast = Program::ClockPosition;
+        StallLast = game_.clockPosition;
     } else if (++StallCount == stallTicks) {
         soundFault();
     }
@@ -65,7 +68,7 @@ void MainForm::soundFault()
 {
     services.messages.show(QStringLiteral("There appears to be a problem with the sound, music will now be disabled."),
                            QStringLiteral("Error"));
-    Program::MusicOn = false;
+    game_.musicOn = false;
     QCheckBox* box = windows_.players().MusicBox;
     box->setChecked(false);
     box->setEnabled(false);
@@ -76,6 +79,6 @@ void MainForm::soundFault()
 void MainForm::resumeMusic()
 {
     // Practice rounds have no round clock, and so no music.
-    if (!Program::PractiseMode)
+    if (!game_.practice)
         services.music.play();
 }

@@ -4,6 +4,9 @@
 // still to play) until it has run out.
 #include "play/MainForm.h"
 
+#include "core/Game.h"
+#include "core/Numbers.h"
+
 #include "platform/MusicDevice.h"
 #include "platform/Services.h"
 #include "platform/Timer.h"
@@ -35,23 +38,23 @@ void MainForm::dealNextNumber()
 void MainForm::runRoundClock()
 {
     // The round clock stands still while a player answers, and never runs in practice.
-    if (Answering || Program::PractiseMode)
+    if (Answering || game_.practice)
         return;
-    if (Program::MusicOn && !MusicPlaying) {
+    if (game_.musicOn && !MusicPlaying) {
         services.music.play();
         MusicPlaying = true;
     }
-    if (Program::ClockPosition <= 0) {
+    if (game_.clockPosition <= 0) {
         // The round is over: nothing of this tick may touch the board or the music again.
         EndRound();
         return;
     }
     // A stall found on this tick still fills the dial's gap once.
-    const bool fillGap = Program::MusicOn;
-    if (Program::MusicOn)
+    const bool fillGap = game_.musicOn;
+    if (game_.musicOn)
         MusicTick();
     else
-        --Program::ClockPosition;
-    DrawClockDial(Program::ClockPosition, fillGap);
+        --game_.clockPosition;
+    DrawClockDial(game_.clockPosition, fillGap);
     BuzzersOpen = true;
 }

@@ -4,6 +4,9 @@
 // one way to it; then the round table follows.
 #include "play/MainForm.h"
 
+#include "core/Game.h"
+#include "core/Numbers.h"
+
 #include "platform/Timer.h"
 #include "core/Target.h"
 #include "scores/RoundEnd.h"
@@ -13,7 +16,7 @@
 
 void MainForm::EndRound()
 {
-    if (!Program::PractiseMode && WinningSlot == -1)
+    if (!game_.practice && WinningSlot == -1)
         ShowSolutions();
     hide();
     windows_.roundEnd().show();

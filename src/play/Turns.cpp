@@ -5,6 +5,9 @@
 // by a limit counts as a stop, and enough stops disqualify the player for the game.
 #include "play/MainForm.h"
 
+#include "core/Game.h"
+#include "core/Numbers.h"
+
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "platform/MusicDevice.h"
@@ -21,9 +24,9 @@ void MainForm::Clock_Timer()
     }
     // Whole seconds against the rule values the game started with, at any time of day.
     const double now = services.clock.now();
-    if (platform::wholeSeconds(now - TurnStart) > platform::wholeSeconds(Program::TurnTime))
+    if (platform::wholeSeconds(now - TurnStart) > game_.answerTime.count())
         stopTurn(QStringLiteral("You've had enough time to answer."), QStringLiteral("Out of time"));
-    else if (platform::wholeSeconds(now - LastAction) > platform::wholeSeconds(Program::IdleTime))
+    else if (platform::wholeSeconds(now - LastAction) > game_.idleTime.count())
         stopTurn(QStringLiteral("I think you've had enough thinking time matey."), QStringLiteral("Taken Too Long"));
 }
 
@@ -37,14 +40,14 @@ void MainForm::stopTurn(const QString& text, const QString& title)
 
 void MainForm::RecordStop(int p)
 {
-    auto& stops = Program::TimesStopped[p];
+    auto& stops = game_.timesStopped[p];
     ++stops;
-    if (stops < Program::StopsAllowed)
+    if (stops < game_.rules.stopsAllowed)
         return;
-    services.messages.show(QStringLiteral("You have been stopped ") + core::numberText(Program::StopsAllowed) +
+    services.messages.show(QStringLiteral("You have been stopped ") + core::numberText(game_.rules.stopsAllowed) +
                                QStringLiteral(" times.  You are disqualified."),
                            QStringLiteral("Disqualification"));
-    Program::PlayerActive[p] = false;
+    game_.playing[p] = false;
 }
 
 void MainForm::EndTurn()
@@ -71,7 +74,7 @@ void MainForm::EndTurn()
     FirstSource = -1;
     SecondSource = -1;
     RedrawBoard();
-    if (Program::MusicOn)
+    if (game_.musicOn)
         resumeMusic();
 }
 
@@ -88,7 +91,7 @@ void MainForm::Cancel_Click()
     if (!Answering)
         return;
     ++CancelCount;
-    if (CancelCount > Program::CancelsAllowed)
+    if (CancelCount > game_.rules.cancelsAllowed)
         stopTurn(QStringLiteral("You don't know what you're doing, do you?"), QStringLiteral("Cancelled Too Many Times"));
     ResetWorking();
 }

@@ -5,6 +5,9 @@
 // the captions of the board's templates; an empty caption means the number is elsewhere.
 #include "play/MainForm.h"
 
+#include "core/Game.h"
+#include "core/Numbers.h"
+
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "platform/MusicDevice.h"
@@ -172,14 +175,14 @@ QString MainForm::targetText() const
 
 void MainForm::TargetReached(int slot)
 {
-    if (Program::MusicOn)
+    if (game_.musicOn)
         services.music.stop();
     WinningSlot = std::int16_t(slot);
     AnimTicks = WinningFlashStart;
     // 5 points with the clock untouched, one less for each quarter of the round gone by.
-    auto& score = Program::RoundScore[AnsweringPlayer];
-    score = std::int16_t(std::floor(Program::ClockPosition / 60.0) + score + 1);
-    if (Program::PractiseMode)
+    auto& score = game_.roundScores[AnsweringPlayer];
+    score = std::int16_t(std::floor(game_.clockPosition / 60.0) + score + 1);
+    if (game_.practice)
         score = std::int16_t(score - practicePenalty);
     AnsweringPlayer = -1;
     Answering = false;

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/EndGame.h"
 
+#include "core/Game.h"
+#include "core/Numbers.h"
+
 #include "platform/Fonts.h"
 #include "core/Result.h"
 #include "shell/Title.h"
@@ -10,7 +13,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-EndGame::EndGame(Windows& windows) : Form(windows.services()), windows_(windows)
+EndGame::EndGame(Windows& windows) : Form(windows.services()), windows_(windows), game_(windows.game())
 {
     design(QStringLiteral("Game Over"), QSize(400, 252), QColor(255, 224, 192));
     setFont(platform::designFont(QStringLiteral("MS Sans Serif"), 9.75));
@@ -35,13 +38,13 @@ EndGame::EndGame(Windows& windows) : Form(windows.services()), windows_(windows)
 
 void EndGame::Form_Activate()
 {
-    for (int i = 0; i < Program::PlayerCount; ++i) {
-        scores::showRow({{PlayerLabel[i], Program::PlayerName[i]}, {Total[i], core::numberText(Program::TotalScore[i])}},
-                        Program::PlayerActive[i]);
+    for (int i = 0; i < core::PlayerCount; ++i) {
+        scores::showRow({{PlayerLabel[i], game_.playerNames[i]}, {Total[i], core::numberText(game_.totalScores[i])}},
+                        game_.playing[i]);
     }
-    const int winner = core::winningPlace(Program::TotalScore, Program::PlayerActive);
+    const int winner = core::winningPlace(game_.totalScores, game_.playing);
     Winner->setText(winner == -1 ? QStringLiteral("The game is a draw!")
-                                 : scores::winnerSentence(Program::PlayerName[winner], *Winner));
+                                 : scores::winnerSentence(game_.playerNames[winner], *Winner));
 }
 
 void EndGame::EndButton_Click()

@@ -11,6 +11,10 @@ class QLabel;
 class QPushButton;
 class Windows;
 
+namespace core {
+struct Game;
+}
+
 class EndGame : public platform::Form {
     Q_OBJECT
 public:
@@ -29,4 +33,5 @@ private:
     void EndButton_Click();
 
     Windows& windows_;
+    core::Game& game_;
 };

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/RoundEnd.h"
 
+#include "core/Game.h"
+#include "core/Numbers.h"
+
 #include "platform/Fonts.h"
 #include "play/MainForm.h"
 #include "scores/EndGame.h"
@@ -10,7 +13,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-RoundEnd::RoundEnd(Windows& windows) : Form(windows.services()), windows_(windows)
+RoundEnd::RoundEnd(Windows& windows) : Form(windows.services()), windows_(windows), game_(windows.game())
 {
     design(QStringLiteral("Current Scores"), QSize(352, 260), QColor(255, 255, 192));
     setFont(platform::designFont(QStringLiteral("MS Sans Serif"), 9.75));
@@ -34,22 +37,22 @@ RoundEnd::RoundEnd(Windows& windows) : Form(windows.services()), windows_(window
 void RoundEnd::Form_Activate()
 {
     // The round's points join the totals here, once: a second activation finds them at 0.
-    for (int i = 0; i < Program::PlayerCount; ++i) {
-        const std::int16_t points = Program::RoundScore[i];
-        Program::TotalScore[i] = std::int16_t(Program::TotalScore[i] + points);
-        Program::RoundScore[i] = 0;
-        scores::showRow({{PlayerLabel[i], Program::PlayerName[i]},
+    for (int i = 0; i < core::PlayerCount; ++i) {
+        const std::int16_t points = game_.roundScores[i];
+        game_.totalScores[i] = std::int16_t(game_.totalScores[i] + points);
+        game_.roundScores[i] = 0;
+        scores::showRow({{PlayerLabel[i], game_.playerNames[i]},
                          {Round[i], core::numberText(points)},
-                         {Total[i], core::numberText(Program::TotalScore[i])}},
-                        Program::PlayerActive[i]);
+                         {Total[i], core::numberText(game_.totalScores[i])}},
+                        game_.playing[i]);
     }
 }
 
 void RoundEnd::Button_Click()
 {
-    ++Program::CurrentRound;
+    ++game_.currentRound;
     hide();
-    if (Program::CurrentRound <= Program::RoundCount) {
+    if (game_.currentRound <= game_.roundCount) {
         MainForm& play = windows_.mainForm();
         play.Prepare();
         play.show();

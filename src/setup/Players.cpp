@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "setup/Players.h"
 
+#include "core/Game.h"
+#include "core/Numbers.h"
+
 #include "platform/Fonts.h"
 #include "platform/KeyState.h"
 #include "platform/MessageBox.h"
@@ -26,11 +29,10 @@ namespace {
 const QColor background(255, 192, 192);
 constexpr int rowTop = 32;
 constexpr int rowPitch = 28;
-constexpr double seconds = 1.15740740740741E-05;  // one second in days
 
 }  // namespace
 
-Players::Players(Windows& windows) : Form(windows.services()), windows_(windows)
+Players::Players(Windows& windows) : Form(windows.services()), windows_(windows), game_(windows.game())
 {
     design(QStringLiteral("Players"), QSize(352, 348), background);
     setFont(platform::designFont(QStringLiteral("MS Sans Serif"), 9.75));
@@ -110,14 +112,14 @@ void Players::Playing_Click()
 
 void Players::StartGame_Click()
 {
-    for (int i = 0; i < Program::PlayerCount; ++i) {
-        Program::PlayerName[i] = NameBox[i]->text();
-        Program::PlayerActive[i] = Playing[i]->isChecked();
-        Program::RoundScore[i] = 0;
-        Program::TotalScore[i] = 0;
-        Program::TimesStopped[i] = 0;
+    for (int i = 0; i < core::PlayerCount; ++i) {
+        game_.playerNames[i] = NameBox[i]->text();
+        game_.playing[i] = Playing[i]->isChecked();
+        game_.roundScores[i] = 0;
+        game_.totalScores[i] = 0;
+        game_.timesStopped[i] = 0;
     }
-    Program::CurrentRound = 1;
+    game_.currentRound = 1;
 
     const core::RoundsCheck rounds = core::checkRounds(RoundsBox->text());
     if (rounds.error) {
@@ -126,7 +128,7 @@ void Players::StartGame_Click()
     }
     if (rounds.rounds == 0)
         return;
-    Program::RoundCount = rounds.rounds;
+    game_.roundCount = rounds.rounds;
 
     MainForm& play = windows_.mainForm();
     play.Prepare();
@@ -135,12 +137,12 @@ void Players::StartGame_Click()
 
     for (int i = 0; i < 3; ++i) {
         if (Diff[i]->isChecked())
-            Program::Difficulty = std::int16_t(i);
+            game_.difficulty = std::int16_t(i);
     }
-    Program::TurnTime = Program::TurnSeconds * seconds;
-    Program::IdleTime = Program::IdleSeconds * seconds;
-    Program::PractiseMode = CheckPractise->isChecked();
-    Program::MusicOn = MusicBox->isChecked();
+    game_.answerTime = std::chrono::seconds(game_.rules.turnSeconds);
+    game_.idleTime = std::chrono::seconds(game_.rules.idleSeconds);
+    game_.practice = CheckPractise->isChecked();
+    game_.musicOn = MusicBox->isChecked();
 }
 
 void Players::HelpButton_Click()

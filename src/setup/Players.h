@@ -17,6 +17,10 @@ class QPushButton;
 class QRadioButton;
 class Windows;
 
+namespace core {
+struct Game;
+}
+
 class Players : public platform::Form {
     Q_OBJECT
 public:
@@ -45,4 +49,5 @@ private:
     void HelpButton_Click();
 
     Windows& windows_;
+    core::Game& game_;
 };

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "setup/Rules.h"
 
+#include "core/Game.h"
+#include "core/Numbers.h"
+#include "core/RuleCheck.h"
 #include "platform/Fonts.h"
 #include "platform/MessageBox.h"
 #include "platform/Services.h"
@@ -15,13 +18,15 @@
 
 namespace {
 
-// The shared rule value of each row, top to bottom.
-std::int16_t* const ruleValues[] = {&Program::TurnsAllowed, &Program::TurnSeconds, &Program::IdleSeconds,
-                                    &Program::CancelsAllowed, &Program::StopsAllowed};
+// The rule value of each row, top to bottom.
+std::array<std::int16_t*, core::RuleCount> ruleValues(core::Rules& rules)
+{
+    return {&rules.turnsAllowed, &rules.turnSeconds, &rules.idleSeconds, &rules.cancelsAllowed, &rules.stopsAllowed};
+}
 
 }  // namespace
 
-Rules::Rules(Windows& windows) : Form(windows.services())
+Rules::Rules(Windows& windows) : Form(windows.services()), game_(windows.game())
 {
     design(QStringLiteral("Rules"), QSize(400, 250), QColor(255, 192, 255));
     unloadWhenClosed();
@@ -59,7 +64,7 @@ Rules::Rules(Windows& windows) : Form(windows.services())
 void Rules::Form_Load()
 {
     for (int row = 0; row < core::RuleCount; ++row)
-        NumBox[row]->setText(core::numberText(*ruleValues[row]));
+        NumBox[row]->setText(core::numberText(*ruleValues(game_.rules)[row]));
 }
 
 void Rules::OKButton_Click()
@@ -76,9 +81,9 @@ void Rules::OKButton_Click()
         return;
     }
     // The stop limit first, then the rest in row order.
-    Program::StopsAllowed = check.values[4];
+    game_.rules.stopsAllowed = check.values[4];
     for (int row = 0; row < 4; ++row)
-        *ruleValues[row] = check.values[row];
+        *ruleValues(game_.rules)[row] = check.values[row];
     hide();
 }
 

@@ -16,6 +16,10 @@ class QLineEdit;
 class QPushButton;
 class Windows;
 
+namespace core {
+struct Game;
+}
+
 class Rules : public platform::Form {
     Q_OBJECT
 public:
@@ -32,4 +36,7 @@ protected:
 private:
     void OKButton_Click();
     void HelpButton_Click();
+
+private:
+    core::Game& game_;
 };

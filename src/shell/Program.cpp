@@ -12,27 +12,8 @@
 
 namespace Program {
 
-void reset()
-{
-    TurnsAllowed = TurnSeconds = IdleSeconds = CancelsAllowed = StopsAllowed = 0;
-    RoundCount = CurrentRound = Difficulty = 0;
-    PractiseMode = MusicOn = false;
-    TurnTime = IdleTime = 0;
-    PlayerName.fill(QString());
-    PlayerActive.fill(false);
-    RoundScore.fill(0);
-    TotalScore.fill(0);
-    TimesStopped.fill(0);
-    ClockPosition = 0;
-}
-
 void Main(Windows& windows)
 {
-    StopsAllowed = DefaultStopsAllowed;
-    TurnsAllowed = DefaultTurnsAllowed;
-    TurnSeconds = DefaultTurnSeconds;
-    IdleSeconds = DefaultIdleSeconds;
-    CancelsAllowed = DefaultCancelsAllowed;
     windows.title().show();
 }
 

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/Title.h"
 
+#include "core/Game.h"
+#include "core/Numbers.h"
+
 #include "platform/Fonts.h"
 #include "platform/Services.h"
 #include "platform/Timer.h"
@@ -26,7 +29,7 @@ constexpr QPoint rightDial(278, 46);
 
 }  // namespace
 
-Title::Title(Windows& windows) : Form(windows.services()), windows_(windows)
+Title::Title(Windows& windows) : Form(windows.services()), windows_(windows), game_(windows.game())
 {
     design(QStringLiteral("Quorvix!"), QSize(384, 210), background);
 
@@ -67,14 +70,14 @@ Title::~Title() = default;
 
 void Title::Form_Load()
 {
-    Program::ClockPosition = 1;
+    game_.clockPosition = 1;
     paintDial();
 }
 
 void Title::Form_Activate()
 {
     // The hand starts from the top, and shows there before the first tick moves it.
-    Program::ClockPosition = 1;
+    game_.clockPosition = 1;
     paintDial();
     TickTimer->start();
 }
@@ -91,9 +94,9 @@ void Title::TickTimer_Timer()
 
 void Title::DrawTitleClocks()
 {
-    if (Program::ClockPosition == 0)
-        Program::ClockPosition = stepsPerTurn;
-    --Program::ClockPosition;
+    if (game_.clockPosition == 0)
+        game_.clockPosition = stepsPerTurn;
+    --game_.clockPosition;
     paintDial();
 }
 
@@ -104,7 +107,7 @@ void Title::paintDial()
     platform::dial::paintFace(painter);
     painter.setPen(QPen(Qt::white, 3, Qt::SolidLine, Qt::RoundCap));
     const QPointF centre(platform::dial::centre);
-    painter.drawLine(centre, platform::dial::point(centre, Program::ClockPosition, stepsPerTurn, platform::dial::handLength));
+    painter.drawLine(centre, platform::dial::point(centre, game_.clockPosition, stepsPerTurn, platform::dial::handLength));
     painter.end();
     update(QRect(leftDial, platform::dial::blockSize));
     update(QRect(rightDial, platform::dial::blockSize));

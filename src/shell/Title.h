@@ -15,6 +15,10 @@
 class QPushButton;
 class Windows;
 
+namespace core {
+struct Game;
+}
+
 namespace platform {
 class Timer;
 }
@@ -46,6 +50,7 @@ private:
     void AboutButton_Click();
 
     Windows& windows_;
+    core::Game& game_;
     std::unique_ptr<platform::Timer> TickTimer;
     QImage DeviceContext;
     QPushButton* Button = nullptr;

@@ -30,7 +30,7 @@ Window& createdOnFirstUse(Holder& window, Windows& windows)
 
 }  // namespace
 
-Windows::Windows(platform::Services& services) : services_(services) {}
+Windows::Windows(platform::Services& services, core::Game& game) : services_(services), game_(game) {}
 
 Windows::~Windows()
 {

@@ -5,6 +5,10 @@
 
 #include <memory>
 
+namespace core {
+struct Game;
+}
+
 namespace platform {
 struct Services;
 }
@@ -23,10 +27,11 @@ class Title;
 // window can unload themselves (OK, or a close by the frame); the next use makes them afresh.
 class Windows {
 public:
-    explicit Windows(platform::Services& services);
+    Windows(platform::Services& services, core::Game& game);
     ~Windows();
 
     platform::Services& services() { return services_; }
+    core::Game& game() { return game_; }
     Title& title();
     About& about();
     Players& players();
@@ -38,6 +43,7 @@ public:
 
 private:
     platform::Services& services_;
+    core::Game& game_;
     std::unique_ptr<Title> title_;
     std::unique_ptr<Players> players_;
     std::unique_ptr<MainForm> mainForm_;

@@ -16,16 +16,6 @@ QString TestServices::dataDir()
     return QStringLiteral(QUORVIX_DATA_DIR);
 }
 
-GameTest::GameTest()
-{
-    Program::reset();
-}
-
-GameTest::~GameTest()
-{
-    Program::reset();
-}
-
 void GameTest::settle()
 {
     QCoreApplication::sendPostedEvents();

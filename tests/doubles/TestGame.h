@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/Game.h"
 #include "doubles/Doubles.h"
 #include "platform/Services.h"
 #include "shell/Windows.h"
@@ -33,20 +34,18 @@ struct TestServices {
     static QString dataDir();
 };
 
-// A fixture with the shared game state back at its start-up values, the doubles and the
+// A fixture with a fresh game at its start-up values, the doubles and the
 // game's windows.
 class GameTest : public ::testing::Test {
 protected:
-    GameTest();
-    ~GameTest() override;
-
     // Lets queued calls run, as the event loop does once a handler has returned.
     static void settle();
     // Starts the program and presses "Play!" on the title window: the set-up window is up.
     void openSetUp();
 
     TestServices doubles;
-    Windows windows{doubles.services};
+    core::Game game;
+    Windows windows{doubles.services, game};
 };
 
 }  // namespace doubles

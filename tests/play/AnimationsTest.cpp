@@ -53,7 +53,7 @@ TEST_F(PlayTest, TheBuzzFlashBlinksTheContenderPanelSixteenTimes)
 
 TEST_F(PlayTest, AFlashCutShortByTheRoundsEndLeavesNoColoursBehind)
 {
-    Program::PractiseMode = true;
+    game.practice = true;
     startRound();
     dealAndSpin();
     buzz(0);

@@ -75,7 +75,7 @@ TEST_F(PlayTest, TheDialFillsWithTheTimeGoneByAndTheHandPointsToTheTimeLeft)
     EXPECT_EQ(pixel(206, 174), colour::Background.rgb()) << "outside the dial";
 
     timer("Clock").fire(59);  // position 180: the hand points left, a quarter gone by
-    EXPECT_EQ(Program::ClockPosition, 180);
+    EXPECT_EQ(game.clockPosition, 180);
     EXPECT_EQ(pixel(251 - 30, 219), colour::White.rgb());
     const QPoint gone = dialPoint(210, 25), left = dialPoint(60, 25), below = dialPoint(120, 25);
     EXPECT_EQ(pixel(gone.x(), gone.y()), colour::DialMark.rgb());
@@ -93,19 +93,19 @@ TEST_F(PlayTest, TheDialFillsWithTheTimeGoneByAndTheHandPointsToTheTimeLeft)
 
 TEST_F(PlayTest, WithMusicAJumpOfTheClockLeavesNoGapInTheDial)
 {
-    Program::MusicOn = true;
+    game.musicOn = true;
     startRound();
     dealAndSpin();
     doubles.music.lengthTicks = 240;
     timer("Clock").fire();
-    EXPECT_EQ(Program::ClockPosition, 240);
+    EXPECT_EQ(game.clockPosition, 240);
     EXPECT_EQ(pixel(251, 219 - 30), colour::White.rgb()) << "the hand up";
     const QPoint ahead = dialPoint(200, 25);
     EXPECT_EQ(pixel(ahead.x(), ahead.y()), colour::Blue.rgb());
 
     doubles.music.positionTicks = 60;  // a quarter of the piece at once
     timer("Clock").fire();
-    EXPECT_EQ(Program::ClockPosition, 180);
+    EXPECT_EQ(game.clockPosition, 180);
     for (const int p : {235, 220, 200, 185}) {
         const QPoint gone = dialPoint(p, 25);
         EXPECT_EQ(pixel(gone.x(), gone.y()), colour::DialMark.rgb()) << "position " << p;
@@ -114,8 +114,8 @@ TEST_F(PlayTest, WithMusicAJumpOfTheClockLeavesNoGapInTheDial)
 
 TEST_F(PlayTest, TheContenderPanelShowsANameWithinItsBorderAndCutsALongOneWithAnEllipsis)
 {
-    Program::PlayerName[0] = "Ann";
-    Program::PlayerName[1] = QString::fromUtf8("Zoë the Magnificent, Queen of Numbers");
+    game.playerNames[0] = "Ann";
+    game.playerNames[1] = QString::fromUtf8("Zoë the Magnificent, Queen of Numbers");
     openBuzzers();
     const QRect panel(192, 144, 121, 25);
     const QRect bottomBorder(192, 167, 121, 2);

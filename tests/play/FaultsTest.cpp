@@ -29,14 +29,12 @@ class DamagedMusicTest : public ::testing::Test {
 protected:
     DamagedMusicTest()
     {
-        Program::reset();
-        Program::PlayerActive = {true, true, false, false, false, false};
-        Program::RoundCount = 1;
-        Program::CurrentRound = 1;
-        Program::MusicOn = true;
-        Program::Difficulty = 1;
+        game.playing = {true, true, false, false, false, false};
+        game.roundCount = 1;
+        game.currentRound = 1;
+        game.musicOn = true;
+        game.difficulty = 1;
     }
-    ~DamagedMusicTest() override { Program::reset(); }
 
     void writePiece(const QByteArray& bytes)
     {
@@ -51,7 +49,8 @@ protected:
                                     QStringLiteral("/dev/null")};
     platform::Services services{doubles.application, doubles.clock, doubles.random, doubles.keys, doubles.messages,
                                 music,               doubles.help,  doubles.timers, folder.path()};
-    Windows windows{services};
+    core::Game game;
+    Windows windows{services, game};
 };
 
 TEST_F(DamagedMusicTest, TheRoundGoesOnWithoutMusicAfterOneMessage)
@@ -66,7 +65,7 @@ TEST_F(DamagedMusicTest, TheRoundGoesOnWithoutMusicAfterOneMessage)
 
     ASSERT_EQ(doubles.messages.shown.size(), 1u);
     EXPECT_EQ(doubles.messages.shown[0].text, soundFault);
-    EXPECT_FALSE(Program::MusicOn);
+    EXPECT_FALSE(game.musicOn);
     EXPECT_FALSE(windows.players().MusicBox->isChecked());
     EXPECT_FALSE(windows.players().MusicBox->isEnabled());
 
@@ -74,6 +73,6 @@ TEST_F(DamagedMusicTest, TheRoundGoesOnWithoutMusicAfterOneMessage)
     doubles.timers["Clock"].fire(7);
     doubles.timers["RndTotal"].fire(30);
     doubles.timers["Clock"].fire(10);
-    EXPECT_EQ(Program::ClockPosition, 230);
+    EXPECT_EQ(game.clockPosition, 230);
     EXPECT_EQ(doubles.messages.shown.size(), 1u) << "told once";
 }

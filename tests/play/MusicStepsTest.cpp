@@ -15,7 +15,7 @@ class MusicTest : public PlayTest {
 protected:
     MusicTest()
     {
-        Program::MusicOn = true;
+        game.musicOn = true;
         doubles.music.lengthTicks = 2400;
     }
 
@@ -40,15 +40,15 @@ TEST_F(MusicTest, AnAnswerStopsThePieceAndTheClockTogether)
 {
     startMusicRound();
     playOn(300);
-    const auto position = Program::ClockPosition;
+    const auto position = game.clockPosition;
     takeTurn(0);
     EXPECT_EQ(doubles.music.commands.last(), "Stop");
     timer("Clock").fire(30);
-    EXPECT_EQ(Program::ClockPosition, position);
+    EXPECT_EQ(game.clockPosition, position);
     click("GiveUp");
     EXPECT_EQ(doubles.music.commands.last(), "Play");
     playOn(0);
-    EXPECT_EQ(Program::ClockPosition, position);
+    EXPECT_EQ(game.clockPosition, position);
 }
 
 TEST_F(MusicTest, TenTicksWithoutTheMusicMovingTurnTheMusicOffForGood)
@@ -62,14 +62,14 @@ TEST_F(MusicTest, TenTicksWithoutTheMusicMovingTurnTheMusicOffForGood)
     ASSERT_EQ(doubles.messages.shown.size(), 1u);
     EXPECT_EQ(doubles.messages.shown[0].text, soundProblem);
     EXPECT_EQ(doubles.messages.shown[0].title, "Error");
-    EXPECT_FALSE(Program::MusicOn);
+    EXPECT_FALSE(game.musicOn);
     EXPECT_EQ(doubles.music.commands.last(), "Close");
     EXPECT_FALSE(windows.players().MusicBox->isChecked());
     EXPECT_FALSE(windows.players().MusicBox->isEnabled());
 
     // The silent clock goes on from where the music left it.
     playOn(100);
-    EXPECT_EQ(Program::ClockPosition, 179);
+    EXPECT_EQ(game.clockPosition, 179);
     EXPECT_EQ(doubles.messages.shown.size(), 1u);
 }
 
@@ -79,7 +79,7 @@ TEST_F(MusicTest, AGameWithoutMusicClosesThePieceTheLastGameLeftOpen)
     ASSERT_TRUE(doubles.music.commands.contains("Open"));
     // The set-up window prepares the next round before it stores "Music On" unticked.
     play.Prepare();
-    Program::MusicOn = false;
+    game.musicOn = false;
     play.hide();
     doubles.music.commands.clear();
     startRound();
@@ -90,8 +90,8 @@ TEST_F(MusicTest, AGameWithoutMusicClosesThePieceTheLastGameLeftOpen)
 TEST_F(MusicTest, PracticeRoundsPlayNoMusicAndNeverReportASoundFault)
 {
     doubles.music.opens = false;
-    Program::PractiseMode = true;
-    Program::TurnsAllowed = 1;
+    game.practice = true;
+    game.rules.turnsAllowed = 1;
     startMusicRound();
     timer("Clock").fire(20);
     takeTurn(0);

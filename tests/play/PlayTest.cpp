@@ -15,18 +15,13 @@
 
 PlayTest::PlayTest() : play(windows.mainForm())
 {
-    Program::PlayerName = {"Ann", "Bob", "Player 3", "Player 4", "Player 5", "Player 6"};
-    Program::PlayerActive = {true, true, false, false, false, false};
-    Program::Difficulty = 1;
-    Program::RoundCount = 3;
-    Program::CurrentRound = 1;
-    Program::TurnsAllowed = Program::DefaultTurnsAllowed;
-    Program::TurnSeconds = Program::DefaultTurnSeconds;
-    Program::IdleSeconds = Program::DefaultIdleSeconds;
-    Program::CancelsAllowed = Program::DefaultCancelsAllowed;
-    Program::StopsAllowed = Program::DefaultStopsAllowed;
-    Program::TurnTime = Program::TurnSeconds / 86400.0;
-    Program::IdleTime = Program::IdleSeconds / 86400.0;
+    game.playerNames = {"Ann", "Bob", "Player 3", "Player 4", "Player 5", "Player 6"};
+    game.playing = {true, true, false, false, false, false};
+    game.difficulty = 1;
+    game.roundCount = 3;
+    game.currentRound = 1;
+    game.answerTime = std::chrono::seconds(game.rules.turnSeconds);
+    game.idleTime = std::chrono::seconds(game.rules.idleSeconds);
     doubles.clock.set(QDateTime(QDate(2026, 12, 6), QTime(20, 15, 0)));
 }
 

@@ -30,7 +30,7 @@ TEST_P(TurnEndedInTheBuzzFlash, EndsTheFlashAndTheNextPlayersBuzzFlashesAndScore
     startGame("1", false, exampleDeal);
     reachTarget("306");
     timer("Clock").fire();  // the buzzers open
-    const int longerThanIdle = Program::IdleSeconds + 1;
+    const int longerThanIdle = game.rules.idleSeconds + 1;
     QString limit = QStringLiteral("Taken Too Long");
     switch (GetParam()) {
     case FlashCutShort::LastTurnReminderReadTooLong:
@@ -45,7 +45,7 @@ TEST_P(TurnEndedInTheBuzzFlash, EndsTheFlashAndTheNextPlayersBuzzFlashesAndScore
         timer("Clock").fire();  // the first clock tick after the reminder, three flash ticks in
         break;
     case FlashCutShort::TwoQuickCancels:
-        Program::CancelsAllowed = 1;
+        game.rules.cancelsAllowed = 1;
         buzz(0);
         timer("Flash").fire(3);
         click("Cancel");
@@ -77,10 +77,10 @@ TEST_P(TurnEndedInTheBuzzFlash, EndsTheFlashAndTheNextPlayersBuzzFlashesAndScore
     EXPECT_EQ(play.AnimTicks, 16);
     EXPECT_EQ(play.ContLabel.caption, "Bob");
     expectSoundRound();
-    const int clockPosition = Program::ClockPosition;
+    const int clockPosition = game.clockPosition;
     make306();
     EXPECT_EQ(finishRound(), (QStringList{"0", QString::number(clockPosition / 60 + 1), "", "", "", ""}));
-    EXPECT_EQ(Program::ClockPosition, clockPosition) << "the clock kept its place";
+    EXPECT_EQ(game.clockPosition, clockPosition) << "the clock kept its place";
 }
 
 INSTANTIATE_TEST_SUITE_P(WaysIn, TurnEndedInTheBuzzFlash,
@@ -219,7 +219,7 @@ protected:
         difficulty = 2;
         startGame("1", isPractice(stage), exampleDeal);
         if (stage == Stage::LastTurnOpen || stage == Stage::AllTurnsUsedOpen)
-            Program::TurnsAllowed = 1;
+            game.rules.turnsAllowed = 1;
         if (stage == Stage::Dealing) {
             timer("Clock").fire(3);
             return;
@@ -277,7 +277,7 @@ protected:
             fire({Event::CancelLimit, {}});
             break;
         case Stage::WinningFlash:
-            expectedPoints[0] = Program::ClockPosition / 60 + 1;
+            expectedPoints[0] = game.clockPosition / 60 + 1;
             for (const char* control : {"Operate", "ClickOrig0", "Add", "ClickOrig2", "Operate", "ClickMade0", "Add",
                                         "ClickMade1", "Operate"})
                 click(control);
@@ -306,15 +306,15 @@ protected:
             play.close();
             break;
         case Event::AnswerTimeRunsOut:
-            doubles.clock.advanceSeconds(Program::TurnSeconds + 1);
+            doubles.clock.advanceSeconds(game.rules.turnSeconds + 1);
             timer("Clock").fire();
             break;
         case Event::IdleTimeRunsOut:
-            doubles.clock.advanceSeconds(Program::IdleSeconds + 1);
+            doubles.clock.advanceSeconds(game.rules.idleSeconds + 1);
             timer("Clock").fire();
             break;
         case Event::CancelLimit:
-            for (int cancel = 0; cancel <= Program::CancelsAllowed; ++cancel)
+            for (int cancel = 0; cancel <= game.rules.cancelsAllowed; ++cancel)
                 click("Cancel");
             break;
         }
@@ -331,7 +331,7 @@ protected:
     };
     Round round()
     {
-        return {play, play, Program::ClockPosition,
+        return {play, play, game.clockPosition,
                 {timer("Clock").isEnabled(), timer("RndTotal").isEnabled(), timer("Flash").isEnabled(),
                  timer("KeyCheck").isEnabled()},
                 play.backBuffer()};
@@ -341,7 +341,7 @@ protected:
     int nextToTry() const
     {
         for (const int p : {1, 0})
-            if (Program::PlayerActive[p] && play.TurnsTaken[p] < Program::TurnsAllowed)
+            if (game.playing[p] && play.TurnsTaken[p] < game.rules.turnsAllowed)
                 return p;
         return -1;
     }
@@ -361,7 +361,7 @@ protected:
             const bool open = targetShown && !play.Answering && play.WinningSlot == -1;
             if (play.Answering && !timer("Flash").isEnabled()) {
                 if (play.AnsweringPlayer == chosen) {
-                    expectedPoints[chosen] += Program::ClockPosition / 60 + 1 - (Program::PractiseMode ? 3 : 0);
+                    expectedPoints[chosen] += game.clockPosition / 60 + 1 - (game.practice ? 3 : 0);
                     make306();
                 } else {
                     click("GiveUp");
@@ -369,7 +369,7 @@ protected:
             } else if (open && play.BuzzersOpen && timer("KeyCheck").isEnabled() && nextToTry() != -1) {
                 chosen = nextToTry();
                 buzz(chosen);
-            } else if (open && Program::PractiseMode && nextToTry() == -1) {
+            } else if (open && game.practice && nextToTry() == -1) {
                 click("EndRoundButton");
             } else {
                 runFor(10);
@@ -412,8 +412,8 @@ TEST_P(EveryEventAtEveryStage, LeavesTheRoundSoundAndPlayableToItsTable)
 
     playOn();
     ASSERT_TRUE(windows.roundEnd().isVisible());
-    EXPECT_EQ(Program::TotalScore[0], expectedPoints[0]);
-    EXPECT_EQ(Program::TotalScore[1], expectedPoints[1]);
+    EXPECT_EQ(game.totalScores[0], expectedPoints[0]);
+    EXPECT_EQ(game.totalScores[1], expectedPoints[1]);
     EXPECT_EQ(messageTitles().count(QStringLiteral("Quit")), event.kind == Event::CloseNo ? 1 : 0) << "asked once";
 }
 

@@ -44,10 +44,10 @@ TEST_F(PlayTest, ARoundDealsSevenNumbersSpinsToATargetAndRunsItsClockDown)
     EXPECT_FALSE(play.BuzzersOpen) << "the round clock opens the buzzers";
 
     clock.fire();
-    EXPECT_EQ(Program::ClockPosition, 239);
+    EXPECT_EQ(game.clockPosition, 239);
     EXPECT_TRUE(play.BuzzersOpen);
     clock.fire(239);
-    EXPECT_EQ(Program::ClockPosition, 0);
+    EXPECT_EQ(game.clockPosition, 0);
     EXPECT_EQ(play.DealtCount, 7);
 
     // The 241st running tick ends the round, and does nothing more once the finder has
@@ -57,7 +57,7 @@ TEST_F(PlayTest, ARoundDealsSevenNumbersSpinsToATargetAndRunsItsClockDown)
     EXPECT_TRUE(finderText.endsWith(u'!'));
     EXPECT_FALSE(play.isVisible());
     EXPECT_TRUE(windows.roundEnd().isVisible());
-    EXPECT_EQ(Program::ClockPosition, 240);
+    EXPECT_EQ(game.clockPosition, 240);
     EXPECT_FALSE(play.BuzzersOpen);
     EXPECT_FALSE(timer("KeyCheck").isEnabled());
     EXPECT_FALSE(clock.isEnabled());
@@ -66,20 +66,20 @@ TEST_F(PlayTest, ARoundDealsSevenNumbersSpinsToATargetAndRunsItsClockDown)
 
 TEST_F(PlayTest, InPracticeTheBuzzersOpenAtOnceAndTheClockNeverRuns)
 {
-    Program::PractiseMode = true;
+    game.practice = true;
     startRound();
     dealAndSpin();
     EXPECT_TRUE(play.BuzzersOpen);
     timer("Clock").fire(500);
-    EXPECT_EQ(Program::ClockPosition, 240);
+    EXPECT_EQ(game.clockPosition, 240);
     EXPECT_EQ(play.DealtCount, 7);
     EXPECT_EQ(pixel(251, 219), play::colour::Background.rgb()) << "no dial in practice";
 }
 
 TEST_F(PlayTest, WithMusicThePieceIsTheRoundClock)
 {
-    Program::MusicOn = true;
-    Program::Difficulty = 0;
+    game.musicOn = true;
+    game.difficulty = 0;
     startRound();
     EXPECT_EQ(doubles.music.deviceType, "Sequencer");
     EXPECT_EQ(doubles.music.fileName, doubles.services.appDir + "/Zarvell.mid");
@@ -91,17 +91,17 @@ TEST_F(PlayTest, WithMusicThePieceIsTheRoundClock)
 
     doubles.music.lengthTicks = 1000;
     timer("Clock").fire();
-    EXPECT_EQ(Program::ClockPosition, 240);
+    EXPECT_EQ(game.clockPosition, 240);
     EXPECT_EQ(doubles.music.commands.count("Play"), 1);
     doubles.music.positionTicks = 502;  // 0.498 of the piece left: 119.52 steps
     timer("Clock").fire();
-    EXPECT_EQ(Program::ClockPosition, 120);
+    EXPECT_EQ(game.clockPosition, 120);
     EXPECT_EQ(doubles.music.commands.count("Play"), 1);
 
     // A piece of no length leaves no time at all.
     doubles.music.lengthTicks = 0;
     timer("Clock").fire();
-    EXPECT_EQ(Program::ClockPosition, 0);
+    EXPECT_EQ(game.clockPosition, 0);
     doubles.music.commands.clear();
     exitFinderOnceSolved();
     timer("Clock").fire();
@@ -147,7 +147,7 @@ TEST_F(PlayTest, ARepaintShowsTheBoardAndChangesNothing)
         QImage backBuffer;
         bool operator==(const Snapshot&) const = default;
     };
-    const auto snapshot = [&] { return Snapshot{play, play, Program::ClockPosition, play.backBuffer()}; };
+    const auto snapshot = [&] { return Snapshot{play, play, game.clockPosition, play.backBuffer()}; };
     const auto expectRepaintChangesNothing = [&](const char* stage) {
         const Snapshot before = snapshot();
         const QImage shown = play.grab().toImage();

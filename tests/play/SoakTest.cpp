@@ -66,8 +66,8 @@ protected:
         expectSoundRound();
         ASSERT_EQ(numbersOnBoard(), play.DealtCount == 7 ? 7 - steps : play.DealtCount) << "round " << round;
         for (int i = 0; i < 6; ++i)
-            ASSERT_GE(Program::TotalScore[i], lastTotals[i]);
-        lastTotals = Program::TotalScore;
+            ASSERT_GE(game.totalScores[i], lastTotals[i]);
+        lastTotals = game.totalScores;
     }
 
     void clickChecked(const QString& control)
@@ -211,8 +211,8 @@ TEST_F(SoakTest, A999RoundGameForSixPlayersKeepsTheBoardAndTheScoresSound)
     ASSERT_TRUE(final.isActive());
     // A disqualified player keeps their points, though their row is left blank.
     for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(Program::TotalScore[i], sumOfRounds[i]) << "place " << i;
-        EXPECT_EQ(final.Total[i]->text(), Program::PlayerActive[i] ? QString::number(sumOfRounds[i]) : QString());
+        EXPECT_EQ(game.totalScores[i], sumOfRounds[i]) << "place " << i;
+        EXPECT_EQ(final.Total[i]->text(), game.playing[i] ? QString::number(sumOfRounds[i]) : QString());
     }
     EXPECT_GT(std::accumulate(sumOfRounds.begin(), sumOfRounds.end(), 0L), 50) << "rounds were won";
 #if !defined(__SANITIZE_ADDRESS__)

@@ -22,14 +22,14 @@ TEST_F(PlayTest, ABuzzGivesThePlayerTheBoardAndStopsTheClock)
     EXPECT_EQ(play.TurnsTaken[1], 1);
     EXPECT_EQ(doubles.music.commands.last(), "Stop") << "asked whether or not music is on";
 
-    const auto position = Program::ClockPosition;
+    const auto position = game.clockPosition;
     timer("Clock").fire(20);
-    EXPECT_EQ(Program::ClockPosition, position) << "the round clock stands still during an answer";
+    EXPECT_EQ(game.clockPosition, position) << "the round clock stands still during an answer";
 }
 
 TEST_F(PlayTest, ThePlayerOnTheLowerPlaceWinsTwoBuzzesInOnePoll)
 {
-    Program::PlayerActive[3] = true;
+    game.playing[3] = true;
     openBuzzers();
     doubles.keys.held = {platform::vk::Shift, platform::vk::A};
     timer("KeyCheck").fire();
@@ -80,7 +80,7 @@ TEST_F(PlayTest, TheLastTurnIsAnnouncedAndAFurtherBuzzRefusedOnce)
 
 TEST_F(PlayTest, TheAnswerTimeStartsWhenTheLastTurnReminderIsClosed)
 {
-    Program::TurnsAllowed = 1;
+    game.rules.turnsAllowed = 1;
     openBuzzers();
     doubles.messages.whileOpen = [&] {
         doubles.clock.advanceSeconds(15);
@@ -98,7 +98,7 @@ TEST_F(PlayTest, ATurnEndsOnTheFirstTickPastTheAnswerTimeAtAnyTimeOfDay)
     for (const QTime start : {QTime(0, 0), QTime(6, 0), QTime(13, 37, 29), QTime(18, 59, 59), QTime(23, 59, 30)}) {
         doubles.clock.set(QDateTime(QDate(2026, 12, 6), start));
         doubles.messages.shown.clear();
-        Program::TimesStopped[0] = 0;
+        game.timesStopped[0] = 0;
         openBuzzers();
         takeTurn(0);
         // With both operands chosen, a further number click keeps the idle time from running out.
@@ -146,8 +146,8 @@ TEST_F(PlayTest, ATurnEndsAfterTwentySecondsWithoutANumberClick)
 
 TEST_F(PlayTest, WhenBothTimesRunOutTogetherOnlyTheAnswerTimeIsReported)
 {
-    Program::IdleSeconds = 90;
-    Program::IdleTime = 90 / 86400.0;
+    game.rules.idleSeconds = 90;
+    game.idleTime = std::chrono::seconds(90);
     openBuzzers();
     takeTurn(0);
     doubles.clock.advanceSeconds(91);
@@ -192,24 +192,24 @@ TEST_F(PlayTest, GiveUpWaitsForTheBuzzFlashAndThenRestoresTheBoard)
     EXPECT_EQ(captions(play.OpsLabel), (QStringList{"", "+", ""}));
     EXPECT_TRUE(play.ContLabel.caption.isEmpty());
     EXPECT_TRUE(timer("KeyCheck").isEnabled());
-    EXPECT_EQ(Program::TimesStopped[0], 0) << "giving up is no stop";
+    EXPECT_EQ(game.timesStopped[0], 0) << "giving up is no stop";
     EXPECT_EQ(play.TurnsTaken[0], 1);
 }
 
 TEST_F(PlayTest, TheFifthStopDisqualifiesAPlayerForTheRestOfTheGame)
 {
-    Program::TurnsAllowed = 9;
+    game.rules.turnsAllowed = 9;
     openBuzzers();
     for (int stop = 1; stop <= 5; ++stop) {
         takeTurn(0);
         doubles.clock.advanceSeconds(21);
         timer("Clock").fire();
-        EXPECT_EQ(Program::TimesStopped[0], stop);
+        EXPECT_EQ(game.timesStopped[0], stop);
     }
     EXPECT_EQ(messageTitles().count("Taken Too Long"), 5);
     EXPECT_EQ(messageTitles().last(), "Disqualification");
     EXPECT_EQ(doubles.messages.shown.back().text, "You have been stopped 5 times.  You are disqualified.");
-    EXPECT_FALSE(Program::PlayerActive[0]);
+    EXPECT_FALSE(game.playing[0]);
 
     buzz(0);
     EXPECT_FALSE(play.Answering);

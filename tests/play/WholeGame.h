@@ -53,7 +53,7 @@ protected:
     // Runs the round clock down to `position`.
     void runClockTo(int position)
     {
-        while (Program::ClockPosition > position)
+        while (game.clockPosition > position)
             timer("Clock").fire();
     }
 

@@ -49,7 +49,7 @@ TEST_F(WholeGameTest, AThreeRoundGameFromSetUpToTheWinner)
 
 TEST_F(PlayTest, EndRoundWaitsForTheTargetAndIgnoresTheWinningFlash)
 {
-    Program::PractiseMode = true;
+    game.practice = true;
     doubles.random.script(draws::deal(exampleDeal));
     startRound();
     timer("Clock").fire(3);
@@ -70,5 +70,5 @@ TEST_F(PlayTest, EndRoundWaitsForTheTargetAndIgnoresTheWinningFlash)
     timer("Flash").fire(5);
     click("EndRoundButton");
     EXPECT_TRUE(play.isVisible()) << "refused during the winning flash";
-    EXPECT_EQ(Program::RoundScore[0], 2);
+    EXPECT_EQ(game.roundScores[0], 2);
 }

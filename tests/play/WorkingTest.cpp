@@ -7,7 +7,7 @@ TEST_F(PlayTest, APlayerWorksOutTheTargetAndScoresByTheClock)
 {
     openBuzzers();
     setTarget("306");
-    Program::ClockPosition = 150;
+    game.clockPosition = 150;
     takeTurn(0);
 
     click("ClickOrig1");  // 3
@@ -31,7 +31,7 @@ TEST_F(PlayTest, APlayerWorksOutTheTargetAndScoresByTheClock)
     click("ClickMade1");
     click("Operate");
     EXPECT_EQ(captions(play.MadeNumber), (QStringList{"306", "", ""}));
-    EXPECT_EQ(Program::RoundScore[0], 3);
+    EXPECT_EQ(game.roundScores[0], 3);
     EXPECT_EQ(play.WinningSlot, 0);
     EXPECT_FALSE(play.Answering);
     EXPECT_EQ(play.AnsweringPlayer, -1);
@@ -52,17 +52,17 @@ TEST_F(PlayTest, PointsFallWithEachQuarterOfTheRoundGoneBy)
 {
     for (const auto& [practice, position, points] :
          {std::tuple{false, 240, 5}, {false, 179, 3}, {false, 60, 2}, {false, 59, 1}, {false, 0, 1}, {true, 240, 2}}) {
-        Program::PractiseMode = practice;
-        Program::RoundScore.fill(0);
+        game.practice = practice;
+        game.roundScores.fill(0);
         openBuzzers();
         setTarget("300");
-        Program::ClockPosition = std::int16_t(position);
+        game.clockPosition = std::int16_t(position);
         takeTurn(1);
         click("ClickOrig1");
         click("Multiply");
         click("ClickOrig5");
         click("Operate");
-        EXPECT_EQ(Program::RoundScore[1], points) << "clock at " << position << (practice ? " in practice" : "");
+        EXPECT_EQ(game.roundScores[1], points) << "clock at " << position << (practice ? " in practice" : "");
         play.hide();
     }
 }
@@ -163,5 +163,5 @@ TEST_F(PlayTest, AMadeNumberEqualToTheTargetWinsInAnyMadeSlot)
         click(control);
     EXPECT_EQ(captions(play.MadeNumber), (QStringList{"5", "24", "160"}));
     EXPECT_EQ(play.WinningSlot, 2);
-    EXPECT_GT(Program::RoundScore[0], 0);
+    EXPECT_GT(game.roundScores[0], 0);
 }

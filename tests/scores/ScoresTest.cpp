@@ -21,10 +21,10 @@ class ScoresTest : public doubles::GameTest {
 protected:
     ScoresTest()
     {
-        Program::PlayerName = {"Ann", "Bob", "Cy", "Dee", "Eve", "Flo"};
-        Program::PlayerActive = {true, true, false, false, false, false};
-        Program::RoundCount = 3;
-        Program::CurrentRound = 1;
+        game.playerNames = {"Ann", "Bob", "Cy", "Dee", "Eve", "Flo"};
+        game.playing = {true, true, false, false, false, false};
+        game.roundCount = 3;
+        game.currentRound = 1;
     }
 
     static QStringList texts(const scores::ColumnLabels& column)
@@ -49,20 +49,20 @@ protected:
 
 TEST_F(ScoresTest, TheRoundTableFoldsTheRoundsPointsIntoTheTotalsOnce)
 {
-    Program::TotalScore = {5, 3, 0, 0, 0, 0};
-    Program::RoundScore = {2, 0, 0, 0, 0, 0};
+    game.totalScores = {5, 3, 0, 0, 0, 0};
+    game.roundScores = {2, 0, 0, 0, 0, 0};
     showTable(roundTable);
     EXPECT_EQ(roundTable.windowTitle(), "Current Scores");
     EXPECT_EQ(texts(roundTable.PlayerLabel), (QStringList{"Ann", "Bob", "", "", "", ""}));
     EXPECT_EQ(texts(roundTable.Round), (QStringList{"2", "0", "", "", "", ""}));
     EXPECT_EQ(texts(roundTable.Total), (QStringList{"7", "3", "", "", "", ""}));
-    EXPECT_EQ(Program::RoundScore, (std::array<std::int16_t, 6>{}));
+    EXPECT_EQ(game.roundScores, (std::array<std::int16_t, 6>{}));
 
     // Activated again (say, after a message): nothing more is added.
     roundTable.hide();
     showTable(roundTable);
     EXPECT_EQ(texts(roundTable.Round), (QStringList{"0", "0", "", "", "", ""}));
-    EXPECT_EQ(Program::TotalScore[0], 7);
+    EXPECT_EQ(game.totalScores[0], 7);
 }
 
 TEST_F(ScoresTest, TheFinalTableNamesTheWinnerOrADraw)
@@ -88,8 +88,8 @@ TEST_F(ScoresTest, TheFinalTableNamesTheWinnerOrADraw)
         {{0, 9, 0, 0, 0, 0}, one, "The game is a draw!"},
     };
     for (const auto& c : cases) {
-        Program::TotalScore = c.totals;
-        Program::PlayerActive = c.active;
+        game.totalScores = c.totals;
+        game.playing = c.active;
         showTable(finalTable);
         EXPECT_EQ(finalTable.Winner->text(), c.result);
         finalTable.hide();
@@ -116,8 +116,8 @@ TEST_F(ScoresTest, EndGameGoesBackToTheTitleAndPlayToTheLastEntries)
 TEST_F(ScoresTest, ALongNameShowsItsBeginningCutWithAnEllipsisInBothTablesAndTheWinnersSentence)
 {
     const QString name = QString::fromUtf8("Zoë the Magnificent, Queen of Numbers and Keeper of the Buzzer");
-    Program::PlayerName[1] = name;
-    Program::TotalScore = {2, 9, 0, 0, 0, 0};
+    game.playerNames[1] = name;
+    game.totalScores = {2, 9, 0, 0, 0, 0};
     const auto cutWithAnEllipsis = [](const QString& shown) {
         return shown.startsWith(QString::fromUtf8("Zoë the")) && shown.endsWith(QChar(0x2026));
     };

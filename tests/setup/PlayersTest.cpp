@@ -73,9 +73,9 @@ TEST_F(PlayersTest, StartGameFollowsTheTicks)
 
 TEST_F(PlayersTest, StartingAGameFillsTheSharedStateAndHandsOverToThePlayWindow)
 {
-    Program::TotalScore[0] = 7;
-    Program::TimesStopped[1] = 2;
-    Program::TurnSeconds = 30;
+    game.totalScores[0] = 7;
+    game.timesStopped[1] = 2;
+    game.rules.turnSeconds = 30;
     setup.NameBox[0]->setText("  Zoë ");
     setup.NameBox[1]->setText("");
     setup.NameBox[4]->setText("名前 🎲");
@@ -83,18 +83,18 @@ TEST_F(PlayersTest, StartingAGameFillsTheSharedStateAndHandsOverToThePlayWindow)
     setup.CheckPractise->setChecked(true);
     startGame("2");
 
-    EXPECT_EQ(Program::PlayerName[0], "  Zoë ");
-    EXPECT_EQ(Program::PlayerName[1], "");
-    EXPECT_EQ(Program::PlayerName[4], "名前 🎲") << "stored even though the place does not play";
-    EXPECT_EQ(Program::PlayerActive, (std::array<bool, 6>{true, true, false, false, false, false}));
-    EXPECT_EQ(Program::TotalScore[0], 0);
-    EXPECT_EQ(Program::TimesStopped[1], 0);
-    EXPECT_EQ(Program::CurrentRound, 1);
-    EXPECT_EQ(Program::RoundCount, 2);
-    EXPECT_EQ(Program::Difficulty, 2);
-    EXPECT_TRUE(Program::PractiseMode);
-    EXPECT_TRUE(Program::MusicOn) << "Music On is ticked";
-    EXPECT_NEAR(Program::TurnTime * 86400, 30, 1e-9);
+    EXPECT_EQ(game.playerNames[0], "  Zoë ");
+    EXPECT_EQ(game.playerNames[1], "");
+    EXPECT_EQ(game.playerNames[4], "名前 🎲") << "stored even though the place does not play";
+    EXPECT_EQ(game.playing, (std::array<bool, 6>{true, true, false, false, false, false}));
+    EXPECT_EQ(game.totalScores[0], 0);
+    EXPECT_EQ(game.timesStopped[1], 0);
+    EXPECT_EQ(game.currentRound, 1);
+    EXPECT_EQ(game.roundCount, 2);
+    EXPECT_EQ(game.difficulty, 2);
+    EXPECT_TRUE(game.practice);
+    EXPECT_TRUE(game.musicOn) << "Music On is ticked";
+    EXPECT_EQ(game.answerTime.count(), 30);
 
     // The round the players see is set up with the values stored after the show.
     MainForm& play = windows.mainForm();

@@ -98,15 +98,15 @@ TEST_F(RulesTest, OkStoresTheTrimmedValuesOnlyWhenAllPass)
     EXPECT_EQ(doubles.messages.shown.back().text, "You must have at least 10 seconds for a turn!");
     EXPECT_EQ(doubles.messages.shown.back().title, "Error");
     EXPECT_EQ(boxesAfterOk[0], "7") << "trimmed";
-    EXPECT_EQ(Program::TurnsAllowed, 3) << "nothing stored";
+    EXPECT_EQ(game.rules.turnsAllowed, 3) << "nothing stored";
 
     changeRules(rows(" 7 ", "45", "12", "2", "4"));
     EXPECT_EQ(doubles.messages.shown.size(), 1u);
-    EXPECT_EQ(Program::TurnsAllowed, 7);
-    EXPECT_EQ(Program::TurnSeconds, 45);
-    EXPECT_EQ(Program::IdleSeconds, 12);
-    EXPECT_EQ(Program::CancelsAllowed, 2);
-    EXPECT_EQ(Program::StopsAllowed, 4);
+    EXPECT_EQ(game.rules.turnsAllowed, 7);
+    EXPECT_EQ(game.rules.turnSeconds, 45);
+    EXPECT_EQ(game.rules.idleSeconds, 12);
+    EXPECT_EQ(game.rules.cancelsAllowed, 2);
+    EXPECT_EQ(game.rules.stopsAllowed, 4);
     EXPECT_TRUE(windows.players().isActive());
 }
 
@@ -117,28 +117,28 @@ TEST_F(RulesTest, AWindowClosedByItsFrameStoresNothingAndComesBackWithTheStoredV
         windows.rules().close();
     });
     QTest::mouseClick(windows.players().RuleChange, Qt::LeftButton);
-    EXPECT_EQ(Program::TurnsAllowed, 3);
+    EXPECT_EQ(game.rules.turnsAllowed, 3);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(windows.rules().NumBox[0]->text(), "3");
 }
 
 TEST_F(RulesTest, NewRulesGovernTheNextGameWhichStartsWithNoScoresOrStops)
 {
-    Program::TotalScore[0] = 9;
-    Program::TimesStopped[1] = 3;
+    game.totalScores[0] = 9;
+    game.timesStopped[1] = 3;
     changeRules(rows("3", "30", "8", "5", "5"));
     QTest::mouseClick(windows.players().StartGame, Qt::LeftButton);
     settle();
-    EXPECT_NEAR(Program::TurnTime * 86400, 30, 1e-9);
-    EXPECT_NEAR(Program::IdleTime * 86400, 8, 1e-9);
-    EXPECT_EQ(Program::TotalScore[0], 0);
-    EXPECT_EQ(Program::TimesStopped[1], 0);
+    EXPECT_EQ(game.answerTime.count(), 30);
+    EXPECT_EQ(game.idleTime.count(), 8);
+    EXPECT_EQ(game.totalScores[0], 0);
+    EXPECT_EQ(game.timesStopped[1], 0);
 
     // A second game in the same run keeps the rule values.
     windows.mainForm().hide();
     windows.players().show();
     settle();
     QTest::mouseClick(windows.players().StartGame, Qt::LeftButton);
-    EXPECT_EQ(Program::TurnSeconds, 30);
-    EXPECT_NEAR(Program::TurnTime * 86400, 30, 1e-9);
+    EXPECT_EQ(game.rules.turnSeconds, 30);
+    EXPECT_EQ(game.answerTime.count(), 30);
 }

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/Game.h"
 #include "doubles/TestGame.h"
 #include "platform/Application.h"
 #include "scores/EndGame.h"
@@ -22,32 +23,17 @@ using ProgramTest = GameTest;
 TEST_F(ProgramTest, StartUpSetsTheRuleDefaultsAndOpensTheTitleWindow)
 {
     Program::Main(windows);
-    EXPECT_EQ(Program::TurnsAllowed, 3);
-    EXPECT_EQ(Program::TurnSeconds, 90);
-    EXPECT_EQ(Program::IdleSeconds, 20);
-    EXPECT_EQ(Program::CancelsAllowed, 5);
-    EXPECT_EQ(Program::StopsAllowed, 5);
+    EXPECT_EQ(game.rules.turnsAllowed, 3);
+    EXPECT_EQ(game.rules.turnSeconds, 90);
+    EXPECT_EQ(game.rules.idleSeconds, 20);
+    EXPECT_EQ(game.rules.cancelsAllowed, 5);
+    EXPECT_EQ(game.rules.stopsAllowed, 5);
 
     Title& title = windows.title();
     EXPECT_TRUE(title.isVisible());
     EXPECT_FALSE(title.isActive()) << "activation waits until start-up has returned";
     settle();
     EXPECT_TRUE(title.isActive());
-}
-
-TEST_F(ProgramTest, ResetPutsEverySharedValueBackToItsStartUpValue)
-{
-    Program::Main(windows);
-    Program::TotalScore[3] = 12;
-    Program::PlayerActive[5] = true;
-    Program::MusicOn = true;
-    Program::reset();
-    EXPECT_EQ(Program::TurnsAllowed, 0);
-    EXPECT_EQ(Program::TotalScore[3], 0);
-    EXPECT_FALSE(Program::PlayerActive[5]);
-    EXPECT_FALSE(Program::MusicOn);
-    EXPECT_TRUE(Program::PlayerName[0].isEmpty());
-    EXPECT_EQ(Program::ClockPosition, 0);
 }
 
 TEST_F(ProgramTest, ConfirmQuitEndsTheProgramOnlyOnYes)
@@ -113,13 +99,13 @@ namespace {
 // and a second question ends the process with another code.
 [[noreturn]] void quitFromTheSetUpWindow()
 {
-    Program::reset();
     doubles::TestServices doubles;
     platform::ProcessApplication application;
     platform::Services services{application,      doubles.clock, doubles.random, doubles.keys,
                                 doubles.messages, doubles.music, doubles.help,   doubles.timers,
                                 doubles.services.appDir};
-    Windows windows(services);
+    core::Game game;
+    Windows windows(services, game);
     Program::Main(windows);
     windows.players().show();
     doubles.messages.answers = {Answer::Yes};

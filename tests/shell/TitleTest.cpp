@@ -50,7 +50,7 @@ TEST_F(TitleTest, TheHandGoesRoundOnceEvery300TicksAnticlockwise)
     EXPECT_EQ(title.windowTitle(), "Quorvix!");
     EXPECT_EQ(hand(), "U") << "the dials are drawn before the first tick";
     tick();
-    EXPECT_EQ(Program::ClockPosition, 0);
+    EXPECT_EQ(game.clockPosition, 0);
     EXPECT_EQ(hand(), "U");
     EXPECT_EQ(dial(45, 45 + 43), white) << "the white rim";
     EXPECT_EQ(dial(45, 45 + 30), blue);
@@ -87,7 +87,7 @@ TEST_F(TitleTest, AboutAndOkRestartTheHandFromTheTop)
     EXPECT_TRUE(version.contains("|Version 1.0|"));
     EXPECT_FALSE(tickingUnderAbout);
     EXPECT_TRUE(title.isActive());
-    EXPECT_EQ(Program::ClockPosition, 1);
+    EXPECT_EQ(game.clockPosition, 1);
     tick();
     EXPECT_EQ(hand(), "U");
 }
@@ -100,7 +100,7 @@ TEST_F(TitleTest, PlayHidesTheTitleAndStopsTheDials)
     EXPECT_FALSE(title.isVisible());
     EXPECT_TRUE(windows.players().isActive());
     EXPECT_FALSE(doubles.timers["TickTimer"].isEnabled());
-    const auto position = Program::ClockPosition;
+    const auto position = game.clockPosition;
     tick(5);
-    EXPECT_EQ(Program::ClockPosition, position);
+    EXPECT_EQ(game.clockPosition, position);
 }

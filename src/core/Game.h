@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The game in progress, as every window sees it: the turn rules, the game's settings, the
+// players and their scores, and the clock hand. The program creates one and hands it to the
+// windows; nothing here is a widget. Whole numbers are 16-bit, as the game keeps them.
+
+#include <QString>
+
+#include <array>
+#include <chrono>
+#include <cstdint>
+
+namespace core {
+
+constexpr int PlayerCount = 6;
+
+// The turn rules, at their defaults until the rules window changes them.
+struct Rules {
+    std::int16_t turnsAllowed = 3;    // answers a player may start in one round
+    std::int16_t turnSeconds = 90;    // longest answer
+    std::int16_t idleSeconds = 20;    // longest pause without choosing a number
+    std::int16_t cancelsAllowed = 5;  // cancels in one turn; one more ends it
+    std::int16_t stopsAllowed = 5;    // stops that disqualify a player
+
+    bool operator==(const Rules&) const = default;
+};
+
+struct Game {
+    Rules rules;
+
+    // Written when a game starts.
+    std::int16_t roundCount = 0;
+    std::int16_t currentRound = 0;  // 1-based
+    std::int16_t difficulty = 0;    // 0 Easy, 1 Normal, 2 Hard: the length of a round
+    bool practice = false;
+    bool musicOn = false;
+    // The rules' times as the game started with them, compared in whole seconds.
+    std::chrono::seconds answerTime{0};
+    std::chrono::seconds idleTime{0};
+
+    // One entry per player place, "Player 1" to "Player 6".
+    std::array<QString, PlayerCount> playerNames;
+    std::array<bool, PlayerCount> playing{};
+    std::array<std::int16_t, PlayerCount> roundScores{};
+    std::array<std::int16_t, PlayerCount> totalScores{};
+    std::array<std::int16_t, PlayerCount> timesStopped{};
+
+    // The clock hand: 240 steps to the play window's dial, counting down through a round; the
+    // title window's animation moves it too, whichever of them is active.
+    std::int16_t clockPosition = 0;
+};
+
+}  // namespace core
