@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "play/MainForm.h"
 
+#include "core/GameFlow.h"
+
 #include "core/Game.h"
 #include "core/Numbers.h"
 
@@ -11,7 +13,6 @@
 #include "platform/Services.h"
 #include "platform/Timer.h"
 #include "shell/Program.h"
-#include "shell/Windows.h"
 
 #include <QPainter>
 #include <QPushButton>
@@ -29,7 +30,8 @@ constexpr int flashInterval = 10;
 
 }  // namespace
 
-MainForm::MainForm(Windows& windows) : Form(windows.services()), windows_(windows), game_(windows.game())
+MainForm::MainForm(const core::WindowContext& context)
+    : Form(context.services), game_(context.game), flow_(context.flow)
 {
     design(QStringLiteral("Quorvix!"), clientSize, play::colour::Background);
     setFocusPolicy(Qt::StrongFocus);

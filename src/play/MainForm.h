@@ -32,10 +32,11 @@
 #include <memory>
 
 class QPushButton;
-class Windows;
 
 namespace core {
+class GameFlow;
 struct Game;
+struct WindowContext;
 }
 
 namespace platform {
@@ -46,7 +47,7 @@ class Timer;
 class MainForm : public platform::Form, public play::RoundFields, public play::BoardTemplates {
     Q_OBJECT
 public:
-    explicit MainForm(Windows& windows);
+    explicit MainForm(const core::WindowContext& context);
     ~MainForm() override;
 
     // Resets the window for a new round and starts the clock.
@@ -139,8 +140,8 @@ private:
     void resetColours();
     void resetContenderColours();
 
-    Windows& windows_;
     core::Game& game_;
+    core::GameFlow& flow_;
 
     std::unique_ptr<platform::Timer> Clock;
     std::unique_ptr<platform::Timer> RndTotal;

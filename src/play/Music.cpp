@@ -12,11 +12,8 @@
 #include "platform/MusicDevice.h"
 #include "platform/Services.h"
 #include "platform/Timer.h"
-#include "setup/Players.h"
 #include "shell/Program.h"
 #include "shell/Windows.h"
-
-#include <QCheckBox>
 
 #include <algorithm>
 
@@ -69,9 +66,7 @@ void MainForm::soundFault()
     services.messages.show(QStringLiteral("There appears to be a problem with the sound, music will now be disabled."),
                            QStringLiteral("Error"));
     game_.musicOn = false;
-    QCheckBox* box = windows_.players().MusicBox;
-    box->setChecked(false);
-    box->setEnabled(false);
+    flow_.turnMusicOff();
     // Music is off from here on, so no round's end would close the device.
     services.music.close();
 }

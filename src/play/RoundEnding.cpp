@@ -9,25 +9,21 @@
 
 #include "platform/Timer.h"
 #include "core/Target.h"
-#include "scores/RoundEnd.h"
 #include "shell/Program.h"
 #include "shell/Windows.h"
-#include "solver/Solvo.h"
 
 void MainForm::EndRound()
 {
     if (!game_.practice && WinningSlot == -1)
         ShowSolutions();
     hide();
-    windows_.roundEnd().show();
+    flow_.showRoundTable();
 }
 
 void MainForm::ShowSolutions()
 {
-    Solvo& finder = windows_.solvo();
-    finder.Prepare(dealtNumbers(), targetText().toInt());
     // While the finder is open this window is not active: its timers stand still.
-    finder.showModal();
+    flow_.showSolution(dealtNumbers(), targetText().toInt());
 }
 
 void MainForm::EndRoundButton_Click()

@@ -1,19 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/EndGame.h"
 
+#include "core/GameFlow.h"
+
 #include "core/Game.h"
 #include "core/Numbers.h"
 
 #include "platform/Fonts.h"
 #include "core/Result.h"
-#include "shell/Title.h"
 #include "shell/Program.h"
-#include "shell/Windows.h"
 
 #include <QLabel>
 #include <QPushButton>
 
-EndGame::EndGame(Windows& windows) : Form(windows.services()), windows_(windows), game_(windows.game())
+EndGame::EndGame(const core::WindowContext& context)
+    : Form(context.services), game_(context.game), flow_(context.flow)
 {
     design(QStringLiteral("Game Over"), QSize(400, 252), QColor(255, 224, 192));
     setFont(platform::designFont(QStringLiteral("MS Sans Serif"), 9.75));
@@ -50,7 +51,7 @@ void EndGame::Form_Activate()
 void EndGame::EndButton_Click()
 {
     hide();
-    windows_.title().show();
+    flow_.showTitle();
 }
 
 void EndGame::Form_QueryUnload(bool& cancel)

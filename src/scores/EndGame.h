@@ -9,16 +9,17 @@
 
 class QLabel;
 class QPushButton;
-class Windows;
 
 namespace core {
+class GameFlow;
 struct Game;
+struct WindowContext;
 }
 
 class EndGame : public platform::Form {
     Q_OBJECT
 public:
-    explicit EndGame(Windows& windows);
+    explicit EndGame(const core::WindowContext& context);
 
     scores::ColumnLabels PlayerLabel{};
     scores::ColumnLabels Total{};
@@ -32,6 +33,6 @@ protected:
 private:
     void EndButton_Click();
 
-    Windows& windows_;
     core::Game& game_;
+    core::GameFlow& flow_;
 };

@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/RoundEnd.h"
 
+#include "core/GameFlow.h"
+
 #include "core/Game.h"
 #include "core/Numbers.h"
 
 #include "platform/Fonts.h"
-#include "play/MainForm.h"
-#include "scores/EndGame.h"
 #include "shell/Program.h"
-#include "shell/Windows.h"
 
 #include <QLabel>
 #include <QPushButton>
 
-RoundEnd::RoundEnd(Windows& windows) : Form(windows.services()), windows_(windows), game_(windows.game())
+RoundEnd::RoundEnd(const core::WindowContext& context)
+    : Form(context.services), game_(context.game), flow_(context.flow)
 {
     design(QStringLiteral("Current Scores"), QSize(352, 260), QColor(255, 255, 192));
     setFont(platform::designFont(QStringLiteral("MS Sans Serif"), 9.75));
@@ -52,13 +52,10 @@ void RoundEnd::Button_Click()
 {
     ++game_.currentRound;
     hide();
-    if (game_.currentRound <= game_.roundCount) {
-        MainForm& play = windows_.mainForm();
-        play.Prepare();
-        play.show();
-    } else {
-        windows_.endGame().show();
-    }
+    if (game_.currentRound <= game_.roundCount)
+        flow_.startRound();
+    else
+        flow_.showFinalTable();
 }
 
 void RoundEnd::Form_QueryUnload(bool& cancel)

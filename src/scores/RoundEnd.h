@@ -9,16 +9,17 @@
 #include "scores/ScoreTable.h"
 
 class QPushButton;
-class Windows;
 
 namespace core {
+class GameFlow;
 struct Game;
+struct WindowContext;
 }
 
 class RoundEnd : public platform::Form {
     Q_OBJECT
 public:
-    explicit RoundEnd(Windows& windows);
+    explicit RoundEnd(const core::WindowContext& context);
 
     scores::ColumnLabels PlayerLabel{};
     scores::ColumnLabels Round{};
@@ -32,6 +33,6 @@ protected:
 private:
     void Button_Click();
 
-    Windows& windows_;
     core::Game& game_;
+    core::GameFlow& flow_;
 };

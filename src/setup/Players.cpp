@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "setup/Players.h"
 
+#include "core/GameFlow.h"
+
 #include "core/Game.h"
 #include "core/Numbers.h"
 
@@ -9,11 +11,8 @@
 #include "platform/MessageBox.h"
 #include "platform/Services.h"
 #include "platform/WrappingButton.h"
-#include "play/MainForm.h"
 #include "core/RuleCheck.h"
-#include "setup/Rules.h"
 #include "shell/Program.h"
-#include "shell/Windows.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -32,7 +31,8 @@ constexpr int rowPitch = 28;
 
 }  // namespace
 
-Players::Players(Windows& windows) : Form(windows.services()), windows_(windows), game_(windows.game())
+Players::Players(const core::WindowContext& context)
+    : Form(context.services), game_(context.game), flow_(context.flow)
 {
     design(QStringLiteral("Players"), QSize(352, 348), background);
     setFont(platform::designFont(QStringLiteral("MS Sans Serif"), 9.75));
@@ -97,12 +97,12 @@ void Players::createControls()
 void Players::Form_Load()
 {
     // The rules window is loaded hidden, so that its boxes hold the stored rule values.
-    windows_.rules();
+    flow_.loadRules();
 }
 
 void Players::RuleChange_Click()
 {
-    windows_.rules().showModal();
+    flow_.showRules();
 }
 
 void Players::Playing_Click()
@@ -130,10 +130,8 @@ void Players::StartGame_Click()
         return;
     game_.roundCount = rounds.rounds;
 
-    MainForm& play = windows_.mainForm();
-    play.Prepare();
     hide();
-    play.show();
+    flow_.startRound();
 
     for (int i = 0; i < 3; ++i) {
         if (Diff[i]->isChecked())

@@ -15,16 +15,17 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class Windows;
 
 namespace core {
+class GameFlow;
 struct Game;
+struct WindowContext;
 }
 
 class Players : public platform::Form {
     Q_OBJECT
 public:
-    explicit Players(Windows& windows);
+    explicit Players(const core::WindowContext& context);
 
     std::array<QCheckBox*, 6> Playing{};
     std::array<QLineEdit*, 6> NameBox{};
@@ -48,6 +49,6 @@ private:
     void StartGame_Click();
     void HelpButton_Click();
 
-    Windows& windows_;
     core::Game& game_;
+    core::GameFlow& flow_;
 };

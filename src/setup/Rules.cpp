@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "setup/Rules.h"
 
+#include "core/GameFlow.h"
+
 #include "core/Game.h"
 #include "core/Numbers.h"
 #include "core/RuleCheck.h"
@@ -8,7 +10,6 @@
 #include "platform/MessageBox.h"
 #include "platform/Services.h"
 #include "shell/Program.h"
-#include "shell/Windows.h"
 
 #include <QCheckBox>
 #include <QFontMetrics>
@@ -26,7 +27,8 @@ std::array<std::int16_t*, core::RuleCount> ruleValues(core::Rules& rules)
 
 }  // namespace
 
-Rules::Rules(Windows& windows) : Form(windows.services()), game_(windows.game())
+Rules::Rules(const core::WindowContext& context)
+    : Form(context.services), game_(context.game)
 {
     design(QStringLiteral("Rules"), QSize(400, 250), QColor(255, 192, 255));
     unloadWhenClosed();

@@ -14,16 +14,17 @@
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
-class Windows;
 
 namespace core {
+class GameFlow;
 struct Game;
+struct WindowContext;
 }
 
 class Rules : public platform::Form {
     Q_OBJECT
 public:
-    explicit Rules(Windows& windows);
+    explicit Rules(const core::WindowContext& context);
 
     std::array<QLineEdit*, core::RuleCount> NumBox{};
     std::array<QCheckBox*, core::RuleCount> EnableRule{};

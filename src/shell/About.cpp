@@ -1,15 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/About.h"
 
+#include "core/GameFlow.h"
+
 #include "platform/AppIcon.h"
 #include "platform/Fonts.h"
-#include "shell/Windows.h"
 
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 
-About::About(Windows& windows) : Form(windows.services())
+About::About(const core::WindowContext& context)
+    : Form(context.services)
 {
     design(QStringLiteral("About Quorvix"), QSize(344, 176), QColor(192, 192, 255));
     unloadWhenClosed();

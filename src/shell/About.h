@@ -6,12 +6,14 @@
 
 #include "platform/Form.h"
 
-class Windows;
+namespace core {
+struct WindowContext;
+}
 
 class About : public platform::Form {
     Q_OBJECT
 public:
-    explicit About(Windows& windows);
+    explicit About(const core::WindowContext& context);
 
 private:
     void cmdOK_Click();

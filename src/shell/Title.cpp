@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/Title.h"
 
+#include "core/GameFlow.h"
+
 #include "core/Game.h"
 #include "core/Numbers.h"
 
@@ -8,10 +10,7 @@
 #include "platform/Services.h"
 #include "platform/Timer.h"
 #include "platform/Dial.h"
-#include "setup/Players.h"
-#include "shell/About.h"
 #include "shell/Program.h"
-#include "shell/Windows.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -29,7 +28,8 @@ constexpr QPoint rightDial(278, 46);
 
 }  // namespace
 
-Title::Title(Windows& windows) : Form(windows.services()), windows_(windows), game_(windows.game())
+Title::Title(const core::WindowContext& context)
+    : Form(context.services), game_(context.game), flow_(context.flow)
 {
     design(QStringLiteral("Quorvix!"), QSize(384, 210), background);
 
@@ -124,7 +124,7 @@ void Title::paintEvent(QPaintEvent*)
 void Title::Button_Click()
 {
     hide();
-    windows_.players().show();
+    flow_.showSetUp();
 }
 
 void Title::HelpButton_Click()
@@ -134,7 +134,7 @@ void Title::HelpButton_Click()
 
 void Title::AboutButton_Click()
 {
-    windows_.about().showModal();
+    flow_.showAbout();
 }
 
 void Title::Form_QueryUnload(bool& cancel)

@@ -13,10 +13,11 @@
 #include <memory>
 
 class QPushButton;
-class Windows;
 
 namespace core {
+class GameFlow;
 struct Game;
+struct WindowContext;
 }
 
 namespace platform {
@@ -26,7 +27,7 @@ class Timer;
 class Title : public platform::Form {
     Q_OBJECT
 public:
-    explicit Title(Windows& windows);
+    explicit Title(const core::WindowContext& context);
     ~Title() override;
 
     // The dial as last drawn, before it is copied twice onto the window.
@@ -49,8 +50,8 @@ private:
     void HelpButton_Click();
     void AboutButton_Click();
 
-    Windows& windows_;
     core::Game& game_;
+    core::GameFlow& flow_;
     std::unique_ptr<platform::Timer> TickTimer;
     QImage DeviceContext;
     QPushButton* Button = nullptr;

@@ -10,18 +10,20 @@
 #include "shell/Title.h"
 #include "solver/Solvo.h"
 
+#include <QCheckBox>
+
 namespace {
 
 template <typename Window, typename Holder>
-Window& createdOnFirstUse(Holder& window, Windows& windows)
+Window& createdOnFirstUse(Holder& window, const core::WindowContext& context)
 {
     if (!window) {
         if constexpr (std::is_same_v<Holder, QPointer<Window>>) {
             // An unloaded window is gone for the game at once, though Qt deletes it later.
-            window = new Window(windows);
+            window = new Window(context);
             QObject::connect(window, &platform::Form::unloaded, [&window] { window.clear(); });
         } else {
-            window = std::make_unique<Window>(windows);
+            window = std::make_unique<Window>(context);
         }
         window->load();
     }
@@ -30,7 +32,7 @@ Window& createdOnFirstUse(Holder& window, Windows& windows)
 
 }  // namespace
 
-Windows::Windows(platform::Services& services, core::Game& game) : services_(services), game_(game) {}
+Windows::Windows(platform::Services& services, core::Game& game) : context_{services, game, *this} {}
 
 Windows::~Windows()
 {
@@ -40,40 +42,95 @@ Windows::~Windows()
 
 Title& Windows::title()
 {
-    return createdOnFirstUse<Title>(title_, *this);
+    return createdOnFirstUse<Title>(title_, context_);
 }
 
 About& Windows::about()
 {
-    return createdOnFirstUse<About>(about_, *this);
+    return createdOnFirstUse<About>(about_, context_);
 }
 
 Players& Windows::players()
 {
-    return createdOnFirstUse<Players>(players_, *this);
+    return createdOnFirstUse<Players>(players_, context_);
 }
 
 Rules& Windows::rules()
 {
-    return createdOnFirstUse<Rules>(rules_, *this);
+    return createdOnFirstUse<Rules>(rules_, context_);
 }
 
 MainForm& Windows::mainForm()
 {
-    return createdOnFirstUse<MainForm>(mainForm_, *this);
+    return createdOnFirstUse<MainForm>(mainForm_, context_);
 }
 
 RoundEnd& Windows::roundEnd()
 {
-    return createdOnFirstUse<RoundEnd>(roundEnd_, *this);
+    return createdOnFirstUse<RoundEnd>(roundEnd_, context_);
 }
 
 EndGame& Windows::endGame()
 {
-    return createdOnFirstUse<EndGame>(endGame_, *this);
+    return createdOnFirstUse<EndGame>(endGame_, context_);
 }
 
 Solvo& Windows::solvo()
 {
-    return createdOnFirstUse<Solvo>(solvo_, *this);
+    return createdOnFirstUse<Solvo>(solvo_, context_);
+}
+
+void Windows::showTitle()
+{
+    title().show();
+}
+
+void Windows::showAbout()
+{
+    about().showModal();
+}
+
+void Windows::showSetUp()
+{
+    players().show();
+}
+
+void Windows::loadRules()
+{
+    rules();
+}
+
+void Windows::showRules()
+{
+    rules().showModal();
+}
+
+void Windows::startRound()
+{
+    MainForm& play = mainForm();
+    play.Prepare();
+    play.show();
+}
+
+void Windows::showSolution(const core::Deal& numbers, int target)
+{
+    Solvo& finder = solvo();
+    finder.Prepare(numbers, target);
+    finder.showModal();
+}
+
+void Windows::showRoundTable()
+{
+    roundEnd().show();
+}
+
+void Windows::showFinalTable()
+{
+    endGame().show();
+}
+
+void Windows::turnMusicOff()
+{
+    players().MusicBox->setChecked(false);
+    players().MusicBox->setEnabled(false);
 }

@@ -5,9 +5,7 @@
 
 #include <memory>
 
-namespace core {
-struct Game;
-}
+#include "core/GameFlow.h"
 
 namespace platform {
 struct Services;
@@ -25,13 +23,15 @@ class Title;
 // The game's windows, each created (and loaded) on first use and kept for the rest of the
 // run, so that its controls keep their contents between games. The About box and the rules
 // window can unload themselves (OK, or a close by the frame); the next use makes them afresh.
-class Windows {
+// The only place that knows every window: it carries out the moves between them that the
+// windows ask for.
+class Windows final : public core::GameFlow {
 public:
     Windows(platform::Services& services, core::Game& game);
-    ~Windows();
+    ~Windows() override;
 
-    platform::Services& services() { return services_; }
-    core::Game& game() { return game_; }
+    platform::Services& services() { return context_.services; }
+    core::Game& game() { return context_.game; }
     Title& title();
     About& about();
     Players& players();
@@ -41,9 +41,19 @@ public:
     EndGame& endGame();
     Solvo& solvo();
 
+    void showTitle() override;
+    void showAbout() override;
+    void showSetUp() override;
+    void loadRules() override;
+    void showRules() override;
+    void startRound() override;
+    void showSolution(const core::Deal& numbers, int target) override;
+    void showRoundTable() override;
+    void showFinalTable() override;
+    void turnMusicOff() override;
+
 private:
-    platform::Services& services_;
-    core::Game& game_;
+    core::WindowContext context_;
     std::unique_ptr<Title> title_;
     std::unique_ptr<Players> players_;
     std::unique_ptr<MainForm> mainForm_;

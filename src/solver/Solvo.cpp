@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "solver/Solvo.h"
 
+#include "core/GameFlow.h"
+
 #include "platform/Fonts.h"
 #include "platform/Services.h"
-#include "shell/Windows.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -18,7 +19,8 @@ constexpr int eventInterval = 5;  // milliseconds
 
 }  // namespace
 
-Solvo::Solvo(Windows& windows) : Form(windows.services())
+Solvo::Solvo(const core::WindowContext& context)
+    : Form(context.services)
 {
     design(QStringLiteral("Finding Solutions"), QSize(217, 162), QColor(192, 255, 192));
 

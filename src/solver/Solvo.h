@@ -14,12 +14,15 @@
 
 class QLabel;
 class QPushButton;
-class Windows;
+
+namespace core {
+struct WindowContext;
+}
 
 class Solvo : public platform::Form {
     Q_OBJECT
 public:
-    explicit Solvo(Windows& windows);
+    explicit Solvo(const core::WindowContext& context);
 
     void Prepare(const core::Numbers& numbers, int total);
     QString displayText() const;

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The moves from one window of the game to the next. A window asks for them; the program,
+// which alone knows every window, carries them out, so no window knows another.
+
+#include "core/Target.h"
+
+namespace platform {
+struct Services;
+}
+
+namespace core {
+
+struct Game;
+
+class GameFlow {
+public:
+    virtual ~GameFlow() = default;
+
+    virtual void showTitle() = 0;       // the game's front door, after "End Game"
+    virtual void showAbout() = 0;       // modal, over the title window
+    virtual void showSetUp() = 0;       // "Play!"
+    virtual void loadRules() = 0;       // the rules window, hidden, holding the rule values
+    virtual void showRules() = 0;       // modal, over the set-up window
+    virtual void startRound() = 0;      // the play window, its round prepared
+    // Modal, over the play window: one way from `numbers` to `target`.
+    virtual void showSolution(const Deal& numbers, int target) = 0;
+    virtual void showRoundTable() = 0;  // after every round
+    virtual void showFinalTable() = 0;  // after the last round's table
+    // After a sound fault: music is off for the rest of the run, and the set-up window's
+    // "Music On" box says so.
+    virtual void turnMusicOff() = 0;
+};
+
+// What every window is given: the platform's services, the game, and the way on.
+struct WindowContext {
+    platform::Services& services;
+    Game& game;
+    GameFlow& flow;
+};
+
+}  // namespace core
