@@ -12,7 +12,6 @@
 #include "platform/Random.h"
 #include "platform/Services.h"
 #include "platform/Timer.h"
-#include "shell/Program.h"
 #include "shell/Windows.h"
 
 #include <QApplication>
@@ -47,6 +46,6 @@ int main(int argc, char* argv[])
 
     core::Game game;
     Windows windows(services, game);
-    Program::Main(windows);
+    windows.showTitle();
     return QApplication::exec();
 }

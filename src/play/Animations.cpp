@@ -10,7 +10,6 @@
 #include "platform/Services.h"
 #include "platform/Timer.h"
 #include "core/Target.h"
-#include "shell/Program.h"
 
 namespace {
 

@@ -12,7 +12,6 @@
 
 #include "platform/Fonts.h"
 #include "platform/Dial.h"
-#include "shell/Program.h"
 
 #include <QFontMetrics>
 #include <QPainter>

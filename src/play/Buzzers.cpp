@@ -12,7 +12,6 @@
 #include "platform/MusicDevice.h"
 #include "platform/Services.h"
 #include "platform/Timer.h"
-#include "shell/Program.h"
 
 void MainForm::KeyCheck_Timer()
 {

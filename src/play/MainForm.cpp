@@ -12,7 +12,7 @@
 #include "platform/Random.h"
 #include "platform/Services.h"
 #include "platform/Timer.h"
-#include "shell/Program.h"
+#include "platform/QuitAndHelp.h"
 
 #include <QPainter>
 #include <QPushButton>
@@ -175,7 +175,7 @@ void MainForm::Form_QueryUnload(bool& cancel)
         services.music.stop();
     const bool clockWasRunning = Clock->isEnabled();
     Clock->stop();
-    if (Program::ConfirmQuit(services) == 0)
+    if (platform::confirmQuit(services))
         return;
     cancel = true;
     if (musicWasPlaying)

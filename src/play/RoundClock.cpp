@@ -11,7 +11,6 @@
 #include "platform/Services.h"
 #include "platform/Timer.h"
 #include "core/Target.h"
-#include "shell/Program.h"
 
 void MainForm::ClockTick()
 {

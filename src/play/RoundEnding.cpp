@@ -9,7 +9,6 @@
 
 #include "platform/Timer.h"
 #include "core/Target.h"
-#include "shell/Program.h"
 #include "shell/Windows.h"
 
 void MainForm::EndRound()

@@ -14,7 +14,6 @@
 #include "platform/Services.h"
 #include "platform/Timer.h"
 #include "core/Target.h"
-#include "shell/Program.h"
 
 void MainForm::Clock_Timer()
 {

@@ -8,7 +8,7 @@
 
 #include "platform/Fonts.h"
 #include "core/Result.h"
-#include "shell/Program.h"
+#include "platform/QuitAndHelp.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -56,5 +56,5 @@ void EndGame::EndButton_Click()
 
 void EndGame::Form_QueryUnload(bool& cancel)
 {
-    cancel = Program::ConfirmQuit(services) != 0;
+    cancel = !platform::confirmQuit(services);
 }

@@ -7,7 +7,7 @@
 #include "core/Numbers.h"
 
 #include "platform/Fonts.h"
-#include "shell/Program.h"
+#include "platform/QuitAndHelp.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -60,5 +60,5 @@ void RoundEnd::Button_Click()
 
 void RoundEnd::Form_QueryUnload(bool& cancel)
 {
-    cancel = Program::ConfirmQuit(services) != 0;
+    cancel = !platform::confirmQuit(services);
 }

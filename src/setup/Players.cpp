@@ -12,7 +12,7 @@
 #include "platform/Services.h"
 #include "platform/WrappingButton.h"
 #include "core/RuleCheck.h"
-#include "shell/Program.h"
+#include "platform/QuitAndHelp.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -145,10 +145,10 @@ void Players::StartGame_Click()
 
 void Players::HelpButton_Click()
 {
-    Program::ShowHelp(services);
+    platform::showHelp(services);
 }
 
 void Players::Form_QueryUnload(bool& cancel)
 {
-    cancel = Program::ConfirmQuit(services) != 0;
+    cancel = !platform::confirmQuit(services);
 }

@@ -9,7 +9,7 @@
 #include "platform/Fonts.h"
 #include "platform/MessageBox.h"
 #include "platform/Services.h"
-#include "shell/Program.h"
+#include "platform/QuitAndHelp.h"
 
 #include <QCheckBox>
 #include <QFontMetrics>
@@ -91,5 +91,5 @@ void Rules::OKButton_Click()
 
 void Rules::HelpButton_Click()
 {
-    Program::ShowHelp(services);
+    platform::showHelp(services);
 }

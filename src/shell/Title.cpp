@@ -10,7 +10,7 @@
 #include "platform/Services.h"
 #include "platform/Timer.h"
 #include "platform/Dial.h"
-#include "shell/Program.h"
+#include "platform/QuitAndHelp.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -129,7 +129,7 @@ void Title::Button_Click()
 
 void Title::HelpButton_Click()
 {
-    Program::ShowHelp(services);
+    platform::showHelp(services);
 }
 
 void Title::AboutButton_Click()
@@ -139,5 +139,5 @@ void Title::AboutButton_Click()
 
 void Title::Form_QueryUnload(bool& cancel)
 {
-    cancel = Program::ConfirmQuit(services) != 0;
+    cancel = !platform::confirmQuit(services);
 }

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "doubles/TestGame.h"
 
-#include "shell/Program.h"
 #include "shell/Title.h"
 
 #include <QPushButton>
@@ -23,7 +22,7 @@ void GameTest::settle()
 
 void GameTest::openSetUp()
 {
-    Program::Main(windows);
+    windows.showTitle();
     settle();
     QTest::mouseClick(windows.title().findChild<QPushButton*>("Play!"), Qt::LeftButton);
     settle();

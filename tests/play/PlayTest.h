@@ -3,7 +3,6 @@
 
 #include "doubles/TestGame.h"
 #include "play/MainForm.h"
-#include "shell/Program.h"
 
 #include <QImage>
 #include <QStringList>

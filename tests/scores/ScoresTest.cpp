@@ -4,7 +4,6 @@
 #include "core/Result.h"
 #include "scores/RoundEnd.h"
 #include "setup/Players.h"
-#include "shell/Program.h"
 #include "shell/Title.h"
 
 #include <QLabel>

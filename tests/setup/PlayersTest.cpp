@@ -3,7 +3,6 @@
 #include "play/MainForm.h"
 #include "setup/Players.h"
 #include "core/RuleCheck.h"
-#include "shell/Program.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

@@ -4,7 +4,6 @@
 #include "setup/Players.h"
 #include "core/RuleCheck.h"
 #include "setup/Rules.h"
-#include "shell/Program.h"
 
 #include <QLineEdit>
 #include <QPushButton>

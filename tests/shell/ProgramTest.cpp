@@ -5,7 +5,7 @@
 #include "scores/EndGame.h"
 #include "scores/RoundEnd.h"
 #include "setup/Players.h"
-#include "shell/Program.h"
+#include "platform/QuitAndHelp.h"
 #include "shell/Title.h"
 
 #include <QPushButton>
@@ -22,7 +22,7 @@ using ProgramTest = GameTest;
 
 TEST_F(ProgramTest, StartUpSetsTheRuleDefaultsAndOpensTheTitleWindow)
 {
-    Program::Main(windows);
+    windows.showTitle();
     EXPECT_EQ(game.rules.turnsAllowed, 3);
     EXPECT_EQ(game.rules.turnSeconds, 90);
     EXPECT_EQ(game.rules.idleSeconds, 20);
@@ -40,28 +40,28 @@ TEST_F(ProgramTest, ConfirmQuitEndsTheProgramOnlyOnYes)
 {
     doubles.messages.answers = {Answer::No, Answer::Yes};
 
-    EXPECT_EQ(Program::ConfirmQuit(doubles.services), 1);
+    EXPECT_FALSE(platform::confirmQuit(doubles.services));
     EXPECT_EQ(doubles.application.quits, 0);
     ASSERT_EQ(doubles.messages.shown.size(), 1u);
     EXPECT_EQ(doubles.messages.shown[0].text, "Do you want to quit?");
     EXPECT_EQ(doubles.messages.shown[0].title, "Quit");
     EXPECT_EQ(doubles.messages.shown[0].buttons, platform::Buttons::YesNo);
 
-    Program::ConfirmQuit(doubles.services);
+    platform::confirmQuit(doubles.services);
     EXPECT_EQ(doubles.application.quits, 1);
 }
 
 TEST_F(ProgramTest, HelpOpensTheHelpFileBesideTheProgramOrSaysWhyNot)
 {
-    Program::ShowHelp(doubles.services);
+    platform::showHelp(doubles.services);
     EXPECT_EQ(doubles.help.opened, QStringList{doubles.services.appDir + "/Solvo.hlp"});
     EXPECT_TRUE(doubles.messages.shown.empty());
 
     // The player is told which file, and whether it is missing or damaged.
     doubles.help.outcome = platform::HelpShown::Unreadable;
-    Program::ShowHelp(doubles.services);
+    platform::showHelp(doubles.services);
     doubles.help.outcome = platform::HelpShown::Damaged;
-    Program::ShowHelp(doubles.services);
+    platform::showHelp(doubles.services);
     ASSERT_EQ(doubles.messages.shown.size(), 2u);
     for (const auto& shown : doubles.messages.shown) {
         EXPECT_EQ(shown.title, "Help");
@@ -106,7 +106,7 @@ namespace {
                                 doubles.services.appDir};
     core::Game game;
     Windows windows(services, game);
-    Program::Main(windows);
+    windows.showTitle();
     windows.players().show();
     doubles.messages.answers = {Answer::Yes};
     int asked = 0;

@@ -2,7 +2,6 @@
 #include "doubles/TestGame.h"
 #include "setup/Players.h"
 #include "shell/About.h"
-#include "shell/Program.h"
 #include "shell/Title.h"
 
 #include <QLabel>
@@ -22,7 +21,7 @@ class TitleTest : public doubles::GameTest {
 protected:
     TitleTest()
     {
-        Program::Main(windows);
+        windows.showTitle();
         settle();
     }
 

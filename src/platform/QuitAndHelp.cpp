@@ -1,45 +1,38 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/Program.h"
+#include "platform/QuitAndHelp.h"
 
 #include "platform/Application.h"
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
 #include "platform/Services.h"
-#include "shell/Title.h"
-#include "shell/Windows.h"
 
 #include <QDir>
 
-namespace Program {
+namespace platform {
 
-void Main(Windows& windows)
-{
-    windows.title().show();
-}
-
-int ConfirmQuit(platform::Services& services)
+bool confirmQuit(Services& services)
 {
     const auto answer = services.messages.show(QStringLiteral("Do you want to quit?"), QStringLiteral("Quit"),
-                                               platform::Buttons::YesNo);
-    if (answer != platform::Answer::Yes)
-        return 1;
+                                               Buttons::YesNo);
+    if (answer != Answer::Yes)
+        return false;
     services.application.quit();
-    return 0;
+    return true;
 }
 
-void ShowHelp(platform::Services& services)
+void showHelp(Services& services)
 {
     const QString file = services.appDir + QStringLiteral("/Solvo.hlp");
     const QString shown = QDir::toNativeSeparators(file);
     switch (services.help.show(file)) {
-    case platform::HelpShown::Shown:
+    case HelpShown::Shown:
         break;
-    case platform::HelpShown::Unreadable:
+    case HelpShown::Unreadable:
         services.messages.show(
             QStringLiteral("The help could not be opened: the file %1 is missing or cannot be read.").arg(shown),
             QStringLiteral("Help"));
         break;
-    case platform::HelpShown::Damaged:
+    case HelpShown::Damaged:
         services.messages.show(
             QStringLiteral("The help could not be opened: the file %1 is damaged. Reinstalling Quorvix restores it.")
                 .arg(shown),
@@ -48,4 +41,4 @@ void ShowHelp(platform::Services& services)
     }
 }
 
-}  // namespace Program
+}  // namespace platform
