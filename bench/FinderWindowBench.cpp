@@ -12,7 +12,7 @@
 #include "platform/Services.h"
 #include "platform/Timer.h"
 #include "core/Target.h"
-#include "shell/Windows.h"
+#include "app/Windows.h"
 #include "solver/Solvo.h"
 
 #include <QApplication>

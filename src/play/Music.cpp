@@ -6,13 +6,13 @@
 #include "play/MainForm.h"
 
 #include "core/Game.h"
+#include "core/GameFlow.h"
 #include "core/Numbers.h"
 
 #include "platform/MessageBox.h"
 #include "platform/MusicDevice.h"
 #include "platform/Services.h"
 #include "platform/Timer.h"
-#include "shell/Windows.h"
 
 #include <algorithm>
 

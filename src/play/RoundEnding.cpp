@@ -5,11 +5,11 @@
 #include "play/MainForm.h"
 
 #include "core/Game.h"
+#include "core/GameFlow.h"
 #include "core/Numbers.h"
 
 #include "platform/Timer.h"
 #include "core/Target.h"
-#include "shell/Windows.h"
 
 void MainForm::EndRound()
 {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "doubles/TestGame.h"
 
-#include "shell/Title.h"
+#include "title/Title.h"
 
 #include <QPushButton>
 #include <QtTest/QTest>

@@ -4,7 +4,7 @@
 #include "core/Game.h"
 #include "doubles/Doubles.h"
 #include "platform/Services.h"
-#include "shell/Windows.h"
+#include "app/Windows.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Run with QT_SCALE_FACTOR=2 (a test of its own in CTest); skipped at the usual scale.
 #include "PlayTest.h"
-#include "shell/Title.h"
+#include "title/Title.h"
 
 #include <QGuiApplication>
 

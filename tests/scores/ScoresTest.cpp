@@ -4,7 +4,7 @@
 #include "core/Result.h"
 #include "scores/RoundEnd.h"
 #include "setup/Players.h"
-#include "shell/Title.h"
+#include "title/Title.h"
 
 #include <QLabel>
 #include <QLineEdit>

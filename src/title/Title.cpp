@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/Title.h"
+#include "title/Title.h"
 
 #include "core/GameFlow.h"
 

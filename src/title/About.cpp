@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/About.h"
+#include "title/About.h"
 
 #include "core/GameFlow.h"
 

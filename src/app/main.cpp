@@ -12,7 +12,7 @@
 #include "platform/Random.h"
 #include "platform/Services.h"
 #include "platform/Timer.h"
-#include "shell/Windows.h"
+#include "app/Windows.h"
 
 #include <QApplication>
 #include <QIcon>

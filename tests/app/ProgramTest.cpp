@@ -6,7 +6,7 @@
 #include "scores/RoundEnd.h"
 #include "setup/Players.h"
 #include "platform/QuitAndHelp.h"
-#include "shell/Title.h"
+#include "title/Title.h"
 
 #include <QPushButton>
 #include <QtTest/QTest>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "doubles/TestGame.h"
 #include "setup/Players.h"
-#include "shell/About.h"
-#include "shell/Title.h"
+#include "title/About.h"
+#include "title/Title.h"
 
 #include <QLabel>
 #include <QPushButton>

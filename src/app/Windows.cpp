@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/Windows.h"
+#include "app/Windows.h"
 
 #include "play/MainForm.h"
 #include "scores/EndGame.h"
 #include "scores/RoundEnd.h"
 #include "setup/Players.h"
 #include "setup/Rules.h"
-#include "shell/About.h"
-#include "shell/Title.h"
+#include "title/About.h"
+#include "title/Title.h"
 #include "solver/Solvo.h"
 
 #include <QCheckBox>
