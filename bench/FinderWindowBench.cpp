@@ -4,6 +4,7 @@
 #include "core/Game.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
+#include "platform/Form.h"
 #include "platform/Help.h"
 #include "platform/KeyState.h"
 #include "platform/MessageBox.h"
@@ -32,11 +33,12 @@ void FinderWindowToSolution(benchmark::State& state)
     platform::SystemClock clock;
     platform::SystemRandom random;
     platform::KeyboardKeyState keys;
-    platform::QtMessageBoxes messages;
+    platform::Activation activation;
+    platform::QtMessageBoxes messages(activation);
     platform::SilentMusicDevice music;
     platform::HelpViewer help;
-    platform::QtTimerFactory timers;
-    platform::Services services{application, clock, random, keys, messages, music, help, timers, QString()};
+    platform::QtTimerFactory timers(messages);
+    platform::Services services{application, clock, random, keys, messages, music, help, timers, activation, QString()};
     core::Game game;
     Windows windows(services, game);
     Solvo& finder = windows.solvo();

@@ -5,6 +5,7 @@
 #include "platform/Application.h"
 #include "platform/Clock.h"
 #include "platform/FluidSynthMusic.h"
+#include "platform/Form.h"
 #include "platform/Fonts.h"
 #include "platform/Help.h"
 #include "platform/KeyState.h"
@@ -38,11 +39,12 @@ int main(int argc, char* argv[])
     platform::SystemClock clock;
     platform::SystemRandom random;
     platform::KeyboardKeyState keys;
-    platform::QtMessageBoxes messages;
+    platform::Activation activation;
+    platform::QtMessageBoxes messages(activation);
     platform::FluidSynthMusic music;
     platform::HelpViewer help;
-    platform::QtTimerFactory timers;
-    platform::Services services{application, clock, random, keys, messages, music, help, timers, dataDir};
+    platform::QtTimerFactory timers(messages);
+    platform::Services services{application, clock, random, keys, messages, music, help, timers, activation, dataDir};
 
     core::Game game;
     Windows windows(services, game);

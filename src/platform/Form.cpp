@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Form.h"
 
+#include "platform/Services.h"
+
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QLabel>
@@ -11,8 +13,18 @@ Form::Form(Services& services) : services(services) {}
 
 Form::~Form()
 {
-    if (activeForm_ == this)
-        activeForm_ = nullptr;
+    if (isActive())
+        activation().active_ = nullptr;
+}
+
+bool Form::isActive() const
+{
+    return services.activation.active() == this;
+}
+
+Activation& Form::activation()
+{
+    return services.activation;
 }
 
 void Form::load()
@@ -36,7 +48,7 @@ void Form::show()
             if (!activationPending_)
                 return;  // hidden meanwhile
             activationPending_ = false;
-            activate(this);
+            activation().activate(this);
         },
         Qt::QueuedConnection);
 }
@@ -44,13 +56,13 @@ void Form::show()
 void Form::showModal()
 {
     load();
-    modalOwner_ = activeForm_;
-    deactivateActive();
+    modalOwner_ = activation().active();
+    activation().deactivateActive();
     setWindowModality(Qt::ApplicationModal);
     QWidget::show();
     QEventLoop loop;
     modalLoop_ = &loop;
-    activate(this);
+    activation().activate(this);
     if (isVisible())
         loop.exec();
     modalLoop_ = nullptr;
@@ -61,12 +73,12 @@ void Form::hide()
     activationPending_ = false;
     QWidget::hide();
     if (isActive())
-        deactivateActive();
+        activation().deactivateActive();
     if (modalLoop_) {
         const QPointer<Form> owner = modalOwner_;
         modalOwner_.clear();
         if (owner && owner->isVisible())
-            activate(owner);
+            activation().activate(owner);
         modalLoop_->quit();
     }
 }
@@ -111,22 +123,22 @@ void Form::closeEvent(QCloseEvent* event)
         hide();
 }
 
-void Form::activate(Form* form)
+void Activation::activate(Form* form)
 {
-    if (activeForm_ == form)
+    if (active_ == form)
         return;
     deactivateActive();
-    activeForm_ = form;
+    active_ = form;
     form->activateWindow();
     form->Form_Activate();
 }
 
-void Form::deactivateActive()
+void Activation::deactivateActive()
 {
-    Form* previous = activeForm_;
+    Form* previous = active_;
     if (!previous)
         return;
-    activeForm_ = nullptr;
+    active_ = nullptr;
     previous->Form_Deactivate();
 }
 

@@ -9,7 +9,23 @@ class QLabel;
 
 namespace platform {
 
+class Form;
 struct Services;
+
+// Which of the game's windows is the active one: the program's own notion, kept in one
+// object that every window reaches through the services.
+class Activation {
+public:
+    Form* active() const { return active_; }
+
+private:
+    friend class Form;
+    // Makes `form` the active window, deactivating the one before.
+    void activate(Form* form);
+    void deactivateActive();
+
+    Form* active_ = nullptr;
+};
 
 // A top-level game window with the life the game's windows expect: load on first use,
 // show, modal show, hide and unload, and the program's own notion of which of its windows
@@ -42,8 +58,7 @@ public:
     // Hides the window and deletes it once control is back in the event loop.
     void unload();
 
-    bool isActive() const { return activeForm_ == this; }
-    static Form* activeForm() { return activeForm_; }
+    bool isActive() const;
 
 signals:
     void unloaded();
@@ -67,16 +82,14 @@ protected:
     Services& services;
 
 private:
-    static void activate(Form* form);
-    static void deactivateActive();
+    friend class Activation;
+    Activation& activation();
 
     bool loaded_ = false;
     bool unloadWhenClosed_ = false;
     bool activationPending_ = false;
     QEventLoop* modalLoop_ = nullptr;
     QPointer<Form> modalOwner_;
-
-    static inline Form* activeForm_ = nullptr;
 };
 
 }  // namespace platform

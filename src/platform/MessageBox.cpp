@@ -9,16 +9,17 @@ namespace platform {
 
 Answer MessageBoxes::show(const QString& text, const QString& title, Buttons buttons)
 {
-    struct OpenWhileInScope {
-        OpenWhileInScope() { ++openCount_; }
-        ~OpenWhileInScope() { --openCount_; }
-    } open;
+    // Counted as open until the player answers, however the box is left.
+    struct Closing {
+        int& openCount;
+        ~Closing() { --openCount; }
+    } closing{++openCount_};
     return present(text, title, buttons);
 }
 
 Answer QtMessageBoxes::present(const QString& text, const QString& title, Buttons buttons)
 {
-    Form* owner = Form::activeForm();
+    Form* owner = activation_.active();
     QMessageBox box(QMessageBox::NoIcon, title, text,
                     buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                     owner);

@@ -5,6 +5,8 @@
 
 namespace platform {
 
+class Activation;
+
 enum class Buttons { Ok, YesNo };
 enum class Answer { Ok, Yes, No };
 
@@ -15,19 +17,26 @@ public:
     virtual ~MessageBoxes() = default;
 
     Answer show(const QString& text, const QString& title, Buttons buttons = Buttons::Ok);
-    static bool anyOpen() { return openCount_ > 0; }
+    bool anyOpen() const { return openCount_ > 0; }
 
 protected:
     // Shows the box and waits for the player's answer.
     virtual Answer present(const QString& text, const QString& title, Buttons buttons) = 0;
 
 private:
-    static inline int openCount_ = 0;
+    int openCount_ = 0;
 };
 
+// Each box belongs to the active game window.
 class QtMessageBoxes final : public MessageBoxes {
+public:
+    explicit QtMessageBoxes(const Activation& activation) : activation_(activation) {}
+
 protected:
     Answer present(const QString& text, const QString& title, Buttons buttons) override;
+
+private:
+    const Activation& activation_;
 };
 
 }  // namespace platform

@@ -5,6 +5,7 @@
 
 namespace platform {
 
+class Activation;
 class Application;
 class Clock;
 class Help;
@@ -26,6 +27,7 @@ struct Services {
     MusicDevice& music;
     Help& help;
     TimerFactory& timers;
+    Activation& activation;  // which window is active
     QString appDir;  // where the program's data files lie
 };
 

@@ -26,7 +26,7 @@ void Timer::setEnabled(bool enabled)
 void Timer::deliverTick()
 {
     // Qt goes on firing timers inside a message box's own loop; those ticks are dropped.
-    if (!enabled_ || MessageBoxes::anyOpen())
+    if (!enabled_ || messages_.anyOpen())
         return;
     handler_();
 }
@@ -35,7 +35,7 @@ namespace {
 
 class QtTimer final : public Timer {
 public:
-    explicit QtTimer(Handler handler) : Timer(std::move(handler))
+    QtTimer(Handler handler, const MessageBoxes& messages) : Timer(std::move(handler), messages)
     {
         timer_.setTimerType(Qt::PreciseTimer);
         QObject::connect(&timer_, &QTimer::timeout, [this] { deliverTick(); });
@@ -58,7 +58,7 @@ private:
 
 std::unique_ptr<Timer> QtTimerFactory::create(const char*, Timer::Handler handler)
 {
-    return std::make_unique<QtTimer>(std::move(handler));
+    return std::make_unique<QtTimer>(std::move(handler), messages_);
 }
 
 }  // namespace platform

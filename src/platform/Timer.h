@@ -6,6 +6,8 @@
 
 namespace platform {
 
+class MessageBoxes;
+
 // A window's timer: an interval in milliseconds and a running switch. A tick runs the
 // handler unless the timer has been stopped or a message box is open: the game's steps
 // rely on no tick arriving while a player reads a message.
@@ -25,7 +27,8 @@ public:
     void stop() { setEnabled(false); }
 
 protected:
-    explicit Timer(Handler handler) : handler_(std::move(handler)) {}
+    // Ticks wait while one of `messages` is open.
+    Timer(Handler handler, const MessageBoxes& messages) : handler_(std::move(handler)), messages_(messages) {}
     // One tick, as the backend delivers it.
     void deliverTick();
     // The interval or the running switch changed: the backend follows.
@@ -33,6 +36,7 @@ protected:
 
 private:
     Handler handler_;
+    const MessageBoxes& messages_;
     int interval_ = 0;
     bool enabled_ = false;
 };
@@ -47,7 +51,11 @@ public:
 // Timers driven by Qt's event loop.
 class QtTimerFactory final : public TimerFactory {
 public:
+    explicit QtTimerFactory(const MessageBoxes& messages) : messages_(messages) {}
     std::unique_ptr<Timer> create(const char* name, Timer::Handler handler) override;
+
+private:
+    const MessageBoxes& messages_;
 };
 
 }  // namespace platform

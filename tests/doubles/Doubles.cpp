@@ -36,7 +36,7 @@ void ManualTimer::fire(int count)
 
 std::unique_ptr<platform::Timer> ManualTimers::create(const char* name, platform::Timer::Handler handler)
 {
-    auto timer = std::make_unique<ManualTimer>(std::move(handler));
+    auto timer = std::make_unique<ManualTimer>(std::move(handler), messages_);
     byName_[name] = timer.get();
     return timer;
 }

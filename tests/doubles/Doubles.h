@@ -136,7 +136,7 @@ public:
 // Timers that tick only when the test says so, through the same gate as the real ones.
 class ManualTimer final : public platform::Timer {
 public:
-    explicit ManualTimer(Handler handler) : Timer(std::move(handler)) {}
+    ManualTimer(Handler handler, const platform::MessageBoxes& messages) : Timer(std::move(handler), messages) {}
     void fire() { deliverTick(); }
     // Fires `count` ticks, each only while the timer is still running.
     void fire(int count);
@@ -147,11 +147,13 @@ private:
 
 class ManualTimers final : public platform::TimerFactory {
 public:
+    explicit ManualTimers(const platform::MessageBoxes& messages) : messages_(messages) {}
     std::unique_ptr<platform::Timer> create(const char* name, platform::Timer::Handler handler) override;
     // The newest timer of that name.
     ManualTimer& operator[](const std::string& name) { return *byName_.at(name); }
 
 private:
+    const platform::MessageBoxes& messages_;
     std::map<std::string, ManualTimer*> byName_;
 };
 

@@ -3,6 +3,7 @@
 
 #include "core/Game.h"
 #include "doubles/Doubles.h"
+#include "platform/Form.h"
 #include "platform/Services.h"
 #include "app/Windows.h"
 
@@ -27,8 +28,9 @@ struct TestServices {
     FakeMessageBoxes messages;
     FakeMusicDevice music;
     FakeHelp help;
-    ManualTimers timers;
-    platform::Services services{application, clock, random, keys, messages, music, help, timers, dataDir()};
+    ManualTimers timers{messages};
+    platform::Activation activation;
+    platform::Services services{application, clock, random, keys, messages, music, help, timers, activation, dataDir()};
 
     // The build folder, where the fonts lie beside the program.
     static QString dataDir();

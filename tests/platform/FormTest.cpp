@@ -56,7 +56,7 @@ TEST_F(FormTest, AShownWindowIsActivatedOnlyAfterTheShowingHandlerReturns)
 {
     title.show();
     EXPECT_EQ(log, QStringList{"title load"});
-    EXPECT_EQ(platform::Form::activeForm(), nullptr);
+    EXPECT_EQ(doubles.activation.active(), nullptr);
     settle();
     EXPECT_EQ(log, (QStringList{"title load", "title activate"}));
     EXPECT_TRUE(title.isActive());
@@ -81,7 +81,7 @@ TEST_F(FormTest, HidingHandsOverAtOnceAndAWindowHiddenBeforeItsTurnIsNeverActiva
     setup.hide();
     settle();
     EXPECT_EQ(log, (QStringList{"title deactivate", "setup load"}));
-    EXPECT_EQ(platform::Form::activeForm(), nullptr);
+    EXPECT_EQ(doubles.activation.active(), nullptr);
 
     setup.show();
     settle();
@@ -141,7 +141,7 @@ TEST_F(FormTest, ACloseFromTheFrameAsksTheWindowWhichMayRefuse)
     about->close();
     EXPECT_TRUE(unloaded);
     EXPECT_FALSE(about->isVisible());
-    EXPECT_EQ(platform::Form::activeForm(), nullptr);
+    EXPECT_EQ(doubles.activation.active(), nullptr);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     title.cancelClose = false;

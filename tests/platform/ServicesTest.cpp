@@ -45,7 +45,8 @@ TEST(SystemRandom, DrawsEvenlyFromZeroUpToOne)
 
 TEST(QtTimer, TicksWhileRunningButNeverWhileAMessageBoxIsOpen)
 {
-    QtTimerFactory factory;
+    doubles::FakeMessageBoxes messages;
+    QtTimerFactory factory(messages);
     int ticks = 0;
     auto timer = factory.create("Test", [&] { ++ticks; });
     timer->setInterval(1);
@@ -53,7 +54,6 @@ TEST(QtTimer, TicksWhileRunningButNeverWhileAMessageBoxIsOpen)
     QTest::qWait(30);
     EXPECT_GT(ticks, 0);
 
-    doubles::FakeMessageBoxes messages;
     int ticksWhileOpen = -1;
     messages.whileOpen = [&] {
         const int before = ticks;

@@ -48,7 +48,7 @@ protected:
     platform::FluidSynthMusic music{platform::FluidSynthMusic::defaultSoundFont(), QStringLiteral("file"),
                                     QStringLiteral("/dev/null")};
     platform::Services services{doubles.application, doubles.clock, doubles.random, doubles.keys, doubles.messages,
-                                music,               doubles.help,  doubles.timers, folder.path()};
+                                music,               doubles.help,  doubles.timers, doubles.activation, folder.path()};
     core::Game game;
     Windows windows{services, game};
 };
