@@ -49,6 +49,18 @@ struct Game {
     // The clock hand: 240 steps to the play window's dial, counting down through a round; the
     // title window's animation moves it too, whichever of them is active.
     std::int16_t clockPosition = 0;
+
+    // The player at `place` has made the target: 5 points while the round clock has not
+    // moved, one less for each quarter of the round gone by, 3 less in practice, added to
+    // the round's points.
+    void scoreWin(int place);
+    // A turn of the player at `place` ended by a limit counts as a stop. True when that stop
+    // disqualifies the player, who then plays no more in this game.
+    bool recordStop(int place);
+    // The round's points join the totals, once: they are 0 afterwards.
+    void foldRoundScores();
+    // The place with the most points among those playing, or -1 when the game is a draw.
+    int winner() const;
 };
 
 }  // namespace core

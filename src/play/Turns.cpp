@@ -39,14 +39,11 @@ void MainForm::stopTurn(const QString& text, const QString& title)
 
 void MainForm::RecordStop(int p)
 {
-    auto& stops = game_.timesStopped[p];
-    ++stops;
-    if (stops < game_.rules.stopsAllowed)
+    if (!game_.recordStop(p))
         return;
     services.messages.show(QStringLiteral("You have been stopped ") + core::numberText(game_.rules.stopsAllowed) +
                                QStringLiteral(" times.  You are disqualified."),
                            QStringLiteral("Disqualification"));
-    game_.playing[p] = false;
 }
 
 void MainForm::EndTurn()

@@ -21,8 +21,6 @@ namespace {
 
 // FirstSource and SecondSource: 0..6 a dealt tile, 7..9 a made tile.
 constexpr int firstMadeSource = 7;
-// In practice a success is worth 3 points less.
-constexpr int practicePenalty = 3;
 
 }  // namespace
 
@@ -178,11 +176,7 @@ void MainForm::TargetReached(int slot)
         services.music.stop();
     WinningSlot = std::int16_t(slot);
     AnimTicks = WinningFlashStart;
-    // 5 points with the clock untouched, one less for each quarter of the round gone by.
-    auto& score = game_.roundScores[AnsweringPlayer];
-    score = std::int16_t(std::floor(game_.clockPosition / 60.0) + score + 1);
-    if (game_.practice)
-        score = std::int16_t(score - practicePenalty);
+    game_.scoreWin(AnsweringPlayer);
     AnsweringPlayer = -1;
     Answering = false;
     Clock->stop();

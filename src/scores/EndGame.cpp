@@ -43,7 +43,7 @@ void EndGame::Form_Activate()
         scores::showRow({{PlayerLabel[i], game_.playerNames[i]}, {Total[i], core::numberText(game_.totalScores[i])}},
                         game_.playing[i]);
     }
-    const int winner = core::winningPlace(game_.totalScores, game_.playing);
+    const int winner = game_.winner();
     Winner->setText(winner == -1 ? QStringLiteral("The game is a draw!")
                                  : scores::winnerSentence(game_.playerNames[winner], *Winner));
 }

@@ -37,12 +37,11 @@ RoundEnd::RoundEnd(const core::WindowContext& context)
 void RoundEnd::Form_Activate()
 {
     // The round's points join the totals here, once: a second activation finds them at 0.
+    const auto points = game_.roundScores;
+    game_.foldRoundScores();
     for (int i = 0; i < core::PlayerCount; ++i) {
-        const std::int16_t points = game_.roundScores[i];
-        game_.totalScores[i] = std::int16_t(game_.totalScores[i] + points);
-        game_.roundScores[i] = 0;
         scores::showRow({{PlayerLabel[i], game_.playerNames[i]},
-                         {Round[i], core::numberText(points)},
+                         {Round[i], core::numberText(points[i])},
                          {Total[i], core::numberText(game_.totalScores[i])}},
                         game_.playing[i]);
     }
