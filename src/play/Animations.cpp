@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The target spin and the two flashes. AnimTicks counts the ticks of all three: 0 to 30
+// The target spin and the two flashes. round_.animationTicks counts the ticks of all three: 0 to 30
 // while the target spins, 0 to 16 while the contender panel flashes after a buzz, and 100
 // to 130 while the winning tile flashes.
 #include "play/MainForm.h"
@@ -22,18 +22,18 @@ constexpr int winningFlashEnd = 130;
 void MainForm::RndTotal_Timer()
 {
     SpinTarget();
-    ++AnimTicks;
-    if (AnimTicks < spinTicks)
+    ++round_.animationTicks;
+    if (round_.animationTicks < spinTicks)
         return;
     RndTotal->stop();
     Clock->start();
     KeyCheck->start();
     while (!PickTarget()) {
     }
-    AnimTicks = 0;
+    round_.animationTicks = 0;
     // In practice there is no round clock to open the buzzers.
     if (game_.practice)
-        BuzzersOpen = true;
+        round_.buzzersOpen = true;
 }
 
 void MainForm::SpinTarget()
@@ -55,9 +55,9 @@ bool MainForm::PickTarget()
 void MainForm::showTargetDigits(const std::array<int, 3>& digits)
 {
     for (int i = 0; i < 3; ++i)
-        Total[i].caption = core::numberText(digits[i]);
-    DrawShape(TotalBox);
-    for (const auto& digit : Total)
+        board_.targetDigits[i].caption = core::numberText(digits[i]);
+    DrawShape(board_.targetBox);
+    for (const auto& digit : board_.targetDigits)
         DrawLabel(digit);
     FlipBoard();
 }
@@ -65,7 +65,7 @@ void MainForm::showTargetDigits(const std::array<int, 3>& digits)
 void MainForm::Flash_Timer()
 {
     // The winning flash needs its tile: without one, this can only be a buzz flash.
-    if (WinningSlot != -1)
+    if (round_.winningSlot != -1)
         flashWinningTile();
     else
         flashContenderPanel();
@@ -73,15 +73,15 @@ void MainForm::Flash_Timer()
 
 void MainForm::flashWinningTile()
 {
-    ++AnimTicks;
-    auto& tile = MadeShape[WinningSlot];
-    auto& number = MadeNumber[WinningSlot];
+    ++round_.animationTicks;
+    auto& tile = board_.madeTiles[round_.winningSlot];
+    auto& number = board_.madeNumbers[round_.winningSlot];
     const bool lit = tile.fill == play::colour::Blue;
     tile.fill = lit ? play::colour::White : play::colour::Blue;
     number.background = tile.fill;
     number.textColour = lit ? play::colour::Blue : play::colour::White;
     redrawCell(tile, number);
-    if (AnimTicks >= winningFlashEnd) {
+    if (round_.animationTicks >= winningFlashEnd) {
         Flash->stop();
         EndRound();
     }
@@ -89,15 +89,15 @@ void MainForm::flashWinningTile()
 
 void MainForm::flashContenderPanel()
 {
-    ++AnimTicks;
-    if (AnimTicks >= buzzFlashTicks) {
+    ++round_.animationTicks;
+    if (round_.animationTicks >= buzzFlashTicks) {
         Flash->stop();
-        BuzzFlashDone = true;
+        round_.buzzFlashDone = true;
     }
-    const bool lit = ContShape.border == play::colour::Red;
-    ContShape.border = lit ? play::colour::Yellow : play::colour::Red;
-    ContShape.fill = lit ? play::colour::Red : play::colour::Yellow;
-    ContLabel.background = ContShape.fill;
-    ContLabel.textColour = lit ? play::colour::White : play::colour::Black;
-    redrawCell(ContShape, ContLabel);
+    const bool lit = board_.contenderPanel.border == play::colour::Red;
+    board_.contenderPanel.border = lit ? play::colour::Yellow : play::colour::Red;
+    board_.contenderPanel.fill = lit ? play::colour::Red : play::colour::Yellow;
+    board_.contenderName.background = board_.contenderPanel.fill;
+    board_.contenderName.textColour = lit ? play::colour::White : play::colour::Black;
+    redrawCell(board_.contenderPanel, board_.contenderName);
 }

@@ -21,7 +21,7 @@ constexpr const char* numberFont = "Arial Black";
 constexpr double numberPoints = 12;
 
 template <std::size_t N>
-void layRow(std::array<ShapeTemplate, N>& shapes, std::array<LabelTemplate, N>& labels, int top,
+void layRow(std::array<BoardShape, N>& shapes, std::array<BoardLabel, N>& labels, int top,
             const QColor& fill, const QColor& text)
 {
     for (std::size_t i = 0; i < N; ++i) {
@@ -34,20 +34,20 @@ void layRow(std::array<ShapeTemplate, N>& shapes, std::array<LabelTemplate, N>& 
 
 }  // namespace
 
-BoardTemplates::BoardTemplates()
+Board::Board()
 {
-    layRow(Shape, OrigNumber, dealtTop, colour::Blue, colour::White);
-    layRow(OpsShape, OpsLabel, workingTop, colour::White, colour::Blue);
-    layRow(MadeShape, MadeNumber, madeTop, colour::Blue, colour::White);
+    layRow(dealtTiles, dealtNumbers, dealtTop, colour::Blue, colour::White);
+    layRow(workingTiles, workingRow, workingTop, colour::White, colour::Blue);
+    layRow(madeTiles, madeNumbers, madeTop, colour::Blue, colour::White);
 
-    TotalBox = {QRect(136, 8, 73, 41), colour::Black, 1, colour::Black};
+    targetBox = {QRect(136, 8, 73, 41), colour::Black, 1, colour::Black};
     for (int i = 0; i < 3; ++i) {
-        Total[i] = {QRect(136 + 24 * i, 8, 25, 41), colour::Black, colour::Green,
+        targetDigits[i] = {QRect(136 + 24 * i, 8, 25, 41), colour::Black, colour::Green,
                     QStringLiteral("LCD"), 30, {}};
     }
 
-    ContShape = {QRect(192, 144, 121, 25), colour::Red, 2, colour::Yellow};
-    ContLabel = {QRect(192, 144, 121, 25), colour::Yellow, colour::Black, QStringLiteral("Impact"), 14.25, {}};
+    contenderPanel = {QRect(192, 144, 121, 25), colour::Red, 2, colour::Yellow};
+    contenderName = {QRect(192, 144, 121, 25), colour::Yellow, colour::Black, QStringLiteral("Impact"), 14.25, {}};
 }
 
 }  // namespace play

@@ -27,7 +27,7 @@ inline const QColor Yellow{255, 255, 0};
 inline const QColor Red{255, 0, 0};
 }  // namespace colour
 
-struct LabelTemplate {
+struct BoardLabel {
     QRect geometry;
     QColor background;
     QColor textColour;
@@ -35,33 +35,33 @@ struct LabelTemplate {
     double points = 0;
     QString caption;
 
-    bool operator==(const LabelTemplate&) const = default;
+    bool operator==(const BoardLabel&) const = default;
 };
 
-struct ShapeTemplate {
+struct BoardShape {
     QRect geometry;
     QColor border;
     int borderWidth = 1;
     QColor fill;
 
-    bool operator==(const ShapeTemplate&) const = default;
+    bool operator==(const BoardShape&) const = default;
 };
 
 // Every template of the board, as designed.
-struct BoardTemplates {
-    std::array<ShapeTemplate, 7> Shape;  // the dealt numbers' tiles
-    std::array<LabelTemplate, 7> OrigNumber;
-    std::array<ShapeTemplate, 3> OpsShape;  // the working row: number, operator, number
-    std::array<LabelTemplate, 3> OpsLabel;
-    std::array<ShapeTemplate, 3> MadeShape;  // the made numbers' tiles
-    std::array<LabelTemplate, 3> MadeNumber;
-    ShapeTemplate TotalBox;  // the target display, one digit per label
-    std::array<LabelTemplate, 3> Total;
-    ShapeTemplate ContShape;  // the contender panel: who is answering
-    LabelTemplate ContLabel;
+struct Board {
+    std::array<BoardShape, 7> dealtTiles;  // the dealt numbers' tiles
+    std::array<BoardLabel, 7> dealtNumbers;
+    std::array<BoardShape, 3> workingTiles;  // the working row: number, operator, number
+    std::array<BoardLabel, 3> workingRow;
+    std::array<BoardShape, 3> madeTiles;  // the made numbers' tiles
+    std::array<BoardLabel, 3> madeNumbers;
+    BoardShape targetBox;  // the target display, one digit per label
+    std::array<BoardLabel, 3> targetDigits;
+    BoardShape contenderPanel;  // the contender panel: who is answering
+    BoardLabel contenderName;
 
-    BoardTemplates();
-    bool operator==(const BoardTemplates&) const = default;
+    Board();
+    bool operator==(const Board&) const = default;
 };
 
 }  // namespace play

@@ -53,7 +53,7 @@ void MainForm::makeSurfaces()
     DeviceContext = surface(platform::dial::blockSize, ratio);
 }
 
-void MainForm::DrawLabel(const play::LabelTemplate& label)
+void MainForm::DrawLabel(const play::BoardLabel& label)
 {
     if (label.caption.isEmpty())
         return;
@@ -79,7 +79,7 @@ void MainForm::DrawLabel(const play::LabelTemplate& label)
     painter.drawText(QPoint(left, place.y() + baseline), text);
 }
 
-void MainForm::DrawShape(const play::ShapeTemplate& shape)
+void MainForm::DrawShape(const play::BoardShape& shape)
 {
     // The border lies inside the shape's rectangle.
     QPainter painter(&TrueView);
@@ -95,26 +95,26 @@ void MainForm::FlipBoard()
 
 void MainForm::RedrawBoard()
 {
-    for (const auto& shape : Shape)
+    for (const auto& shape : board_.dealtTiles)
         DrawShape(shape);
-    for (const auto& shape : OpsShape)
+    for (const auto& shape : board_.workingTiles)
         DrawShape(shape);
-    for (const auto& shape : MadeShape)
+    for (const auto& shape : board_.madeTiles)
         DrawShape(shape);
-    DrawShape(TotalBox);
-    DrawShape(ContShape);
+    DrawShape(board_.targetBox);
+    DrawShape(board_.contenderPanel);
     for (int i = 0; i < 3; ++i) {
-        DrawLabel(OpsLabel[i]);
-        DrawLabel(MadeNumber[i]);
-        DrawLabel(Total[i]);
+        DrawLabel(board_.workingRow[i]);
+        DrawLabel(board_.madeNumbers[i]);
+        DrawLabel(board_.targetDigits[i]);
     }
-    for (const auto& number : OrigNumber)
+    for (const auto& number : board_.dealtNumbers)
         DrawLabel(number);
-    DrawLabel(ContLabel);
+    DrawLabel(board_.contenderName);
     FlipBoard();
 }
 
-void MainForm::redrawCell(const play::ShapeTemplate& shape, const play::LabelTemplate& label)
+void MainForm::redrawCell(const play::BoardShape& shape, const play::BoardLabel& label)
 {
     DrawShape(shape);
     DrawLabel(label);
@@ -134,11 +134,11 @@ void MainForm::PrepareClockDial()
 void MainForm::DrawClockDial(int position, bool fillGap)
 {
     // With music the clock may jump several steps at once; the marks fill the gap.
-    if (fillGap && LastDrawnPosition - position >= 2 && position != FullDial) {
-        for (int v = LastDrawnPosition; v >= position; --v)
+    if (fillGap && round_.lastDrawnPosition - position >= 2 && position != FullDial) {
+        for (int v = round_.lastDrawnPosition; v >= position; --v)
             drawDialMark(v);
     }
-    LastDrawnPosition = std::int16_t(position);
+    round_.lastDrawnPosition = std::int16_t(position);
     drawDialMark(position);
     dialPenWidth_ = handWidth;
 

@@ -16,7 +16,7 @@
 void MainForm::KeyCheck_Timer()
 {
     // When two keys are down at once, the lower player place wins.
-    for (int p = 0; p < core::PlayerCount && !Answering; ++p) {
+    for (int p = 0; p < core::PlayerCount && !round_.answering; ++p) {
         if (services.keys.isDown(platform::buzzerKeys[p].key))
             BuzzIn(p);
     }
@@ -24,26 +24,26 @@ void MainForm::KeyCheck_Timer()
 
 void MainForm::BuzzIn(int p)
 {
-    if (!BuzzersOpen || !game_.playing[p])
+    if (!round_.buzzersOpen || !game_.playing[p])
         return;
-    auto& turns = TurnsTaken[p];
+    auto& turns = round_.turnsTaken[p];
     if (turns < game_.rules.turnsAllowed) {
         services.music.stop();
         KeyCheck->stop();
-        Answering = true;
-        ContLabel.caption = game_.playerNames[p];
+        round_.answering = true;
+        board_.contenderName.caption = game_.playerNames[p];
         // Every buzz flash starts from its first tick.
-        AnimTicks = 0;
-        BuzzFlashDone = false;
+        round_.animationTicks = 0;
+        round_.buzzFlashDone = false;
         Flash->start();
-        AnsweringPlayer = std::int16_t(p);
-        LastAction = services.clock.now();
-        CancelCount = 0;
+        round_.answeringPlayer = std::int16_t(p);
+        round_.lastSelection = services.clock.now();
+        round_.cancelCount = 0;
         ++turns;
         if (turns == game_.rules.turnsAllowed)
             services.messages.show(QStringLiteral("Remember, this is your last turn!"), QStringLiteral("Last Turn"));
         // The answer time starts once the player has read the reminder.
-        TurnStart = services.clock.now();
+        round_.answerStart = services.clock.now();
     } else if (turns == game_.rules.turnsAllowed) {
         // Told once; later buzzes of this player in this round go unanswered.
         services.music.stop();

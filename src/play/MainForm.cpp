@@ -84,9 +84,11 @@ void MainForm::createControls()
         return area;
     };
     for (int i = 0; i < 7; ++i)
-        ClickOrig[i] = clickArea(QStringLiteral("ClickOrig%1").arg(i), Shape[i].geometry, [this, i] { SelectOriginal(i); });
+        ClickOrig[i] = clickArea(QStringLiteral("ClickOrig%1").arg(i), board_.dealtTiles[i].geometry,
+                                 [this, i] { SelectOriginal(i); });
     for (int i = 0; i < 3; ++i)
-        ClickMade[i] = clickArea(QStringLiteral("ClickMade%1").arg(i), MadeShape[i].geometry, [this, i] { SelectMade(i); });
+        ClickMade[i] = clickArea(QStringLiteral("ClickMade%1").arg(i), board_.madeTiles[i].geometry,
+                                 [this, i] { SelectMade(i); });
 }
 
 void MainForm::Prepare()
@@ -96,56 +98,56 @@ void MainForm::Prepare()
     // A flash cut short by the window's deactivation leaves its element in the flashed colours.
     resetColours();
     EndRoundButton->setVisible(game_.practice);
-    WinningSlot = -1;
-    FirstSource = -1;
-    SecondSource = -1;
+    round_.winningSlot = -1;
+    round_.firstSource = -1;
+    round_.secondSource = -1;
     ResetWorking();
     game_.clockPosition = FullDial;
-    AnimTicks = 0;
-    Answering = false;
-    AnsweringPlayer = -1;
-    DealtCount = 0;
-    ContLabel.caption.clear();
-    for (auto& digit : Total)
+    round_.animationTicks = 0;
+    round_.answering = false;
+    round_.answeringPlayer = -1;
+    round_.dealtCount = 0;
+    board_.contenderName.caption.clear();
+    for (auto& digit : board_.targetDigits)
         digit.caption = QStringLiteral("0");
     game_.roundScores.fill(0);
-    TurnsTaken.fill(0);
-    for (auto& number : OrigNumber)
+    round_.turnsTaken.fill(0);
+    for (auto& number : board_.dealtNumbers)
         number.caption.clear();
-    for (auto& number : MadeNumber)
+    for (auto& number : board_.madeNumbers)
         number.caption.clear();
     Clock->setInterval(clockIntervals[std::clamp<int>(game_.difficulty, 0, 2)]);
     OpenMusic();
-    MusicPlaying = false;
+    round_.musicPlaying = false;
     Clock->start();
-    BuzzFlashDone = false;
+    round_.buzzFlashDone = false;
     TrueView.fill(play::colour::Background);
     RedrawBoard();
-    BuzzersOpen = false;
+    round_.buzzersOpen = false;
 }
 
 void MainForm::resetColours()
 {
     resetContenderColours();
-    const play::BoardTemplates design;
-    MadeShape = design.MadeShape;
-    for (std::size_t i = 0; i < MadeNumber.size(); ++i) {
-        MadeNumber[i].background = design.MadeNumber[i].background;
-        MadeNumber[i].textColour = design.MadeNumber[i].textColour;
+    const play::Board design;
+    board_.madeTiles = design.madeTiles;
+    for (std::size_t i = 0; i < board_.madeNumbers.size(); ++i) {
+        board_.madeNumbers[i].background = design.madeNumbers[i].background;
+        board_.madeNumbers[i].textColour = design.madeNumbers[i].textColour;
     }
 }
 
 void MainForm::resetContenderColours()
 {
-    const play::BoardTemplates design;
-    ContShape = design.ContShape;
-    ContLabel.background = design.ContLabel.background;
-    ContLabel.textColour = design.ContLabel.textColour;
+    const play::Board design;
+    board_.contenderPanel = design.contenderPanel;
+    board_.contenderName.background = design.contenderName.background;
+    board_.contenderName.textColour = design.contenderName.textColour;
 }
 
 void MainForm::Form_Load()
 {
-    MusicPiece = play::RoundFields::NoMusicPiece;
+    round_.musicPiece = play::RoundState::noMusicPiece;
 }
 
 void MainForm::Form_Activate()
@@ -186,7 +188,7 @@ void MainForm::Form_QueryUnload(bool& cancel)
 bool MainForm::musicIsPlaying() const
 {
     // Started by the round clock, not stopped for an answer or a win.
-    return game_.musicOn && MusicPlaying && !Answering && WinningSlot == -1;
+    return game_.musicOn && round_.musicPlaying && !round_.answering && round_.winningSlot == -1;
 }
 
 void MainForm::paintEvent(QPaintEvent*)

@@ -23,7 +23,7 @@
 
 #include "platform/Form.h"
 #include "play/Board.h"
-#include "play/RoundFields.h"
+#include "play/RoundState.h"
 #include "core/Target.h"
 
 #include <QImage>
@@ -44,7 +44,7 @@ class ClickArea;
 class Timer;
 }
 
-class MainForm : public platform::Form, public play::RoundFields, public play::BoardTemplates {
+class MainForm : public platform::Form {
     Q_OBJECT
 public:
     explicit MainForm(const core::WindowContext& context);
@@ -55,6 +55,10 @@ public:
 
     // The board as painted so far.
     const QImage& backBuffer() const { return TrueView; }
+    // The board's elements and the round's state, as the window keeps them: tests set a
+    // round up through them and read it back.
+    play::Board& board() { return board_; }
+    play::RoundState& round() { return round_; }
 
 protected:
     void Form_Load() override;
@@ -65,7 +69,7 @@ protected:
 
 private:
     static constexpr std::int16_t FullDial = 240;  // clock steps in one round
-    // AnimTicks from here on count the winning flash.
+    // round_.animationTicks from here on count the winning flash.
     static constexpr std::int16_t WinningFlashStart = 100;
 
     // Dealing and the round clock.
@@ -101,7 +105,7 @@ private:
     // Working out.
     void SelectOriginal(int i);
     void SelectMade(int i);
-    void selectNumber(play::LabelTemplate& number, const play::ShapeTemplate& tile, int source);
+    void selectNumber(play::BoardLabel& number, const play::BoardShape& tile, int source);
     void Add_Click();
     void Subtract_Click();
     void Multiply_Click();
@@ -125,12 +129,12 @@ private:
 
     // Drawing.
     void makeSurfaces();
-    void DrawLabel(const play::LabelTemplate& label);
-    void DrawShape(const play::ShapeTemplate& shape);
+    void DrawLabel(const play::BoardLabel& label);
+    void DrawShape(const play::BoardShape& shape);
     void FlipBoard();
     void RedrawBoard();
     // Repaints one element, its shape and then its label, and shows the board.
-    void redrawCell(const play::ShapeTemplate& shape, const play::LabelTemplate& label);
+    void redrawCell(const play::BoardShape& shape, const play::BoardLabel& label);
     void PrepareClockDial();
     void DrawClockDial(int position, bool fillGap);
     void drawDialMark(int position);
@@ -141,6 +145,8 @@ private:
     void resetContenderColours();
 
     core::Game& game_;
+    play::Board board_;
+    play::RoundState round_;
     core::GameFlow& flow_;
 
     std::unique_ptr<platform::Timer> Clock;

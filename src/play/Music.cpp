@@ -39,11 +39,11 @@ void MainForm::OpenMusic()
         const int piece = std::clamp<int>(game_.difficulty, 0, 2);
         music.setDeviceType(QStringLiteral("Sequencer"));
         music.setFileName(services.appDir + u'/' + QString::fromLatin1(pieces[piece]));
-        MusicPiece = std::int16_t(piece);
+        round_.musicPiece = std::int16_t(piece);
         if (!music.open())
             soundFault();
     }
-    MusicPlaying = false;
+    round_.musicPlaying = false;
 }
 
 void MainForm::MusicTick()
@@ -52,10 +52,10 @@ void MainForm::MusicTick()
     const double left = length == 0 ? 0.0 : 1.0 - double(services.music.position()) / double(length);
     game_.clockPosition = std::int16_t(core::roundHalfEven(left * FullDial));
 
-    if (game_.clockPosition != StallLast) {
-        StallCount = 0;
-        StallLast = game_.clockPosition;
-    } else if (++StallCount == stallTicks) {
+    if (game_.clockPosition != round_.stallPosition) {
+        round_.stallCount = 0;
+        round_.stallPosition = game_.clockPosition;
+    } else if (++round_.stallCount == stallTicks) {
         soundFault();
     }
 }

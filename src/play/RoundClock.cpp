@@ -14,7 +14,7 @@
 
 void MainForm::ClockTick()
 {
-    if (DealtCount < core::DealSize)
+    if (round_.dealtCount < core::DealSize)
         dealNextNumber();
     else
         runRoundClock();
@@ -22,13 +22,13 @@ void MainForm::ClockTick()
 
 void MainForm::dealNextNumber()
 {
-    const int k = DealtCount;
-    OrigNumber[k].caption = core::numberText(core::dealNumber(k, services.random));
-    redrawCell(Shape[k], OrigNumber[k]);
-    DealtCount = std::int16_t(k + 1);
-    if (DealtCount == core::DealSize) {
+    const int k = round_.dealtCount;
+    board_.dealtNumbers[k].caption = core::numberText(core::dealNumber(k, services.random));
+    redrawCell(board_.dealtTiles[k], board_.dealtNumbers[k]);
+    round_.dealtCount = std::int16_t(k + 1);
+    if (round_.dealtCount == core::DealSize) {
         for (int i = 0; i < core::DealSize; ++i)
-            OrigText[i] = OrigNumber[i].caption;
+            round_.dealtTexts[i] = board_.dealtNumbers[i].caption;
         Clock->stop();
         RndTotal->start();
     }
@@ -37,11 +37,11 @@ void MainForm::dealNextNumber()
 void MainForm::runRoundClock()
 {
     // The round clock stands still while a player answers, and never runs in practice.
-    if (Answering || game_.practice)
+    if (round_.answering || game_.practice)
         return;
-    if (game_.musicOn && !MusicPlaying) {
+    if (game_.musicOn && !round_.musicPlaying) {
         services.music.play();
-        MusicPlaying = true;
+        round_.musicPlaying = true;
     }
     if (game_.clockPosition <= 0) {
         // The round is over: nothing of this tick may touch the board or the music again.
@@ -55,5 +55,5 @@ void MainForm::runRoundClock()
     else
         --game_.clockPosition;
     DrawClockDial(game_.clockPosition, fillGap);
-    BuzzersOpen = true;
+    round_.buzzersOpen = true;
 }

@@ -13,7 +13,7 @@
 
 void MainForm::EndRound()
 {
-    if (!game_.practice && WinningSlot == -1)
+    if (!game_.practice && round_.winningSlot == -1)
         ShowSolutions();
     hide();
     flow_.showRoundTable();
@@ -28,8 +28,8 @@ void MainForm::ShowSolutions()
 void MainForm::EndRoundButton_Click()
 {
     // Only once the round's target is shown, and not while the winning tile flashes.
-    const bool targetShown = DealtCount == core::DealSize && !RndTotal->isEnabled();
-    if (!targetShown || WinningSlot != -1)
+    const bool targetShown = round_.dealtCount == core::DealSize && !RndTotal->isEnabled();
+    if (!targetShown || round_.winningSlot != -1)
         return;
     ShowSolutions();
     EndRound();

@@ -17,21 +17,21 @@
 
 void MainForm::Clock_Timer()
 {
-    if (!Answering) {
+    if (!round_.answering) {
         ClockTick();
         return;
     }
     // Whole seconds against the rule values the game started with, at any time of day.
     const double now = services.clock.now();
-    if (platform::wholeSeconds(now - TurnStart) > game_.answerTime.count())
+    if (platform::wholeSeconds(now - round_.answerStart) > game_.answerTime.count())
         stopTurn(QStringLiteral("You've had enough time to answer."), QStringLiteral("Out of time"));
-    else if (platform::wholeSeconds(now - LastAction) > game_.idleTime.count())
+    else if (platform::wholeSeconds(now - round_.lastSelection) > game_.idleTime.count())
         stopTurn(QStringLiteral("I think you've had enough thinking time matey."), QStringLiteral("Taken Too Long"));
 }
 
 void MainForm::stopTurn(const QString& text, const QString& title)
 {
-    const int player = AnsweringPlayer;
+    const int player = round_.answeringPlayer;
     services.messages.show(text, title);
     RecordStop(player);
     EndTurn();
@@ -49,26 +49,26 @@ void MainForm::RecordStop(int p)
 void MainForm::EndTurn()
 {
     for (int i = 0; i < 3; ++i) {
-        MadeNumber[i].caption.clear();
-        OpsLabel[i].caption.clear();
+        board_.madeNumbers[i].caption.clear();
+        board_.workingRow[i].caption.clear();
     }
-    OpsLabel[1].caption = QStringLiteral("+");
+    board_.workingRow[1].caption = QStringLiteral("+");
     for (int i = 0; i < core::DealSize; ++i)
-        OrigNumber[i].caption = OrigText[i];
-    ContLabel.caption.clear();
+        board_.dealtNumbers[i].caption = round_.dealtTexts[i];
+    board_.contenderName.caption.clear();
     // A turn can end while its buzz flash still runs (a limit reached while a message was
     // open, or quick cancels): the flash ends with it, or it would run on into the next turn.
     Flash->stop();
     resetContenderColours();
     Clock->start();
-    AnsweringPlayer = -1;
-    Answering = false;
+    round_.answeringPlayer = -1;
+    round_.answering = false;
     KeyCheck->start();
-    AnimTicks = 0;
-    BuzzFlashDone = false;
-    CancelCount = 0;
-    FirstSource = -1;
-    SecondSource = -1;
+    round_.animationTicks = 0;
+    round_.buzzFlashDone = false;
+    round_.cancelCount = 0;
+    round_.firstSource = -1;
+    round_.secondSource = -1;
     RedrawBoard();
     if (game_.musicOn)
         resumeMusic();
@@ -77,17 +77,17 @@ void MainForm::EndTurn()
 void MainForm::GiveUp_Click()
 {
     // Refused while the numbers are dealt, the target spins, or either flash runs.
-    if (DealtCount < core::DealSize || Flash->isEnabled() || !Clock->isEnabled())
+    if (round_.dealtCount < core::DealSize || Flash->isEnabled() || !Clock->isEnabled())
         return;
     EndTurn();
 }
 
 void MainForm::Cancel_Click()
 {
-    if (!Answering)
+    if (!round_.answering)
         return;
-    ++CancelCount;
-    if (CancelCount > game_.rules.cancelsAllowed)
+    ++round_.cancelCount;
+    if (round_.cancelCount > game_.rules.cancelsAllowed)
         stopTurn(QStringLiteral("You don't know what you're doing, do you?"), QStringLiteral("Cancelled Too Many Times"));
     ResetWorking();
 }

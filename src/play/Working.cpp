@@ -19,42 +19,42 @@
 
 namespace {
 
-// FirstSource and SecondSource: 0..6 a dealt tile, 7..9 a made tile.
+// round_.firstSource and round_.secondSource: 0..6 a dealt tile, 7..9 a made tile.
 constexpr int firstMadeSource = 7;
 
 }  // namespace
 
 void MainForm::SelectOriginal(int i)
 {
-    selectNumber(OrigNumber[i], Shape[i], i);
+    selectNumber(board_.dealtNumbers[i], board_.dealtTiles[i], i);
 }
 
 void MainForm::SelectMade(int i)
 {
-    selectNumber(MadeNumber[i], MadeShape[i], firstMadeSource + i);
+    selectNumber(board_.madeNumbers[i], board_.madeTiles[i], firstMadeSource + i);
 }
 
-void MainForm::selectNumber(play::LabelTemplate& number, const play::ShapeTemplate& tile, int source)
+void MainForm::selectNumber(play::BoardLabel& number, const play::BoardShape& tile, int source)
 {
-    if (AnsweringPlayer == -1 || number.caption.isEmpty())
+    if (round_.answeringPlayer == -1 || number.caption.isEmpty())
         return;
     // Any number click shows the player is still at it, even one that moves nothing.
-    LastAction = services.clock.now();
-    if (OpsLabel[0].caption.isEmpty()) {
-        OpsLabel[0].caption = number.caption;
-        FirstSource = std::int16_t(source);
-    } else if (OpsLabel[2].caption.isEmpty()) {
-        OpsLabel[2].caption = number.caption;
-        SecondSource = std::int16_t(source);
+    round_.lastSelection = services.clock.now();
+    if (board_.workingRow[0].caption.isEmpty()) {
+        board_.workingRow[0].caption = number.caption;
+        round_.firstSource = std::int16_t(source);
+    } else if (board_.workingRow[2].caption.isEmpty()) {
+        board_.workingRow[2].caption = number.caption;
+        round_.secondSource = std::int16_t(source);
     } else {
         return;
     }
     number.caption.clear();
     DrawShape(tile);
-    DrawShape(OpsShape[0]);
-    DrawShape(OpsShape[2]);
-    DrawLabel(OpsLabel[0]);
-    DrawLabel(OpsLabel[2]);
+    DrawShape(board_.workingTiles[0]);
+    DrawShape(board_.workingTiles[2]);
+    DrawLabel(board_.workingRow[0]);
+    DrawLabel(board_.workingRow[2]);
     FlipBoard();
 }
 
@@ -80,19 +80,19 @@ void MainForm::Divide_Click()
 
 void MainForm::chooseOperator(const QString& symbol)
 {
-    if (AnsweringPlayer == -1)
+    if (round_.answeringPlayer == -1)
         return;
-    OpsLabel[1].caption = symbol;
-    redrawCell(OpsShape[1], OpsLabel[1]);
+    board_.workingRow[1].caption = symbol;
+    redrawCell(board_.workingTiles[1], board_.workingRow[1]);
 }
 
 void MainForm::Operate_Click()
 {
-    if (OpsLabel[2].caption.isEmpty())
+    if (board_.workingRow[2].caption.isEmpty())
         return;
-    const double a = OpsLabel[0].caption.toDouble();
-    const double b = OpsLabel[2].caption.toDouble();
-    const QString& op = OpsLabel[1].caption;
+    const double a = board_.workingRow[0].caption.toDouble();
+    const double b = board_.workingRow[2].caption.toDouble();
+    const QString& op = board_.workingRow[1].caption;
     const double r = op == QStringLiteral("-") ? a - b
                      : op == QStringLiteral("×") ? a * b
                      : op == QStringLiteral("÷") ? a / b
@@ -112,16 +112,16 @@ void MainForm::Operate_Click()
         refuse(nullptr);
     else if (r < 0)
         refuse("Numbers must be positive");
-    if (OpsLabel[0].caption.isEmpty())
+    if (board_.workingRow[0].caption.isEmpty())
         return;
 
     // The two numbers are used up; the result goes into the first free made slot.
-    OpsLabel[0].caption.clear();
-    OpsLabel[2].caption.clear();
+    board_.workingRow[0].caption.clear();
+    board_.workingRow[2].caption.clear();
     ResetWorking();
     for (int slot = 0; slot < 3; ++slot) {
-        if (MadeNumber[slot].caption.isEmpty()) {
-            MadeNumber[slot].caption = core::numberText(r);
+        if (board_.madeNumbers[slot].caption.isEmpty()) {
+            board_.madeNumbers[slot].caption = core::numberText(r);
             CheckTarget(slot);
             break;
         }
@@ -136,24 +136,24 @@ void MainForm::ResetWorking()
         if (source < 0)
             return;
         if (source < firstMadeSource)
-            OrigNumber[source].caption = text;
+            board_.dealtNumbers[source].caption = text;
         else
-            MadeNumber[source - firstMadeSource].caption = text;
+            board_.madeNumbers[source - firstMadeSource].caption = text;
     };
-    putBack(FirstSource, OpsLabel[0].caption);
-    putBack(SecondSource, OpsLabel[2].caption);
-    OpsLabel[0].caption.clear();
-    OpsLabel[1].caption = QStringLiteral("+");
-    OpsLabel[2].caption.clear();
+    putBack(round_.firstSource, board_.workingRow[0].caption);
+    putBack(round_.secondSource, board_.workingRow[2].caption);
+    board_.workingRow[0].caption.clear();
+    board_.workingRow[1].caption = QStringLiteral("+");
+    board_.workingRow[2].caption.clear();
     RedrawBoard();
-    FirstSource = -1;
-    SecondSource = -1;
+    round_.firstSource = -1;
+    round_.secondSource = -1;
 }
 
 void MainForm::CheckTarget(int slot)
 {
     // Only the number just made can win; a dealt number equal to the target must be made.
-    if (MadeNumber[slot].caption == targetText())
+    if (board_.madeNumbers[slot].caption == targetText())
         TargetReached(slot);
 }
 
@@ -161,25 +161,25 @@ core::Deal MainForm::dealtNumbers() const
 {
     core::Deal dealt{};
     for (int i = 0; i < core::DealSize; ++i)
-        dealt[i] = OrigText[i].toInt();
+        dealt[i] = round_.dealtTexts[i].toInt();
     return dealt;
 }
 
 QString MainForm::targetText() const
 {
-    return Total[0].caption + Total[1].caption + Total[2].caption;
+    return board_.targetDigits[0].caption + board_.targetDigits[1].caption + board_.targetDigits[2].caption;
 }
 
 void MainForm::TargetReached(int slot)
 {
     if (game_.musicOn)
         services.music.stop();
-    WinningSlot = std::int16_t(slot);
-    AnimTicks = WinningFlashStart;
-    game_.scoreWin(AnsweringPlayer);
-    AnsweringPlayer = -1;
-    Answering = false;
+    round_.winningSlot = std::int16_t(slot);
+    round_.animationTicks = WinningFlashStart;
+    game_.scoreWin(round_.answeringPlayer);
+    round_.answeringPlayer = -1;
+    round_.answering = false;
     Clock->stop();
     Flash->start();
-    CancelCount = 0;
+    round_.cancelCount = 0;
 }

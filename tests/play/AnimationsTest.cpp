@@ -24,7 +24,7 @@ TEST_F(PlayTest, TheTargetSpinsThroughRandomDigitsAndSettlesOnTheRealTarget)
     EXPECT_GE(target(), 106);
     core::Deal dealt{};
     for (int i = 0; i < 7; ++i)
-        dealt[i] = play.OrigText[i].toInt();
+        dealt[i] = play.round().dealtTexts[i].toInt();
     EXPECT_FALSE(core::isTooEasy(target(), dealt, [] {}));
 }
 
@@ -32,20 +32,20 @@ TEST_F(PlayTest, TheBuzzFlashBlinksTheContenderPanelSixteenTimes)
 {
     startRound();
     dealAndSpin();
-    play.ContLabel.caption = "Ann";
+    play.board().contenderName.caption = "Ann";
     timer("Flash").start();
 
     timer("Flash").fire();
-    EXPECT_EQ(play.ContShape.border, colour::Yellow);
+    EXPECT_EQ(play.board().contenderPanel.border, colour::Yellow);
     EXPECT_EQ(pixel(192, 144), colour::Yellow.rgb());
     EXPECT_EQ(pixel(195, 147), colour::Red.rgb());
     EXPECT_GT(count({192, 144, 121, 25}, colour::White), 10) << "white name on red";
 
     timer("Flash").fire(20);
-    EXPECT_EQ(play.AnimTicks, 16);
+    EXPECT_EQ(play.round().animationTicks, 16);
     EXPECT_FALSE(timer("Flash").isEnabled());
-    EXPECT_TRUE(play.BuzzFlashDone);
-    EXPECT_EQ(play.ContLabel.caption, "Ann");
+    EXPECT_TRUE(play.round().buzzFlashDone);
+    EXPECT_EQ(play.board().contenderName.caption, "Ann");
     EXPECT_EQ(pixel(192, 144), colour::Red.rgb());
     EXPECT_EQ(pixel(195, 147), colour::Yellow.rgb());
     EXPECT_GT(count({192, 144, 121, 25}, colour::Black), 10) << "black name on yellow";
@@ -60,8 +60,8 @@ TEST_F(PlayTest, AFlashCutShortByTheRoundsEndLeavesNoColoursBehind)
     timer("Flash").fire(5);  // an odd number of blinks: the panel is red
     play.hide();
     startRound();
-    EXPECT_EQ(play.ContShape.border, colour::Red);
-    EXPECT_EQ(play.ContShape.fill, colour::Yellow);
+    EXPECT_EQ(play.board().contenderPanel.border, colour::Red);
+    EXPECT_EQ(play.board().contenderPanel.fill, colour::Yellow);
     EXPECT_EQ(pixel(195, 147), colour::Yellow.rgb());
 }
 
@@ -71,25 +71,25 @@ TEST_F(PlayTest, TheWinningTileFlashesThirtyTimesThenTheRoundEnds)
     dealAndSpin();
     timer("Clock").fire(3);
     // The state the working out leaves when a made number equals the target.
-    play.MadeNumber[1].caption = "306";
-    play.WinningSlot = 1;
-    play.AnimTicks = 100;
+    play.board().madeNumbers[1].caption = "306";
+    play.round().winningSlot = 1;
+    play.round().animationTicks = 100;
     timer("Clock").stop();
     timer("Flash").start();
 
     timer("Flash").fire();
-    EXPECT_EQ(play.MadeShape[1].fill, colour::White);
+    EXPECT_EQ(play.board().madeTiles[1].fill, colour::White);
     EXPECT_EQ(pixel(92, 220), colour::White.rgb());
     EXPECT_GT(count({72, 184, 41, 41}, colour::Blue), 10) << "blue number on white";
 
     timer("Flash").fire(28);
-    EXPECT_EQ(play.MadeShape[1].fill, colour::White);
+    EXPECT_EQ(play.board().madeTiles[1].fill, colour::White);
     EXPECT_TRUE(play.isVisible()) << "the round goes on until the flash ends";
 
     timer("Flash").fire();
     EXPECT_FALSE(timer("Flash").isEnabled());
-    EXPECT_EQ(play.MadeShape[1].fill, colour::Blue);
-    EXPECT_EQ(play.MadeNumber[1].textColour, colour::White);
+    EXPECT_EQ(play.board().madeTiles[1].fill, colour::Blue);
+    EXPECT_EQ(play.board().madeNumbers[1].textColour, colour::White);
     EXPECT_EQ(pixel(92, 220), colour::Blue.rgb());
     EXPECT_FALSE(play.isVisible()) << "the round has ended, without the finder";
     EXPECT_TRUE(windows.roundEnd().isVisible());

@@ -57,9 +57,15 @@ QRect PlayTest::bounds(const QRect& area, const QColor& colour) const
     return found;
 }
 
+QString PlayTest::targetText() const
+{
+    const auto& digits = play.board().targetDigits;
+    return digits[0].caption + digits[1].caption + digits[2].caption;
+}
+
 int PlayTest::target() const
 {
-    return (play.Total[0].caption + play.Total[1].caption + play.Total[2].caption).toInt();
+    return targetText().toInt();
 }
 
 void PlayTest::openBuzzers(const std::vector<int>& deal)
@@ -93,7 +99,7 @@ void PlayTest::click(const QString& name)
 void PlayTest::setTarget(const char* digits)
 {
     for (int i = 0; i < 3; ++i)
-        play.Total[i].caption = QString(QChar::fromLatin1(digits[i]));
+        play.board().targetDigits[i].caption = QString(QChar::fromLatin1(digits[i]));
 }
 
 QStringList PlayTest::messageTitles() const
@@ -125,36 +131,37 @@ void PlayTest::expectSoundRound()
     using Running = std::array<bool, 4>;
     if (!play.isVisible())
         EXPECT_EQ(running, (Running{false, false, false, false})) << "the round is over";
-    else if (play.DealtCount < 7)
+    else if (play.round().dealtCount < 7)
         EXPECT_EQ(running, (Running{true, false, false, false})) << "dealing";
     else if (spin)
         EXPECT_EQ(running, (Running{false, true, false, false})) << "the target spins";
-    else if (play.WinningSlot != -1)
+    else if (play.round().winningSlot != -1)
         EXPECT_EQ(running, (Running{false, false, false, true})) << "the winning flash";
-    else if (play.Answering)
-        EXPECT_EQ(running, (Running{true, false, false, !play.BuzzFlashDone})) << "a turn";
+    else if (play.round().answering)
+        EXPECT_EQ(running, (Running{true, false, false, !play.round().buzzFlashDone})) << "a turn";
     else
         EXPECT_EQ(running, (Running{true, false, true, false})) << "open for buzzing";
 
     const auto within = [](int value, int low, int high) { return value >= low && value <= high; };
-    EXPECT_TRUE(within(play.AnsweringPlayer, -1, 5)) << play.AnsweringPlayer;
-    EXPECT_EQ(play.Answering, play.AnsweringPlayer != -1);
-    EXPECT_TRUE(within(play.WinningSlot, -1, 2)) << play.WinningSlot;
-    EXPECT_TRUE(within(play.FirstSource, -1, 9)) << play.FirstSource;
-    EXPECT_TRUE(within(play.SecondSource, -1, 9)) << play.SecondSource;
-    EXPECT_TRUE(within(play.DealtCount, 0, 7)) << play.DealtCount;
-    EXPECT_TRUE(within(play.AnimTicks, 0, 30) || within(play.AnimTicks, 100, 130)) << play.AnimTicks;
-    if (play.WinningSlot == -1) {
-        EXPECT_TRUE(within(play.AnimTicks, 0, spin ? 30 : 16)) << play.AnimTicks;
+    EXPECT_TRUE(within(play.round().answeringPlayer, -1, 5)) << play.round().answeringPlayer;
+    EXPECT_EQ(play.round().answering, play.round().answeringPlayer != -1);
+    EXPECT_TRUE(within(play.round().winningSlot, -1, 2)) << play.round().winningSlot;
+    EXPECT_TRUE(within(play.round().firstSource, -1, 9)) << play.round().firstSource;
+    EXPECT_TRUE(within(play.round().secondSource, -1, 9)) << play.round().secondSource;
+    EXPECT_TRUE(within(play.round().dealtCount, 0, 7)) << play.round().dealtCount;
+    const int ticks = play.round().animationTicks;
+    EXPECT_TRUE(within(ticks, 0, 30) || within(ticks, 100, 130)) << ticks;
+    if (play.round().winningSlot == -1) {
+        EXPECT_TRUE(within(play.round().animationTicks, 0, spin ? 30 : 16)) << play.round().animationTicks;
     }
 
     numbersOnBoard();
 
     // Out of its flash, the contender panel shows its own colours.
     if (!flash && play.isVisible()) {
-        EXPECT_EQ(play.ContShape.border, play::colour::Red);
-        EXPECT_EQ(play.ContShape.fill, play::colour::Yellow);
-        EXPECT_EQ(play.ContLabel.textColour, play::colour::Black);
+        EXPECT_EQ(play.board().contenderPanel.border, play::colour::Red);
+        EXPECT_EQ(play.board().contenderPanel.fill, play::colour::Yellow);
+        EXPECT_EQ(play.board().contenderName.textColour, play::colour::Black);
     }
 }
 
@@ -168,12 +175,12 @@ int PlayTest::numbersOnBoard() const
         const int value = text.toInt();
         EXPECT_TRUE(value >= 1 && value <= 999 && text == QString::number(value)) << text.toStdString();
     };
-    for (const auto& label : play.OrigNumber)
+    for (const auto& label : play.board().dealtNumbers)
         check(label.caption);
-    for (const auto& label : play.MadeNumber)
+    for (const auto& label : play.board().madeNumbers)
         check(label.caption);
-    check(play.OpsLabel[0].caption);
-    check(play.OpsLabel[2].caption);
+    check(play.board().workingRow[0].caption);
+    check(play.board().workingRow[2].caption);
     return count;
 }
 

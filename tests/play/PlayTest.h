@@ -48,7 +48,7 @@ protected:
     QString finderText;
     // The captions of a row of the board's labels.
     template <std::size_t N>
-    static QStringList captions(const std::array<play::LabelTemplate, N>& labels)
+    static QStringList captions(const std::array<play::BoardLabel, N>& labels)
     {
         QStringList texts;
         for (const auto& label : labels)
@@ -62,6 +62,7 @@ protected:
     int count(const QRect& area, const QColor& colour) const;
     // The bounds of the pixels of `colour` within `area`.
     QRect bounds(const QRect& area, const QColor& colour) const;
+    QString targetText() const;
     int target() const;
 
     MainForm& play;

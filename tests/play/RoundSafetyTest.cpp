@@ -63,7 +63,7 @@ TEST_P(TurnEndedInTheBuzzFlash, EndsTheFlashAndTheNextPlayersBuzzFlashesAndScore
         break;
     }
     EXPECT_EQ(messageTitles().last(), limit);
-    EXPECT_FALSE(play.Answering);
+    EXPECT_FALSE(play.round().answering);
     EXPECT_FALSE(timer("Flash").isEnabled()) << "the flash ended with the turn";
     EXPECT_EQ(pixel(192, 144), play::colour::Red.rgb()) << "the empty panel in its own colours";
     EXPECT_EQ(pixel(195, 147), play::colour::Yellow.rgb());
@@ -74,8 +74,8 @@ TEST_P(TurnEndedInTheBuzzFlash, EndsTheFlashAndTheNextPlayersBuzzFlashesAndScore
     buzz(1);
     runFor(300);
     EXPECT_FALSE(timer("Flash").isEnabled());
-    EXPECT_EQ(play.AnimTicks, 16);
-    EXPECT_EQ(play.ContLabel.caption, "Bob");
+    EXPECT_EQ(play.round().animationTicks, 16);
+    EXPECT_EQ(play.board().contenderName.caption, "Bob");
     expectSoundRound();
     const int clockPosition = game.clockPosition;
     make306();
@@ -322,8 +322,8 @@ protected:
 
     // Everything a player sees of the round, and which of its timers run.
     struct Round {
-        play::RoundFields fields;
-        play::BoardTemplates board;
+        play::RoundState fields;
+        play::Board board;
         std::int16_t clockPosition;
         std::array<bool, 4> running;
         QImage backBuffer;
@@ -331,7 +331,7 @@ protected:
     };
     Round round()
     {
-        return {play, play, game.clockPosition,
+        return {play.round(), play.board(), game.clockPosition,
                 {timer("Clock").isEnabled(), timer("RndTotal").isEnabled(), timer("Flash").isEnabled(),
                  timer("KeyCheck").isEnabled()},
                 play.backBuffer()};
@@ -341,7 +341,7 @@ protected:
     int nextToTry() const
     {
         for (const int p : {1, 0})
-            if (game.playing[p] && play.TurnsTaken[p] < game.rules.turnsAllowed)
+            if (game.playing[p] && play.round().turnsTaken[p] < game.rules.turnsAllowed)
                 return p;
         return -1;
     }
@@ -355,18 +355,18 @@ protected:
         int chosen = -1;
         for (int step = 0; step < 20000 && !windows.roundEnd().isVisible() && !HasFailure(); ++step) {
             expectSoundRound();
-            const bool targetShown = play.DealtCount == 7 && !timer("RndTotal").isEnabled();
+            const bool targetShown = play.round().dealtCount == 7 && !timer("RndTotal").isEnabled();
             if (targetShown && targetText() != QLatin1String("306"))
                 setTarget("306");
-            const bool open = targetShown && !play.Answering && play.WinningSlot == -1;
-            if (play.Answering && !timer("Flash").isEnabled()) {
-                if (play.AnsweringPlayer == chosen) {
+            const bool open = targetShown && !play.round().answering && play.round().winningSlot == -1;
+            if (play.round().answering && !timer("Flash").isEnabled()) {
+                if (play.round().answeringPlayer == chosen) {
                     expectedPoints[chosen] += game.clockPosition / 60 + 1 - (game.practice ? 3 : 0);
                     make306();
                 } else {
                     click("GiveUp");
                 }
-            } else if (open && play.BuzzersOpen && timer("KeyCheck").isEnabled() && nextToTry() != -1) {
+            } else if (open && play.round().buzzersOpen && timer("KeyCheck").isEnabled() && nextToTry() != -1) {
                 chosen = nextToTry();
                 buzz(chosen);
             } else if (open && game.practice && nextToTry() == -1) {
@@ -378,8 +378,6 @@ protected:
         }
         settle();
     }
-
-    QString targetText() const { return play.Total[0].caption + play.Total[1].caption + play.Total[2].caption; }
 
     bool firedInsideYet = false;
     std::array<int, 2> expectedPoints{};

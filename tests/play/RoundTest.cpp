@@ -20,35 +20,35 @@ TEST_F(PlayTest, ARoundDealsSevenNumbersSpinsToATargetAndRunsItsClockDown)
     EXPECT_EQ(clock.interval(), 205);
 
     for (int k = 0; k < 7; ++k) {
-        EXPECT_TRUE(play.OrigNumber[k].caption.isEmpty());
+        EXPECT_TRUE(play.board().dealtNumbers[k].caption.isEmpty());
         clock.fire();
-        EXPECT_EQ(play.OrigNumber[k].caption, QString::number(exampleDeal[k]));
-        EXPECT_EQ(play.DealtCount, k + 1);
+        EXPECT_EQ(play.board().dealtNumbers[k].caption, QString::number(exampleDeal[k]));
+        EXPECT_EQ(play.round().dealtCount, k + 1);
     }
-    EXPECT_EQ(play.OrigText[6], "150");
+    EXPECT_EQ(play.round().dealtTexts[6], "150");
     EXPECT_FALSE(clock.isEnabled());
     EXPECT_TRUE(timer("RndTotal").isEnabled());
     EXPECT_FALSE(timer("KeyCheck").isEnabled()) << "no buzz while the target spins";
 
     timer("RndTotal").fire(29);
-    EXPECT_EQ(play.AnimTicks, 29);
+    EXPECT_EQ(play.round().animationTicks, 29);
     EXPECT_FALSE(clock.isEnabled());
     timer("RndTotal").fire();
     EXPECT_FALSE(timer("RndTotal").isEnabled());
     EXPECT_TRUE(clock.isEnabled());
     EXPECT_TRUE(timer("KeyCheck").isEnabled());
-    EXPECT_EQ(play.AnimTicks, 0);
+    EXPECT_EQ(play.round().animationTicks, 0);
     EXPECT_GE(target(), 106);
     EXPECT_LE(target(), 999);
     EXPECT_FALSE(core::isTooEasy(target(), exampleDeal, [] {}));
-    EXPECT_FALSE(play.BuzzersOpen) << "the round clock opens the buzzers";
+    EXPECT_FALSE(play.round().buzzersOpen) << "the round clock opens the buzzers";
 
     clock.fire();
     EXPECT_EQ(game.clockPosition, 239);
-    EXPECT_TRUE(play.BuzzersOpen);
+    EXPECT_TRUE(play.round().buzzersOpen);
     clock.fire(239);
     EXPECT_EQ(game.clockPosition, 0);
-    EXPECT_EQ(play.DealtCount, 7);
+    EXPECT_EQ(play.round().dealtCount, 7);
 
     // The 241st running tick ends the round, and does nothing more once the finder has
     // closed and the window has been prepared again: no clock step, no open buzzers.
@@ -58,10 +58,10 @@ TEST_F(PlayTest, ARoundDealsSevenNumbersSpinsToATargetAndRunsItsClockDown)
     EXPECT_FALSE(play.isVisible());
     EXPECT_TRUE(windows.roundEnd().isVisible());
     EXPECT_EQ(game.clockPosition, 240);
-    EXPECT_FALSE(play.BuzzersOpen);
+    EXPECT_FALSE(play.round().buzzersOpen);
     EXPECT_FALSE(timer("KeyCheck").isEnabled());
     EXPECT_FALSE(clock.isEnabled());
-    EXPECT_EQ(play.LastDrawnPosition, 0);
+    EXPECT_EQ(play.round().lastDrawnPosition, 0);
 }
 
 TEST_F(PlayTest, InPracticeTheBuzzersOpenAtOnceAndTheClockNeverRuns)
@@ -69,10 +69,10 @@ TEST_F(PlayTest, InPracticeTheBuzzersOpenAtOnceAndTheClockNeverRuns)
     game.practice = true;
     startRound();
     dealAndSpin();
-    EXPECT_TRUE(play.BuzzersOpen);
+    EXPECT_TRUE(play.round().buzzersOpen);
     timer("Clock").fire(500);
     EXPECT_EQ(game.clockPosition, 240);
-    EXPECT_EQ(play.DealtCount, 7);
+    EXPECT_EQ(play.round().dealtCount, 7);
     EXPECT_EQ(pixel(251, 219), play::colour::Background.rgb()) << "no dial in practice";
 }
 
@@ -85,7 +85,7 @@ TEST_F(PlayTest, WithMusicThePieceIsTheRoundClock)
     EXPECT_EQ(doubles.music.fileName, doubles.services.appDir + "/Zarvell.mid");
     EXPECT_EQ(doubles.music.updateInterval, 324);
     EXPECT_FALSE(doubles.music.mute);
-    EXPECT_EQ(play.MusicPiece, 0);
+    EXPECT_EQ(play.round().musicPiece, 0);
     dealAndSpin();
     EXPECT_EQ(doubles.music.commands.count("Play"), 0) << "the music waits for the round clock";
 
@@ -141,13 +141,13 @@ TEST_F(PlayTest, HidingTheWindowStopsItsClocksAndFlashes)
 TEST_F(PlayTest, ARepaintShowsTheBoardAndChangesNothing)
 {
     struct Snapshot {
-        play::RoundFields fields;
-        play::BoardTemplates board;
+        play::RoundState fields;
+        play::Board board;
         std::int16_t clockPosition;
         QImage backBuffer;
         bool operator==(const Snapshot&) const = default;
     };
-    const auto snapshot = [&] { return Snapshot{play, play, game.clockPosition, play.backBuffer()}; };
+    const auto snapshot = [&] { return Snapshot{play.round(), play.board(), game.clockPosition, play.backBuffer()}; };
     const auto expectRepaintChangesNothing = [&](const char* stage) {
         const Snapshot before = snapshot();
         const QImage shown = play.grab().toImage();
@@ -166,14 +166,14 @@ TEST_F(PlayTest, ARepaintShowsTheBoardAndChangesNothing)
     timer("Clock").fire(5);
     expectRepaintChangesNothing("clock running");
 
-    play.Answering = true;
-    play.BuzzFlashDone = true;
+    play.round().answering = true;
+    play.round().buzzFlashDone = true;
     expectRepaintChangesNothing("answer");
 
-    play.Answering = false;
-    play.MadeNumber[0].caption = "306";
-    play.WinningSlot = 0;
-    play.AnimTicks = 100;
+    play.round().answering = false;
+    play.board().madeNumbers[0].caption = "306";
+    play.round().winningSlot = 0;
+    play.round().animationTicks = 100;
     timer("Clock").stop();
     timer("Flash").start();
     timer("Flash").fire(3);

@@ -64,7 +64,8 @@ protected:
     void checkBoard()
     {
         expectSoundRound();
-        ASSERT_EQ(numbersOnBoard(), play.DealtCount == 7 ? 7 - steps : play.DealtCount) << "round " << round;
+        const int dealt = play.round().dealtCount;
+        ASSERT_EQ(numbersOnBoard(), dealt == 7 ? 7 - steps : dealt) << "round " << round;
         for (int i = 0; i < 6; ++i)
             ASSERT_GE(game.totalScores[i], lastTotals[i]);
         lastTotals = game.totalScores;
@@ -76,7 +77,7 @@ protected:
         click(control);
         if (control == QStringLiteral("Operate") && numbersOnBoard() == before - 1)
             ++steps;  // a made number took the place of two
-        if (!play.Answering && play.WinningSlot == -1)
+        if (!play.round().answering && play.round().winningSlot == -1)
             steps = 0;  // the turn is over and the board restored
         checkBoard();
     }
@@ -86,12 +87,12 @@ protected:
     {
         const QString text = QString::number(number);
         for (int i = 0; i < 3; ++i)
-            if (play.MadeNumber[i].caption == text) {
+            if (play.board().madeNumbers[i].caption == text) {
                 clickChecked(QStringLiteral("ClickMade%1").arg(i));
                 return true;
             }
         for (int i = 0; i < 7; ++i)
-            if (play.OrigNumber[i].caption == text) {
+            if (play.board().dealtNumbers[i].caption == text) {
                 clickChecked(QStringLiteral("ClickOrig%1").arg(i));
                 return true;
             }
@@ -103,13 +104,13 @@ protected:
     {
         core::Numbers numbers{};
         for (int i = 0; i < 7; ++i)
-            numbers[i] = play.OrigText[i].toInt();
-        const int target = (play.Total[0].caption + play.Total[1].caption + play.Total[2].caption).toInt();
+            numbers[i] = play.round().dealtTexts[i].toInt();
+        const int target = this->target();
         std::optional<QString> solution;
         while (!(solution = core::attempt(numbers, target, doubles.random))) {
         }
         static const QRegularExpression step(QStringLiteral("(\\d+)([-+×÷])(\\d+)=(\\d+)"));
-        for (auto it = step.globalMatch(*solution); it.hasNext() && play.Answering;) {
+        for (auto it = step.globalMatch(*solution); it.hasNext() && play.round().answering;) {
             const auto match = it.next();
             const QString op = match.captured(2);
             clickNumber(match.captured(1).toInt());
@@ -123,11 +124,11 @@ protected:
     void randomEvent()
     {
         const int roll = std::uniform_int_distribution<int>(0, 99)(player);
-        if (play.Answering && roll < 10) {
+        if (play.round().answering && roll < 10) {
             answerToWin();
         } else if (roll < 50) {
             timer("Clock").fire();
-            if (!play.Answering && play.WinningSlot == -1)
+            if (!play.round().answering && play.round().winningSlot == -1)
                 steps = 0;
             checkBoard();
         } else if (roll < 55) {
@@ -169,9 +170,9 @@ protected:
                 return;
             if (event > 20000)
                 FAIL() << "round " << round << " does not end";
-            if (play.WinningSlot != -1 && std::uniform_int_distribution<int>(0, 1)(player) == 0)
+            if (play.round().winningSlot != -1 && std::uniform_int_distribution<int>(0, 1)(player) == 0)
                 timer("Flash").fire(std::uniform_int_distribution<int>(1, 10)(player));  // on to the round's end
-            else if (practice && event > 60 && !play.Answering)
+            else if (practice && event > 60 && !play.round().answering)
                 click("EndRoundButton");
             else
                 randomEvent();

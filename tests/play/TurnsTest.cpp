@@ -14,12 +14,12 @@ TEST_F(PlayTest, ABuzzGivesThePlayerTheBoardAndStopsTheClock)
 {
     openBuzzers();
     buzz(1);
-    EXPECT_TRUE(play.Answering);
-    EXPECT_EQ(play.AnsweringPlayer, 1);
-    EXPECT_EQ(play.ContLabel.caption, "Bob");
+    EXPECT_TRUE(play.round().answering);
+    EXPECT_EQ(play.round().answeringPlayer, 1);
+    EXPECT_EQ(play.board().contenderName.caption, "Bob");
     EXPECT_FALSE(timer("KeyCheck").isEnabled());
     EXPECT_TRUE(timer("Flash").isEnabled());
-    EXPECT_EQ(play.TurnsTaken[1], 1);
+    EXPECT_EQ(play.round().turnsTaken[1], 1);
     EXPECT_EQ(doubles.music.commands.last(), "Stop") << "asked whether or not music is on";
 
     const auto position = game.clockPosition;
@@ -33,8 +33,8 @@ TEST_F(PlayTest, ThePlayerOnTheLowerPlaceWinsTwoBuzzesInOnePoll)
     openBuzzers();
     doubles.keys.held = {platform::vk::Shift, platform::vk::A};
     timer("KeyCheck").fire();
-    EXPECT_EQ(play.AnsweringPlayer, 0);
-    EXPECT_EQ(play.TurnsTaken[3], 0);
+    EXPECT_EQ(play.round().answeringPlayer, 0);
+    EXPECT_EQ(play.round().turnsTaken[3], 0);
 }
 
 TEST_F(PlayTest, OnlyActivePlayersCanBuzzAndOnlyOnceTheClockRuns)
@@ -43,11 +43,11 @@ TEST_F(PlayTest, OnlyActivePlayersCanBuzzAndOnlyOnceTheClockRuns)
     startRound();
     dealAndSpin();
     buzz(0);
-    EXPECT_FALSE(play.Answering) << "the buzzers open with the round clock's first step";
+    EXPECT_FALSE(play.round().answering) << "the buzzers open with the round clock's first step";
     timer("Clock").fire();
     buzz(2);
-    EXPECT_FALSE(play.Answering) << "player 3 is not playing";
-    EXPECT_EQ(play.TurnsTaken[2], 0);
+    EXPECT_FALSE(play.round().answering) << "player 3 is not playing";
+    EXPECT_EQ(play.round().turnsTaken[2], 0);
 }
 
 TEST_F(PlayTest, TheLastTurnIsAnnouncedAndAFurtherBuzzRefusedOnce)
@@ -64,7 +64,7 @@ TEST_F(PlayTest, TheLastTurnIsAnnouncedAndAFurtherBuzzRefusedOnce)
     click("GiveUp");
 
     buzz(0);
-    EXPECT_FALSE(play.Answering);
+    EXPECT_FALSE(play.round().answering);
     EXPECT_EQ(messageTitles(), (QStringList{"Last Turn", "All Turns Used"}));
     EXPECT_EQ(doubles.messages.shown[1].text, "You've had all your turns, Ann.");
     buzz(0);
@@ -75,7 +75,7 @@ TEST_F(PlayTest, TheLastTurnIsAnnouncedAndAFurtherBuzzRefusedOnce)
     play.hide();
     openBuzzers();
     buzz(0);
-    EXPECT_TRUE(play.Answering);
+    EXPECT_TRUE(play.round().answering);
 }
 
 TEST_F(PlayTest, TheAnswerTimeStartsWhenTheLastTurnReminderIsClosed)
@@ -89,8 +89,8 @@ TEST_F(PlayTest, TheAnswerTimeStartsWhenTheLastTurnReminderIsClosed)
     buzz(0);
     doubles.messages.whileOpen = nullptr;
     EXPECT_EQ(messageTitles(), QStringList{"Last Turn"}) << "with one turn allowed, the first is the last";
-    EXPECT_EQ(platform::wholeSeconds(play.TurnStart - play.LastAction), 15);
-    EXPECT_TRUE(play.Answering);
+    EXPECT_EQ(platform::wholeSeconds(play.round().answerStart - play.round().lastSelection), 15);
+    EXPECT_TRUE(play.round().answering);
 }
 
 TEST_F(PlayTest, ATurnEndsOnTheFirstTickPastTheAnswerTimeAtAnyTimeOfDay)
@@ -109,11 +109,11 @@ TEST_F(PlayTest, ATurnEndsOnTheFirstTickPastTheAnswerTimeAtAnyTimeOfDay)
             if (second % 10 == 0)
                 click("ClickOrig2");
             timer("Clock").fire();
-            ASSERT_TRUE(play.Answering) << "after " << second << " s from " << start.toString().toStdString();
+            ASSERT_TRUE(play.round().answering) << "after " << second << " s from " << start.toString().toStdString();
         }
         doubles.clock.advanceSeconds(1);
         timer("Clock").fire();
-        EXPECT_FALSE(play.Answering) << "from " << start.toString().toStdString();
+        EXPECT_FALSE(play.round().answering) << "from " << start.toString().toStdString();
         EXPECT_EQ(messageTitles(), QStringList{"Out of time"});
         EXPECT_EQ(doubles.messages.shown[0].text, "You've had enough time to answer.");
         play.hide();
@@ -134,10 +134,10 @@ TEST_F(PlayTest, ATurnEndsAfterTwentySecondsWithoutANumberClick)
         doubles.clock.advanceSeconds(20);
         timer("Clock").fire();
         click("Multiply");  // an operator is no sign of life
-        EXPECT_TRUE(play.Answering);
+        EXPECT_TRUE(play.round().answering);
         doubles.clock.advanceSeconds(1);
         timer("Clock").fire();
-        EXPECT_FALSE(play.Answering);
+        EXPECT_FALSE(play.round().answering);
         EXPECT_EQ(messageTitles(), QStringList{"Taken Too Long"});
         EXPECT_EQ(doubles.messages.shown[0].text, "I think you've had enough thinking time matey.");
         play.hide();
@@ -162,11 +162,11 @@ TEST_F(PlayTest, TheSixthCancelEndsTheTurn)
     for (int cancel = 1; cancel <= 5; ++cancel) {
         click("ClickOrig0");
         click("Cancel");
-        EXPECT_TRUE(play.Answering) << "cancel " << cancel;
-        EXPECT_EQ(play.OrigNumber[0].caption, "2");
+        EXPECT_TRUE(play.round().answering) << "cancel " << cancel;
+        EXPECT_EQ(play.board().dealtNumbers[0].caption, "2");
     }
     click("Cancel");
-    EXPECT_FALSE(play.Answering);
+    EXPECT_FALSE(play.round().answering);
     EXPECT_EQ(messageTitles(), QStringList{"Cancelled Too Many Times"});
     EXPECT_EQ(doubles.messages.shown[0].text, "You don't know what you're doing, do you?");
 }
@@ -177,7 +177,7 @@ TEST_F(PlayTest, GiveUpWaitsForTheBuzzFlashAndThenRestoresTheBoard)
     buzz(0);
     timer("Flash").fire(15);
     click("GiveUp");
-    EXPECT_TRUE(play.Answering) << "refused during the buzz flash";
+    EXPECT_TRUE(play.round().answering) << "refused during the buzz flash";
     timer("Flash").fire();
     click("ClickOrig0");
     click("Add");
@@ -186,14 +186,14 @@ TEST_F(PlayTest, GiveUpWaitsForTheBuzzFlashAndThenRestoresTheBoard)
     click("ClickOrig6");
     click("GiveUp");
 
-    EXPECT_FALSE(play.Answering);
-    EXPECT_EQ(captions(play.OrigNumber), allDealt);
-    EXPECT_EQ(captions(play.MadeNumber), (QStringList{"", "", ""}));
-    EXPECT_EQ(captions(play.OpsLabel), (QStringList{"", "+", ""}));
-    EXPECT_TRUE(play.ContLabel.caption.isEmpty());
+    EXPECT_FALSE(play.round().answering);
+    EXPECT_EQ(captions(play.board().dealtNumbers), allDealt);
+    EXPECT_EQ(captions(play.board().madeNumbers), (QStringList{"", "", ""}));
+    EXPECT_EQ(captions(play.board().workingRow), (QStringList{"", "+", ""}));
+    EXPECT_TRUE(play.board().contenderName.caption.isEmpty());
     EXPECT_TRUE(timer("KeyCheck").isEnabled());
     EXPECT_EQ(game.timesStopped[0], 0) << "giving up is no stop";
-    EXPECT_EQ(play.TurnsTaken[0], 1);
+    EXPECT_EQ(play.round().turnsTaken[0], 1);
 }
 
 TEST_F(PlayTest, TheFifthStopDisqualifiesAPlayerForTheRestOfTheGame)
@@ -212,11 +212,11 @@ TEST_F(PlayTest, TheFifthStopDisqualifiesAPlayerForTheRestOfTheGame)
     EXPECT_FALSE(game.playing[0]);
 
     buzz(0);
-    EXPECT_FALSE(play.Answering);
+    EXPECT_FALSE(play.round().answering);
     play.hide();
     openBuzzers();
     buzz(0);
-    EXPECT_FALSE(play.Answering) << "still out in the next round";
+    EXPECT_FALSE(play.round().answering) << "still out in the next round";
     buzz(1);
-    EXPECT_TRUE(play.Answering);
+    EXPECT_TRUE(play.round().answering);
 }

@@ -22,7 +22,7 @@ TEST_F(WholeGameTest, AThreeRoundGameFromSetUpToTheWinner)
     playNextRound({5, 7, 9, 15, 25, 150, 300});
     EXPECT_TRUE(play.isActive());
     dealAndSpin();
-    const QString target = play.Total[0].caption + play.Total[1].caption + play.Total[2].caption;
+    const QString target = targetText();
     exitFinderOnceSolved();
     runClockTo(0);
     timer("Clock").fire();

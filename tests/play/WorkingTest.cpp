@@ -13,39 +13,39 @@ TEST_F(PlayTest, APlayerWorksOutTheTargetAndScoresByTheClock)
     click("ClickOrig1");  // 3
     click("Multiply");
     click("ClickOrig5");  // 100
-    EXPECT_EQ(captions(play.OpsLabel), (QStringList{"3", "×", "100"}));
+    EXPECT_EQ(captions(play.board().workingRow), (QStringList{"3", "×", "100"}));
     click("Operate");
-    EXPECT_EQ(play.MadeNumber[0].caption, "300");
-    EXPECT_TRUE(play.OrigNumber[1].caption.isEmpty());
-    EXPECT_TRUE(play.OrigNumber[5].caption.isEmpty());
-    EXPECT_EQ(captions(play.OpsLabel), (QStringList{"", "+", ""}));
+    EXPECT_EQ(play.board().madeNumbers[0].caption, "300");
+    EXPECT_TRUE(play.board().dealtNumbers[1].caption.isEmpty());
+    EXPECT_TRUE(play.board().dealtNumbers[5].caption.isEmpty());
+    EXPECT_EQ(captions(play.board().workingRow), (QStringList{"", "+", ""}));
 
     click("ClickOrig0");  // 2
     click("Add");
     click("ClickOrig2");  // 4
     click("Operate");
-    EXPECT_EQ(play.MadeNumber[1].caption, "6");
+    EXPECT_EQ(play.board().madeNumbers[1].caption, "6");
 
     click("ClickMade0");
     click("Add");
     click("ClickMade1");
     click("Operate");
-    EXPECT_EQ(captions(play.MadeNumber), (QStringList{"306", "", ""}));
+    EXPECT_EQ(captions(play.board().madeNumbers), (QStringList{"306", "", ""}));
     EXPECT_EQ(game.roundScores[0], 3);
-    EXPECT_EQ(play.WinningSlot, 0);
-    EXPECT_FALSE(play.Answering);
-    EXPECT_EQ(play.AnsweringPlayer, -1);
+    EXPECT_EQ(play.round().winningSlot, 0);
+    EXPECT_FALSE(play.round().answering);
+    EXPECT_EQ(play.round().answeringPlayer, -1);
     EXPECT_FALSE(timer("Clock").isEnabled());
     EXPECT_TRUE(timer("Flash").isEnabled());
-    EXPECT_EQ(play.AnimTicks, 100);
+    EXPECT_EQ(play.round().animationTicks, 100);
     EXPECT_TRUE(doubles.messages.shown.empty());
 
     // The round is over for everyone: clicks do nothing any more.
     click("ClickOrig3");
     click("Subtract");
-    EXPECT_EQ(captions(play.OpsLabel), (QStringList{"", "+", ""}));
+    EXPECT_EQ(captions(play.board().workingRow), (QStringList{"", "+", ""}));
     timer("Flash").fire();
-    EXPECT_EQ(play.MadeShape[0].fill, play::colour::White) << "the winning tile flashes";
+    EXPECT_EQ(play.board().madeTiles[0].fill, play::colour::White) << "the winning tile flashes";
 }
 
 TEST_F(PlayTest, PointsFallWithEachQuarterOfTheRoundGoneBy)
@@ -95,9 +95,9 @@ TEST_F(PlayTest, ARefusedResultSendsBothNumbersBackWithTheReason)
         } else {
             EXPECT_TRUE(doubles.messages.shown.empty());
         }
-        EXPECT_EQ(captions(play.OrigNumber), (QStringList{"5", "5", "3", "10", "15", "100", "150"}));
-        EXPECT_EQ(captions(play.OpsLabel), (QStringList{"", "+", ""}));
-        EXPECT_EQ(captions(play.MadeNumber), (QStringList{"", "", ""}));
+        EXPECT_EQ(captions(play.board().dealtNumbers), (QStringList{"5", "5", "3", "10", "15", "100", "150"}));
+        EXPECT_EQ(captions(play.board().workingRow), (QStringList{"", "+", ""}));
+        EXPECT_EQ(captions(play.board().madeNumbers), (QStringList{"", "", ""}));
     }
 
     // 10 / 5 divides evenly.
@@ -105,7 +105,7 @@ TEST_F(PlayTest, ARefusedResultSendsBothNumbersBackWithTheReason)
     click("Divide");
     click("ClickOrig0");
     click("Operate");
-    EXPECT_EQ(play.MadeNumber[0].caption, "2");
+    EXPECT_EQ(play.board().madeNumbers[0].caption, "2");
 
     // 999 is the largest number allowed: (100 + 11) × 9.
     play.hide();
@@ -114,7 +114,7 @@ TEST_F(PlayTest, ARefusedResultSendsBothNumbersBackWithTheReason)
     for (const char* control : {"ClickOrig5", "Add", "ClickOrig1", "Operate", "ClickMade0", "Multiply", "ClickOrig0",
                                 "Operate"})
         click(control);
-    EXPECT_EQ(play.MadeNumber[0].caption, "999");
+    EXPECT_EQ(play.board().madeNumbers[0].caption, "999");
 }
 
 TEST_F(PlayTest, AResultTakesTheLowestFreeMadeSlot)
@@ -128,9 +128,9 @@ TEST_F(PlayTest, AResultTakesTheLowestFreeMadeSlot)
     };
     make("ClickOrig0", "ClickOrig1");  // 2 + 3
     make("ClickOrig2", "ClickOrig3");  // 4 + 10
-    EXPECT_EQ(captions(play.MadeNumber), (QStringList{"5", "14", ""}));
+    EXPECT_EQ(captions(play.board().madeNumbers), (QStringList{"5", "14", ""}));
     make("ClickMade0", "ClickOrig4");  // 5 + 20 goes where the 5 was
-    EXPECT_EQ(captions(play.MadeNumber), (QStringList{"25", "14", ""}));
+    EXPECT_EQ(captions(play.board().madeNumbers), (QStringList{"25", "14", ""}));
 }
 
 TEST_F(PlayTest, EqualsNeedsTwoNumbersAndTheBoardIgnoresClicksBetweenTurns)
@@ -139,17 +139,17 @@ TEST_F(PlayTest, EqualsNeedsTwoNumbersAndTheBoardIgnoresClicksBetweenTurns)
     click("ClickOrig0");
     click("Multiply");
     click("Operate");
-    EXPECT_EQ(captions(play.OpsLabel), (QStringList{"", "+", ""})) << "nobody is answering";
-    EXPECT_EQ(play.OrigNumber[0].caption, "2");
+    EXPECT_EQ(captions(play.board().workingRow), (QStringList{"", "+", ""})) << "nobody is answering";
+    EXPECT_EQ(play.board().dealtNumbers[0].caption, "2");
 
     takeTurn(0);
     click("ClickOrig0");
     click("Operate");
-    EXPECT_EQ(captions(play.OpsLabel), (QStringList{"2", "+", ""}));
+    EXPECT_EQ(captions(play.board().workingRow), (QStringList{"2", "+", ""}));
     click("ClickOrig1");
     click("ClickOrig2");  // both places taken: nothing moves
-    EXPECT_EQ(captions(play.OpsLabel), (QStringList{"2", "+", "3"}));
-    EXPECT_EQ(play.OrigNumber[2].caption, "4");
+    EXPECT_EQ(captions(play.board().workingRow), (QStringList{"2", "+", "3"}));
+    EXPECT_EQ(play.board().dealtNumbers[2].caption, "4");
 }
 
 TEST_F(PlayTest, AMadeNumberEqualToTheTargetWinsInAnyMadeSlot)
@@ -161,7 +161,7 @@ TEST_F(PlayTest, AMadeNumberEqualToTheTargetWinsInAnyMadeSlot)
                                 "ClickOrig2", "Add", "ClickOrig4", "Operate",     // 4 + 20
                                 "ClickOrig6", "Add", "ClickOrig3", "Operate"})    // 150 + 10
         click(control);
-    EXPECT_EQ(captions(play.MadeNumber), (QStringList{"5", "24", "160"}));
-    EXPECT_EQ(play.WinningSlot, 2);
+    EXPECT_EQ(captions(play.board().madeNumbers), (QStringList{"5", "24", "160"}));
+    EXPECT_EQ(play.round().winningSlot, 2);
     EXPECT_GT(game.roundScores[0], 0);
 }
