@@ -14,7 +14,7 @@
 #include "platform/Timer.h"
 #include "core/Target.h"
 #include "app/Windows.h"
-#include "solver/Solvo.h"
+#include "finder/FinderWindow.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -41,7 +41,7 @@ void FinderWindowToSolution(benchmark::State& state)
     platform::Services services{application, clock, random, keys, messages, music, help, timers, activation, QString()};
     core::Game game;
     Windows windows(services, game);
-    Solvo& finder = windows.solvo();
+    FinderWindow& finder = windows.finderWindow();
 
     // Exit as soon as the search has shown its solution.
     QTimer watcher;
@@ -59,7 +59,7 @@ void FinderWindowToSolution(benchmark::State& state)
         std::optional<int> target;
         while (!(target = core::candidateTarget(numbers, random, [] {}))) {
         }
-        finder.Prepare(numbers, *target);
+        finder.prepareSearch(numbers, *target);
         const auto start = std::chrono::steady_clock::now();
         finder.showModal();
         milliseconds.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());

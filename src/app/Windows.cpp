@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Windows.h"
 
-#include "play/MainForm.h"
-#include "scores/EndGame.h"
-#include "scores/RoundEnd.h"
-#include "setup/Players.h"
-#include "setup/Rules.h"
-#include "title/About.h"
-#include "title/Title.h"
-#include "solver/Solvo.h"
+#include "play/PlayWindow.h"
+#include "scores/FinalTable.h"
+#include "scores/RoundTable.h"
+#include "setup/SetUpWindow.h"
+#include "setup/RulesWindow.h"
+#include "title/AboutBox.h"
+#include "title/TitleWindow.h"
+#include "finder/FinderWindow.h"
 
 #include <QCheckBox>
 
@@ -36,101 +36,101 @@ Windows::Windows(platform::Services& services, core::Game& game) : context_{serv
 
 Windows::~Windows()
 {
-    delete about_;
-    delete rules_;
+    delete aboutBox_;
+    delete rulesWindow_;
 }
 
-Title& Windows::title()
+TitleWindow& Windows::titleWindow()
 {
-    return createdOnFirstUse<Title>(title_, context_);
+    return createdOnFirstUse<TitleWindow>(titleWindow_, context_);
 }
 
-About& Windows::about()
+AboutBox& Windows::aboutBox()
 {
-    return createdOnFirstUse<About>(about_, context_);
+    return createdOnFirstUse<AboutBox>(aboutBox_, context_);
 }
 
-Players& Windows::players()
+SetUpWindow& Windows::setUpWindow()
 {
-    return createdOnFirstUse<Players>(players_, context_);
+    return createdOnFirstUse<SetUpWindow>(setUpWindow_, context_);
 }
 
-Rules& Windows::rules()
+RulesWindow& Windows::rulesWindow()
 {
-    return createdOnFirstUse<Rules>(rules_, context_);
+    return createdOnFirstUse<RulesWindow>(rulesWindow_, context_);
 }
 
-MainForm& Windows::mainForm()
+PlayWindow& Windows::playWindow()
 {
-    return createdOnFirstUse<MainForm>(mainForm_, context_);
+    return createdOnFirstUse<PlayWindow>(playWindow_, context_);
 }
 
-RoundEnd& Windows::roundEnd()
+RoundTable& Windows::roundTable()
 {
-    return createdOnFirstUse<RoundEnd>(roundEnd_, context_);
+    return createdOnFirstUse<RoundTable>(roundTable_, context_);
 }
 
-EndGame& Windows::endGame()
+FinalTable& Windows::finalTable()
 {
-    return createdOnFirstUse<EndGame>(endGame_, context_);
+    return createdOnFirstUse<FinalTable>(finalTable_, context_);
 }
 
-Solvo& Windows::solvo()
+FinderWindow& Windows::finderWindow()
 {
-    return createdOnFirstUse<Solvo>(solvo_, context_);
+    return createdOnFirstUse<FinderWindow>(finderWindow_, context_);
 }
 
 void Windows::showTitle()
 {
-    title().show();
+    titleWindow().show();
 }
 
 void Windows::showAbout()
 {
-    about().showModal();
+    aboutBox().showModal();
 }
 
 void Windows::showSetUp()
 {
-    players().show();
+    setUpWindow().show();
 }
 
 void Windows::loadRules()
 {
-    rules();
+    rulesWindow();
 }
 
 void Windows::showRules()
 {
-    rules().showModal();
+    rulesWindow().showModal();
 }
 
 void Windows::startRound()
 {
-    MainForm& play = mainForm();
-    play.Prepare();
+    PlayWindow& play = playWindow();
+    play.prepareRound();
     play.show();
 }
 
 void Windows::showSolution(const core::Deal& numbers, int target)
 {
-    Solvo& finder = solvo();
-    finder.Prepare(numbers, target);
+    FinderWindow& finder = finderWindow();
+    finder.prepareSearch(numbers, target);
     finder.showModal();
 }
 
 void Windows::showRoundTable()
 {
-    roundEnd().show();
+    roundTable().show();
 }
 
 void Windows::showFinalTable()
 {
-    endGame().show();
+    finalTable().show();
 }
 
 void Windows::turnMusicOff()
 {
-    players().MusicBox->setChecked(false);
-    players().MusicBox->setEnabled(false);
+    setUpWindow().MusicBox->setChecked(false);
+    setUpWindow().MusicBox->setEnabled(false);
 }

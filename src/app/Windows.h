@@ -11,14 +11,14 @@ namespace platform {
 struct Services;
 }
 
-class About;
-class EndGame;
-class MainForm;
-class Players;
-class RoundEnd;
-class Rules;
-class Solvo;
-class Title;
+class AboutBox;
+class FinalTable;
+class PlayWindow;
+class SetUpWindow;
+class RoundTable;
+class RulesWindow;
+class FinderWindow;
+class TitleWindow;
 
 // The game's windows, each created (and loaded) on first use and kept for the rest of the
 // run, so that its controls keep their contents between games. The About box and the rules
@@ -32,14 +32,14 @@ public:
 
     platform::Services& services() { return context_.services; }
     core::Game& game() { return context_.game; }
-    Title& title();
-    About& about();
-    Players& players();
-    Rules& rules();
-    MainForm& mainForm();
-    RoundEnd& roundEnd();
-    EndGame& endGame();
-    Solvo& solvo();
+    TitleWindow& titleWindow();
+    AboutBox& aboutBox();
+    SetUpWindow& setUpWindow();
+    RulesWindow& rulesWindow();
+    PlayWindow& playWindow();
+    RoundTable& roundTable();
+    FinalTable& finalTable();
+    FinderWindow& finderWindow();
 
     void showTitle() override;
     void showAbout() override;
@@ -54,13 +54,13 @@ public:
 
 private:
     core::WindowContext context_;
-    std::unique_ptr<Title> title_;
-    std::unique_ptr<Players> players_;
-    std::unique_ptr<MainForm> mainForm_;
-    std::unique_ptr<RoundEnd> roundEnd_;
-    std::unique_ptr<EndGame> endGame_;
-    std::unique_ptr<Solvo> solvo_;
+    std::unique_ptr<TitleWindow> titleWindow_;
+    std::unique_ptr<SetUpWindow> setUpWindow_;
+    std::unique_ptr<PlayWindow> playWindow_;
+    std::unique_ptr<RoundTable> roundTable_;
+    std::unique_ptr<FinalTable> finalTable_;
+    std::unique_ptr<FinderWindow> finderWindow_;
     // Deleted by their own unloading, or here.
-    QPointer<About> about_;
-    QPointer<Rules> rules_;
+    QPointer<AboutBox> aboutBox_;
+    QPointer<RulesWindow> rulesWindow_;
 };

@@ -32,7 +32,7 @@ void Form::load()
     if (loaded_)
         return;
     loaded_ = true;
-    Form_Load();
+    loadEvent();
 }
 
 void Form::show()
@@ -114,7 +114,7 @@ void Form::closeEvent(QCloseEvent* event)
     // The window stays open in Qt's eyes either way; unloading is ours to do.
     event->ignore();
     bool cancel = false;
-    Form_QueryUnload(cancel);
+    queryClose(cancel);
     if (cancel)
         return;
     if (unloadWhenClosed_)
@@ -130,7 +130,7 @@ void Activation::activate(Form* form)
     deactivateActive();
     active_ = form;
     form->activateWindow();
-    form->Form_Activate();
+    form->activateEvent();
 }
 
 void Activation::deactivateActive()
@@ -139,7 +139,7 @@ void Activation::deactivateActive()
     if (!previous)
         return;
     active_ = nullptr;
-    previous->Form_Deactivate();
+    previous->deactivateEvent();
 }
 
 }  // namespace platform

@@ -32,14 +32,14 @@ private:
 // is active. Exactly one game window is active at a time; message boxes and other
 // programs do not count.
 //
-// - show(): Form_Activate runs once the handler that showed the window has returned (a
+// - show(): activateEvent runs once the handler that showed the window has returned (a
 //   queued call), and not at all if the window was hidden meanwhile. The window that was
 //   active until then is deactivated first.
 // - hide(): the active window is deactivated at once.
 // - showModal(): the active window is deactivated at once, then the modal window is
 //   activated as the first thing of its own event loop. When it hides, its owner is
 //   activated again at once, before showModal() returns.
-// - A close from the window frame asks Form_QueryUnload, which may cancel it; a close that
+// - A close from the window frame asks queryClose, which may cancel it; a close that
 //   is not cancelled hides the window, or unloads it if it was made to be unloaded.
 //
 // Qt's own activation events are unreliable without a window manager, so activation is
@@ -50,7 +50,7 @@ public:
     explicit Form(Services& services);
     ~Form() override;
 
-    // Runs Form_Load unless it has run already; show() and showModal() load first.
+    // Runs loadEvent unless it has run already; show() and showModal() load first.
     void load();
     void show();
     void showModal();
@@ -64,11 +64,11 @@ signals:
     void unloaded();
 
 protected:
-    virtual void Form_Load() {}
-    virtual void Form_Activate() {}
-    virtual void Form_Deactivate() {}
+    virtual void loadEvent() {}
+    virtual void activateEvent() {}
+    virtual void deactivateEvent() {}
     // Set `cancel` to keep the window open.
-    virtual void Form_QueryUnload(bool& cancel) { (void)cancel; }
+    virtual void queryClose(bool& cancel) { (void)cancel; }
 
     void closeEvent(QCloseEvent* event) override;
 

@@ -2,7 +2,7 @@
 // The target spin and the two flashes. round_.animationTicks counts the ticks of all three: 0 to 30
 // while the target spins, 0 to 16 while the contender panel flashes after a buzz, and 100
 // to 130 while the winning tile flashes.
-#include "play/MainForm.h"
+#include "play/PlayWindow.h"
 
 #include "core/Game.h"
 #include "core/Numbers.h"
@@ -19,16 +19,16 @@ constexpr int winningFlashEnd = 130;
 
 }  // namespace
 
-void MainForm::RndTotal_Timer()
+void PlayWindow::spinTick()
 {
-    SpinTarget();
+    spinTargetDisplay();
     ++round_.animationTicks;
     if (round_.animationTicks < spinTicks)
         return;
-    RndTotal->stop();
-    Clock->start();
-    KeyCheck->start();
-    while (!PickTarget()) {
+    spinTimer_->stop();
+    clockTimer_->start();
+    buzzerPoll_->start();
+    while (!pickTarget()) {
     }
     round_.animationTicks = 0;
     // In practice there is no round clock to open the buzzers.
@@ -36,14 +36,14 @@ void MainForm::RndTotal_Timer()
         round_.buzzersOpen = true;
 }
 
-void MainForm::SpinTarget()
+void PlayWindow::spinTargetDisplay()
 {
     showTargetDigits(core::spinDigits(services.random));
 }
 
-bool MainForm::PickTarget()
+bool PlayWindow::pickTarget()
 {
-    const auto target = core::candidateTarget(dealtNumbers(), services.random, [this] { SpinTarget(); });
+    const auto target = core::candidateTarget(dealtNumbers(), services.random, [this] { spinTargetDisplay(); });
     if (!target)
         return false;
     const int hundreds = *target / 100;
@@ -52,17 +52,17 @@ bool MainForm::PickTarget()
     return true;
 }
 
-void MainForm::showTargetDigits(const std::array<int, 3>& digits)
+void PlayWindow::showTargetDigits(const std::array<int, 3>& digits)
 {
     for (int i = 0; i < 3; ++i)
         board_.targetDigits[i].caption = core::numberText(digits[i]);
-    DrawShape(board_.targetBox);
+    drawShape(board_.targetBox);
     for (const auto& digit : board_.targetDigits)
-        DrawLabel(digit);
-    FlipBoard();
+        drawLabel(digit);
+    showBoard();
 }
 
-void MainForm::Flash_Timer()
+void PlayWindow::flashTick()
 {
     // The winning flash needs its tile: without one, this can only be a buzz flash.
     if (round_.winningSlot != -1)
@@ -71,7 +71,7 @@ void MainForm::Flash_Timer()
         flashContenderPanel();
 }
 
-void MainForm::flashWinningTile()
+void PlayWindow::flashWinningTile()
 {
     ++round_.animationTicks;
     auto& tile = board_.madeTiles[round_.winningSlot];
@@ -82,16 +82,16 @@ void MainForm::flashWinningTile()
     number.textColour = lit ? play::colour::Blue : play::colour::White;
     redrawCell(tile, number);
     if (round_.animationTicks >= winningFlashEnd) {
-        Flash->stop();
-        EndRound();
+        flashTimer_->stop();
+        endRound();
     }
 }
 
-void MainForm::flashContenderPanel()
+void PlayWindow::flashContenderPanel()
 {
     ++round_.animationTicks;
     if (round_.animationTicks >= buzzFlashTicks) {
-        Flash->stop();
+        flashTimer_->stop();
         round_.buzzFlashDone = true;
     }
     const bool lit = board_.contenderPanel.border == play::colour::Red;

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Painting the board. Every element is painted from its template into the back buffer
-// TrueView, which FlipBoard then shows whole, so nothing flickers. The clock dial has a
-// picture of its own, DeviceContext, on which the marks of the time gone by accumulate;
+// backBuffer_, which showBoard then shows whole, so nothing flickers. The clock dial has a
+// picture of its own, dialPicture_, on which the marks of the time gone by accumulate;
 // each dial step copies it into the back buffer and paints the hand over the copy.
 // Both pictures are made at the screen's device pixel ratio, so text and lines are sharp
 // on high-density screens while every coordinate stays in the design's pixels.
-#include "play/MainForm.h"
+#include "play/PlayWindow.h"
 
 #include "core/Game.h"
 #include "core/Numbers.h"
@@ -44,16 +44,16 @@ QPointF dialPoint(QPointF centre, int p, double distance)
 
 }  // namespace
 
-void MainForm::makeSurfaces()
+void PlayWindow::makeSurfaces()
 {
     const qreal ratio = devicePixelRatioF();
-    if (!TrueView.isNull() && TrueView.devicePixelRatio() == ratio)
+    if (!backBuffer_.isNull() && backBuffer_.devicePixelRatio() == ratio)
         return;
-    TrueView = surface(boardSize, ratio);
-    DeviceContext = surface(platform::dial::blockSize, ratio);
+    backBuffer_ = surface(boardSize, ratio);
+    dialPicture_ = surface(platform::dial::blockSize, ratio);
 }
 
-void MainForm::DrawLabel(const play::BoardLabel& label)
+void PlayWindow::drawLabel(const play::BoardLabel& label)
 {
     if (label.caption.isEmpty())
         return;
@@ -71,7 +71,7 @@ void MainForm::DrawLabel(const play::BoardLabel& label)
     const int left = int(core::roundHalfEven(place.x() + place.width() / 2.0 - width / 2.0));
     const QRect block(left, place.y(), width, height);
 
-    QPainter painter(&TrueView);
+    QPainter painter(&backBuffer_);
     painter.fillRect(block, label.background);
     painter.setClipRect(block);
     painter.setFont(font);
@@ -79,51 +79,51 @@ void MainForm::DrawLabel(const play::BoardLabel& label)
     painter.drawText(QPoint(left, place.y() + baseline), text);
 }
 
-void MainForm::DrawShape(const play::BoardShape& shape)
+void PlayWindow::drawShape(const play::BoardShape& shape)
 {
     // The border lies inside the shape's rectangle.
-    QPainter painter(&TrueView);
+    QPainter painter(&backBuffer_);
     const int inset = shape.borderWidth;
     painter.fillRect(shape.geometry, shape.border);
     painter.fillRect(shape.geometry.adjusted(inset, inset, -inset, -inset), shape.fill);
 }
 
-void MainForm::FlipBoard()
+void PlayWindow::showBoard()
 {
     update();
 }
 
-void MainForm::RedrawBoard()
+void PlayWindow::redrawBoard()
 {
     for (const auto& shape : board_.dealtTiles)
-        DrawShape(shape);
+        drawShape(shape);
     for (const auto& shape : board_.workingTiles)
-        DrawShape(shape);
+        drawShape(shape);
     for (const auto& shape : board_.madeTiles)
-        DrawShape(shape);
-    DrawShape(board_.targetBox);
-    DrawShape(board_.contenderPanel);
+        drawShape(shape);
+    drawShape(board_.targetBox);
+    drawShape(board_.contenderPanel);
     for (int i = 0; i < 3; ++i) {
-        DrawLabel(board_.workingRow[i]);
-        DrawLabel(board_.madeNumbers[i]);
-        DrawLabel(board_.targetDigits[i]);
+        drawLabel(board_.workingRow[i]);
+        drawLabel(board_.madeNumbers[i]);
+        drawLabel(board_.targetDigits[i]);
     }
     for (const auto& number : board_.dealtNumbers)
-        DrawLabel(number);
-    DrawLabel(board_.contenderName);
-    FlipBoard();
+        drawLabel(number);
+    drawLabel(board_.contenderName);
+    showBoard();
 }
 
-void MainForm::redrawCell(const play::BoardShape& shape, const play::BoardLabel& label)
+void PlayWindow::redrawCell(const play::BoardShape& shape, const play::BoardLabel& label)
 {
-    DrawShape(shape);
-    DrawLabel(label);
-    FlipBoard();
+    drawShape(shape);
+    drawLabel(label);
+    showBoard();
 }
 
-void MainForm::PrepareClockDial()
+void PlayWindow::prepareClockDial()
 {
-    QPainter painter(&DeviceContext);
+    QPainter painter(&dialPicture_);
     painter.setRenderHint(QPainter::Antialiasing);
     dialPenWidth_ = 1;
     platform::dial::paintFace(painter);
@@ -131,7 +131,7 @@ void MainForm::PrepareClockDial()
     drawDialMark(FullDial);
 }
 
-void MainForm::DrawClockDial(int position, bool fillGap)
+void PlayWindow::drawClockDial(int position, bool fillGap)
 {
     // With music the clock may jump several steps at once; the marks fill the gap.
     if (fillGap && round_.lastDrawnPosition - position >= 2 && position != FullDial) {
@@ -142,21 +142,21 @@ void MainForm::DrawClockDial(int position, bool fillGap)
     drawDialMark(position);
     dialPenWidth_ = handWidth;
 
-    QPainter painter(&TrueView);
+    QPainter painter(&backBuffer_);
     const QSize block = platform::dial::blockSize;
-    painter.drawImage(QRect(dialOnBoard, block), DeviceContext,
-                      QRect(QPoint(0, 0), block * DeviceContext.devicePixelRatio()));
+    painter.drawImage(QRect(dialOnBoard, block), dialPicture_,
+                      QRect(QPoint(0, 0), block * dialPicture_.devicePixelRatio()));
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(play::colour::White, handWidth, Qt::SolidLine, Qt::RoundCap));
     const QPointF centre = dialOnBoard + platform::dial::centre;
     painter.drawLine(centre, dialPoint(centre, position, platform::dial::handLength));
     painter.end();
-    FlipBoard();
+    showBoard();
 }
 
-void MainForm::drawDialMark(int position)
+void PlayWindow::drawDialMark(int position)
 {
-    QPainter painter(&DeviceContext);
+    QPainter painter(&dialPicture_);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(play::colour::DialMark, dialPenWidth_, Qt::SolidLine, Qt::FlatCap));
     painter.drawLine(QPointF(platform::dial::centre), dialPoint(platform::dial::centre, position, platform::dial::handLength));

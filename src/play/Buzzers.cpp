@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The buzzers: once the target is shown the KeyCheck timer polls the six buzzer keys, in
+// The buzzers: once the target is shown the buzzerPoll_ timer polls the six buzzer keys, in
 // player order, and the first accepted buzz gives that player the board.
-#include "play/MainForm.h"
+#include "play/PlayWindow.h"
 
 #include "core/Game.h"
 #include "core/Numbers.h"
@@ -13,29 +13,29 @@
 #include "platform/Services.h"
 #include "platform/Timer.h"
 
-void MainForm::KeyCheck_Timer()
+void PlayWindow::pollBuzzers()
 {
     // When two keys are down at once, the lower player place wins.
     for (int p = 0; p < core::PlayerCount && !round_.answering; ++p) {
         if (services.keys.isDown(platform::buzzerKeys[p].key))
-            BuzzIn(p);
+            buzzIn(p);
     }
 }
 
-void MainForm::BuzzIn(int p)
+void PlayWindow::buzzIn(int p)
 {
     if (!round_.buzzersOpen || !game_.playing[p])
         return;
     auto& turns = round_.turnsTaken[p];
     if (turns < game_.rules.turnsAllowed) {
         services.music.stop();
-        KeyCheck->stop();
+        buzzerPoll_->stop();
         round_.answering = true;
         board_.contenderName.caption = game_.playerNames[p];
         // Every buzz flash starts from its first tick.
         round_.animationTicks = 0;
         round_.buzzFlashDone = false;
-        Flash->start();
+        flashTimer_->start();
         round_.answeringPlayer = std::int16_t(p);
         round_.lastSelection = services.clock.now();
         round_.cancelCount = 0;

@@ -3,7 +3,7 @@
 // of it still to play, and the round ends when it has played to its end. Music that cannot
 // be opened, or that stops moving, is a sound fault: the players are told once and the rest
 // of the run is silent, the round going on with the silent clock.
-#include "play/MainForm.h"
+#include "play/PlayWindow.h"
 
 #include "core/Game.h"
 #include "core/GameFlow.h"
@@ -25,11 +25,11 @@ constexpr int stallTicks = 10;
 
 }  // namespace
 
-void MainForm::OpenMusic()
+void PlayWindow::openMusic()
 {
     // The device reads its position twice per clock tick, so that every tick sees it move.
     auto& music = services.music;
-    music.setUpdateInterval(int(core::roundHalfEven(Clock->interval() / 2.0)));
+    music.setUpdateInterval(int(core::roundHalfEven(clockTimer_->interval() / 2.0)));
     // Practice rounds have no round clock and so no music. A piece left open by a game that
     // had music (the set-up window prepares a round before it stores the new choice) is
     // closed, or it would go on, muted, through a game without music.
@@ -46,7 +46,7 @@ void MainForm::OpenMusic()
     round_.musicPlaying = false;
 }
 
-void MainForm::MusicTick()
+void PlayWindow::followMusic()
 {
     const long length = services.music.length();
     const double left = length == 0 ? 0.0 : 1.0 - double(services.music.position()) / double(length);
@@ -60,7 +60,7 @@ void MainForm::MusicTick()
     }
 }
 
-void MainForm::soundFault()
+void PlayWindow::soundFault()
 {
     services.messages.show(QStringLiteral("There appears to be a problem with the sound, music will now be disabled."),
                            QStringLiteral("Error"));
@@ -70,7 +70,7 @@ void MainForm::soundFault()
     services.music.close();
 }
 
-void MainForm::resumeMusic()
+void PlayWindow::resumeMusic()
 {
     // Practice rounds have no round clock, and so no music.
     if (!game_.practice)

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Dealing and the round clock: each Clock tick deals one number until seven are on the
+// Dealing and the round clock: each clockTimer_ tick deals one number until seven are on the
 // board, then moves the round clock one step (or, with music, to the share of the piece
 // still to play) until it has run out.
-#include "play/MainForm.h"
+#include "play/PlayWindow.h"
 
 #include "core/Game.h"
 #include "core/Numbers.h"
@@ -12,7 +12,7 @@
 #include "platform/Timer.h"
 #include "core/Target.h"
 
-void MainForm::ClockTick()
+void PlayWindow::advanceRound()
 {
     if (round_.dealtCount < core::DealSize)
         dealNextNumber();
@@ -20,7 +20,7 @@ void MainForm::ClockTick()
         runRoundClock();
 }
 
-void MainForm::dealNextNumber()
+void PlayWindow::dealNextNumber()
 {
     const int k = round_.dealtCount;
     board_.dealtNumbers[k].caption = core::numberText(core::dealNumber(k, services.random));
@@ -29,12 +29,12 @@ void MainForm::dealNextNumber()
     if (round_.dealtCount == core::DealSize) {
         for (int i = 0; i < core::DealSize; ++i)
             round_.dealtTexts[i] = board_.dealtNumbers[i].caption;
-        Clock->stop();
-        RndTotal->start();
+        clockTimer_->stop();
+        spinTimer_->start();
     }
 }
 
-void MainForm::runRoundClock()
+void PlayWindow::runRoundClock()
 {
     // The round clock stands still while a player answers, and never runs in practice.
     if (round_.answering || game_.practice)
@@ -45,15 +45,15 @@ void MainForm::runRoundClock()
     }
     if (game_.clockPosition <= 0) {
         // The round is over: nothing of this tick may touch the board or the music again.
-        EndRound();
+        endRound();
         return;
     }
     // A stall found on this tick still fills the dial's gap once.
     const bool fillGap = game_.musicOn;
     if (game_.musicOn)
-        MusicTick();
+        followMusic();
     else
         --game_.clockPosition;
-    DrawClockDial(game_.clockPosition, fillGap);
+    drawClockDial(game_.clockPosition, fillGap);
     round_.buzzersOpen = true;
 }

@@ -2,7 +2,7 @@
 // The end of a round: after the winning flash, when the round clock runs out, or by the End
 // Round button of a practice game. When nobody reached the target the solution finder shows
 // one way to it; then the round table follows.
-#include "play/MainForm.h"
+#include "play/PlayWindow.h"
 
 #include "core/Game.h"
 #include "core/GameFlow.h"
@@ -11,26 +11,26 @@
 #include "platform/Timer.h"
 #include "core/Target.h"
 
-void MainForm::EndRound()
+void PlayWindow::endRound()
 {
     if (!game_.practice && round_.winningSlot == -1)
-        ShowSolutions();
+        showSolutions();
     hide();
     flow_.showRoundTable();
 }
 
-void MainForm::ShowSolutions()
+void PlayWindow::showSolutions()
 {
     // While the finder is open this window is not active: its timers stand still.
     flow_.showSolution(dealtNumbers(), targetText().toInt());
 }
 
-void MainForm::EndRoundButton_Click()
+void PlayWindow::endRoundNow()
 {
     // Only once the round's target is shown, and not while the winning tile flashes.
-    const bool targetShown = round_.dealtCount == core::DealSize && !RndTotal->isEnabled();
+    const bool targetShown = round_.dealtCount == core::DealSize && !spinTimer_->isEnabled();
     if (!targetShown || round_.winningSlot != -1)
         return;
-    ShowSolutions();
-    EndRound();
+    showSolutions();
+    endRound();
 }

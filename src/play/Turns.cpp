@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Turns: while a player answers, each Clock tick checks the answer time and the idle time
+// Turns: while a player answers, each clockTimer_ tick checks the answer time and the idle time
 // instead of moving the round clock. A turn ends on a limit, on too many cancels or on
 // Give Up; its end puts every dealt number back and opens the buzzers again. A turn ended
 // by a limit counts as a stop, and enough stops disqualify the player for the game.
-#include "play/MainForm.h"
+#include "play/PlayWindow.h"
 
 #include "core/Game.h"
 #include "core/Numbers.h"
@@ -15,10 +15,10 @@
 #include "platform/Timer.h"
 #include "core/Target.h"
 
-void MainForm::Clock_Timer()
+void PlayWindow::tickClock()
 {
     if (!round_.answering) {
-        ClockTick();
+        advanceRound();
         return;
     }
     // Whole seconds against the rule values the game started with, at any time of day.
@@ -29,15 +29,15 @@ void MainForm::Clock_Timer()
         stopTurn(QStringLiteral("I think you've had enough thinking time matey."), QStringLiteral("Taken Too Long"));
 }
 
-void MainForm::stopTurn(const QString& text, const QString& title)
+void PlayWindow::stopTurn(const QString& text, const QString& title)
 {
     const int player = round_.answeringPlayer;
     services.messages.show(text, title);
-    RecordStop(player);
-    EndTurn();
+    recordStop(player);
+    endTurn();
 }
 
-void MainForm::RecordStop(int p)
+void PlayWindow::recordStop(int p)
 {
     if (!game_.recordStop(p))
         return;
@@ -46,7 +46,7 @@ void MainForm::RecordStop(int p)
                            QStringLiteral("Disqualification"));
 }
 
-void MainForm::EndTurn()
+void PlayWindow::endTurn()
 {
     for (int i = 0; i < 3; ++i) {
         board_.madeNumbers[i].caption.clear();
@@ -58,36 +58,36 @@ void MainForm::EndTurn()
     board_.contenderName.caption.clear();
     // A turn can end while its buzz flash still runs (a limit reached while a message was
     // open, or quick cancels): the flash ends with it, or it would run on into the next turn.
-    Flash->stop();
+    flashTimer_->stop();
     resetContenderColours();
-    Clock->start();
+    clockTimer_->start();
     round_.answeringPlayer = -1;
     round_.answering = false;
-    KeyCheck->start();
+    buzzerPoll_->start();
     round_.animationTicks = 0;
     round_.buzzFlashDone = false;
     round_.cancelCount = 0;
     round_.firstSource = -1;
     round_.secondSource = -1;
-    RedrawBoard();
+    redrawBoard();
     if (game_.musicOn)
         resumeMusic();
 }
 
-void MainForm::GiveUp_Click()
+void PlayWindow::giveUp()
 {
     // Refused while the numbers are dealt, the target spins, or either flash runs.
-    if (round_.dealtCount < core::DealSize || Flash->isEnabled() || !Clock->isEnabled())
+    if (round_.dealtCount < core::DealSize || flashTimer_->isEnabled() || !clockTimer_->isEnabled())
         return;
-    EndTurn();
+    endTurn();
 }
 
-void MainForm::Cancel_Click()
+void PlayWindow::cancelWorking()
 {
     if (!round_.answering)
         return;
     ++round_.cancelCount;
     if (round_.cancelCount > game_.rules.cancelsAllowed)
         stopTurn(QStringLiteral("You don't know what you're doing, do you?"), QStringLiteral("Cancelled Too Many Times"));
-    ResetWorking();
+    resetWorking();
 }

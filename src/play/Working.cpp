@@ -3,7 +3,7 @@
 // operator, moves a second number in and presses "="; the result becomes a made number that
 // can be used again. A made number equal to the target wins the round. Numbers live only as
 // the captions of the board's templates; an empty caption means the number is elsewhere.
-#include "play/MainForm.h"
+#include "play/PlayWindow.h"
 
 #include "core/Game.h"
 #include "core/Numbers.h"
@@ -24,17 +24,17 @@ constexpr int firstMadeSource = 7;
 
 }  // namespace
 
-void MainForm::SelectOriginal(int i)
+void PlayWindow::selectDealtNumber(int i)
 {
     selectNumber(board_.dealtNumbers[i], board_.dealtTiles[i], i);
 }
 
-void MainForm::SelectMade(int i)
+void PlayWindow::selectMadeNumber(int i)
 {
     selectNumber(board_.madeNumbers[i], board_.madeTiles[i], firstMadeSource + i);
 }
 
-void MainForm::selectNumber(play::BoardLabel& number, const play::BoardShape& tile, int source)
+void PlayWindow::selectNumber(play::BoardLabel& number, const play::BoardShape& tile, int source)
 {
     if (round_.answeringPlayer == -1 || number.caption.isEmpty())
         return;
@@ -50,35 +50,35 @@ void MainForm::selectNumber(play::BoardLabel& number, const play::BoardShape& ti
         return;
     }
     number.caption.clear();
-    DrawShape(tile);
-    DrawShape(board_.workingTiles[0]);
-    DrawShape(board_.workingTiles[2]);
-    DrawLabel(board_.workingRow[0]);
-    DrawLabel(board_.workingRow[2]);
-    FlipBoard();
+    drawShape(tile);
+    drawShape(board_.workingTiles[0]);
+    drawShape(board_.workingTiles[2]);
+    drawLabel(board_.workingRow[0]);
+    drawLabel(board_.workingRow[2]);
+    showBoard();
 }
 
-void MainForm::Add_Click()
+void PlayWindow::chooseAdd()
 {
     chooseOperator(QStringLiteral("+"));
 }
 
-void MainForm::Subtract_Click()
+void PlayWindow::chooseSubtract()
 {
     chooseOperator(QStringLiteral("-"));
 }
 
-void MainForm::Multiply_Click()
+void PlayWindow::chooseMultiply()
 {
     chooseOperator(QStringLiteral("×"));
 }
 
-void MainForm::Divide_Click()
+void PlayWindow::chooseDivide()
 {
     chooseOperator(QStringLiteral("÷"));
 }
 
-void MainForm::chooseOperator(const QString& symbol)
+void PlayWindow::chooseOperator(const QString& symbol)
 {
     if (round_.answeringPlayer == -1)
         return;
@@ -86,7 +86,7 @@ void MainForm::chooseOperator(const QString& symbol)
     redrawCell(board_.workingTiles[1], board_.workingRow[1]);
 }
 
-void MainForm::Operate_Click()
+void PlayWindow::makeNumber()
 {
     if (board_.workingRow[2].caption.isEmpty())
         return;
@@ -102,7 +102,7 @@ void MainForm::Operate_Click()
     const auto refuse = [this](const char* message) {
         if (message)
             services.messages.show(QString::fromLatin1(message), QStringLiteral("Operation not allowed"));
-        ResetWorking();
+        resetWorking();
     };
     if (r != std::floor(r))
         refuse("Only whole numbers allowed in working out.");
@@ -118,18 +118,18 @@ void MainForm::Operate_Click()
     // The two numbers are used up; the result goes into the first free made slot.
     board_.workingRow[0].caption.clear();
     board_.workingRow[2].caption.clear();
-    ResetWorking();
+    resetWorking();
     for (int slot = 0; slot < 3; ++slot) {
         if (board_.madeNumbers[slot].caption.isEmpty()) {
             board_.madeNumbers[slot].caption = core::numberText(r);
-            CheckTarget(slot);
+            checkTarget(slot);
             break;
         }
     }
-    RedrawBoard();
+    redrawBoard();
 }
 
-void MainForm::ResetWorking()
+void PlayWindow::resetWorking()
 {
     // Chosen numbers go back to the tiles they came from.
     const auto putBack = [this](int source, const QString& text) {
@@ -145,19 +145,19 @@ void MainForm::ResetWorking()
     board_.workingRow[0].caption.clear();
     board_.workingRow[1].caption = QStringLiteral("+");
     board_.workingRow[2].caption.clear();
-    RedrawBoard();
+    redrawBoard();
     round_.firstSource = -1;
     round_.secondSource = -1;
 }
 
-void MainForm::CheckTarget(int slot)
+void PlayWindow::checkTarget(int slot)
 {
     // Only the number just made can win; a dealt number equal to the target must be made.
     if (board_.madeNumbers[slot].caption == targetText())
-        TargetReached(slot);
+        targetReached(slot);
 }
 
-core::Deal MainForm::dealtNumbers() const
+core::Deal PlayWindow::dealtNumbers() const
 {
     core::Deal dealt{};
     for (int i = 0; i < core::DealSize; ++i)
@@ -165,12 +165,12 @@ core::Deal MainForm::dealtNumbers() const
     return dealt;
 }
 
-QString MainForm::targetText() const
+QString PlayWindow::targetText() const
 {
     return board_.targetDigits[0].caption + board_.targetDigits[1].caption + board_.targetDigits[2].caption;
 }
 
-void MainForm::TargetReached(int slot)
+void PlayWindow::targetReached(int slot)
 {
     if (game_.musicOn)
         services.music.stop();
@@ -179,7 +179,7 @@ void MainForm::TargetReached(int slot)
     game_.scoreWin(round_.answeringPlayer);
     round_.answeringPlayer = -1;
     round_.answering = false;
-    Clock->stop();
-    Flash->start();
+    clockTimer_->stop();
+    flashTimer_->start();
     round_.cancelCount = 0;
 }

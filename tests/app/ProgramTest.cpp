@@ -2,11 +2,11 @@
 #include "core/Game.h"
 #include "doubles/TestGame.h"
 #include "platform/Application.h"
-#include "scores/EndGame.h"
-#include "scores/RoundEnd.h"
-#include "setup/Players.h"
+#include "scores/FinalTable.h"
+#include "scores/RoundTable.h"
+#include "setup/SetUpWindow.h"
 #include "platform/QuitAndHelp.h"
-#include "title/Title.h"
+#include "title/TitleWindow.h"
 
 #include <QPushButton>
 #include <QtTest/QTest>
@@ -29,7 +29,7 @@ TEST_F(ProgramTest, StartUpSetsTheRuleDefaultsAndOpensTheTitleWindow)
     EXPECT_EQ(game.rules.cancelsAllowed, 5);
     EXPECT_EQ(game.rules.stopsAllowed, 5);
 
-    Title& title = windows.title();
+    TitleWindow& title = windows.titleWindow();
     EXPECT_TRUE(title.isVisible());
     EXPECT_FALSE(title.isActive()) << "activation waits until start-up has returned";
     settle();
@@ -75,7 +75,7 @@ TEST_F(ProgramTest, TheWindowsBetweenRoundsAskBeforeQuittingAndOfferTheHelp)
 {
     openSetUp();
     for (platform::Form* window : std::initializer_list<platform::Form*>{
-             &windows.title(), &windows.players(), &windows.roundEnd(), &windows.endGame()}) {
+             &windows.titleWindow(), &windows.setUpWindow(), &windows.roundTable(), &windows.finalTable()}) {
         window->show();
         settle();
         window->close();
@@ -87,7 +87,7 @@ TEST_F(ProgramTest, TheWindowsBetweenRoundsAskBeforeQuittingAndOfferTheHelp)
     EXPECT_EQ(doubles.messages.shown.size(), 8u);
     EXPECT_EQ(doubles.application.quits, 4);
 
-    for (QPushButton* help : {windows.title().findChild<QPushButton*>("Help"), windows.players().HelpButton})
+    for (QPushButton* help : {windows.titleWindow().findChild<QPushButton*>("Help"), windows.setUpWindow().HelpButton})
         QTest::mouseClick(help, Qt::LeftButton);
     EXPECT_EQ(doubles.help.opened, QStringList(2, doubles.services.appDir + "/Solvo.hlp"));
 }
@@ -107,14 +107,14 @@ namespace {
     core::Game game;
     Windows windows(services, game);
     windows.showTitle();
-    windows.players().show();
+    windows.setUpWindow().show();
     doubles.messages.answers = {Answer::Yes};
     int asked = 0;
     doubles.messages.whileOpen = [&] {
         if (++asked > 1)
             std::_Exit(3);
     };
-    windows.players().close();
+    windows.setUpWindow().close();
     std::_Exit(4);
 }
 

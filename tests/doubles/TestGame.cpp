@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "doubles/TestGame.h"
 
-#include "title/Title.h"
+#include "title/TitleWindow.h"
 
 #include <QPushButton>
 #include <QtTest/QTest>
@@ -24,7 +24,7 @@ void GameTest::openSetUp()
 {
     windows.showTitle();
     settle();
-    QTest::mouseClick(windows.title().findChild<QPushButton*>("Play!"), Qt::LeftButton);
+    QTest::mouseClick(windows.titleWindow().findChild<QPushButton*>("Play!"), Qt::LeftButton);
     settle();
 }
 

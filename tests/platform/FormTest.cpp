@@ -21,10 +21,10 @@ public:
     void unloadOnClose() { unloadWhenClosed(); }
 
 protected:
-    void Form_Load() override { log_ << name_ + " load"; }
-    void Form_Activate() override { log_ << name_ + " activate"; }
-    void Form_Deactivate() override { log_ << name_ + " deactivate"; }
-    void Form_QueryUnload(bool& cancel) override
+    void loadEvent() override { log_ << name_ + " load"; }
+    void activateEvent() override { log_ << name_ + " activate"; }
+    void deactivateEvent() override { log_ << name_ + " deactivate"; }
+    void queryClose(bool& cancel) override
     {
         log_ << name_ + " query unload";
         cancel = cancelClose;

@@ -49,7 +49,7 @@ TEST_F(PlayTest, DealtNumbersAreCentredOnTheirTilesBelowTheTop)
 {
     doubles.random.script(draws::deal({5, 3, 4, 10, 20, 150, 100}));
     startRound();
-    timer("Clock").fire(7);
+    timer("roundClock").fire(7);
     const QRect five = bounds({32, 56, 41, 41}, colour::White);
     const QRect large = bounds({232, 56, 41, 41}, colour::White);
     ASSERT_FALSE(five.isEmpty());
@@ -66,7 +66,7 @@ TEST_F(PlayTest, TheDialFillsWithTheTimeGoneByAndTheHandPointsToTheTimeLeft)
 {
     startRound();
     dealAndSpin();
-    timer("Clock").fire();  // position 239: the hand points up
+    timer("roundClock").fire();  // position 239: the hand points up
     EXPECT_EQ(pixel(251, 219), colour::White.rgb());
     const QPoint hand = dialPoint(239, 30);
     EXPECT_EQ(pixel(hand.x(), hand.y()), colour::White.rgb());
@@ -74,7 +74,7 @@ TEST_F(PlayTest, TheDialFillsWithTheTimeGoneByAndTheHandPointsToTheTimeLeft)
     EXPECT_EQ(pixel(251, 219 + 43), colour::White.rgb()) << "the white rim";
     EXPECT_EQ(pixel(206, 174), colour::Background.rgb()) << "outside the dial";
 
-    timer("Clock").fire(59);  // position 180: the hand points left, a quarter gone by
+    timer("roundClock").fire(59);  // position 180: the hand points left, a quarter gone by
     EXPECT_EQ(game.clockPosition, 180);
     EXPECT_EQ(pixel(251 - 30, 219), colour::White.rgb());
     const QPoint gone = dialPoint(210, 25), left = dialPoint(60, 25), below = dialPoint(120, 25);
@@ -86,7 +86,7 @@ TEST_F(PlayTest, TheDialFillsWithTheTimeGoneByAndTheHandPointsToTheTimeLeft)
     const QPoint rim = dialPoint(210, 40);
     EXPECT_EQ(pixel(rim.x(), rim.y()), colour::Blue.rgb()) << "the marks leave a blue rim";
 
-    timer("Clock").fire(120);  // position 60: three quarters gone, the hand to the right
+    timer("roundClock").fire(120);  // position 60: three quarters gone, the hand to the right
     EXPECT_EQ(pixel(251 + 30, 219), colour::White.rgb());
     EXPECT_EQ(pixel(251, 219 + 30), colour::DialMark.rgb());
 }
@@ -97,14 +97,14 @@ TEST_F(PlayTest, WithMusicAJumpOfTheClockLeavesNoGapInTheDial)
     startRound();
     dealAndSpin();
     doubles.music.lengthTicks = 240;
-    timer("Clock").fire();
+    timer("roundClock").fire();
     EXPECT_EQ(game.clockPosition, 240);
     EXPECT_EQ(pixel(251, 219 - 30), colour::White.rgb()) << "the hand up";
     const QPoint ahead = dialPoint(200, 25);
     EXPECT_EQ(pixel(ahead.x(), ahead.y()), colour::Blue.rgb());
 
     doubles.music.positionTicks = 60;  // a quarter of the piece at once
-    timer("Clock").fire();
+    timer("roundClock").fire();
     EXPECT_EQ(game.clockPosition, 180);
     for (const int p : {235, 220, 200, 185}) {
         const QPoint gone = dialPoint(p, 25);

@@ -3,7 +3,7 @@
 // length and script.
 #include "WholeGame.h"
 #include "platform/FluidSynthMusic.h"
-#include "scores/EndGame.h"
+#include "scores/FinalTable.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -58,21 +58,21 @@ TEST_F(DamagedMusicTest, TheRoundGoesOnWithoutMusicAfterOneMessage)
     // A piece cut short: the reader refuses it as the device opens it.
     const QByteArray piece = contents(doubles::TestServices::dataDir() + "/Zarvelm.mid");
     writePiece(piece.left(piece.size() / 2));
-    MainForm& play = windows.mainForm();
-    play.Prepare();
+    PlayWindow& play = windows.playWindow();
+    play.prepareRound();
     play.show();
     QCoreApplication::sendPostedEvents();
 
     ASSERT_EQ(doubles.messages.shown.size(), 1u);
     EXPECT_EQ(doubles.messages.shown[0].text, soundFault);
     EXPECT_FALSE(game.musicOn);
-    EXPECT_FALSE(windows.players().MusicBox->isChecked());
-    EXPECT_FALSE(windows.players().MusicBox->isEnabled());
+    EXPECT_FALSE(windows.setUpWindow().MusicBox->isChecked());
+    EXPECT_FALSE(windows.setUpWindow().MusicBox->isEnabled());
 
     // Dealt, spun, and the silent clock runs the round down.
-    doubles.timers["Clock"].fire(7);
-    doubles.timers["RndTotal"].fire(30);
-    doubles.timers["Clock"].fire(10);
+    doubles.timers["roundClock"].fire(7);
+    doubles.timers["spin"].fire(30);
+    doubles.timers["roundClock"].fire(10);
     EXPECT_EQ(game.clockPosition, 230);
     EXPECT_EQ(doubles.messages.shown.size(), 1u) << "told once";
 }

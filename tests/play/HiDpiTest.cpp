@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Run with QT_SCALE_FACTOR=2 (a test of its own in CTest); skipped at the usual scale.
 #include "PlayTest.h"
-#include "title/Title.h"
+#include "title/TitleWindow.h"
 
 #include <QGuiApplication>
 
@@ -14,7 +14,7 @@ TEST_F(PlayTest, OnADoubleDensityScreenTheBoardIsPaintedAtTwiceThePixels)
     if (qGuiApp->devicePixelRatio() < 2)
         GTEST_SKIP() << "needs QT_SCALE_FACTOR=2";
     startRound();
-    timer("Clock").fire(7);
+    timer("roundClock").fire(7);
     const QImage& board = play.backBuffer();
     EXPECT_EQ(board.devicePixelRatio(), 2.0);
     EXPECT_EQ(board.size(), QSize(674, 578));
@@ -37,10 +37,10 @@ TEST_F(PlayTest, OnADoubleDensityScreenTheTitleDialsArePaintedAtTwiceThePixels)
 {
     if (qGuiApp->devicePixelRatio() < 2)
         GTEST_SKIP() << "needs QT_SCALE_FACTOR=2";
-    Title& title = windows.title();
+    TitleWindow& title = windows.titleWindow();
     title.show();
     settle();
-    doubles.timers["TickTimer"].fire(76);  // the hand at 9 o'clock
+    doubles.timers["dials"].fire(76);  // the hand at 9 o'clock
     const QImage& dial = title.dial();
     EXPECT_EQ(dial.devicePixelRatio(), 2.0);
     EXPECT_EQ(dial.size(), QSize(200, 200));

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlayTest.h"
-#include "setup/Players.h"
+#include "setup/SetUpWindow.h"
 
 #include <QCheckBox>
 
@@ -30,7 +30,7 @@ protected:
     void playOn(long ticks)
     {
         doubles.music.positionTicks += ticks;
-        timer("Clock").fire();
+        timer("roundClock").fire();
     }
 };
 
@@ -43,7 +43,7 @@ TEST_F(MusicTest, AnAnswerStopsThePieceAndTheClockTogether)
     const auto position = game.clockPosition;
     takeTurn(0);
     EXPECT_EQ(doubles.music.commands.last(), "Stop");
-    timer("Clock").fire(30);
+    timer("roundClock").fire(30);
     EXPECT_EQ(game.clockPosition, position);
     click("GiveUp");
     EXPECT_EQ(doubles.music.commands.last(), "Play");
@@ -64,8 +64,8 @@ TEST_F(MusicTest, TenTicksWithoutTheMusicMovingTurnTheMusicOffForGood)
     EXPECT_EQ(doubles.messages.shown[0].title, "Error");
     EXPECT_FALSE(game.musicOn);
     EXPECT_EQ(doubles.music.commands.last(), "Close");
-    EXPECT_FALSE(windows.players().MusicBox->isChecked());
-    EXPECT_FALSE(windows.players().MusicBox->isEnabled());
+    EXPECT_FALSE(windows.setUpWindow().MusicBox->isChecked());
+    EXPECT_FALSE(windows.setUpWindow().MusicBox->isEnabled());
 
     // The silent clock goes on from where the music left it.
     playOn(100);
@@ -78,7 +78,7 @@ TEST_F(MusicTest, AGameWithoutMusicClosesThePieceTheLastGameLeftOpen)
     startRound();  // prepared twice, as the set-up window and activation do
     ASSERT_TRUE(doubles.music.commands.contains("Open"));
     // The set-up window prepares the next round before it stores "Music On" unticked.
-    play.Prepare();
+    play.prepareRound();
     game.musicOn = false;
     play.hide();
     doubles.music.commands.clear();
@@ -93,7 +93,7 @@ TEST_F(MusicTest, PracticeRoundsPlayNoMusicAndNeverReportASoundFault)
     game.practice = true;
     game.rules.turnsAllowed = 1;
     startMusicRound();
-    timer("Clock").fire(20);
+    timer("roundClock").fire(20);
     takeTurn(0);
     click("GiveUp");
     buzz(0);  // all turns used
@@ -105,13 +105,13 @@ TEST_F(MusicTest, PracticeRoundsPlayNoMusicAndNeverReportASoundFault)
 TEST_F(MusicTest, TheQuitQuestionResumesOnlyMusicThatWasPlaying)
 {
     startRound();
-    timer("Clock").fire(3);  // dealing: the piece has not started
+    timer("roundClock").fire(3);  // dealing: the piece has not started
     doubles.music.commands.clear();
     play.close();
     EXPECT_EQ(doubles.music.commands, QStringList{"Stop"});
 
-    timer("Clock").fire(4);
-    timer("RndTotal").fire(30);
+    timer("roundClock").fire(4);
+    timer("spin").fire(30);
     playOn(100);
     doubles.music.commands.clear();
     play.close();

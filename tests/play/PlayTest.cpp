@@ -4,7 +4,7 @@
 #include "doubles/Draws.h"
 #include "platform/KeyState.h"
 
-#include "solver/Solvo.h"
+#include "finder/FinderWindow.h"
 
 #include <QPushButton>
 #include <QTimer>
@@ -13,7 +13,7 @@
 #include <array>
 #include <utility>
 
-PlayTest::PlayTest() : play(windows.mainForm())
+PlayTest::PlayTest() : play(windows.playWindow())
 {
     game.playerNames = {"Ann", "Bob", "Player 3", "Player 4", "Player 5", "Player 6"};
     game.playing = {true, true, false, false, false, false};
@@ -27,15 +27,15 @@ PlayTest::PlayTest() : play(windows.mainForm())
 
 void PlayTest::startRound()
 {
-    play.Prepare();
+    play.prepareRound();
     play.show();
     settle();
 }
 
 void PlayTest::dealAndSpin()
 {
-    timer("Clock").fire(7);
-    timer("RndTotal").fire(30);
+    timer("roundClock").fire(7);
+    timer("spin").fire(30);
 }
 
 int PlayTest::count(const QRect& area, const QColor& colour) const
@@ -73,20 +73,20 @@ void PlayTest::openBuzzers(const std::vector<int>& deal)
     doubles.random.script(draws::deal(deal));
     startRound();
     dealAndSpin();
-    timer("Clock").fire();
+    timer("roundClock").fire();
 }
 
 void PlayTest::buzz(int p)
 {
     doubles.keys.held = {platform::buzzerKeys[p].key};
-    timer("KeyCheck").fire();
+    timer("buzzerPoll").fire();
     doubles.keys.held.clear();
 }
 
 void PlayTest::takeTurn(int p)
 {
     buzz(p);
-    timer("Flash").fire(16);
+    timer("flash").fire(16);
 }
 
 void PlayTest::click(const QString& name)
@@ -115,7 +115,7 @@ void PlayTest::runFor(int milliseconds)
     for (int step = 0; step < milliseconds; ++step) {
         ++elapsedMilliseconds_;
         doubles.clock.advanceMilliseconds(1);
-        for (const char* name : {"Clock", "RndTotal", "KeyCheck", "Flash"}) {
+        for (const char* name : {"roundClock", "spin", "buzzerPoll", "flash"}) {
             auto& ticking = timer(name);
             if (ticking.isEnabled() && ticking.interval() > 0 && elapsedMilliseconds_ % ticking.interval() == 0)
                 ticking.fire();
@@ -125,8 +125,8 @@ void PlayTest::runFor(int milliseconds)
 
 void PlayTest::expectSoundRound()
 {
-    const bool clock = timer("Clock").isEnabled(), spin = timer("RndTotal").isEnabled(),
-               poll = timer("KeyCheck").isEnabled(), flash = timer("Flash").isEnabled();
+    const bool clock = timer("roundClock").isEnabled(), spin = timer("spin").isEnabled(),
+               poll = timer("buzzerPoll").isEnabled(), flash = timer("flash").isEnabled();
     const std::array running{clock, spin, poll, flash};
     using Running = std::array<bool, 4>;
     if (!play.isVisible())
@@ -188,7 +188,7 @@ void PlayTest::exitFinderOnceSolved(std::function<void()> whileOpen)
 {
     auto* watcher = new QTimer(&play);
     QObject::connect(watcher, &QTimer::timeout, watcher, [this, watcher, whileOpen = std::move(whileOpen)]() mutable {
-        Solvo& finder = windows.solvo();
+        FinderWindow& finder = windows.finderWindow();
         if (!finder.isVisible())
             return;
         if (whileOpen)

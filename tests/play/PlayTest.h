@@ -2,7 +2,7 @@
 #pragma once
 
 #include "doubles/TestGame.h"
-#include "play/MainForm.h"
+#include "play/PlayWindow.h"
 
 #include <QImage>
 #include <QStringList>
@@ -65,7 +65,7 @@ protected:
     QString targetText() const;
     int target() const;
 
-    MainForm& play;
+    PlayWindow& play;
 
 private:
     int elapsedMilliseconds_ = 0;

@@ -29,7 +29,7 @@ TEST_P(TurnEndedInTheBuzzFlash, EndsTheFlashAndTheNextPlayersBuzzFlashesAndScore
 {
     startGame("1", false, exampleDeal);
     reachTarget("306");
-    timer("Clock").fire();  // the buzzers open
+    timer("roundClock").fire();  // the buzzers open
     const int longerThanIdle = game.rules.idleSeconds + 1;
     QString limit = QStringLiteral("Taken Too Long");
     switch (GetParam()) {
@@ -41,30 +41,30 @@ TEST_P(TurnEndedInTheBuzzFlash, EndsTheFlashAndTheNextPlayersBuzzFlashesAndScore
         readBoxesFor(longerThanIdle);
         buzz(0);
         doubles.messages.whileOpen = nullptr;
-        timer("Flash").fire(3);
-        timer("Clock").fire();  // the first clock tick after the reminder, three flash ticks in
+        timer("flash").fire(3);
+        timer("roundClock").fire();  // the first clock tick after the reminder, three flash ticks in
         break;
     case FlashCutShort::TwoQuickCancels:
         game.rules.cancelsAllowed = 1;
         buzz(0);
-        timer("Flash").fire(3);
+        timer("flash").fire(3);
         click("Cancel");
         click("Cancel");
         limit = QStringLiteral("Cancelled Too Many Times");
         break;
     case FlashCutShort::QuitQuestionAnsweredLate:
         buzz(0);
-        timer("Flash").fire(3);
+        timer("flash").fire(3);
         readBoxesFor(longerThanIdle);
         doubles.messages.answers = {platform::Answer::No};
         play.close();
         doubles.messages.whileOpen = nullptr;
-        timer("Clock").fire();
+        timer("roundClock").fire();
         break;
     }
     EXPECT_EQ(messageTitles().last(), limit);
     EXPECT_FALSE(play.round().answering);
-    EXPECT_FALSE(timer("Flash").isEnabled()) << "the flash ended with the turn";
+    EXPECT_FALSE(timer("flash").isEnabled()) << "the flash ended with the turn";
     EXPECT_EQ(pixel(192, 144), play::colour::Red.rgb()) << "the empty panel in its own colours";
     EXPECT_EQ(pixel(195, 147), play::colour::Yellow.rgb());
     expectSoundRound();
@@ -73,7 +73,7 @@ TEST_P(TurnEndedInTheBuzzFlash, EndsTheFlashAndTheNextPlayersBuzzFlashesAndScore
     runFor(500);
     buzz(1);
     runFor(300);
-    EXPECT_FALSE(timer("Flash").isEnabled());
+    EXPECT_FALSE(timer("flash").isEnabled());
     EXPECT_EQ(play.round().animationTicks, 16);
     EXPECT_EQ(play.board().contenderName.caption, "Bob");
     expectSoundRound();
@@ -153,7 +153,7 @@ using Case = std::tuple<Stage, Event>;
 std::vector<Case> everyCase()
 {
     std::vector<Event> inside;
-    for (const char* timer : {"Clock", "RndTotal", "KeyCheck", "Flash"})
+    for (const char* timer : {"roundClock", "spin", "buzzerPoll", "flash"})
         inside.push_back({Event::Tick, QString::fromLatin1(timer)});
     for (int p = 0; p < 6; ++p)
         inside.push_back({Event::Buzz, QString::number(p)});
@@ -221,17 +221,17 @@ protected:
         if (stage == Stage::LastTurnOpen || stage == Stage::AllTurnsUsedOpen)
             game.rules.turnsAllowed = 1;
         if (stage == Stage::Dealing) {
-            timer("Clock").fire(3);
+            timer("roundClock").fire(3);
             return;
         }
-        timer("Clock").fire(7);
+        timer("roundClock").fire(7);
         if (stage == Stage::Spin) {
-            timer("RndTotal").fire(10);
+            timer("spin").fire(10);
             return;
         }
         reachTarget("306");
         if (isPractice(stage))
-            timer("Clock").fire(3);
+            timer("roundClock").fire(3);
         else
             runClockTo(150);
         switch (stage) {
@@ -249,16 +249,16 @@ protected:
                 fire(event);
             });
             runClockTo(0);
-            timer("Clock").fire();
+            timer("roundClock").fire();
             settle();
             return;
         default:
             buzz(0);
             if (stage == Stage::BuzzFlash) {
-                timer("Flash").fire(5);
+                timer("flash").fire(5);
                 return;
             }
-            timer("Flash").fire(16);
+            timer("flash").fire(16);
             for (const char* control : {"ClickOrig1", "Multiply", "ClickOrig5"})
                 click(control);
         }
@@ -281,7 +281,7 @@ protected:
             for (const char* control : {"Operate", "ClickOrig0", "Add", "ClickOrig2", "Operate", "ClickMade0", "Add",
                                         "ClickMade1", "Operate"})
                 click(control);
-            timer("Flash").fire(3);
+            timer("flash").fire(3);
             break;
         default:
             break;
@@ -307,11 +307,11 @@ protected:
             break;
         case Event::AnswerTimeRunsOut:
             doubles.clock.advanceSeconds(game.rules.turnSeconds + 1);
-            timer("Clock").fire();
+            timer("roundClock").fire();
             break;
         case Event::IdleTimeRunsOut:
             doubles.clock.advanceSeconds(game.rules.idleSeconds + 1);
-            timer("Clock").fire();
+            timer("roundClock").fire();
             break;
         case Event::CancelLimit:
             for (int cancel = 0; cancel <= game.rules.cancelsAllowed; ++cancel)
@@ -332,8 +332,8 @@ protected:
     Round round()
     {
         return {play.round(), play.board(), game.clockPosition,
-                {timer("Clock").isEnabled(), timer("RndTotal").isEnabled(), timer("Flash").isEnabled(),
-                 timer("KeyCheck").isEnabled()},
+                {timer("roundClock").isEnabled(), timer("spin").isEnabled(), timer("flash").isEnabled(),
+                 timer("buzzerPoll").isEnabled()},
                 play.backBuffer()};
     }
 
@@ -353,20 +353,20 @@ protected:
     {
         doubles.keys.held.clear();
         int chosen = -1;
-        for (int step = 0; step < 20000 && !windows.roundEnd().isVisible() && !HasFailure(); ++step) {
+        for (int step = 0; step < 20000 && !windows.roundTable().isVisible() && !HasFailure(); ++step) {
             expectSoundRound();
-            const bool targetShown = play.round().dealtCount == 7 && !timer("RndTotal").isEnabled();
+            const bool targetShown = play.round().dealtCount == 7 && !timer("spin").isEnabled();
             if (targetShown && targetText() != QLatin1String("306"))
                 setTarget("306");
             const bool open = targetShown && !play.round().answering && play.round().winningSlot == -1;
-            if (play.round().answering && !timer("Flash").isEnabled()) {
+            if (play.round().answering && !timer("flash").isEnabled()) {
                 if (play.round().answeringPlayer == chosen) {
                     expectedPoints[chosen] += game.clockPosition / 60 + 1 - (game.practice ? 3 : 0);
                     make306();
                 } else {
                     click("GiveUp");
                 }
-            } else if (open && play.round().buzzersOpen && timer("KeyCheck").isEnabled() && nextToTry() != -1) {
+            } else if (open && play.round().buzzersOpen && timer("buzzerPoll").isEnabled() && nextToTry() != -1) {
                 chosen = nextToTry();
                 buzz(chosen);
             } else if (open && game.practice && nextToTry() == -1) {
@@ -393,7 +393,7 @@ TEST_P(EveryEventAtEveryStage, LeavesTheRoundSoundAndPlayableToItsTable)
         ASSERT_TRUE(play.isActive());
         const Round before = round();
         bool clockRanWhileAsking = false;
-        doubles.messages.whileOpen = [&] { clockRanWhileAsking = timer("Clock").isEnabled(); };
+        doubles.messages.whileOpen = [&] { clockRanWhileAsking = timer("roundClock").isEnabled(); };
         fire(event);
         doubles.messages.whileOpen = nullptr;
         if (event.kind == Event::CloseYes) {
@@ -409,7 +409,7 @@ TEST_P(EveryEventAtEveryStage, LeavesTheRoundSoundAndPlayableToItsTable)
     expectSoundRound();
 
     playOn();
-    ASSERT_TRUE(windows.roundEnd().isVisible());
+    ASSERT_TRUE(windows.roundTable().isVisible());
     EXPECT_EQ(game.totalScores[0], expectedPoints[0]);
     EXPECT_EQ(game.totalScores[1], expectedPoints[1]);
     EXPECT_EQ(messageTitles().count(QStringLiteral("Quit")), event.kind == Event::CloseNo ? 1 : 0) << "asked once";

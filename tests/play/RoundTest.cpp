@@ -2,7 +2,7 @@
 #include "doubles/Draws.h"
 #include "PlayTest.h"
 #include "core/Target.h"
-#include "scores/RoundEnd.h"
+#include "scores/RoundTable.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@ TEST_F(PlayTest, ARoundDealsSevenNumbersSpinsToATargetAndRunsItsClockDown)
 {
     doubles.random.script(draws::deal({2, 3, 4, 10, 20, 100, 150}));
     startRound();
-    auto& clock = timer("Clock");
+    auto& clock = timer("roundClock");
     EXPECT_EQ(clock.interval(), 205);
 
     for (int k = 0; k < 7; ++k) {
@@ -27,16 +27,16 @@ TEST_F(PlayTest, ARoundDealsSevenNumbersSpinsToATargetAndRunsItsClockDown)
     }
     EXPECT_EQ(play.round().dealtTexts[6], "150");
     EXPECT_FALSE(clock.isEnabled());
-    EXPECT_TRUE(timer("RndTotal").isEnabled());
-    EXPECT_FALSE(timer("KeyCheck").isEnabled()) << "no buzz while the target spins";
+    EXPECT_TRUE(timer("spin").isEnabled());
+    EXPECT_FALSE(timer("buzzerPoll").isEnabled()) << "no buzz while the target spins";
 
-    timer("RndTotal").fire(29);
+    timer("spin").fire(29);
     EXPECT_EQ(play.round().animationTicks, 29);
     EXPECT_FALSE(clock.isEnabled());
-    timer("RndTotal").fire();
-    EXPECT_FALSE(timer("RndTotal").isEnabled());
+    timer("spin").fire();
+    EXPECT_FALSE(timer("spin").isEnabled());
     EXPECT_TRUE(clock.isEnabled());
-    EXPECT_TRUE(timer("KeyCheck").isEnabled());
+    EXPECT_TRUE(timer("buzzerPoll").isEnabled());
     EXPECT_EQ(play.round().animationTicks, 0);
     EXPECT_GE(target(), 106);
     EXPECT_LE(target(), 999);
@@ -56,10 +56,10 @@ TEST_F(PlayTest, ARoundDealsSevenNumbersSpinsToATargetAndRunsItsClockDown)
     clock.fire();
     EXPECT_TRUE(finderText.endsWith(u'!'));
     EXPECT_FALSE(play.isVisible());
-    EXPECT_TRUE(windows.roundEnd().isVisible());
+    EXPECT_TRUE(windows.roundTable().isVisible());
     EXPECT_EQ(game.clockPosition, 240);
     EXPECT_FALSE(play.round().buzzersOpen);
-    EXPECT_FALSE(timer("KeyCheck").isEnabled());
+    EXPECT_FALSE(timer("buzzerPoll").isEnabled());
     EXPECT_FALSE(clock.isEnabled());
     EXPECT_EQ(play.round().lastDrawnPosition, 0);
 }
@@ -70,7 +70,7 @@ TEST_F(PlayTest, InPracticeTheBuzzersOpenAtOnceAndTheClockNeverRuns)
     startRound();
     dealAndSpin();
     EXPECT_TRUE(play.round().buzzersOpen);
-    timer("Clock").fire(500);
+    timer("roundClock").fire(500);
     EXPECT_EQ(game.clockPosition, 240);
     EXPECT_EQ(play.round().dealtCount, 7);
     EXPECT_EQ(pixel(251, 219), play::colour::Background.rgb()) << "no dial in practice";
@@ -90,21 +90,21 @@ TEST_F(PlayTest, WithMusicThePieceIsTheRoundClock)
     EXPECT_EQ(doubles.music.commands.count("Play"), 0) << "the music waits for the round clock";
 
     doubles.music.lengthTicks = 1000;
-    timer("Clock").fire();
+    timer("roundClock").fire();
     EXPECT_EQ(game.clockPosition, 240);
     EXPECT_EQ(doubles.music.commands.count("Play"), 1);
     doubles.music.positionTicks = 502;  // 0.498 of the piece left: 119.52 steps
-    timer("Clock").fire();
+    timer("roundClock").fire();
     EXPECT_EQ(game.clockPosition, 120);
     EXPECT_EQ(doubles.music.commands.count("Play"), 1);
 
     // A piece of no length leaves no time at all.
     doubles.music.lengthTicks = 0;
-    timer("Clock").fire();
+    timer("roundClock").fire();
     EXPECT_EQ(game.clockPosition, 0);
     doubles.music.commands.clear();
     exitFinderOnceSolved();
-    timer("Clock").fire();
+    timer("roundClock").fire();
     // Closed under the finder, opened as the window is prepared again, closed as it hides.
     EXPECT_EQ(doubles.music.commands, (QStringList{"Close", "Open", "Close"}));
 }
@@ -115,7 +115,7 @@ TEST_F(PlayTest, WithoutMusicTheDeviceIsMutedAndNeverOpened)
     EXPECT_TRUE(doubles.music.mute);
     EXPECT_EQ(doubles.music.updateInterval, 102);
     dealAndSpin();
-    timer("Clock").fire(10);
+    timer("roundClock").fire(10);
     EXPECT_FALSE(doubles.music.commands.contains("Open"));
     EXPECT_FALSE(doubles.music.commands.contains("Play"));
 }
@@ -123,19 +123,19 @@ TEST_F(PlayTest, WithoutMusicTheDeviceIsMutedAndNeverOpened)
 TEST_F(PlayTest, HidingTheWindowStopsItsClocksAndFlashes)
 {
     startRound();
-    timer("Clock").fire(7);
-    timer("RndTotal").fire(5);
+    timer("roundClock").fire(7);
+    timer("spin").fire(5);
     play.hide();
-    EXPECT_FALSE(timer("RndTotal").isEnabled());
+    EXPECT_FALSE(timer("spin").isEnabled());
 
     startRound();
     dealAndSpin();
-    timer("Clock").fire();
+    timer("roundClock").fire();
     buzz(0);
     play.hide();
-    EXPECT_FALSE(timer("Clock").isEnabled());
-    EXPECT_FALSE(timer("KeyCheck").isEnabled());
-    EXPECT_FALSE(timer("Flash").isEnabled());
+    EXPECT_FALSE(timer("roundClock").isEnabled());
+    EXPECT_FALSE(timer("buzzerPoll").isEnabled());
+    EXPECT_FALSE(timer("flash").isEnabled());
 }
 
 TEST_F(PlayTest, ARepaintShowsTheBoardAndChangesNothing)
@@ -157,13 +157,13 @@ TEST_F(PlayTest, ARepaintShowsTheBoardAndChangesNothing)
     };
 
     startRound();
-    timer("Clock").fire(3);
+    timer("roundClock").fire(3);
     expectRepaintChangesNothing("dealing");
-    timer("Clock").fire(4);
-    timer("RndTotal").fire(10);
+    timer("roundClock").fire(4);
+    timer("spin").fire(10);
     expectRepaintChangesNothing("spin");
-    timer("RndTotal").fire(20);
-    timer("Clock").fire(5);
+    timer("spin").fire(20);
+    timer("roundClock").fire(5);
     expectRepaintChangesNothing("clock running");
 
     play.round().answering = true;
@@ -174,8 +174,8 @@ TEST_F(PlayTest, ARepaintShowsTheBoardAndChangesNothing)
     play.board().madeNumbers[0].caption = "306";
     play.round().winningSlot = 0;
     play.round().animationTicks = 100;
-    timer("Clock").stop();
-    timer("Flash").start();
-    timer("Flash").fire(3);
+    timer("roundClock").stop();
+    timer("flash").start();
+    timer("flash").fire(3);
     expectRepaintChangesNothing("winning flash");
 }

@@ -8,9 +8,9 @@
 // round tables.
 #include "doubles/Draws.h"
 #include "PlayTest.h"
-#include "scores/EndGame.h"
-#include "scores/RoundEnd.h"
-#include "setup/Players.h"
+#include "scores/FinalTable.h"
+#include "scores/RoundTable.h"
+#include "setup/SetUpWindow.h"
 #include "core/Search.h"
 
 #include <QCheckBox>
@@ -46,7 +46,7 @@ protected:
     void startGame(const char* rounds, bool practice)
     {
         openSetUp();
-        Players& setup = windows.players();
+        SetUpWindow& setup = windows.setUpWindow();
         for (QCheckBox* box : setup.Playing)
             box->setChecked(true);
         setup.RoundsBox->setText(rounds);
@@ -127,17 +127,17 @@ protected:
         if (play.round().answering && roll < 10) {
             answerToWin();
         } else if (roll < 50) {
-            timer("Clock").fire();
+            timer("roundClock").fire();
             if (!play.round().answering && play.round().winningSlot == -1)
                 steps = 0;
             checkBoard();
         } else if (roll < 55) {
-            timer("Flash").fire(std::uniform_int_distribution<int>(1, 8)(player));
+            timer("flash").fire(std::uniform_int_distribution<int>(1, 8)(player));
             checkBoard();
         } else if (roll < 62) {
             // A buzz, and some of its flash: the rest may come after other events.
             buzz(std::uniform_int_distribution<int>(0, 5)(player));
-            timer("Flash").fire(std::uniform_int_distribution<int>(0, 16)(player));
+            timer("flash").fire(std::uniform_int_distribution<int>(0, 16)(player));
             checkBoard();
         } else if (roll < 80) {
             clickChecked(QStringLiteral("ClickOrig%1").arg(std::uniform_int_distribution<int>(0, 6)(player)));
@@ -160,8 +160,8 @@ protected:
     void playRound(bool practice)
     {
         doubles.random.script(draws::deal({2, 3, 4, 10, 20, 100, 150}));
-        timer("Clock").fire(7);
-        timer("RndTotal").fire(30);
+        timer("roundClock").fire(7);
+        timer("spin").fire(30);
         steps = 0;
         checkBoard();
         exitFinderOnceSolved();
@@ -171,7 +171,7 @@ protected:
             if (event > 20000)
                 FAIL() << "round " << round << " does not end";
             if (play.round().winningSlot != -1 && std::uniform_int_distribution<int>(0, 1)(player) == 0)
-                timer("Flash").fire(std::uniform_int_distribution<int>(1, 10)(player));  // on to the round's end
+                timer("flash").fire(std::uniform_int_distribution<int>(1, 10)(player));  // on to the round's end
             else if (practice && event > 60 && !play.round().answering)
                 click("EndRoundButton");
             else
@@ -196,7 +196,7 @@ TEST_F(SoakTest, A999RoundGameForSixPlayersKeepsTheBoardAndTheScoresSound)
     for (round = 1; round <= 999; ++round) {
         ASSERT_TRUE(play.isActive()) << "round " << round;
         playRound(false);
-        RoundEnd& table = windows.roundEnd();
+        RoundTable& table = windows.roundTable();
         ASSERT_TRUE(table.isActive()) << "round " << round;
         for (int i = 0; i < 6; ++i)
             sumOfRounds[i] += table.Round[i]->text().toLong();
@@ -208,7 +208,7 @@ TEST_F(SoakTest, A999RoundGameForSixPlayersKeepsTheBoardAndTheScoresSound)
         QTest::mouseClick(table.Button, Qt::LeftButton);
         settle();
     }
-    EndGame& final = windows.endGame();
+    FinalTable& final = windows.finalTable();
     ASSERT_TRUE(final.isActive());
     // A disqualified player keeps their points, though their row is left blank.
     for (int i = 0; i < 6; ++i) {
@@ -229,9 +229,9 @@ TEST_F(SoakTest, A200RoundPracticeGameEndsEveryRoundWithoutATrace)
     for (round = 1; round <= 200; ++round) {
         ASSERT_TRUE(play.isActive()) << "round " << round;
         playRound(true);
-        ASSERT_TRUE(windows.roundEnd().isActive()) << "round " << round;
-        QTest::mouseClick(windows.roundEnd().Button, Qt::LeftButton);
+        ASSERT_TRUE(windows.roundTable().isActive()) << "round " << round;
+        QTest::mouseClick(windows.roundTable().Button, Qt::LeftButton);
         settle();
     }
-    EXPECT_TRUE(windows.endGame().isActive());
+    EXPECT_TRUE(windows.finalTable().isActive());
 }

@@ -17,13 +17,13 @@ TEST_F(PlayTest, ABuzzGivesThePlayerTheBoardAndStopsTheClock)
     EXPECT_TRUE(play.round().answering);
     EXPECT_EQ(play.round().answeringPlayer, 1);
     EXPECT_EQ(play.board().contenderName.caption, "Bob");
-    EXPECT_FALSE(timer("KeyCheck").isEnabled());
-    EXPECT_TRUE(timer("Flash").isEnabled());
+    EXPECT_FALSE(timer("buzzerPoll").isEnabled());
+    EXPECT_TRUE(timer("flash").isEnabled());
     EXPECT_EQ(play.round().turnsTaken[1], 1);
     EXPECT_EQ(doubles.music.commands.last(), "Stop") << "asked whether or not music is on";
 
     const auto position = game.clockPosition;
-    timer("Clock").fire(20);
+    timer("roundClock").fire(20);
     EXPECT_EQ(game.clockPosition, position) << "the round clock stands still during an answer";
 }
 
@@ -32,7 +32,7 @@ TEST_F(PlayTest, ThePlayerOnTheLowerPlaceWinsTwoBuzzesInOnePoll)
     game.playing[3] = true;
     openBuzzers();
     doubles.keys.held = {platform::vk::Shift, platform::vk::A};
-    timer("KeyCheck").fire();
+    timer("buzzerPoll").fire();
     EXPECT_EQ(play.round().answeringPlayer, 0);
     EXPECT_EQ(play.round().turnsTaken[3], 0);
 }
@@ -44,7 +44,7 @@ TEST_F(PlayTest, OnlyActivePlayersCanBuzzAndOnlyOnceTheClockRuns)
     dealAndSpin();
     buzz(0);
     EXPECT_FALSE(play.round().answering) << "the buzzers open with the round clock's first step";
-    timer("Clock").fire();
+    timer("roundClock").fire();
     buzz(2);
     EXPECT_FALSE(play.round().answering) << "player 3 is not playing";
     EXPECT_EQ(play.round().turnsTaken[2], 0);
@@ -84,7 +84,7 @@ TEST_F(PlayTest, TheAnswerTimeStartsWhenTheLastTurnReminderIsClosed)
     openBuzzers();
     doubles.messages.whileOpen = [&] {
         doubles.clock.advanceSeconds(15);
-        timer("Clock").fire();  // held back while the player reads
+        timer("roundClock").fire();  // held back while the player reads
     };
     buzz(0);
     doubles.messages.whileOpen = nullptr;
@@ -108,11 +108,11 @@ TEST_F(PlayTest, ATurnEndsOnTheFirstTickPastTheAnswerTimeAtAnyTimeOfDay)
             doubles.clock.advanceSeconds(1);
             if (second % 10 == 0)
                 click("ClickOrig2");
-            timer("Clock").fire();
+            timer("roundClock").fire();
             ASSERT_TRUE(play.round().answering) << "after " << second << " s from " << start.toString().toStdString();
         }
         doubles.clock.advanceSeconds(1);
-        timer("Clock").fire();
+        timer("roundClock").fire();
         EXPECT_FALSE(play.round().answering) << "from " << start.toString().toStdString();
         EXPECT_EQ(messageTitles(), QStringList{"Out of time"});
         EXPECT_EQ(doubles.messages.shown[0].text, "You've had enough time to answer.");
@@ -132,11 +132,11 @@ TEST_F(PlayTest, ATurnEndsAfterTwentySecondsWithoutANumberClick)
         click("ClickOrig1");
         click("ClickOrig2");  // moves nothing, but the player is still at it
         doubles.clock.advanceSeconds(20);
-        timer("Clock").fire();
+        timer("roundClock").fire();
         click("Multiply");  // an operator is no sign of life
         EXPECT_TRUE(play.round().answering);
         doubles.clock.advanceSeconds(1);
-        timer("Clock").fire();
+        timer("roundClock").fire();
         EXPECT_FALSE(play.round().answering);
         EXPECT_EQ(messageTitles(), QStringList{"Taken Too Long"});
         EXPECT_EQ(doubles.messages.shown[0].text, "I think you've had enough thinking time matey.");
@@ -151,7 +151,7 @@ TEST_F(PlayTest, WhenBothTimesRunOutTogetherOnlyTheAnswerTimeIsReported)
     openBuzzers();
     takeTurn(0);
     doubles.clock.advanceSeconds(91);
-    timer("Clock").fire();
+    timer("roundClock").fire();
     EXPECT_EQ(messageTitles(), QStringList{"Out of time"});
 }
 
@@ -175,10 +175,10 @@ TEST_F(PlayTest, GiveUpWaitsForTheBuzzFlashAndThenRestoresTheBoard)
 {
     openBuzzers();
     buzz(0);
-    timer("Flash").fire(15);
+    timer("flash").fire(15);
     click("GiveUp");
     EXPECT_TRUE(play.round().answering) << "refused during the buzz flash";
-    timer("Flash").fire();
+    timer("flash").fire();
     click("ClickOrig0");
     click("Add");
     click("ClickOrig1");
@@ -191,7 +191,7 @@ TEST_F(PlayTest, GiveUpWaitsForTheBuzzFlashAndThenRestoresTheBoard)
     EXPECT_EQ(captions(play.board().madeNumbers), (QStringList{"", "", ""}));
     EXPECT_EQ(captions(play.board().workingRow), (QStringList{"", "+", ""}));
     EXPECT_TRUE(play.board().contenderName.caption.isEmpty());
-    EXPECT_TRUE(timer("KeyCheck").isEnabled());
+    EXPECT_TRUE(timer("buzzerPoll").isEnabled());
     EXPECT_EQ(game.timesStopped[0], 0) << "giving up is no stop";
     EXPECT_EQ(play.round().turnsTaken[0], 1);
 }
@@ -203,7 +203,7 @@ TEST_F(PlayTest, TheFifthStopDisqualifiesAPlayerForTheRestOfTheGame)
     for (int stop = 1; stop <= 5; ++stop) {
         takeTurn(0);
         doubles.clock.advanceSeconds(21);
-        timer("Clock").fire();
+        timer("roundClock").fire();
         EXPECT_EQ(game.timesStopped[0], stop);
     }
     EXPECT_EQ(messageTitles().count("Taken Too Long"), 5);

@@ -3,8 +3,8 @@
 
 #include "doubles/Draws.h"
 #include "PlayTest.h"
-#include "scores/RoundEnd.h"
-#include "setup/Players.h"
+#include "scores/RoundTable.h"
+#include "setup/SetUpWindow.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -28,7 +28,7 @@ protected:
                    const QStringList& names = {"Ann", "Bob"})
     {
         openSetUp();
-        Players& setup = windows.players();
+        SetUpWindow& setup = windows.setUpWindow();
         for (int i = 0; i < 6; ++i) {
             setup.Playing[i]->setChecked(i < names.size());
             if (i < names.size())
@@ -54,7 +54,7 @@ protected:
     void runClockTo(int position)
     {
         while (game.clockPosition > position)
-            timer("Clock").fire();
+            timer("roundClock").fire();
     }
 
     // The answering player makes 306 from 2, 3, 4, 10, 20, 100, 150, as 3×100 + (2+4).
@@ -68,7 +68,7 @@ protected:
     // The winning flash runs out and the round table comes up; its column of round points.
     QStringList finishRound()
     {
-        timer("Flash").fire(30);
+        timer("flash").fire(30);
         settle();
         return roundPoints();
     }
@@ -76,7 +76,7 @@ protected:
     QStringList roundPoints()
     {
         QStringList points;
-        for (const QLabel* label : windows.roundEnd().Round)
+        for (const QLabel* label : windows.roundTable().Round)
             points << label->text();
         return points;
     }
@@ -84,7 +84,7 @@ protected:
     void playNextRound(const std::vector<int>& deal)
     {
         doubles.random.script(draws::deal(deal));
-        QTest::mouseClick(windows.roundEnd().Button, Qt::LeftButton);
+        QTest::mouseClick(windows.roundTable().Button, Qt::LeftButton);
         settle();
     }
 };

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WholeGame.h"
-#include "scores/EndGame.h"
-#include "solver/Solvo.h"
+#include "scores/FinalTable.h"
+#include "finder/FinderWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +25,7 @@ TEST_F(WholeGameTest, AThreeRoundGameFromSetUpToTheWinner)
     const QString target = targetText();
     exitFinderOnceSolved();
     runClockTo(0);
-    timer("Clock").fire();
+    timer("roundClock").fire();
     settle();
     EXPECT_TRUE(finderText.endsWith("=" + target + "!")) << finderText.toStdString();
     EXPECT_EQ(roundPoints(), (QStringList{"0", "0", "", "", "", ""}));
@@ -38,9 +38,9 @@ TEST_F(WholeGameTest, AThreeRoundGameFromSetUpToTheWinner)
     make306();
     EXPECT_EQ(finishRound(), (QStringList{"0", "2", "", "", "", ""}));
 
-    QTest::mouseClick(windows.roundEnd().Button, Qt::LeftButton);
+    QTest::mouseClick(windows.roundTable().Button, Qt::LeftButton);
     settle();
-    EndGame& final = windows.endGame();
+    FinalTable& final = windows.finalTable();
     EXPECT_TRUE(final.isActive());
     EXPECT_EQ(final.Total[0]->text(), "3");
     EXPECT_EQ(final.Total[1]->text(), "2");
@@ -52,22 +52,22 @@ TEST_F(PlayTest, EndRoundWaitsForTheTargetAndIgnoresTheWinningFlash)
     game.practice = true;
     doubles.random.script(draws::deal(exampleDeal));
     startRound();
-    timer("Clock").fire(3);
+    timer("roundClock").fire(3);
     click("EndRoundButton");
-    timer("Clock").fire(4);
-    timer("RndTotal").fire(10);
+    timer("roundClock").fire(4);
+    timer("spin").fire(10);
     click("EndRoundButton");
     EXPECT_TRUE(play.isVisible()) << "refused while dealing and spinning";
-    EXPECT_FALSE(windows.solvo().isVisible());
+    EXPECT_FALSE(windows.finderWindow().isVisible());
 
-    timer("RndTotal").fire(20);
+    timer("spin").fire(20);
     setTarget("300");
     takeTurn(0);
     click("ClickOrig1");
     click("Multiply");
     click("ClickOrig5");
     click("Operate");
-    timer("Flash").fire(5);
+    timer("flash").fire(5);
     click("EndRoundButton");
     EXPECT_TRUE(play.isVisible()) << "refused during the winning flash";
     EXPECT_EQ(game.roundScores[0], 2);

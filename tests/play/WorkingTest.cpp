@@ -35,8 +35,8 @@ TEST_F(PlayTest, APlayerWorksOutTheTargetAndScoresByTheClock)
     EXPECT_EQ(play.round().winningSlot, 0);
     EXPECT_FALSE(play.round().answering);
     EXPECT_EQ(play.round().answeringPlayer, -1);
-    EXPECT_FALSE(timer("Clock").isEnabled());
-    EXPECT_TRUE(timer("Flash").isEnabled());
+    EXPECT_FALSE(timer("roundClock").isEnabled());
+    EXPECT_TRUE(timer("flash").isEnabled());
     EXPECT_EQ(play.round().animationTicks, 100);
     EXPECT_TRUE(doubles.messages.shown.empty());
 
@@ -44,7 +44,7 @@ TEST_F(PlayTest, APlayerWorksOutTheTargetAndScoresByTheClock)
     click("ClickOrig3");
     click("Subtract");
     EXPECT_EQ(captions(play.board().workingRow), (QStringList{"", "+", ""}));
-    timer("Flash").fire();
+    timer("flash").fire();
     EXPECT_EQ(play.board().madeTiles[0].fill, play::colour::White) << "the winning tile flashes";
 }
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "doubles/TestGame.h"
-#include "scores/EndGame.h"
+#include "scores/FinalTable.h"
 #include "core/Result.h"
-#include "scores/RoundEnd.h"
-#include "setup/Players.h"
-#include "title/Title.h"
+#include "scores/RoundTable.h"
+#include "setup/SetUpWindow.h"
+#include "title/TitleWindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -40,8 +40,8 @@ protected:
         settle();
     }
 
-    RoundEnd& roundTable = windows.roundEnd();
-    EndGame& finalTable = windows.endGame();
+    RoundTable& roundTable = windows.roundTable();
+    FinalTable& finalTable = windows.finalTable();
 };
 
 }  // namespace
@@ -100,16 +100,16 @@ TEST_F(ScoresTest, TheFinalTableNamesTheWinnerOrADraw)
 
 TEST_F(ScoresTest, EndGameGoesBackToTheTitleAndPlayToTheLastEntries)
 {
-    windows.players().NameBox[2]->setText("Cyril");
+    windows.setUpWindow().NameBox[2]->setText("Cyril");
     showTable(finalTable);
     QTest::mouseClick(finalTable.EndButton, Qt::LeftButton);
     settle();
     EXPECT_FALSE(finalTable.isVisible());
-    EXPECT_TRUE(windows.title().isActive());
-    QTest::mouseClick(windows.title().findChild<QPushButton*>("Play!"), Qt::LeftButton);
+    EXPECT_TRUE(windows.titleWindow().isActive());
+    QTest::mouseClick(windows.titleWindow().findChild<QPushButton*>("Play!"), Qt::LeftButton);
     settle();
-    EXPECT_TRUE(windows.players().isActive());
-    EXPECT_EQ(windows.players().NameBox[2]->text(), "Cyril");
+    EXPECT_TRUE(windows.setUpWindow().isActive());
+    EXPECT_EQ(windows.setUpWindow().NameBox[2]->text(), "Cyril");
 }
 
 TEST_F(ScoresTest, ALongNameShowsItsBeginningCutWithAnEllipsisInBothTablesAndTheWinnersSentence)
@@ -121,7 +121,8 @@ TEST_F(ScoresTest, ALongNameShowsItsBeginningCutWithAnEllipsisInBothTablesAndThe
         return shown.startsWith(QString::fromUtf8("Zoë the")) && shown.endsWith(QChar(0x2026));
     };
     showTable(roundTable);
-    EXPECT_TRUE(cutWithAnEllipsis(roundTable.PlayerLabel[1]->text())) << roundTable.PlayerLabel[1]->text().toStdString();
+    const QString shown = roundTable.PlayerLabel[1]->text();
+    EXPECT_TRUE(cutWithAnEllipsis(shown)) << shown.toStdString();
     EXPECT_EQ(roundTable.PlayerLabel[1]->toolTip(), name);
     EXPECT_EQ(roundTable.PlayerLabel[0]->text(), "Ann");
     showTable(finalTable);

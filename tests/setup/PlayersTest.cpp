@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "doubles/TestGame.h"
-#include "play/MainForm.h"
-#include "setup/Players.h"
+#include "play/PlayWindow.h"
+#include "setup/SetUpWindow.h"
 #include "core/RuleCheck.h"
 
 #include <QCheckBox>
@@ -26,7 +26,7 @@ protected:
         settle();
     }
 
-    Players& setup = windows.players();
+    SetUpWindow& setup = windows.setUpWindow();
 };
 
 }  // namespace
@@ -56,7 +56,7 @@ TEST_F(PlayersTest, TooManyRoundsAreRefusedWithAMessage)
     EXPECT_TRUE(setup.isActive());
     startGame("0");
     EXPECT_EQ(doubles.messages.shown.size(), 1u) << "no rounds: nothing happens";
-    EXPECT_FALSE(windows.mainForm().isVisible());
+    EXPECT_FALSE(windows.playWindow().isVisible());
 }
 
 TEST_F(PlayersTest, StartGameFollowsTheTicks)
@@ -96,10 +96,10 @@ TEST_F(PlayersTest, StartingAGameFillsTheSharedStateAndHandsOverToThePlayWindow)
     EXPECT_EQ(game.answerTime.count(), 30);
 
     // The round the players see is set up with the values stored after the show.
-    MainForm& play = windows.mainForm();
+    PlayWindow& play = windows.playWindow();
     EXPECT_FALSE(setup.isVisible());
     EXPECT_TRUE(play.isActive());
-    EXPECT_EQ(doubles.timers["Clock"].interval(), 50);
+    EXPECT_EQ(doubles.timers["roundClock"].interval(), 50);
     EXPECT_TRUE(play.findChild<QPushButton*>("EndRoundButton")->isVisible());
 }
 

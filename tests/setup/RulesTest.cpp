@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "doubles/TestGame.h"
-#include "play/MainForm.h"
-#include "setup/Players.h"
+#include "play/PlayWindow.h"
+#include "setup/SetUpWindow.h"
 #include "core/RuleCheck.h"
-#include "setup/Rules.h"
+#include "setup/RulesWindow.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -69,7 +69,7 @@ protected:
     void changeRules(const std::array<QString, 5>& texts)
     {
         QTimer::singleShot(0, [&] {
-            Rules& rules = windows.rules();
+            RulesWindow& rules = windows.rulesWindow();
             for (int row = 0; row < 5; ++row)
                 rules.NumBox[row]->setText(texts[row]);
             QTest::mouseClick(rules.OKButton, Qt::LeftButton);
@@ -79,7 +79,7 @@ protected:
             if (rules.isVisible())
                 rules.close();
         });
-        QTest::mouseClick(windows.players().RuleChange, Qt::LeftButton);
+        QTest::mouseClick(windows.setUpWindow().RuleChange, Qt::LeftButton);
     }
 
     QStringList boxesAfterOk;
@@ -89,7 +89,7 @@ protected:
 
 TEST_F(RulesTest, OkStoresTheTrimmedValuesOnlyWhenAllPass)
 {
-    Rules& rules = windows.rules();
+    RulesWindow& rules = windows.rulesWindow();
     EXPECT_FALSE(rules.isVisible()) << "loaded hidden with the set-up window";
     EXPECT_EQ(rules.NumBox[1]->text(), "90");
 
@@ -106,19 +106,19 @@ TEST_F(RulesTest, OkStoresTheTrimmedValuesOnlyWhenAllPass)
     EXPECT_EQ(game.rules.idleSeconds, 12);
     EXPECT_EQ(game.rules.cancelsAllowed, 2);
     EXPECT_EQ(game.rules.stopsAllowed, 4);
-    EXPECT_TRUE(windows.players().isActive());
+    EXPECT_TRUE(windows.setUpWindow().isActive());
 }
 
 TEST_F(RulesTest, AWindowClosedByItsFrameStoresNothingAndComesBackWithTheStoredValues)
 {
     QTimer::singleShot(0, [&] {
-        windows.rules().NumBox[0]->setText("9");
-        windows.rules().close();
+        windows.rulesWindow().NumBox[0]->setText("9");
+        windows.rulesWindow().close();
     });
-    QTest::mouseClick(windows.players().RuleChange, Qt::LeftButton);
+    QTest::mouseClick(windows.setUpWindow().RuleChange, Qt::LeftButton);
     EXPECT_EQ(game.rules.turnsAllowed, 3);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(windows.rules().NumBox[0]->text(), "3");
+    EXPECT_EQ(windows.rulesWindow().NumBox[0]->text(), "3");
 }
 
 TEST_F(RulesTest, NewRulesGovernTheNextGameWhichStartsWithNoScoresOrStops)
@@ -126,7 +126,7 @@ TEST_F(RulesTest, NewRulesGovernTheNextGameWhichStartsWithNoScoresOrStops)
     game.totalScores[0] = 9;
     game.timesStopped[1] = 3;
     changeRules(rows("3", "30", "8", "5", "5"));
-    QTest::mouseClick(windows.players().StartGame, Qt::LeftButton);
+    QTest::mouseClick(windows.setUpWindow().StartGame, Qt::LeftButton);
     settle();
     EXPECT_EQ(game.answerTime.count(), 30);
     EXPECT_EQ(game.idleTime.count(), 8);
@@ -134,10 +134,10 @@ TEST_F(RulesTest, NewRulesGovernTheNextGameWhichStartsWithNoScoresOrStops)
     EXPECT_EQ(game.timesStopped[1], 0);
 
     // A second game in the same run keeps the rule values.
-    windows.mainForm().hide();
-    windows.players().show();
+    windows.playWindow().hide();
+    windows.setUpWindow().show();
     settle();
-    QTest::mouseClick(windows.players().StartGame, Qt::LeftButton);
+    QTest::mouseClick(windows.setUpWindow().StartGame, Qt::LeftButton);
     EXPECT_EQ(game.rules.turnSeconds, 30);
     EXPECT_EQ(game.answerTime.count(), 30);
 }

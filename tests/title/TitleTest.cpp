@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "doubles/TestGame.h"
-#include "setup/Players.h"
-#include "title/About.h"
-#include "title/Title.h"
+#include "setup/SetUpWindow.h"
+#include "title/AboutBox.h"
+#include "title/TitleWindow.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -26,7 +26,7 @@ protected:
     }
 
     void press(const char* button) { QTest::mouseClick(title.findChild<QPushButton*>(button), Qt::LeftButton); }
-    void tick(int count = 1) { doubles.timers["TickTimer"].fire(count); }
+    void tick(int count = 1) { doubles.timers["dials"].fire(count); }
     QRgb dial(int x, int y) const { return title.dial().pixel(x, y); }
     // Where the hand points: the pixels 30 from the dial's centre, up, left, down, right.
     QString hand() const
@@ -38,7 +38,7 @@ protected:
         return points;
     }
 
-    Title& title = windows.title();
+    TitleWindow& title = windows.titleWindow();
 };
 
 }  // namespace
@@ -73,11 +73,11 @@ TEST_F(TitleTest, AboutAndOkRestartTheHandFromTheTop)
     QString caption, version;
     bool tickingUnderAbout = true;
     QTimer::singleShot(0, [&] {
-        About& about = windows.about();
+        AboutBox& about = windows.aboutBox();
         caption = about.windowTitle();
         for (const QLabel* label : about.findChildren<QLabel*>())
             version += label->text() + u'|';
-        tickingUnderAbout = doubles.timers["TickTimer"].isEnabled();
+        tickingUnderAbout = doubles.timers["dials"].isEnabled();
         QTest::mouseClick(about.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
     });
     press("About");
@@ -97,8 +97,8 @@ TEST_F(TitleTest, PlayHidesTheTitleAndStopsTheDials)
     press("Play!");
     settle();
     EXPECT_FALSE(title.isVisible());
-    EXPECT_TRUE(windows.players().isActive());
-    EXPECT_FALSE(doubles.timers["TickTimer"].isEnabled());
+    EXPECT_TRUE(windows.setUpWindow().isActive());
+    EXPECT_FALSE(doubles.timers["dials"].isEnabled());
     const auto position = game.clockPosition;
     tick(5);
     EXPECT_EQ(game.clockPosition, position);

@@ -16,10 +16,10 @@ struct Game;
 struct WindowContext;
 }
 
-class EndGame : public platform::Form {
+class FinalTable : public platform::Form {
     Q_OBJECT
 public:
-    explicit EndGame(const core::WindowContext& context);
+    explicit FinalTable(const core::WindowContext& context);
 
     scores::ColumnLabels PlayerLabel{};
     scores::ColumnLabels Total{};
@@ -27,11 +27,11 @@ public:
     QPushButton* EndButton = nullptr;
 
 protected:
-    void Form_Activate() override;
-    void Form_QueryUnload(bool& cancel) override;
+    void activateEvent() override;
+    void queryClose(bool& cancel) override;
 
 private:
-    void EndButton_Click();
+    void backToTitle();
 
     core::Game& game_;
     core::GameFlow& flow_;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "scores/EndGame.h"
+#include "scores/FinalTable.h"
 
 #include "core/GameFlow.h"
 
@@ -13,7 +13,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-EndGame::EndGame(const core::WindowContext& context)
+FinalTable::FinalTable(const core::WindowContext& context)
     : Form(context.services), game_(context.game), flow_(context.flow)
 {
     design(QStringLiteral("Game Over"), QSize(400, 252), QColor(255, 224, 192));
@@ -34,10 +34,10 @@ EndGame::EndGame(const core::WindowContext& context)
 
     EndButton = new QPushButton(QStringLiteral("End Game"), this);
     EndButton->setGeometry(264, 180, 112, 32);
-    connect(EndButton, &QPushButton::clicked, this, &EndGame::EndButton_Click);
+    connect(EndButton, &QPushButton::clicked, this, &FinalTable::backToTitle);
 }
 
-void EndGame::Form_Activate()
+void FinalTable::activateEvent()
 {
     for (int i = 0; i < core::PlayerCount; ++i) {
         scores::showRow({{PlayerLabel[i], game_.playerNames[i]}, {Total[i], core::numberText(game_.totalScores[i])}},
@@ -48,13 +48,13 @@ void EndGame::Form_Activate()
                                  : scores::winnerSentence(game_.playerNames[winner], *Winner));
 }
 
-void EndGame::EndButton_Click()
+void FinalTable::backToTitle()
 {
     hide();
     flow_.showTitle();
 }
 
-void EndGame::Form_QueryUnload(bool& cancel)
+void FinalTable::queryClose(bool& cancel)
 {
     cancel = !platform::confirmQuit(services);
 }

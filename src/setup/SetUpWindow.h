@@ -4,7 +4,7 @@
 // The player set-up window: who plays, their names, the rounds, the difficulty, practice
 // and music. Created once and then hidden and shown, so every entry is still there for the
 // next game. Start Game checks the rounds, fills the shared game state, hands over to the
-// play window (Prepare, show) and hides itself.
+// play window (prepareRound, show) and hides itself.
 
 #include "platform/Form.h"
 
@@ -22,10 +22,10 @@ struct Game;
 struct WindowContext;
 }
 
-class Players : public platform::Form {
+class SetUpWindow : public platform::Form {
     Q_OBJECT
 public:
-    explicit Players(const core::WindowContext& context);
+    explicit SetUpWindow(const core::WindowContext& context);
 
     std::array<QCheckBox*, 6> Playing{};
     std::array<QLineEdit*, 6> NameBox{};
@@ -39,15 +39,15 @@ public:
     QPushButton* HelpButton = nullptr;
 
 protected:
-    void Form_Load() override;
-    void Form_QueryUnload(bool& cancel) override;
+    void loadEvent() override;
+    void queryClose(bool& cancel) override;
 
 private:
     void createControls();
-    void Playing_Click();
-    void RuleChange_Click();
-    void StartGame_Click();
-    void HelpButton_Click();
+    void updateStartButton();
+    void changeRules();
+    void startGame();
+    void openHelp();
 
     core::Game& game_;
     core::GameFlow& flow_;

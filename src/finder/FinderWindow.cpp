@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "solver/Solvo.h"
+#include "finder/FinderWindow.h"
 
 #include "core/GameFlow.h"
 
@@ -19,7 +19,7 @@ constexpr int eventInterval = 5;  // milliseconds
 
 }  // namespace
 
-Solvo::Solvo(const core::WindowContext& context)
+FinderWindow::FinderWindow(const core::WindowContext& context)
     : Form(context.services)
 {
     design(QStringLiteral("Finding Solutions"), QSize(217, 162), QColor(192, 255, 192));
@@ -39,31 +39,31 @@ Solvo::Solvo(const core::WindowContext& context)
     New->setObjectName(QStringLiteral("New"));
     New->setGeometry(6, 118, 99, 36);
     New->setFont(buttonFont);
-    connect(New, &QPushButton::clicked, this, &Solvo::New_Click);
+    connect(New, &QPushButton::clicked, this, &FinderWindow::searchAgain);
     Exit = new QPushButton(QStringLiteral("Exit"), this);
     Exit->setObjectName(QStringLiteral("Exit"));
     Exit->setGeometry(111, 118, 99, 36);
     Exit->setFont(buttonFont);
-    connect(Exit, &QPushButton::clicked, this, &Solvo::Exit_Click);
+    connect(Exit, &QPushButton::clicked, this, &FinderWindow::exitFinder);
 }
 
-void Solvo::Prepare(const core::Numbers& numbers, int total)
+void FinderWindow::prepareSearch(const core::Numbers& numbers, int total)
 {
     numbers_ = numbers;
     Total = total;
 }
 
-QString Solvo::displayText() const
+QString FinderWindow::displayText() const
 {
     return Display->text();
 }
 
-void Solvo::Form_Activate()
+void FinderWindow::activateEvent()
 {
     Calculate();
 }
 
-void Solvo::Calculate()
+void FinderWindow::Calculate()
 {
     const int search = ++search_;
     ++searchDepth_;
@@ -89,7 +89,7 @@ void Solvo::Calculate()
     }
 }
 
-void Solvo::letEventsRun()
+void FinderWindow::letEventsRun()
 {
     if (sinceEvents_.elapsed() < eventInterval)
         return;
@@ -97,12 +97,12 @@ void Solvo::letEventsRun()
     sinceEvents_.start();
 }
 
-void Solvo::New_Click()
+void FinderWindow::searchAgain()
 {
     Calculate();
 }
 
-void Solvo::Exit_Click()
+void FinderWindow::exitFinder()
 {
     if (Display->text() == pleaseWait)
         StopRequested = true;
@@ -110,9 +110,9 @@ void Solvo::Exit_Click()
         hide();
 }
 
-void Solvo::Form_QueryUnload(bool& cancel)
+void FinderWindow::queryClose(bool& cancel)
 {
     // Closing the window by its frame is an Exit.
     cancel = true;
-    Exit_Click();
+    exitFinder();
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "setup/Players.h"
+#include "setup/SetUpWindow.h"
 
 #include "core/GameFlow.h"
 
@@ -31,7 +31,7 @@ constexpr int rowPitch = 28;
 
 }  // namespace
 
-Players::Players(const core::WindowContext& context)
+SetUpWindow::SetUpWindow(const core::WindowContext& context)
     : Form(context.services), game_(context.game), flow_(context.flow)
 {
     design(QStringLiteral("Players"), QSize(352, 348), background);
@@ -39,7 +39,7 @@ Players::Players(const core::WindowContext& context)
     createControls();
 }
 
-void Players::createControls()
+void SetUpWindow::createControls()
 {
     const auto label = [this](const QString& caption, QRect geometry, Qt::Alignment alignment = Qt::AlignLeft) {
         auto* control = new QLabel(caption, this);
@@ -57,7 +57,7 @@ void Players::createControls()
         Playing[i] = new QCheckBox(name, this);
         Playing[i]->setGeometry(16, y, 90, 24);
         Playing[i]->setChecked(i < 2);
-        connect(Playing[i], &QCheckBox::clicked, this, [this] { Playing_Click(); });
+        connect(Playing[i], &QCheckBox::clicked, this, [this] { updateStartButton(); });
         NameBox[i] = new QLineEdit(name, this);
         NameBox[i]->setGeometry(112, y, 140, 24);
         BuzzKey[i] = label(QString::fromLatin1(platform::buzzerKeys[i].name), {264, y, 72, 24}, Qt::AlignHCenter);
@@ -69,11 +69,11 @@ void Players::createControls()
     RoundsBox->setGeometry(72, below, 48, 24);
     HelpButton = new QPushButton(QStringLiteral("Help"), this);
     HelpButton->setGeometry(16, below + 32, 104, 28);
-    connect(HelpButton, &QPushButton::clicked, this, [this] { HelpButton_Click(); });
+    connect(HelpButton, &QPushButton::clicked, this, [this] { openHelp(); });
     StartGame = new QPushButton(QStringLiteral("Start Game"), this);
     StartGame->setGeometry(136, below, 200, 60);
     StartGame->setFont(platform::designFont(QStringLiteral("MS Sans Serif"), 18));
-    connect(StartGame, &QPushButton::clicked, this, [this] { StartGame_Click(); });
+    connect(StartGame, &QPushButton::clicked, this, [this] { startGame(); });
 
     const int bottom = below + 72;
     auto* difficulty = new QButtonGroup(this);
@@ -91,26 +91,26 @@ void Players::createControls()
     MusicBox->setChecked(true);
     RuleChange = new platform::WrappingButton(QStringLiteral("   Change     Rules"), 2, this);
     RuleChange->setGeometry(232, bottom, 104, 60);
-    connect(RuleChange, &QPushButton::clicked, this, &Players::RuleChange_Click);
+    connect(RuleChange, &QPushButton::clicked, this, &SetUpWindow::changeRules);
 }
 
-void Players::Form_Load()
+void SetUpWindow::loadEvent()
 {
     // The rules window is loaded hidden, so that its boxes hold the stored rule values.
     flow_.loadRules();
 }
 
-void Players::RuleChange_Click()
+void SetUpWindow::changeRules()
 {
     flow_.showRules();
 }
 
-void Players::Playing_Click()
+void SetUpWindow::updateStartButton()
 {
     StartGame->setEnabled(std::any_of(Playing.begin(), Playing.end(), [](QCheckBox* box) { return box->isChecked(); }));
 }
 
-void Players::StartGame_Click()
+void SetUpWindow::startGame()
 {
     for (int i = 0; i < core::PlayerCount; ++i) {
         game_.playerNames[i] = NameBox[i]->text();
@@ -143,12 +143,12 @@ void Players::StartGame_Click()
     game_.musicOn = MusicBox->isChecked();
 }
 
-void Players::HelpButton_Click()
+void SetUpWindow::openHelp()
 {
     platform::showHelp(services);
 }
 
-void Players::Form_QueryUnload(bool& cancel)
+void SetUpWindow::queryClose(bool& cancel)
 {
     cancel = !platform::confirmQuit(services);
 }

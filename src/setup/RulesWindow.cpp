@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "setup/Rules.h"
+#include "setup/RulesWindow.h"
 
 #include "core/GameFlow.h"
 
@@ -27,7 +27,7 @@ std::array<std::int16_t*, core::RuleCount> ruleValues(core::Rules& rules)
 
 }  // namespace
 
-Rules::Rules(const core::WindowContext& context)
+RulesWindow::RulesWindow(const core::WindowContext& context)
     : Form(context.services), game_(context.game)
 {
     design(QStringLiteral("Rules"), QSize(400, 250), QColor(255, 192, 255));
@@ -57,19 +57,19 @@ Rules::Rules(const core::WindowContext& context)
 
     OKButton = new QPushButton(QStringLiteral("OK"), this);
     OKButton->setGeometry(104, 210, 88, 30);
-    connect(OKButton, &QPushButton::clicked, this, &Rules::OKButton_Click);
+    connect(OKButton, &QPushButton::clicked, this, &RulesWindow::storeRules);
     HelpButton = new QPushButton(QStringLiteral("Help"), this);
     HelpButton->setGeometry(208, 210, 88, 30);
-    connect(HelpButton, &QPushButton::clicked, this, &Rules::HelpButton_Click);
+    connect(HelpButton, &QPushButton::clicked, this, &RulesWindow::openHelp);
 }
 
-void Rules::Form_Load()
+void RulesWindow::loadEvent()
 {
     for (int row = 0; row < core::RuleCount; ++row)
         NumBox[row]->setText(core::numberText(*ruleValues(game_.rules)[row]));
 }
 
-void Rules::OKButton_Click()
+void RulesWindow::storeRules()
 {
     std::array<QString, core::RuleCount> texts;
     for (int row = 0; row < core::RuleCount; ++row) {
@@ -89,7 +89,7 @@ void Rules::OKButton_Click()
     hide();
 }
 
-void Rules::HelpButton_Click()
+void RulesWindow::openHelp()
 {
     platform::showHelp(services);
 }

@@ -21,10 +21,10 @@ struct Game;
 struct WindowContext;
 }
 
-class Rules : public platform::Form {
+class RulesWindow : public platform::Form {
     Q_OBJECT
 public:
-    explicit Rules(const core::WindowContext& context);
+    explicit RulesWindow(const core::WindowContext& context);
 
     std::array<QLineEdit*, core::RuleCount> NumBox{};
     std::array<QCheckBox*, core::RuleCount> EnableRule{};
@@ -32,11 +32,11 @@ public:
     QPushButton* HelpButton = nullptr;
 
 protected:
-    void Form_Load() override;
+    void loadEvent() override;
 
 private:
-    void OKButton_Click();
-    void HelpButton_Click();
+    void storeRules();
+    void openHelp();
 
 private:
     core::Game& game_;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "scores/RoundEnd.h"
+#include "scores/RoundTable.h"
 
 #include "core/GameFlow.h"
 
@@ -12,7 +12,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-RoundEnd::RoundEnd(const core::WindowContext& context)
+RoundTable::RoundTable(const core::WindowContext& context)
     : Form(context.services), game_(context.game), flow_(context.flow)
 {
     design(QStringLiteral("Current Scores"), QSize(352, 260), QColor(255, 255, 192));
@@ -31,10 +31,10 @@ RoundEnd::RoundEnd(const core::WindowContext& context)
 
     Button = new QPushButton(QStringLiteral("Play Next Round"), this);
     Button->setGeometry(106, 216, 140, 32);
-    connect(Button, &QPushButton::clicked, this, &RoundEnd::Button_Click);
+    connect(Button, &QPushButton::clicked, this, &RoundTable::playNextRound);
 }
 
-void RoundEnd::Form_Activate()
+void RoundTable::activateEvent()
 {
     // The round's points join the totals here, once: a second activation finds them at 0.
     const auto points = game_.roundScores;
@@ -47,7 +47,7 @@ void RoundEnd::Form_Activate()
     }
 }
 
-void RoundEnd::Button_Click()
+void RoundTable::playNextRound()
 {
     ++game_.currentRound;
     hide();
@@ -57,7 +57,7 @@ void RoundEnd::Button_Click()
         flow_.showFinalTable();
 }
 
-void RoundEnd::Form_QueryUnload(bool& cancel)
+void RoundTable::queryClose(bool& cancel)
 {
     cancel = !platform::confirmQuit(services);
 }

@@ -3,19 +3,19 @@
 
 // The play window: one round at a time.
 //
-// The set-up window (and, between rounds, the round table) calls Prepare and shows the
+// The set-up window (and, between rounds, the round table) calls prepareRound and shows the
 // window; activation prepares the round again, and that preparation is the one that counts.
 // From then on the window runs on its four timers:
-//   Clock     deals the seven numbers, one per tick, then runs the round clock;
-//   RndTotal  spins the target display for 30 ticks, then settles on the real target and
-//             starts Clock (the round clock) and KeyCheck (the buzzers);
-//   KeyCheck  polls the buzzer keys;
-//   Flash     flashes the contender panel when a player buzzes, or the winning tile.
+//   clockTimer_     deals the seven numbers, one per tick, then runs the round clock;
+//   spinTimer_  spins the target display for 30 ticks, then settles on the real target and
+//             starts clockTimer_ (the round clock) and buzzerPoll_ (the buzzers);
+//   buzzerPoll_  polls the buzzer keys;
+//   flashTimer_     flashes the contender panel when a player buzzes, or the winning tile.
 // Deactivation (the window hidden for the round table, or covered by the solution finder)
 // stops all four and closes the music. Everything the player sees is painted into a back
 // buffer (BoardDrawing.cpp); a repaint only shows it.
 //
-// The window's concerns live in one file each: MainForm.cpp (preparation and window
+// The window's concerns live in one file each: PlayWindow.cpp (preparation and window
 // events), RoundClock.cpp (dealing and the round clock), Animations.cpp (spin, target and
 // flashes), Buzzers.cpp (buzzing in), Turns.cpp (the turn rules), Working.cpp (the working
 // out), RoundEnding.cpp (the round's end), Music.cpp and BoardDrawing.cpp. The dealing and
@@ -44,27 +44,27 @@ class ClickArea;
 class Timer;
 }
 
-class MainForm : public platform::Form {
+class PlayWindow : public platform::Form {
     Q_OBJECT
 public:
-    explicit MainForm(const core::WindowContext& context);
-    ~MainForm() override;
+    explicit PlayWindow(const core::WindowContext& context);
+    ~PlayWindow() override;
 
     // Resets the window for a new round and starts the clock.
-    void Prepare();
+    void prepareRound();
 
     // The board as painted so far.
-    const QImage& backBuffer() const { return TrueView; }
+    const QImage& backBuffer() const { return backBuffer_; }
     // The board's elements and the round's state, as the window keeps them: tests set a
     // round up through them and read it back.
     play::Board& board() { return board_; }
     play::RoundState& round() { return round_; }
 
 protected:
-    void Form_Load() override;
-    void Form_Activate() override;
-    void Form_Deactivate() override;
-    void Form_QueryUnload(bool& cancel) override;
+    void loadEvent() override;
+    void activateEvent() override;
+    void deactivateEvent() override;
+    void queryClose(bool& cancel) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
@@ -73,70 +73,70 @@ private:
     static constexpr std::int16_t WinningFlashStart = 100;
 
     // Dealing and the round clock.
-    void Clock_Timer();
-    void ClockTick();
+    void tickClock();
+    void advanceRound();
     void dealNextNumber();
     void runRoundClock();
 
     // The round's end.
-    void EndRound();
-    void ShowSolutions();
-    void EndRoundButton_Click();
+    void endRound();
+    void showSolutions();
+    void endRoundNow();
 
     // The target and the animations.
-    void RndTotal_Timer();
-    void Flash_Timer();
+    void spinTick();
+    void flashTick();
     void flashWinningTile();
     void flashContenderPanel();
-    void SpinTarget();
-    bool PickTarget();
+    void spinTargetDisplay();
+    bool pickTarget();
     void showTargetDigits(const std::array<int, 3>& digits);
 
     // Buzzers and turns.
-    void KeyCheck_Timer();
-    void BuzzIn(int p);
-    void EndTurn();
+    void pollBuzzers();
+    void buzzIn(int p);
+    void endTurn();
     // A turn ended by a limit: the limit's message, a stop for the player, the turn's end.
     void stopTurn(const QString& text, const QString& title);
-    void RecordStop(int p);
-    void GiveUp_Click();
-    void Cancel_Click();
+    void recordStop(int p);
+    void giveUp();
+    void cancelWorking();
 
     // Working out.
-    void SelectOriginal(int i);
-    void SelectMade(int i);
+    void selectDealtNumber(int i);
+    void selectMadeNumber(int i);
     void selectNumber(play::BoardLabel& number, const play::BoardShape& tile, int source);
-    void Add_Click();
-    void Subtract_Click();
-    void Multiply_Click();
-    void Divide_Click();
+    void chooseAdd();
+    void chooseSubtract();
+    void chooseMultiply();
+    void chooseDivide();
     void chooseOperator(const QString& symbol);
-    void Operate_Click();
-    void ResetWorking();
-    void CheckTarget(int slot);
-    void TargetReached(int slot);
+    void makeNumber();
+    void resetWorking();
+    void checkTarget(int slot);
+    void targetReached(int slot);
     // The round's seven dealt numbers, and its target as the display shows it.
     core::Deal dealtNumbers() const;
     QString targetText() const;
 
     // Music.
-    void OpenMusic();
+    void openMusic();
     // The clock from the share of the piece still to play, and the stall check.
-    void MusicTick();
+    void followMusic();
     void soundFault();
     void resumeMusic();
     bool musicIsPlaying() const;
 
     // Drawing.
     void makeSurfaces();
-    void DrawLabel(const play::BoardLabel& label);
-    void DrawShape(const play::BoardShape& shape);
-    void FlipBoard();
-    void RedrawBoard();
+    void drawLabel(const play::BoardLabel& label);
+    void drawShape(const play::BoardShape& shape);
+    void showBoard();
+    void redrawBoard();
     // Repaints one element, its shape and then its label, and shows the board.
     void redrawCell(const play::BoardShape& shape, const play::BoardLabel& label);
-    void PrepareClockDial();
-    void DrawClockDial(int position, bool fillGap);
+    void prepareClockDial();
+    void drawClockDial(int position, bool fillGap);
     void drawDialMark(int position);
 
     void createControls();
@@ -149,13 +149,13 @@ private:
     play::RoundState round_;
     core::GameFlow& flow_;
 
-    std::unique_ptr<platform::Timer> Clock;
-    std::unique_ptr<platform::Timer> RndTotal;
-    std::unique_ptr<platform::Timer> KeyCheck;
-    std::unique_ptr<platform::Timer> Flash;
+    std::unique_ptr<platform::Timer> clockTimer_;
+    std::unique_ptr<platform::Timer> spinTimer_;
+    std::unique_ptr<platform::Timer> buzzerPoll_;
+    std::unique_ptr<platform::Timer> flashTimer_;
 
-    QImage TrueView;       // the board's back buffer
-    QImage DeviceContext;  // the clock dial's own picture
+    QImage backBuffer_;       // the board's back buffer
+    QImage dialPicture_;  // the clock dial's own picture
     int dialPenWidth_ = 1;
 
     QPushButton* Add = nullptr;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "title/About.h"
+#include "title/AboutBox.h"
 
 #include "core/GameFlow.h"
 
@@ -10,7 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-About::About(const core::WindowContext& context)
+AboutBox::AboutBox(const core::WindowContext& context)
     : Form(context.services)
 {
     design(QStringLiteral("About Quorvix"), QSize(344, 176), QColor(192, 192, 255));
@@ -35,10 +35,10 @@ About::About(const core::WindowContext& context)
     auto* cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(132, 132, 80, 30);
-    connect(cmdOK, &QPushButton::clicked, this, &About::cmdOK_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &AboutBox::closeBox);
 }
 
-void About::cmdOK_Click()
+void AboutBox::closeBox()
 {
     unload();
 }

@@ -2,7 +2,7 @@
 #pragma once
 
 // The title window, the game's front door: the name, two turning clock dials, and Play!,
-// Help and About. The dials turn only while this window is the active one: activation
+// Help and AboutBox. The dials turn only while this window is the active one: activation
 // starts them from the top, deactivation stops them, so the play window has the clock
 // position (which the dials share with it) to itself.
 
@@ -24,36 +24,36 @@ namespace platform {
 class Timer;
 }
 
-class Title : public platform::Form {
+class TitleWindow : public platform::Form {
     Q_OBJECT
 public:
-    explicit Title(const core::WindowContext& context);
-    ~Title() override;
+    explicit TitleWindow(const core::WindowContext& context);
+    ~TitleWindow() override;
 
     // The dial as last drawn, before it is copied twice onto the window.
-    const QImage& dial() const { return DeviceContext; }
+    const QImage& dial() const { return dialPicture_; }
 
 protected:
-    void Form_Load() override;
-    void Form_Activate() override;
-    void Form_Deactivate() override;
-    void Form_QueryUnload(bool& cancel) override;
+    void loadEvent() override;
+    void activateEvent() override;
+    void deactivateEvent() override;
+    void queryClose(bool& cancel) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void TickTimer_Timer();
+    void turnDials();
     // Moves the hand one step and draws both dials.
-    void DrawTitleClocks();
+    void stepHands();
     // Draws the dial with the hand where the clock position stands.
     void paintDial();
-    void Button_Click();
-    void HelpButton_Click();
-    void AboutButton_Click();
+    void openSetUp();
+    void openHelp();
+    void openAbout();
 
     core::Game& game_;
     core::GameFlow& flow_;
-    std::unique_ptr<platform::Timer> TickTimer;
-    QImage DeviceContext;
+    std::unique_ptr<platform::Timer> dialTimer_;
+    QImage dialPicture_;
     QPushButton* Button = nullptr;
     QPushButton* HelpButton = nullptr;
     QPushButton* AboutButton = nullptr;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "play/MainForm.h"
+#include "play/PlayWindow.h"
 
 #include "core/GameFlow.h"
 
@@ -30,31 +30,31 @@ constexpr int flashInterval = 10;
 
 }  // namespace
 
-MainForm::MainForm(const core::WindowContext& context)
+PlayWindow::PlayWindow(const core::WindowContext& context)
     : Form(context.services), game_(context.game), flow_(context.flow)
 {
     design(QStringLiteral("Quorvix!"), clientSize, play::colour::Background);
     setFocusPolicy(Qt::StrongFocus);
 
     auto& timers = services.timers;
-    Clock = timers.create("Clock", [this] { Clock_Timer(); });
-    RndTotal = timers.create("RndTotal", [this] { RndTotal_Timer(); });
-    KeyCheck = timers.create("KeyCheck", [this] { KeyCheck_Timer(); });
-    Flash = timers.create("Flash", [this] { Flash_Timer(); });
-    RndTotal->setInterval(spinInterval);
-    KeyCheck->setInterval(keyCheckInterval);
-    Flash->setInterval(flashInterval);
+    clockTimer_ = timers.create("roundClock", [this] { tickClock(); });
+    spinTimer_ = timers.create("spin", [this] { spinTick(); });
+    buzzerPoll_ = timers.create("buzzerPoll", [this] { pollBuzzers(); });
+    flashTimer_ = timers.create("flash", [this] { flashTick(); });
+    spinTimer_->setInterval(spinInterval);
+    buzzerPoll_->setInterval(keyCheckInterval);
+    flashTimer_->setInterval(flashInterval);
 
     createControls();
     makeSurfaces();
 }
 
-MainForm::~MainForm() = default;
+PlayWindow::~PlayWindow() = default;
 
-void MainForm::createControls()
+void PlayWindow::createControls()
 {
     const auto button = [this](const char* name, const char* caption, QRect geometry, const QFont& font,
-                               void (MainForm::*handler)()) {
+                               void (PlayWindow::*handler)()) {
         auto* control = new QPushButton(QString::fromUtf8(caption), this);
         control->setObjectName(QString::fromLatin1(name));
         control->setGeometry(geometry);
@@ -64,16 +64,16 @@ void MainForm::createControls()
         return control;
     };
     const QFont operatorFont = platform::designFont(QStringLiteral("Impact"), 18, true);
-    Add = button("Add", "+", {72, 104, 25, 25}, operatorFont, &MainForm::Add_Click);
-    Subtract = button("Subtract", "-", {104, 104, 25, 25}, operatorFont, &MainForm::Subtract_Click);
-    Multiply = button("Multiply", "×", {136, 104, 25, 25}, operatorFont, &MainForm::Multiply_Click);
-    Divide = button("Divide", "÷", {168, 104, 25, 25}, operatorFont, &MainForm::Divide_Click);
+    Add = button("Add", "+", {72, 104, 25, 25}, operatorFont, &PlayWindow::chooseAdd);
+    Subtract = button("Subtract", "-", {104, 104, 25, 25}, operatorFont, &PlayWindow::chooseSubtract);
+    Multiply = button("Multiply", "×", {136, 104, 25, 25}, operatorFont, &PlayWindow::chooseMultiply);
+    Divide = button("Divide", "÷", {168, 104, 25, 25}, operatorFont, &PlayWindow::chooseDivide);
     Cancel = button("Cancel", "Cancel", {200, 104, 73, 25}, platform::designFont(QStringLiteral("Impact"), 14.25),
-                    &MainForm::Cancel_Click);
-    Operate = button("Operate", "=", {160, 144, 25, 25}, operatorFont, &MainForm::Operate_Click);
+                    &PlayWindow::cancelWorking);
+    Operate = button("Operate", "=", {160, 144, 25, 25}, operatorFont, &PlayWindow::makeNumber);
     const QFont plainFont = platform::designFont(QStringLiteral("MS Sans Serif"), 13.5);
-    GiveUp = button("GiveUp", "Give Up", {32, 232, 81, 33}, plainFont, &MainForm::GiveUp_Click);
-    EndRoundButton = button("EndRoundButton", "End Round", {120, 232, 113, 33}, plainFont, &MainForm::EndRoundButton_Click);
+    GiveUp = button("GiveUp", "Give Up", {32, 232, 81, 33}, plainFont, &PlayWindow::giveUp);
+    EndRoundButton = button("EndRoundButton", "End Round", {120, 232, 113, 33}, plainFont, &PlayWindow::endRoundNow);
 
     // Transparent areas over the tiles take the clicks on the numbers.
     const auto clickArea = [this](const QString& name, const QRect& geometry, auto handler) {
@@ -85,23 +85,23 @@ void MainForm::createControls()
     };
     for (int i = 0; i < 7; ++i)
         ClickOrig[i] = clickArea(QStringLiteral("ClickOrig%1").arg(i), board_.dealtTiles[i].geometry,
-                                 [this, i] { SelectOriginal(i); });
+                                 [this, i] { selectDealtNumber(i); });
     for (int i = 0; i < 3; ++i)
         ClickMade[i] = clickArea(QStringLiteral("ClickMade%1").arg(i), board_.madeTiles[i].geometry,
-                                 [this, i] { SelectMade(i); });
+                                 [this, i] { selectMadeNumber(i); });
 }
 
-void MainForm::Prepare()
+void PlayWindow::prepareRound()
 {
     makeSurfaces();
-    PrepareClockDial();
+    prepareClockDial();
     // A flash cut short by the window's deactivation leaves its element in the flashed colours.
     resetColours();
     EndRoundButton->setVisible(game_.practice);
     round_.winningSlot = -1;
     round_.firstSource = -1;
     round_.secondSource = -1;
-    ResetWorking();
+    resetWorking();
     game_.clockPosition = FullDial;
     round_.animationTicks = 0;
     round_.answering = false;
@@ -116,17 +116,17 @@ void MainForm::Prepare()
         number.caption.clear();
     for (auto& number : board_.madeNumbers)
         number.caption.clear();
-    Clock->setInterval(clockIntervals[std::clamp<int>(game_.difficulty, 0, 2)]);
-    OpenMusic();
+    clockTimer_->setInterval(clockIntervals[std::clamp<int>(game_.difficulty, 0, 2)]);
+    openMusic();
     round_.musicPlaying = false;
-    Clock->start();
+    clockTimer_->start();
     round_.buzzFlashDone = false;
-    TrueView.fill(play::colour::Background);
-    RedrawBoard();
+    backBuffer_.fill(play::colour::Background);
+    redrawBoard();
     round_.buzzersOpen = false;
 }
 
-void MainForm::resetColours()
+void PlayWindow::resetColours()
 {
     resetContenderColours();
     const play::Board design;
@@ -137,7 +137,7 @@ void MainForm::resetColours()
     }
 }
 
-void MainForm::resetContenderColours()
+void PlayWindow::resetContenderColours()
 {
     const play::Board design;
     board_.contenderPanel = design.contenderPanel;
@@ -145,55 +145,55 @@ void MainForm::resetContenderColours()
     board_.contenderName.textColour = design.contenderName.textColour;
 }
 
-void MainForm::Form_Load()
+void PlayWindow::loadEvent()
 {
     round_.musicPiece = play::RoundState::noMusicPiece;
 }
 
-void MainForm::Form_Activate()
+void PlayWindow::activateEvent()
 {
     services.random.reseed();
-    Prepare();
+    prepareRound();
     services.music.setMute(!game_.musicOn);
 }
 
-void MainForm::Form_Deactivate()
+void PlayWindow::deactivateEvent()
 {
     // All four timers: a spin or a flash must not go on behind the next window.
-    Clock->stop();
-    KeyCheck->stop();
-    RndTotal->stop();
-    Flash->stop();
+    clockTimer_->stop();
+    buzzerPoll_->stop();
+    spinTimer_->stop();
+    flashTimer_->stop();
     if (game_.musicOn)
         services.music.close();
 }
 
-void MainForm::Form_QueryUnload(bool& cancel)
+void PlayWindow::queryClose(bool& cancel)
 {
     // The round clock and the music wait while the players answer the question; only music
     // that was playing plays on after it.
     const bool musicWasPlaying = musicIsPlaying();
     if (game_.musicOn)
         services.music.stop();
-    const bool clockWasRunning = Clock->isEnabled();
-    Clock->stop();
+    const bool clockWasRunning = clockTimer_->isEnabled();
+    clockTimer_->stop();
     if (platform::confirmQuit(services))
         return;
     cancel = true;
     if (musicWasPlaying)
         services.music.play();
-    Clock->setEnabled(clockWasRunning);
+    clockTimer_->setEnabled(clockWasRunning);
 }
 
-bool MainForm::musicIsPlaying() const
+bool PlayWindow::musicIsPlaying() const
 {
     // Started by the round clock, not stopped for an answer or a win.
     return game_.musicOn && round_.musicPlaying && !round_.answering && round_.winningSlot == -1;
 }
 
-void MainForm::paintEvent(QPaintEvent*)
+void PlayWindow::paintEvent(QPaintEvent*)
 {
     // A repaint shows the board as it stands and changes nothing.
     QPainter painter(this);
-    painter.drawImage(QPoint(0, 0), TrueView);
+    painter.drawImage(QPoint(0, 0), backBuffer_);
 }

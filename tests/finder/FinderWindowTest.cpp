@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "doubles/TestGame.h"
-#include "solver/Solvo.h"
+#include "finder/FinderWindow.h"
 
 #include <QPushButton>
 #include <QTimer>
@@ -31,14 +31,14 @@ protected:
         watcher->start(0);
     }
 
-    Solvo& finder = windows.solvo();
+    FinderWindow& finder = windows.finderWindow();
 };
 
 }  // namespace
 
 TEST_F(SolvoTest, CalculateRunsAFreshSearch)
 {
-    finder.Prepare({2, 3, 4, 10, 20, 100, 150}, 306);
+    finder.prepareSearch({2, 3, 4, 10, 20, 100, 150}, 306);
     QStringList shown;
     whenSolved([&] {
         shown << finder.displayText();
@@ -61,9 +61,9 @@ TEST_F(SolvoTest, AHopelessSearchRunsUntilExitOrTheFramesClose)
     // No way to 997 from 2s; zeros are no numbers at all, and must not hang the search.
     for (const bool byFrame : {false, true}) {
         if (byFrame)
-            finder.Prepare({0, 0, 0, 0, 0, 0, 5}, 5);
+            finder.prepareSearch({0, 0, 0, 0, 0, 0, 5}, 5);
         else
-            finder.Prepare({2, 2, 2, 2, 2, 2, 2}, 997);
+            finder.prepareSearch({2, 2, 2, 2, 2, 2, 2}, 997);
         QString whileSearching;
         after(30, [&] {
             whileSearching = finder.displayText();

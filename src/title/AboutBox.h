@@ -2,7 +2,7 @@
 #pragma once
 
 // The About box: the game's icon, name, version and what it is. Shown modally from the
-// title window; OK unloads it, so each About makes a fresh one.
+// title window; OK unloads it, so each AboutBox makes a fresh one.
 
 #include "platform/Form.h"
 
@@ -10,11 +10,11 @@ namespace core {
 struct WindowContext;
 }
 
-class About : public platform::Form {
+class AboutBox : public platform::Form {
     Q_OBJECT
 public:
-    explicit About(const core::WindowContext& context);
+    explicit AboutBox(const core::WindowContext& context);
 
 private:
-    void cmdOK_Click();
+    void closeBox();
 };

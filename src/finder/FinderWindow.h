@@ -2,7 +2,7 @@
 #pragma once
 
 // The solution finder, "Finding Solutions": a small modal window over the play window.
-// The play window calls Prepare with the round's seven numbers and target and shows the
+// The play window calls prepareRound with the round's seven numbers and target and shows the
 // window modally; its activation starts a search, which lets the window's events run
 // between attempts so that Exit and Calculate stay live. Exit hides the window (during a
 // search, once the current attempt is over), and the modal show returns.
@@ -19,24 +19,24 @@ namespace core {
 struct WindowContext;
 }
 
-class Solvo : public platform::Form {
+class FinderWindow : public platform::Form {
     Q_OBJECT
 public:
-    explicit Solvo(const core::WindowContext& context);
+    explicit FinderWindow(const core::WindowContext& context);
 
-    void Prepare(const core::Numbers& numbers, int total);
+    void prepareSearch(const core::Numbers& numbers, int total);
     QString displayText() const;
     // A search is running (the window's events run only between its attempts).
     bool isSearching() const { return searchDepth_ > 0; }
 
 protected:
-    void Form_Activate() override;
-    void Form_QueryUnload(bool& cancel) override;
+    void activateEvent() override;
+    void queryClose(bool& cancel) override;
 
 private:
     void Calculate();
-    void New_Click();
-    void Exit_Click();
+    void searchAgain();
+    void exitFinder();
     // Lets pending window events run, at most every few milliseconds.
     void letEventsRun();
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "title/Title.h"
+#include "title/TitleWindow.h"
 
 #include "core/GameFlow.h"
 
@@ -28,7 +28,7 @@ constexpr QPoint rightDial(278, 46);
 
 }  // namespace
 
-Title::Title(const core::WindowContext& context)
+TitleWindow::TitleWindow(const core::WindowContext& context)
     : Form(context.services), game_(context.game), flow_(context.flow)
 {
     design(QStringLiteral("Quorvix!"), QSize(384, 210), background);
@@ -45,7 +45,7 @@ Title::Title(const core::WindowContext& context)
     }
 
     const QFont buttonFont = platform::designFont(display, 15.75);
-    const auto button = [&](const char* caption, const QRect& geometry, void (Title::*handler)()) {
+    const auto button = [&](const char* caption, const QRect& geometry, void (TitleWindow::*handler)()) {
         auto* control = new QPushButton(QString::fromLatin1(caption), this);
         control->setObjectName(QString::fromLatin1(caption));
         control->setGeometry(geometry);
@@ -53,46 +53,46 @@ Title::Title(const core::WindowContext& context)
         connect(control, &QPushButton::clicked, this, handler);
         return control;
     };
-    Button = button("Play!", {128, 112, 128, 40}, &Title::Button_Click);
-    HelpButton = button("Help", {128, 160, 62, 34}, &Title::HelpButton_Click);
-    AboutButton = button("About", {194, 160, 62, 34}, &Title::AboutButton_Click);
+    Button = button("Play!", {128, 112, 128, 40}, &TitleWindow::openSetUp);
+    HelpButton = button("Help", {128, 160, 62, 34}, &TitleWindow::openHelp);
+    AboutButton = button("About", {194, 160, 62, 34}, &TitleWindow::openAbout);
 
-    TickTimer = services.timers.create("TickTimer", [this] { TickTimer_Timer(); });
-    TickTimer->setInterval(tickInterval);
+    dialTimer_ = services.timers.create("dials", [this] { turnDials(); });
+    dialTimer_->setInterval(tickInterval);
 
     const qreal ratio = devicePixelRatioF();
-    DeviceContext = QImage(platform::dial::blockSize * ratio, QImage::Format_ARGB32_Premultiplied);
-    DeviceContext.setDevicePixelRatio(ratio);
-    DeviceContext.fill(background);
+    dialPicture_ = QImage(platform::dial::blockSize * ratio, QImage::Format_ARGB32_Premultiplied);
+    dialPicture_.setDevicePixelRatio(ratio);
+    dialPicture_.fill(background);
 }
 
-Title::~Title() = default;
+TitleWindow::~TitleWindow() = default;
 
-void Title::Form_Load()
+void TitleWindow::loadEvent()
 {
     game_.clockPosition = 1;
     paintDial();
 }
 
-void Title::Form_Activate()
+void TitleWindow::activateEvent()
 {
     // The hand starts from the top, and shows there before the first tick moves it.
     game_.clockPosition = 1;
     paintDial();
-    TickTimer->start();
+    dialTimer_->start();
 }
 
-void Title::Form_Deactivate()
+void TitleWindow::deactivateEvent()
 {
-    TickTimer->stop();
+    dialTimer_->stop();
 }
 
-void Title::TickTimer_Timer()
+void TitleWindow::turnDials()
 {
-    DrawTitleClocks();
+    stepHands();
 }
 
-void Title::DrawTitleClocks()
+void TitleWindow::stepHands()
 {
     if (game_.clockPosition == 0)
         game_.clockPosition = stepsPerTurn;
@@ -100,44 +100,45 @@ void Title::DrawTitleClocks()
     paintDial();
 }
 
-void Title::paintDial()
+void TitleWindow::paintDial()
 {
-    QPainter painter(&DeviceContext);
+    QPainter painter(&dialPicture_);
     painter.setRenderHint(QPainter::Antialiasing);
     platform::dial::paintFace(painter);
     painter.setPen(QPen(Qt::white, 3, Qt::SolidLine, Qt::RoundCap));
     const QPointF centre(platform::dial::centre);
-    painter.drawLine(centre, platform::dial::point(centre, game_.clockPosition, stepsPerTurn, platform::dial::handLength));
+    const QPointF tip = platform::dial::point(centre, game_.clockPosition, stepsPerTurn, platform::dial::handLength);
+    painter.drawLine(centre, tip);
     painter.end();
     update(QRect(leftDial, platform::dial::blockSize));
     update(QRect(rightDial, platform::dial::blockSize));
 }
 
-void Title::paintEvent(QPaintEvent*)
+void TitleWindow::paintEvent(QPaintEvent*)
 {
     // A repaint shows both dials where they stand; the hand moves only on a tick.
     QPainter painter(this);
-    painter.drawImage(leftDial, DeviceContext);
-    painter.drawImage(rightDial, DeviceContext);
+    painter.drawImage(leftDial, dialPicture_);
+    painter.drawImage(rightDial, dialPicture_);
 }
 
-void Title::Button_Click()
+void TitleWindow::openSetUp()
 {
     hide();
     flow_.showSetUp();
 }
 
-void Title::HelpButton_Click()
+void TitleWindow::openHelp()
 {
     platform::showHelp(services);
 }
 
-void Title::AboutButton_Click()
+void TitleWindow::openAbout()
 {
     flow_.showAbout();
 }
 
-void Title::Form_QueryUnload(bool& cancel)
+void TitleWindow::queryClose(bool& cancel)
 {
     cancel = !platform::confirmQuit(services);
 }

@@ -16,10 +16,10 @@ struct Game;
 struct WindowContext;
 }
 
-class RoundEnd : public platform::Form {
+class RoundTable : public platform::Form {
     Q_OBJECT
 public:
-    explicit RoundEnd(const core::WindowContext& context);
+    explicit RoundTable(const core::WindowContext& context);
 
     scores::ColumnLabels PlayerLabel{};
     scores::ColumnLabels Round{};
@@ -27,11 +27,11 @@ public:
     QPushButton* Button = nullptr;
 
 protected:
-    void Form_Activate() override;
-    void Form_QueryUnload(bool& cancel) override;
+    void activateEvent() override;
+    void queryClose(bool& cancel) override;
 
 private:
-    void Button_Click();
+    void playNextRound();
 
     core::Game& game_;
     core::GameFlow& flow_;
