@@ -131,6 +131,6 @@ void Windows::showFinalTable()
 
 void Windows::turnMusicOff()
 {
-    setUpWindow().MusicBox->setChecked(false);
-    setUpWindow().MusicBox->setEnabled(false);
+    setUpWindow().musicBox->setChecked(false);
+    setUpWindow().musicBox->setEnabled(false);
 }

@@ -24,38 +24,38 @@ FinderWindow::FinderWindow(const core::WindowContext& context)
 {
     design(QStringLiteral("Finding Solutions"), QSize(217, 162), QColor(192, 255, 192));
 
-    Display = new QLabel(this);
-    Display->setGeometry(6, 6, 204, 104);
-    Display->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Display->setWordWrap(true);
-    Display->setAutoFillBackground(true);
-    QPalette displayPalette = Display->palette();
+    display_ = new QLabel(this);
+    display_->setGeometry(6, 6, 204, 104);
+    display_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    display_->setWordWrap(true);
+    display_->setAutoFillBackground(true);
+    QPalette displayPalette = display_->palette();
     displayPalette.setColor(QPalette::Window, QColor(255, 255, 192));
-    Display->setPalette(displayPalette);
-    Display->setFont(platform::designFont(QStringLiteral("MS Sans Serif"), 12));
+    display_->setPalette(displayPalette);
+    display_->setFont(platform::designFont(QStringLiteral("MS Sans Serif"), 12));
 
     const QFont buttonFont = platform::designFont(QStringLiteral("MS Sans Serif"), 13.5);
-    New = new QPushButton(QStringLiteral("Calculate"), this);
-    New->setObjectName(QStringLiteral("New"));
-    New->setGeometry(6, 118, 99, 36);
-    New->setFont(buttonFont);
-    connect(New, &QPushButton::clicked, this, &FinderWindow::searchAgain);
-    Exit = new QPushButton(QStringLiteral("Exit"), this);
-    Exit->setObjectName(QStringLiteral("Exit"));
-    Exit->setGeometry(111, 118, 99, 36);
-    Exit->setFont(buttonFont);
-    connect(Exit, &QPushButton::clicked, this, &FinderWindow::exitFinder);
+    calculateButton_ = new QPushButton(QStringLiteral("Calculate"), this);
+    calculateButton_->setObjectName(QStringLiteral("New"));
+    calculateButton_->setGeometry(6, 118, 99, 36);
+    calculateButton_->setFont(buttonFont);
+    connect(calculateButton_, &QPushButton::clicked, this, &FinderWindow::searchAgain);
+    exitButton_ = new QPushButton(QStringLiteral("Exit"), this);
+    exitButton_->setObjectName(QStringLiteral("Exit"));
+    exitButton_->setGeometry(111, 118, 99, 36);
+    exitButton_->setFont(buttonFont);
+    connect(exitButton_, &QPushButton::clicked, this, &FinderWindow::exitFinder);
 }
 
 void FinderWindow::prepareSearch(const core::Numbers& numbers, int total)
 {
     numbers_ = numbers;
-    Total = total;
+    target_ = total;
 }
 
 QString FinderWindow::displayText() const
 {
-    return Display->text();
+    return display_->text();
 }
 
 void FinderWindow::activateEvent()
@@ -68,24 +68,24 @@ void FinderWindow::Calculate()
     const int search = ++search_;
     ++searchDepth_;
     const auto done = qScopeGuard([this] { --searchDepth_; });
-    StopRequested = false;
+    stopRequested_ = false;
     QCoreApplication::processEvents();
     sinceEvents_.start();
-    Display->setText(pleaseWait);
+    display_->setText(pleaseWait);
     for (;;) {
-        if (const auto solution = core::attempt(numbers_, Total, services.random)) {
-            Display->setText(*solution);
+        if (const auto solution = core::attempt(numbers_, target_, services.random)) {
+            display_->setText(*solution);
             return;
         }
         letEventsRun();
         if (search != search_)
             return;  // Calculate was pressed: the fresh search has run in its place
-        if (StopRequested) {
+        if (stopRequested_) {
             hide();
             return;
         }
         if (!isVisible())
-            return;  // hidden at once by an Exit that came before the search began
+            return;  // hidden at once by an exitButton_ that came before the search began
     }
 }
 
@@ -104,15 +104,15 @@ void FinderWindow::searchAgain()
 
 void FinderWindow::exitFinder()
 {
-    if (Display->text() == pleaseWait)
-        StopRequested = true;
+    if (display_->text() == pleaseWait)
+        stopRequested_ = true;
     else
         hide();
 }
 
 void FinderWindow::queryClose(bool& cancel)
 {
-    // Closing the window by its frame is an Exit.
+    // Closing the window by its frame is an exitButton_.
     cancel = true;
     exitFinder();
 }

@@ -4,7 +4,7 @@
 // The solution finder, "Finding Solutions": a small modal window over the play window.
 // The play window calls prepareRound with the round's seven numbers and target and shows the
 // window modally; its activation starts a search, which lets the window's events run
-// between attempts so that Exit and Calculate stay live. Exit hides the window (during a
+// between attempts so that exitButton_ and Calculate stay live. exitButton_ hides the window (during a
 // search, once the current attempt is over), and the modal show returns.
 
 #include "platform/Form.h"
@@ -41,13 +41,13 @@ private:
     void letEventsRun();
 
     core::Numbers numbers_{};
-    int Total = 0;
-    bool StopRequested = false;
-    int search_ = 0;  // counts searches: a New press during a search starts a fresh one
+    int target_ = 0;
+    bool stopRequested_ = false;
+    int search_ = 0;  // counts searches: a calculateButton_ press during a search starts a fresh one
     int searchDepth_ = 0;
     QElapsedTimer sinceEvents_;
 
-    QLabel* Display = nullptr;
-    QPushButton* New = nullptr;
-    QPushButton* Exit = nullptr;
+    QLabel* display_ = nullptr;
+    QPushButton* calculateButton_ = nullptr;
+    QPushButton* exitButton_ = nullptr;
 };

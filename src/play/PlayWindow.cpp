@@ -64,16 +64,16 @@ void PlayWindow::createControls()
         return control;
     };
     const QFont operatorFont = platform::designFont(QStringLiteral("Impact"), 18, true);
-    Add = button("Add", "+", {72, 104, 25, 25}, operatorFont, &PlayWindow::chooseAdd);
-    Subtract = button("Subtract", "-", {104, 104, 25, 25}, operatorFont, &PlayWindow::chooseSubtract);
-    Multiply = button("Multiply", "×", {136, 104, 25, 25}, operatorFont, &PlayWindow::chooseMultiply);
-    Divide = button("Divide", "÷", {168, 104, 25, 25}, operatorFont, &PlayWindow::chooseDivide);
-    Cancel = button("Cancel", "Cancel", {200, 104, 73, 25}, platform::designFont(QStringLiteral("Impact"), 14.25),
+    addButton_ = button("Add", "+", {72, 104, 25, 25}, operatorFont, &PlayWindow::chooseAdd);
+    subtractButton_ = button("Subtract", "-", {104, 104, 25, 25}, operatorFont, &PlayWindow::chooseSubtract);
+    multiplyButton_ = button("Multiply", "×", {136, 104, 25, 25}, operatorFont, &PlayWindow::chooseMultiply);
+    divideButton_ = button("Divide", "÷", {168, 104, 25, 25}, operatorFont, &PlayWindow::chooseDivide);
+    cancelButton_ = button("Cancel", "Cancel", {200, 104, 73, 25}, platform::designFont(QStringLiteral("Impact"), 14.25),
                     &PlayWindow::cancelWorking);
-    Operate = button("Operate", "=", {160, 144, 25, 25}, operatorFont, &PlayWindow::makeNumber);
+    equalsButton_ = button("Operate", "=", {160, 144, 25, 25}, operatorFont, &PlayWindow::makeNumber);
     const QFont plainFont = platform::designFont(QStringLiteral("MS Sans Serif"), 13.5);
-    GiveUp = button("GiveUp", "Give Up", {32, 232, 81, 33}, plainFont, &PlayWindow::giveUp);
-    EndRoundButton = button("EndRoundButton", "End Round", {120, 232, 113, 33}, plainFont, &PlayWindow::endRoundNow);
+    giveUpButton_ = button("GiveUp", "Give Up", {32, 232, 81, 33}, plainFont, &PlayWindow::giveUp);
+    endRoundButton_ = button("EndRoundButton", "End Round", {120, 232, 113, 33}, plainFont, &PlayWindow::endRoundNow);
 
     // Transparent areas over the tiles take the clicks on the numbers.
     const auto clickArea = [this](const QString& name, const QRect& geometry, auto handler) {
@@ -84,10 +84,10 @@ void PlayWindow::createControls()
         return area;
     };
     for (int i = 0; i < 7; ++i)
-        ClickOrig[i] = clickArea(QStringLiteral("ClickOrig%1").arg(i), board_.dealtTiles[i].geometry,
+        dealtClickAreas_[i] = clickArea(QStringLiteral("ClickOrig%1").arg(i), board_.dealtTiles[i].geometry,
                                  [this, i] { selectDealtNumber(i); });
     for (int i = 0; i < 3; ++i)
-        ClickMade[i] = clickArea(QStringLiteral("ClickMade%1").arg(i), board_.madeTiles[i].geometry,
+        madeClickAreas_[i] = clickArea(QStringLiteral("ClickMade%1").arg(i), board_.madeTiles[i].geometry,
                                  [this, i] { selectMadeNumber(i); });
 }
 
@@ -97,7 +97,7 @@ void PlayWindow::prepareRound()
     prepareClockDial();
     // A flash cut short by the window's deactivation leaves its element in the flashed colours.
     resetColours();
-    EndRoundButton->setVisible(game_.practice);
+    endRoundButton_->setVisible(game_.practice);
     round_.winningSlot = -1;
     round_.firstSource = -1;
     round_.secondSource = -1;

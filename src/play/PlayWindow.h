@@ -158,14 +158,14 @@ private:
     QImage dialPicture_;  // the clock dial's own picture
     int dialPenWidth_ = 1;
 
-    QPushButton* Add = nullptr;
-    QPushButton* Subtract = nullptr;
-    QPushButton* Multiply = nullptr;
-    QPushButton* Divide = nullptr;
-    QPushButton* Cancel = nullptr;
-    QPushButton* Operate = nullptr;
-    QPushButton* GiveUp = nullptr;
-    QPushButton* EndRoundButton = nullptr;
-    std::array<platform::ClickArea*, 7> ClickOrig{};
-    std::array<platform::ClickArea*, 3> ClickMade{};
+    QPushButton* addButton_ = nullptr;
+    QPushButton* subtractButton_ = nullptr;
+    QPushButton* multiplyButton_ = nullptr;
+    QPushButton* divideButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+    QPushButton* equalsButton_ = nullptr;
+    QPushButton* giveUpButton_ = nullptr;
+    QPushButton* endRoundButton_ = nullptr;
+    std::array<platform::ClickArea*, 7> dealtClickAreas_{};
+    std::array<platform::ClickArea*, 3> madeClickAreas_{};
 };

@@ -23,29 +23,29 @@ FinalTable::FinalTable(const core::WindowContext& context)
             platform::designFont(QStringLiteral("GlaserSteD"), 26.25));
 
     const auto columns = scores::layTable(this, 16, 52, {{QStringLiteral("Player"), 140}, {QStringLiteral("Total Points"), 90}});
-    PlayerLabel = columns[0];
-    Total = columns[1];
+    nameCells = columns[0];
+    totalCells = columns[1];
 
-    Winner = new QLabel(QStringLiteral("Player X is the Winner!"), this);
-    Winner->setGeometry(256, 52, 128, 120);
-    Winner->setAlignment(Qt::AlignCenter);
-    Winner->setWordWrap(true);
-    Winner->setFont(platform::designFont(QStringLiteral("GlaserSteD"), 18, true));
+    winnerLabel = new QLabel(QStringLiteral("Player X is the Winner!"), this);
+    winnerLabel->setGeometry(256, 52, 128, 120);
+    winnerLabel->setAlignment(Qt::AlignCenter);
+    winnerLabel->setWordWrap(true);
+    winnerLabel->setFont(platform::designFont(QStringLiteral("GlaserSteD"), 18, true));
 
-    EndButton = new QPushButton(QStringLiteral("End Game"), this);
-    EndButton->setGeometry(264, 180, 112, 32);
-    connect(EndButton, &QPushButton::clicked, this, &FinalTable::backToTitle);
+    endButton = new QPushButton(QStringLiteral("End Game"), this);
+    endButton->setGeometry(264, 180, 112, 32);
+    connect(endButton, &QPushButton::clicked, this, &FinalTable::backToTitle);
 }
 
 void FinalTable::activateEvent()
 {
     for (int i = 0; i < core::PlayerCount; ++i) {
-        scores::showRow({{PlayerLabel[i], game_.playerNames[i]}, {Total[i], core::numberText(game_.totalScores[i])}},
+        scores::showRow({{nameCells[i], game_.playerNames[i]}, {totalCells[i], core::numberText(game_.totalScores[i])}},
                         game_.playing[i]);
     }
     const int winner = game_.winner();
-    Winner->setText(winner == -1 ? QStringLiteral("The game is a draw!")
-                                 : scores::winnerSentence(game_.playerNames[winner], *Winner));
+    winnerLabel->setText(winner == -1 ? QStringLiteral("The game is a draw!")
+                                 : scores::winnerSentence(game_.playerNames[winner], *winnerLabel));
 }
 
 void FinalTable::backToTitle()

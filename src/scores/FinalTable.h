@@ -21,10 +21,10 @@ class FinalTable : public platform::Form {
 public:
     explicit FinalTable(const core::WindowContext& context);
 
-    scores::ColumnLabels PlayerLabel{};
-    scores::ColumnLabels Total{};
-    QLabel* Winner = nullptr;
-    QPushButton* EndButton = nullptr;
+    scores::ColumnLabels nameCells{};
+    scores::ColumnLabels totalCells{};
+    QLabel* winnerLabel = nullptr;
+    QPushButton* endButton = nullptr;
 
 protected:
     void activateEvent() override;

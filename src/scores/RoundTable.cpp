@@ -25,13 +25,13 @@ RoundTable::RoundTable(const core::WindowContext& context)
                                           {{QStringLiteral("Player"), 122},
                                            {QStringLiteral("Points this round"), 112},
                                            {QStringLiteral("Total Points"), 90}});
-    PlayerLabel = columns[0];
-    Round = columns[1];
-    Total = columns[2];
+    nameCells = columns[0];
+    roundCells = columns[1];
+    totalCells = columns[2];
 
-    Button = new QPushButton(QStringLiteral("Play Next Round"), this);
-    Button->setGeometry(106, 216, 140, 32);
-    connect(Button, &QPushButton::clicked, this, &RoundTable::playNextRound);
+    nextRoundButton = new QPushButton(QStringLiteral("Play Next Round"), this);
+    nextRoundButton->setGeometry(106, 216, 140, 32);
+    connect(nextRoundButton, &QPushButton::clicked, this, &RoundTable::playNextRound);
 }
 
 void RoundTable::activateEvent()
@@ -40,9 +40,9 @@ void RoundTable::activateEvent()
     const auto points = game_.roundScores;
     game_.foldRoundScores();
     for (int i = 0; i < core::PlayerCount; ++i) {
-        scores::showRow({{PlayerLabel[i], game_.playerNames[i]},
-                         {Round[i], core::numberText(points[i])},
-                         {Total[i], core::numberText(game_.totalScores[i])}},
+        scores::showRow({{nameCells[i], game_.playerNames[i]},
+                         {roundCells[i], core::numberText(points[i])},
+                         {totalCells[i], core::numberText(game_.totalScores[i])}},
                         game_.playing[i]);
     }
 }

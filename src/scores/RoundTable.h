@@ -21,10 +21,10 @@ class RoundTable : public platform::Form {
 public:
     explicit RoundTable(const core::WindowContext& context);
 
-    scores::ColumnLabels PlayerLabel{};
-    scores::ColumnLabels Round{};
-    scores::ColumnLabels Total{};
-    QPushButton* Button = nullptr;
+    scores::ColumnLabels nameCells{};
+    scores::ColumnLabels roundCells{};
+    scores::ColumnLabels totalCells{};
+    QPushButton* nextRoundButton = nullptr;
 
 protected:
     void activateEvent() override;

@@ -45,37 +45,37 @@ RulesWindow::RulesWindow(const core::WindowContext& context)
         auto* RuleLabel = new QLabel(before, this);
         const int beforeWidth = metrics.horizontalAdvance(before);
         RuleLabel->setGeometry(16, y, beforeWidth, 24);
-        NumBox[row] = new QLineEdit(this);
-        NumBox[row]->setGeometry(16 + beforeWidth, y, 44, 24);
+        valueBoxes[row] = new QLineEdit(this);
+        valueBoxes[row]->setGeometry(16 + beforeWidth, y, 44, 24);
         auto* RuleLabel2 = new QLabel(QString::fromLatin1(core::rules[row].after), this);
         RuleLabel2->setGeometry(16 + beforeWidth + 50, y, 300 - beforeWidth, 24);
         // Shown and ticked, as in the design, but no rule can be switched off.
-        EnableRule[row] = new QCheckBox(this);
-        EnableRule[row]->setGeometry(368, y, 20, 24);
-        EnableRule[row]->setChecked(true);
+        enableBoxes[row] = new QCheckBox(this);
+        enableBoxes[row]->setGeometry(368, y, 20, 24);
+        enableBoxes[row]->setChecked(true);
     }
 
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
-    OKButton->setGeometry(104, 210, 88, 30);
-    connect(OKButton, &QPushButton::clicked, this, &RulesWindow::storeRules);
-    HelpButton = new QPushButton(QStringLiteral("Help"), this);
-    HelpButton->setGeometry(208, 210, 88, 30);
-    connect(HelpButton, &QPushButton::clicked, this, &RulesWindow::openHelp);
+    okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton->setGeometry(104, 210, 88, 30);
+    connect(okButton, &QPushButton::clicked, this, &RulesWindow::storeRules);
+    helpButton = new QPushButton(QStringLiteral("Help"), this);
+    helpButton->setGeometry(208, 210, 88, 30);
+    connect(helpButton, &QPushButton::clicked, this, &RulesWindow::openHelp);
 }
 
 void RulesWindow::loadEvent()
 {
     for (int row = 0; row < core::RuleCount; ++row)
-        NumBox[row]->setText(core::numberText(*ruleValues(game_.rules)[row]));
+        valueBoxes[row]->setText(core::numberText(*ruleValues(game_.rules)[row]));
 }
 
 void RulesWindow::storeRules()
 {
     std::array<QString, core::RuleCount> texts;
     for (int row = 0; row < core::RuleCount; ++row) {
-        texts[row] = NumBox[row]->text();
+        texts[row] = valueBoxes[row]->text();
         core::trimSpaces(texts[row]);
-        NumBox[row]->setText(texts[row]);
+        valueBoxes[row]->setText(texts[row]);
     }
     const core::RuleCheck check = core::checkRules(texts);
     if (check.error) {

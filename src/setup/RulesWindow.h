@@ -26,10 +26,10 @@ class RulesWindow : public platform::Form {
 public:
     explicit RulesWindow(const core::WindowContext& context);
 
-    std::array<QLineEdit*, core::RuleCount> NumBox{};
-    std::array<QCheckBox*, core::RuleCount> EnableRule{};
-    QPushButton* OKButton = nullptr;
-    QPushButton* HelpButton = nullptr;
+    std::array<QLineEdit*, core::RuleCount> valueBoxes{};
+    std::array<QCheckBox*, core::RuleCount> enableBoxes{};
+    QPushButton* okButton = nullptr;
+    QPushButton* helpButton = nullptr;
 
 protected:
     void loadEvent() override;

@@ -54,44 +54,44 @@ void SetUpWindow::createControls()
     for (int i = 0; i < 6; ++i) {
         const int y = rowTop + rowPitch * i;
         const QString name = QStringLiteral("Player %1").arg(i + 1);
-        Playing[i] = new QCheckBox(name, this);
-        Playing[i]->setGeometry(16, y, 90, 24);
-        Playing[i]->setChecked(i < 2);
-        connect(Playing[i], &QCheckBox::clicked, this, [this] { updateStartButton(); });
-        NameBox[i] = new QLineEdit(name, this);
-        NameBox[i]->setGeometry(112, y, 140, 24);
-        BuzzKey[i] = label(QString::fromLatin1(platform::buzzerKeys[i].name), {264, y, 72, 24}, Qt::AlignHCenter);
+        playingBoxes[i] = new QCheckBox(name, this);
+        playingBoxes[i]->setGeometry(16, y, 90, 24);
+        playingBoxes[i]->setChecked(i < 2);
+        connect(playingBoxes[i], &QCheckBox::clicked, this, [this] { updateStartButton(); });
+        nameBoxes[i] = new QLineEdit(name, this);
+        nameBoxes[i]->setGeometry(112, y, 140, 24);
+        buzzerLabels[i] = label(QString::fromLatin1(platform::buzzerKeys[i].name), {264, y, 72, 24}, Qt::AlignHCenter);
     }
 
     const int below = rowTop + rowPitch * 6 + 6;
     label(QStringLiteral("Rounds"), {16, below, 56, 24});
-    RoundsBox = new QLineEdit(QStringLiteral("3"), this);
-    RoundsBox->setGeometry(72, below, 48, 24);
-    HelpButton = new QPushButton(QStringLiteral("Help"), this);
-    HelpButton->setGeometry(16, below + 32, 104, 28);
-    connect(HelpButton, &QPushButton::clicked, this, [this] { openHelp(); });
-    StartGame = new QPushButton(QStringLiteral("Start Game"), this);
-    StartGame->setGeometry(136, below, 200, 60);
-    StartGame->setFont(platform::designFont(QStringLiteral("MS Sans Serif"), 18));
-    connect(StartGame, &QPushButton::clicked, this, [this] { startGame(); });
+    roundsBox = new QLineEdit(QStringLiteral("3"), this);
+    roundsBox->setGeometry(72, below, 48, 24);
+    helpButton = new QPushButton(QStringLiteral("Help"), this);
+    helpButton->setGeometry(16, below + 32, 104, 28);
+    connect(helpButton, &QPushButton::clicked, this, [this] { openHelp(); });
+    startButton = new QPushButton(QStringLiteral("Start Game"), this);
+    startButton->setGeometry(136, below, 200, 60);
+    startButton->setFont(platform::designFont(QStringLiteral("MS Sans Serif"), 18));
+    connect(startButton, &QPushButton::clicked, this, [this] { startGame(); });
 
     const int bottom = below + 72;
     auto* difficulty = new QButtonGroup(this);
     const char* levels[] = {"Easy", "Normal", "Hard"};
     for (int i = 0; i < 3; ++i) {
-        Diff[i] = new QRadioButton(QString::fromLatin1(levels[i]), this);
-        Diff[i]->setGeometry(16, bottom + 22 * i, 100, 22);
-        difficulty->addButton(Diff[i], i);
+        difficultyButtons[i] = new QRadioButton(QString::fromLatin1(levels[i]), this);
+        difficultyButtons[i]->setGeometry(16, bottom + 22 * i, 100, 22);
+        difficulty->addButton(difficultyButtons[i], i);
     }
-    Diff[1]->setChecked(true);
-    CheckPractise = new QCheckBox(QStringLiteral("Practise"), this);
-    CheckPractise->setGeometry(136, bottom, 110, 22);
-    MusicBox = new QCheckBox(QStringLiteral("Music On"), this);
-    MusicBox->setGeometry(136, bottom + 22, 110, 22);
-    MusicBox->setChecked(true);
-    RuleChange = new platform::WrappingButton(QStringLiteral("   Change     Rules"), 2, this);
-    RuleChange->setGeometry(232, bottom, 104, 60);
-    connect(RuleChange, &QPushButton::clicked, this, &SetUpWindow::changeRules);
+    difficultyButtons[1]->setChecked(true);
+    practiceBox = new QCheckBox(QStringLiteral("Practise"), this);
+    practiceBox->setGeometry(136, bottom, 110, 22);
+    musicBox = new QCheckBox(QStringLiteral("Music On"), this);
+    musicBox->setGeometry(136, bottom + 22, 110, 22);
+    musicBox->setChecked(true);
+    rulesButton = new platform::WrappingButton(QStringLiteral("   Change     Rules"), 2, this);
+    rulesButton->setGeometry(232, bottom, 104, 60);
+    connect(rulesButton, &QPushButton::clicked, this, &SetUpWindow::changeRules);
 }
 
 void SetUpWindow::loadEvent()
@@ -107,21 +107,21 @@ void SetUpWindow::changeRules()
 
 void SetUpWindow::updateStartButton()
 {
-    StartGame->setEnabled(std::any_of(Playing.begin(), Playing.end(), [](QCheckBox* box) { return box->isChecked(); }));
+    startButton->setEnabled(std::any_of(playingBoxes.begin(), playingBoxes.end(), [](QCheckBox* box) { return box->isChecked(); }));
 }
 
 void SetUpWindow::startGame()
 {
     for (int i = 0; i < core::PlayerCount; ++i) {
-        game_.playerNames[i] = NameBox[i]->text();
-        game_.playing[i] = Playing[i]->isChecked();
+        game_.playerNames[i] = nameBoxes[i]->text();
+        game_.playing[i] = playingBoxes[i]->isChecked();
         game_.roundScores[i] = 0;
         game_.totalScores[i] = 0;
         game_.timesStopped[i] = 0;
     }
     game_.currentRound = 1;
 
-    const core::RoundsCheck rounds = core::checkRounds(RoundsBox->text());
+    const core::RoundsCheck rounds = core::checkRounds(roundsBox->text());
     if (rounds.error) {
         services.messages.show(*rounds.error, QStringLiteral("Error"));
         return;
@@ -134,13 +134,13 @@ void SetUpWindow::startGame()
     flow_.startRound();
 
     for (int i = 0; i < 3; ++i) {
-        if (Diff[i]->isChecked())
+        if (difficultyButtons[i]->isChecked())
             game_.difficulty = std::int16_t(i);
     }
     game_.answerTime = std::chrono::seconds(game_.rules.turnSeconds);
     game_.idleTime = std::chrono::seconds(game_.rules.idleSeconds);
-    game_.practice = CheckPractise->isChecked();
-    game_.musicOn = MusicBox->isChecked();
+    game_.practice = practiceBox->isChecked();
+    game_.musicOn = musicBox->isChecked();
 }
 
 void SetUpWindow::openHelp()

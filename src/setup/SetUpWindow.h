@@ -27,16 +27,16 @@ class SetUpWindow : public platform::Form {
 public:
     explicit SetUpWindow(const core::WindowContext& context);
 
-    std::array<QCheckBox*, 6> Playing{};
-    std::array<QLineEdit*, 6> NameBox{};
-    std::array<QLabel*, 6> BuzzKey{};
-    QLineEdit* RoundsBox = nullptr;
-    std::array<QRadioButton*, 3> Diff{};
-    QCheckBox* CheckPractise = nullptr;
-    QCheckBox* MusicBox = nullptr;
-    QPushButton* RuleChange = nullptr;
-    QPushButton* StartGame = nullptr;
-    QPushButton* HelpButton = nullptr;
+    std::array<QCheckBox*, 6> playingBoxes{};
+    std::array<QLineEdit*, 6> nameBoxes{};
+    std::array<QLabel*, 6> buzzerLabels{};
+    QLineEdit* roundsBox = nullptr;
+    std::array<QRadioButton*, 3> difficultyButtons{};
+    QCheckBox* practiceBox = nullptr;
+    QCheckBox* musicBox = nullptr;
+    QPushButton* rulesButton = nullptr;
+    QPushButton* startButton = nullptr;
+    QPushButton* helpButton = nullptr;
 
 protected:
     void loadEvent() override;

@@ -53,9 +53,9 @@ TitleWindow::TitleWindow(const core::WindowContext& context)
         connect(control, &QPushButton::clicked, this, handler);
         return control;
     };
-    Button = button("Play!", {128, 112, 128, 40}, &TitleWindow::openSetUp);
-    HelpButton = button("Help", {128, 160, 62, 34}, &TitleWindow::openHelp);
-    AboutButton = button("About", {194, 160, 62, 34}, &TitleWindow::openAbout);
+    playButton_ = button("Play!", {128, 112, 128, 40}, &TitleWindow::openSetUp);
+    helpButton_ = button("Help", {128, 160, 62, 34}, &TitleWindow::openHelp);
+    aboutButton_ = button("About", {194, 160, 62, 34}, &TitleWindow::openAbout);
 
     dialTimer_ = services.timers.create("dials", [this] { turnDials(); });
     dialTimer_->setInterval(tickInterval);

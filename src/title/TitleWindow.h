@@ -54,7 +54,7 @@ private:
     core::GameFlow& flow_;
     std::unique_ptr<platform::Timer> dialTimer_;
     QImage dialPicture_;
-    QPushButton* Button = nullptr;
-    QPushButton* HelpButton = nullptr;
-    QPushButton* AboutButton = nullptr;
+    QPushButton* playButton_ = nullptr;
+    QPushButton* helpButton_ = nullptr;
+    QPushButton* aboutButton_ = nullptr;
 };

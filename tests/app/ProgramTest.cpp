@@ -87,7 +87,7 @@ TEST_F(ProgramTest, TheWindowsBetweenRoundsAskBeforeQuittingAndOfferTheHelp)
     EXPECT_EQ(doubles.messages.shown.size(), 8u);
     EXPECT_EQ(doubles.application.quits, 4);
 
-    for (QPushButton* help : {windows.titleWindow().findChild<QPushButton*>("Help"), windows.setUpWindow().HelpButton})
+    for (QPushButton* help : {windows.titleWindow().findChild<QPushButton*>("Help"), windows.setUpWindow().helpButton})
         QTest::mouseClick(help, Qt::LeftButton);
     EXPECT_EQ(doubles.help.opened, QStringList(2, doubles.services.appDir + "/Solvo.hlp"));
 }

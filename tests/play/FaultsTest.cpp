@@ -66,8 +66,8 @@ TEST_F(DamagedMusicTest, TheRoundGoesOnWithoutMusicAfterOneMessage)
     ASSERT_EQ(doubles.messages.shown.size(), 1u);
     EXPECT_EQ(doubles.messages.shown[0].text, soundFault);
     EXPECT_FALSE(game.musicOn);
-    EXPECT_FALSE(windows.setUpWindow().MusicBox->isChecked());
-    EXPECT_FALSE(windows.setUpWindow().MusicBox->isEnabled());
+    EXPECT_FALSE(windows.setUpWindow().musicBox->isChecked());
+    EXPECT_FALSE(windows.setUpWindow().musicBox->isEnabled());
 
     // Dealt, spun, and the silent clock runs the round down.
     doubles.timers["roundClock"].fire(7);

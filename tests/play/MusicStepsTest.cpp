@@ -64,8 +64,8 @@ TEST_F(MusicTest, TenTicksWithoutTheMusicMovingTurnTheMusicOffForGood)
     EXPECT_EQ(doubles.messages.shown[0].title, "Error");
     EXPECT_FALSE(game.musicOn);
     EXPECT_EQ(doubles.music.commands.last(), "Close");
-    EXPECT_FALSE(windows.setUpWindow().MusicBox->isChecked());
-    EXPECT_FALSE(windows.setUpWindow().MusicBox->isEnabled());
+    EXPECT_FALSE(windows.setUpWindow().musicBox->isChecked());
+    EXPECT_FALSE(windows.setUpWindow().musicBox->isEnabled());
 
     // The silent clock goes on from where the music left it.
     playOn(100);

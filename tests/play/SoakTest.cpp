@@ -47,12 +47,12 @@ protected:
     {
         openSetUp();
         SetUpWindow& setup = windows.setUpWindow();
-        for (QCheckBox* box : setup.Playing)
+        for (QCheckBox* box : setup.playingBoxes)
             box->setChecked(true);
-        setup.RoundsBox->setText(rounds);
-        setup.CheckPractise->setChecked(practice);
-        setup.MusicBox->setChecked(false);
-        QTest::mouseClick(setup.StartGame, Qt::LeftButton);
+        setup.roundsBox->setText(rounds);
+        setup.practiceBox->setChecked(practice);
+        setup.musicBox->setChecked(false);
+        QTest::mouseClick(setup.startButton, Qt::LeftButton);
         settle();
         // Some messages are read at once, some are left open for up to a minute.
         doubles.messages.whileOpen = [this] {
@@ -199,13 +199,13 @@ TEST_F(SoakTest, A999RoundGameForSixPlayersKeepsTheBoardAndTheScoresSound)
         RoundTable& table = windows.roundTable();
         ASSERT_TRUE(table.isActive()) << "round " << round;
         for (int i = 0; i < 6; ++i)
-            sumOfRounds[i] += table.Round[i]->text().toLong();
+            sumOfRounds[i] += table.roundCells[i]->text().toLong();
         if (round == 10)
             memoryAtRound10 = peakMemory();
         // The doubles' records of every box and music command would grow with the game.
         doubles.messages.shown.clear();
         doubles.music.commands.clear();
-        QTest::mouseClick(table.Button, Qt::LeftButton);
+        QTest::mouseClick(table.nextRoundButton, Qt::LeftButton);
         settle();
     }
     FinalTable& final = windows.finalTable();
@@ -213,7 +213,7 @@ TEST_F(SoakTest, A999RoundGameForSixPlayersKeepsTheBoardAndTheScoresSound)
     // A disqualified player keeps their points, though their row is left blank.
     for (int i = 0; i < 6; ++i) {
         EXPECT_EQ(game.totalScores[i], sumOfRounds[i]) << "place " << i;
-        EXPECT_EQ(final.Total[i]->text(), game.playing[i] ? QString::number(sumOfRounds[i]) : QString());
+        EXPECT_EQ(final.totalCells[i]->text(), game.playing[i] ? QString::number(sumOfRounds[i]) : QString());
     }
     EXPECT_GT(std::accumulate(sumOfRounds.begin(), sumOfRounds.end(), 0L), 50) << "rounds were won";
 #if !defined(__SANITIZE_ADDRESS__)
@@ -230,7 +230,7 @@ TEST_F(SoakTest, A200RoundPracticeGameEndsEveryRoundWithoutATrace)
         ASSERT_TRUE(play.isActive()) << "round " << round;
         playRound(true);
         ASSERT_TRUE(windows.roundTable().isActive()) << "round " << round;
-        QTest::mouseClick(windows.roundTable().Button, Qt::LeftButton);
+        QTest::mouseClick(windows.roundTable().nextRoundButton, Qt::LeftButton);
         settle();
     }
     EXPECT_TRUE(windows.finalTable().isActive());

@@ -30,16 +30,16 @@ protected:
         openSetUp();
         SetUpWindow& setup = windows.setUpWindow();
         for (int i = 0; i < 6; ++i) {
-            setup.Playing[i]->setChecked(i < names.size());
+            setup.playingBoxes[i]->setChecked(i < names.size());
             if (i < names.size())
-                setup.NameBox[i]->setText(names[i]);
+                setup.nameBoxes[i]->setText(names[i]);
         }
-        setup.RoundsBox->setText(rounds);
-        setup.Diff[difficulty]->setChecked(true);
-        setup.CheckPractise->setChecked(practice);
-        setup.MusicBox->setChecked(false);
+        setup.roundsBox->setText(rounds);
+        setup.difficultyButtons[difficulty]->setChecked(true);
+        setup.practiceBox->setChecked(practice);
+        setup.musicBox->setChecked(false);
         doubles.random.script(draws::deal(deal));
-        QTest::mouseClick(setup.StartGame, Qt::LeftButton);
+        QTest::mouseClick(setup.startButton, Qt::LeftButton);
         settle();
     }
 
@@ -76,7 +76,7 @@ protected:
     QStringList roundPoints()
     {
         QStringList points;
-        for (const QLabel* label : windows.roundTable().Round)
+        for (const QLabel* label : windows.roundTable().roundCells)
             points << label->text();
         return points;
     }
@@ -84,7 +84,7 @@ protected:
     void playNextRound(const std::vector<int>& deal)
     {
         doubles.random.script(draws::deal(deal));
-        QTest::mouseClick(windows.roundTable().Button, Qt::LeftButton);
+        QTest::mouseClick(windows.roundTable().nextRoundButton, Qt::LeftButton);
         settle();
     }
 };

@@ -38,13 +38,13 @@ TEST_F(WholeGameTest, AThreeRoundGameFromSetUpToTheWinner)
     make306();
     EXPECT_EQ(finishRound(), (QStringList{"0", "2", "", "", "", ""}));
 
-    QTest::mouseClick(windows.roundTable().Button, Qt::LeftButton);
+    QTest::mouseClick(windows.roundTable().nextRoundButton, Qt::LeftButton);
     settle();
     FinalTable& final = windows.finalTable();
     EXPECT_TRUE(final.isActive());
-    EXPECT_EQ(final.Total[0]->text(), "3");
-    EXPECT_EQ(final.Total[1]->text(), "2");
-    EXPECT_EQ(final.Winner->text(), "Ann is the winner!");
+    EXPECT_EQ(final.totalCells[0]->text(), "3");
+    EXPECT_EQ(final.totalCells[1]->text(), "2");
+    EXPECT_EQ(final.winnerLabel->text(), "Ann is the winner!");
 }
 
 TEST_F(PlayTest, EndRoundWaitsForTheTargetAndIgnoresTheWinningFlash)

@@ -52,15 +52,15 @@ TEST_F(ScoresTest, TheRoundTableFoldsTheRoundsPointsIntoTheTotalsOnce)
     game.roundScores = {2, 0, 0, 0, 0, 0};
     showTable(roundTable);
     EXPECT_EQ(roundTable.windowTitle(), "Current Scores");
-    EXPECT_EQ(texts(roundTable.PlayerLabel), (QStringList{"Ann", "Bob", "", "", "", ""}));
-    EXPECT_EQ(texts(roundTable.Round), (QStringList{"2", "0", "", "", "", ""}));
-    EXPECT_EQ(texts(roundTable.Total), (QStringList{"7", "3", "", "", "", ""}));
+    EXPECT_EQ(texts(roundTable.nameCells), (QStringList{"Ann", "Bob", "", "", "", ""}));
+    EXPECT_EQ(texts(roundTable.roundCells), (QStringList{"2", "0", "", "", "", ""}));
+    EXPECT_EQ(texts(roundTable.totalCells), (QStringList{"7", "3", "", "", "", ""}));
     EXPECT_EQ(game.roundScores, (std::array<std::int16_t, 6>{}));
 
     // Activated again (say, after a message): nothing more is added.
     roundTable.hide();
     showTable(roundTable);
-    EXPECT_EQ(texts(roundTable.Round), (QStringList{"0", "0", "", "", "", ""}));
+    EXPECT_EQ(texts(roundTable.roundCells), (QStringList{"0", "0", "", "", "", ""}));
     EXPECT_EQ(game.totalScores[0], 7);
 }
 
@@ -90,26 +90,26 @@ TEST_F(ScoresTest, TheFinalTableNamesTheWinnerOrADraw)
         game.totalScores = c.totals;
         game.playing = c.active;
         showTable(finalTable);
-        EXPECT_EQ(finalTable.Winner->text(), c.result);
+        EXPECT_EQ(finalTable.winnerLabel->text(), c.result);
         finalTable.hide();
     }
     EXPECT_EQ(finalTable.windowTitle(), "Game Over");
-    EXPECT_EQ(texts(finalTable.PlayerLabel), (QStringList{"Ann", "", "", "", "", ""}));
-    EXPECT_EQ(texts(finalTable.Total), (QStringList{"0", "", "", "", "", ""}));
+    EXPECT_EQ(texts(finalTable.nameCells), (QStringList{"Ann", "", "", "", "", ""}));
+    EXPECT_EQ(texts(finalTable.totalCells), (QStringList{"0", "", "", "", "", ""}));
 }
 
 TEST_F(ScoresTest, EndGameGoesBackToTheTitleAndPlayToTheLastEntries)
 {
-    windows.setUpWindow().NameBox[2]->setText("Cyril");
+    windows.setUpWindow().nameBoxes[2]->setText("Cyril");
     showTable(finalTable);
-    QTest::mouseClick(finalTable.EndButton, Qt::LeftButton);
+    QTest::mouseClick(finalTable.endButton, Qt::LeftButton);
     settle();
     EXPECT_FALSE(finalTable.isVisible());
     EXPECT_TRUE(windows.titleWindow().isActive());
     QTest::mouseClick(windows.titleWindow().findChild<QPushButton*>("Play!"), Qt::LeftButton);
     settle();
     EXPECT_TRUE(windows.setUpWindow().isActive());
-    EXPECT_EQ(windows.setUpWindow().NameBox[2]->text(), "Cyril");
+    EXPECT_EQ(windows.setUpWindow().nameBoxes[2]->text(), "Cyril");
 }
 
 TEST_F(ScoresTest, ALongNameShowsItsBeginningCutWithAnEllipsisInBothTablesAndTheWinnersSentence)
@@ -121,13 +121,13 @@ TEST_F(ScoresTest, ALongNameShowsItsBeginningCutWithAnEllipsisInBothTablesAndThe
         return shown.startsWith(QString::fromUtf8("Zoë the")) && shown.endsWith(QChar(0x2026));
     };
     showTable(roundTable);
-    const QString shown = roundTable.PlayerLabel[1]->text();
+    const QString shown = roundTable.nameCells[1]->text();
     EXPECT_TRUE(cutWithAnEllipsis(shown)) << shown.toStdString();
-    EXPECT_EQ(roundTable.PlayerLabel[1]->toolTip(), name);
-    EXPECT_EQ(roundTable.PlayerLabel[0]->text(), "Ann");
+    EXPECT_EQ(roundTable.nameCells[1]->toolTip(), name);
+    EXPECT_EQ(roundTable.nameCells[0]->text(), "Ann");
     showTable(finalTable);
-    EXPECT_TRUE(cutWithAnEllipsis(finalTable.PlayerLabel[1]->text()));
-    const QString winner = finalTable.Winner->text();
+    EXPECT_TRUE(cutWithAnEllipsis(finalTable.nameCells[1]->text()));
+    const QString winner = finalTable.winnerLabel->text();
     EXPECT_TRUE(winner.endsWith(QString::fromUtf8("\u2026 is the winner!"))) << winner.toStdString();
     EXPECT_TRUE(winner.startsWith(QString::fromUtf8("Zoë"))) << winner.toStdString();
 }

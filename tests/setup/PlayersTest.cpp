@@ -21,8 +21,8 @@ protected:
 
     void startGame(const QString& rounds)
     {
-        setup.RoundsBox->setText(rounds);
-        QTest::mouseClick(setup.StartGame, Qt::LeftButton);
+        setup.roundsBox->setText(rounds);
+        QTest::mouseClick(setup.startButton, Qt::LeftButton);
         settle();
     }
 
@@ -61,13 +61,13 @@ TEST_F(PlayersTest, TooManyRoundsAreRefusedWithAMessage)
 
 TEST_F(PlayersTest, StartGameFollowsTheTicks)
 {
-    const auto tick = [&](int place) { QTest::mouseClick(setup.Playing[place], Qt::LeftButton, {}, QPoint(6, 12)); };
+    const auto tick = [&](int place) { QTest::mouseClick(setup.playingBoxes[place], Qt::LeftButton, {}, QPoint(6, 12)); };
     tick(0);
-    EXPECT_TRUE(setup.StartGame->isEnabled());
+    EXPECT_TRUE(setup.startButton->isEnabled());
     tick(1);
-    EXPECT_FALSE(setup.StartGame->isEnabled());
+    EXPECT_FALSE(setup.startButton->isEnabled());
     tick(4);
-    EXPECT_TRUE(setup.StartGame->isEnabled());
+    EXPECT_TRUE(setup.startButton->isEnabled());
 }
 
 TEST_F(PlayersTest, StartingAGameFillsTheSharedStateAndHandsOverToThePlayWindow)
@@ -75,11 +75,11 @@ TEST_F(PlayersTest, StartingAGameFillsTheSharedStateAndHandsOverToThePlayWindow)
     game.totalScores[0] = 7;
     game.timesStopped[1] = 2;
     game.rules.turnSeconds = 30;
-    setup.NameBox[0]->setText("  Zoë ");
-    setup.NameBox[1]->setText("");
-    setup.NameBox[4]->setText("名前 🎲");
-    setup.Diff[2]->setChecked(true);
-    setup.CheckPractise->setChecked(true);
+    setup.nameBoxes[0]->setText("  Zoë ");
+    setup.nameBoxes[1]->setText("");
+    setup.nameBoxes[4]->setText("名前 🎲");
+    setup.difficultyButtons[2]->setChecked(true);
+    setup.practiceBox->setChecked(true);
     startGame("2");
 
     EXPECT_EQ(game.playerNames[0], "  Zoë ");
@@ -105,9 +105,9 @@ TEST_F(PlayersTest, StartingAGameFillsTheSharedStateAndHandsOverToThePlayWindow)
 
 TEST_F(PlayersTest, ChangeRulesShowsItsCaptionOnTwoLines)
 {
-    EXPECT_EQ(setup.RuleChange->text(), "   Change     Rules");
+    EXPECT_EQ(setup.rulesButton->text(), "   Change     Rules");
     // The rows of the button that hold dark text: two bands, one above the other.
-    const QImage button = setup.RuleChange->grab().toImage();
+    const QImage button = setup.rulesButton->grab().toImage();
     int bands = 0;
     bool inBand = false;
     for (int y = 4; y < button.height() - 4; ++y) {

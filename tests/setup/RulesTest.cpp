@@ -71,15 +71,15 @@ protected:
         QTimer::singleShot(0, [&] {
             RulesWindow& rules = windows.rulesWindow();
             for (int row = 0; row < 5; ++row)
-                rules.NumBox[row]->setText(texts[row]);
-            QTest::mouseClick(rules.OKButton, Qt::LeftButton);
+                rules.valueBoxes[row]->setText(texts[row]);
+            QTest::mouseClick(rules.okButton, Qt::LeftButton);
             boxesAfterOk.clear();
-            for (const QLineEdit* box : rules.NumBox)
+            for (const QLineEdit* box : rules.valueBoxes)
                 boxesAfterOk << box->text();
             if (rules.isVisible())
                 rules.close();
         });
-        QTest::mouseClick(windows.setUpWindow().RuleChange, Qt::LeftButton);
+        QTest::mouseClick(windows.setUpWindow().rulesButton, Qt::LeftButton);
     }
 
     QStringList boxesAfterOk;
@@ -91,7 +91,7 @@ TEST_F(RulesTest, OkStoresTheTrimmedValuesOnlyWhenAllPass)
 {
     RulesWindow& rules = windows.rulesWindow();
     EXPECT_FALSE(rules.isVisible()) << "loaded hidden with the set-up window";
-    EXPECT_EQ(rules.NumBox[1]->text(), "90");
+    EXPECT_EQ(rules.valueBoxes[1]->text(), "90");
 
     changeRules(rows(" 7 ", "9", "20", "5", "5"));
     EXPECT_EQ(doubles.messages.shown.back().text, "You must have at least 10 seconds for a turn!");
@@ -112,13 +112,13 @@ TEST_F(RulesTest, OkStoresTheTrimmedValuesOnlyWhenAllPass)
 TEST_F(RulesTest, AWindowClosedByItsFrameStoresNothingAndComesBackWithTheStoredValues)
 {
     QTimer::singleShot(0, [&] {
-        windows.rulesWindow().NumBox[0]->setText("9");
+        windows.rulesWindow().valueBoxes[0]->setText("9");
         windows.rulesWindow().close();
     });
-    QTest::mouseClick(windows.setUpWindow().RuleChange, Qt::LeftButton);
+    QTest::mouseClick(windows.setUpWindow().rulesButton, Qt::LeftButton);
     EXPECT_EQ(game.rules.turnsAllowed, 3);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(windows.rulesWindow().NumBox[0]->text(), "3");
+    EXPECT_EQ(windows.rulesWindow().valueBoxes[0]->text(), "3");
 }
 
 TEST_F(RulesTest, NewRulesGovernTheNextGameWhichStartsWithNoScoresOrStops)
@@ -126,7 +126,7 @@ TEST_F(RulesTest, NewRulesGovernTheNextGameWhichStartsWithNoScoresOrStops)
     game.totalScores[0] = 9;
     game.timesStopped[1] = 3;
     changeRules(rows("3", "30", "8", "5", "5"));
-    QTest::mouseClick(windows.setUpWindow().StartGame, Qt::LeftButton);
+    QTest::mouseClick(windows.setUpWindow().startButton, Qt::LeftButton);
     settle();
     EXPECT_EQ(game.answerTime.count(), 30);
     EXPECT_EQ(game.idleTime.count(), 8);
@@ -137,7 +137,7 @@ TEST_F(RulesTest, NewRulesGovernTheNextGameWhichStartsWithNoScoresOrStops)
     windows.playWindow().hide();
     windows.setUpWindow().show();
     settle();
-    QTest::mouseClick(windows.setUpWindow().StartGame, Qt::LeftButton);
+    QTest::mouseClick(windows.setUpWindow().startButton, Qt::LeftButton);
     EXPECT_EQ(game.rules.turnSeconds, 30);
     EXPECT_EQ(game.answerTime.count(), 30);
 }
