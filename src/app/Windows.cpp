@@ -14,14 +14,20 @@
 
 namespace {
 
+// `unloaded` keeps the windows that have unloaded themselves until Qt deletes them, so that
+// none outlives the services it was made with.
 template <typename Window, typename Holder>
-Window& createdOnFirstUse(Holder& window, const core::WindowContext& context)
+Window& createdOnFirstUse(Holder& window, const core::WindowContext& context,
+                          std::vector<QPointer<platform::Form>>& unloaded)
 {
     if (!window) {
         if constexpr (std::is_same_v<Holder, QPointer<Window>>) {
             // An unloaded window is gone for the game at once, though Qt deletes it later.
             window = new Window(context);
-            QObject::connect(window, &platform::Form::unloaded, [&window] { window.clear(); });
+            QObject::connect(window, &platform::Form::unloaded, [&window, &unloaded] {
+                unloaded.emplace_back(window.data());
+                window.clear();
+            });
         } else {
             window = std::make_unique<Window>(context);
         }
@@ -38,46 +44,48 @@ Windows::~Windows()
 {
     delete aboutBox_;
     delete rulesWindow_;
+    for (const QPointer<platform::Form>& window : unloaded_)
+        delete window.data();
 }
 
 TitleWindow& Windows::titleWindow()
 {
-    return createdOnFirstUse<TitleWindow>(titleWindow_, context_);
+    return createdOnFirstUse<TitleWindow>(titleWindow_, context_, unloaded_);
 }
 
 AboutBox& Windows::aboutBox()
 {
-    return createdOnFirstUse<AboutBox>(aboutBox_, context_);
+    return createdOnFirstUse<AboutBox>(aboutBox_, context_, unloaded_);
 }
 
 SetUpWindow& Windows::setUpWindow()
 {
-    return createdOnFirstUse<SetUpWindow>(setUpWindow_, context_);
+    return createdOnFirstUse<SetUpWindow>(setUpWindow_, context_, unloaded_);
 }
 
 RulesWindow& Windows::rulesWindow()
 {
-    return createdOnFirstUse<RulesWindow>(rulesWindow_, context_);
+    return createdOnFirstUse<RulesWindow>(rulesWindow_, context_, unloaded_);
 }
 
 PlayWindow& Windows::playWindow()
 {
-    return createdOnFirstUse<PlayWindow>(playWindow_, context_);
+    return createdOnFirstUse<PlayWindow>(playWindow_, context_, unloaded_);
 }
 
 RoundTable& Windows::roundTable()
 {
-    return createdOnFirstUse<RoundTable>(roundTable_, context_);
+    return createdOnFirstUse<RoundTable>(roundTable_, context_, unloaded_);
 }
 
 FinalTable& Windows::finalTable()
 {
-    return createdOnFirstUse<FinalTable>(finalTable_, context_);
+    return createdOnFirstUse<FinalTable>(finalTable_, context_, unloaded_);
 }
 
 FinderWindow& Windows::finderWindow()
 {
-    return createdOnFirstUse<FinderWindow>(finderWindow_, context_);
+    return createdOnFirstUse<FinderWindow>(finderWindow_, context_, unloaded_);
 }
 
 void Windows::showTitle()

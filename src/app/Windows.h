@@ -4,10 +4,12 @@
 #include <QPointer>
 
 #include <memory>
+#include <vector>
 
 #include "core/GameFlow.h"
 
 namespace platform {
+class Form;
 struct Services;
 }
 
@@ -63,4 +65,6 @@ private:
     // Deleted by their own unloading, or here.
     QPointer<AboutBox> aboutBox_;
     QPointer<RulesWindow> rulesWindow_;
+    // Unloaded, and waiting for Qt to delete them.
+    std::vector<QPointer<platform::Form>> unloaded_;
 };
