@@ -85,7 +85,7 @@ void FinderWindow::Calculate()
             return;
         }
         if (!isVisible())
-            return;  // hidden at once by an exitButton_ that came before the search began
+            return;  // hidden at once by an Exit that came before the search began
     }
 }
 
@@ -112,7 +112,7 @@ void FinderWindow::exitFinder()
 
 void FinderWindow::queryClose(bool& cancel)
 {
-    // Closing the window by its frame is an exitButton_.
+    // Closing the window by its frame is an Exit.
     cancel = true;
     exitFinder();
 }

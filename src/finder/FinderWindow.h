@@ -2,10 +2,11 @@
 #pragma once
 
 // The solution finder, "Finding Solutions": a small modal window over the play window.
-// The play window calls prepareRound with the round's seven numbers and target and shows the
-// window modally; its activation starts a search, which lets the window's events run
-// between attempts so that exitButton_ and Calculate stay live. exitButton_ hides the window (during a
-// search, once the current attempt is over), and the modal show returns.
+// The program calls prepareSearch with the round's seven numbers and target, when the play
+// window asks for a solution, and shows the window modally; its activation starts a search,
+// which lets the window's events run between attempts so that Exit and Calculate stay live.
+// Exit hides the window (during a search, once the current attempt is over), and the modal
+// show returns.
 
 #include "platform/Form.h"
 #include "core/Search.h"
@@ -43,7 +44,7 @@ private:
     core::Numbers numbers_{};
     int target_ = 0;
     bool stopRequested_ = false;
-    int search_ = 0;  // counts searches: a calculateButton_ press during a search starts a fresh one
+    int search_ = 0;  // counts searches: a Calculate press during a search starts a fresh one
     int searchDepth_ = 0;
     QElapsedTimer sinceEvents_;
 

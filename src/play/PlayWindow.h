@@ -3,14 +3,14 @@
 
 // The play window: one round at a time.
 //
-// The set-up window (and, between rounds, the round table) calls prepareRound and shows the
-// window; activation prepares the round again, and that preparation is the one that counts.
-// From then on the window runs on its four timers:
-//   clockTimer_     deals the seven numbers, one per tick, then runs the round clock;
-//   spinTimer_  spins the target display for 30 ticks, then settles on the real target and
-//             starts clockTimer_ (the round clock) and buzzerPoll_ (the buzzers);
-//   buzzerPoll_  polls the buzzer keys;
-//   flashTimer_     flashes the contender panel when a player buzzes, or the winning tile.
+// When the set-up window starts a game, or the round table the next round, the program calls
+// prepareRound and shows the window; activation prepares the round again, and that
+// preparation is the one that counts. From then on the window runs on its four timers:
+//   clockTimer_   deals the seven numbers, one per tick, then runs the round clock;
+//   spinTimer_    spins the target display for 30 ticks, then settles on the real target and
+//                 starts clockTimer_ (the round clock) and buzzerPoll_ (the buzzers);
+//   buzzerPoll_   polls the buzzer keys;
+//   flashTimer_   flashes the contender panel when a player buzzes, or the winning tile.
 // Deactivation (the window hidden for the round table, or covered by the solution finder)
 // stops all four and closes the music. Everything the player sees is painted into a back
 // buffer (BoardDrawing.cpp); a repaint only shows it.
@@ -19,7 +19,7 @@
 // events), RoundClock.cpp (dealing and the round clock), Animations.cpp (spin, target and
 // flashes), Buzzers.cpp (buzzing in), Turns.cpp (the turn rules), Working.cpp (the working
 // out), RoundEnding.cpp (the round's end), Music.cpp and BoardDrawing.cpp. The dealing and
-// the target choice themselves are pure functions in Target.h.
+// the target choice themselves are pure functions in core/Target.h.
 
 #include "platform/Form.h"
 #include "play/Board.h"

@@ -3,8 +3,8 @@
 
 // The player set-up window: who plays, their names, the rounds, the difficulty, practice
 // and music. Created once and then hidden and shown, so every entry is still there for the
-// next game. Start Game checks the rounds, fills the shared game state, hands over to the
-// play window (prepareRound, show) and hides itself.
+// next game. Start Game checks the rounds, fills in the game, hides itself and asks the
+// program to start a round.
 
 #include "platform/Form.h"
 

@@ -2,7 +2,7 @@
 #pragma once
 
 // The About box: the game's icon, name, version and what it is. Shown modally from the
-// title window; OK unloads it, so each AboutBox makes a fresh one.
+// title window; OK unloads it, so each press of About makes a fresh one.
 
 #include "platform/Form.h"
 

@@ -2,7 +2,7 @@
 #pragma once
 
 // The title window, the game's front door: the name, two turning clock dials, and Play!,
-// Help and AboutBox. The dials turn only while this window is the active one: activation
+// Help and About. The dials turn only while this window is the active one: activation
 // starts them from the top, deactivation stops them, so the play window has the clock
 // position (which the dials share with it) to itself.
 
