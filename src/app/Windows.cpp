@@ -25,6 +25,7 @@ Window& createdOnFirstUse(Holder& window, const core::WindowContext& context,
             // An unloaded window is gone for the game at once, though Qt deletes it later.
             window = new Window(context);
             QObject::connect(window, &platform::Form::unloaded, [&window, &unloaded] {
+                std::erase_if(unloaded, [](const QPointer<platform::Form>& gone) { return gone.isNull(); });
                 unloaded.emplace_back(window.data());
                 window.clear();
             });
