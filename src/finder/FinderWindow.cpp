@@ -36,12 +36,12 @@ FinderWindow::FinderWindow(const core::WindowContext& context)
 
     const QFont buttonFont = platform::designFont(QStringLiteral("MS Sans Serif"), 13.5);
     calculateButton_ = new QPushButton(QStringLiteral("Calculate"), this);
-    calculateButton_->setObjectName(QStringLiteral("New"));
+    calculateButton_->setObjectName(QStringLiteral("calculate"));
     calculateButton_->setGeometry(6, 118, 99, 36);
     calculateButton_->setFont(buttonFont);
     connect(calculateButton_, &QPushButton::clicked, this, &FinderWindow::searchAgain);
     exitButton_ = new QPushButton(QStringLiteral("Exit"), this);
-    exitButton_->setObjectName(QStringLiteral("Exit"));
+    exitButton_->setObjectName(QStringLiteral("exit"));
     exitButton_->setGeometry(111, 118, 99, 36);
     exitButton_->setFont(buttonFont);
     connect(exitButton_, &QPushButton::clicked, this, &FinderWindow::exitFinder);

@@ -64,16 +64,16 @@ void PlayWindow::createControls()
         return control;
     };
     const QFont operatorFont = platform::designFont(QStringLiteral("Impact"), 18, true);
-    addButton_ = button("Add", "+", {72, 104, 25, 25}, operatorFont, &PlayWindow::chooseAdd);
-    subtractButton_ = button("Subtract", "-", {104, 104, 25, 25}, operatorFont, &PlayWindow::chooseSubtract);
-    multiplyButton_ = button("Multiply", "×", {136, 104, 25, 25}, operatorFont, &PlayWindow::chooseMultiply);
-    divideButton_ = button("Divide", "÷", {168, 104, 25, 25}, operatorFont, &PlayWindow::chooseDivide);
-    cancelButton_ = button("Cancel", "Cancel", {200, 104, 73, 25}, platform::designFont(QStringLiteral("Impact"), 14.25),
+    addButton_ = button("add", "+", {72, 104, 25, 25}, operatorFont, &PlayWindow::chooseAdd);
+    subtractButton_ = button("subtract", "-", {104, 104, 25, 25}, operatorFont, &PlayWindow::chooseSubtract);
+    multiplyButton_ = button("multiply", "×", {136, 104, 25, 25}, operatorFont, &PlayWindow::chooseMultiply);
+    divideButton_ = button("divide", "÷", {168, 104, 25, 25}, operatorFont, &PlayWindow::chooseDivide);
+    cancelButton_ = button("cancel", "Cancel", {200, 104, 73, 25}, platform::designFont(QStringLiteral("Impact"), 14.25),
                     &PlayWindow::cancelWorking);
-    equalsButton_ = button("Operate", "=", {160, 144, 25, 25}, operatorFont, &PlayWindow::makeNumber);
+    equalsButton_ = button("equals", "=", {160, 144, 25, 25}, operatorFont, &PlayWindow::makeNumber);
     const QFont plainFont = platform::designFont(QStringLiteral("MS Sans Serif"), 13.5);
-    giveUpButton_ = button("GiveUp", "Give Up", {32, 232, 81, 33}, plainFont, &PlayWindow::giveUp);
-    endRoundButton_ = button("EndRoundButton", "End Round", {120, 232, 113, 33}, plainFont, &PlayWindow::endRoundNow);
+    giveUpButton_ = button("giveUp", "Give Up", {32, 232, 81, 33}, plainFont, &PlayWindow::giveUp);
+    endRoundButton_ = button("endRound", "End Round", {120, 232, 113, 33}, plainFont, &PlayWindow::endRoundNow);
 
     // Transparent areas over the tiles take the clicks on the numbers.
     const auto clickArea = [this](const QString& name, const QRect& geometry, auto handler) {
@@ -84,10 +84,10 @@ void PlayWindow::createControls()
         return area;
     };
     for (int i = 0; i < 7; ++i)
-        dealtClickAreas_[i] = clickArea(QStringLiteral("ClickOrig%1").arg(i), board_.dealtTiles[i].geometry,
+        dealtClickAreas_[i] = clickArea(QStringLiteral("dealtNumber%1").arg(i), board_.dealtTiles[i].geometry,
                                  [this, i] { selectDealtNumber(i); });
     for (int i = 0; i < 3; ++i)
-        madeClickAreas_[i] = clickArea(QStringLiteral("ClickMade%1").arg(i), board_.madeTiles[i].geometry,
+        madeClickAreas_[i] = clickArea(QStringLiteral("madeNumber%1").arg(i), board_.madeTiles[i].geometry,
                                  [this, i] { selectMadeNumber(i); });
 }
 

@@ -32,10 +32,10 @@ AboutBox::AboutBox(const core::WindowContext& context)
     lblDescription->setWordWrap(true);
     lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto* cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(132, 132, 80, 30);
-    connect(cmdOK, &QPushButton::clicked, this, &AboutBox::closeBox);
+    auto* okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton->setObjectName(QStringLiteral("ok"));
+    okButton->setGeometry(132, 132, 80, 30);
+    connect(okButton, &QPushButton::clicked, this, &AboutBox::closeBox);
 }
 
 void AboutBox::closeBox()

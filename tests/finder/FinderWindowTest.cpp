@@ -43,10 +43,10 @@ TEST_F(SolvoTest, CalculateRunsAFreshSearch)
     whenSolved([&] {
         shown << finder.displayText();
         for (int i = 0; i < 5; ++i) {
-            press("New");
+            press("calculate");
             shown << finder.displayText();
         }
-        press("Exit");
+        press("exit");
     });
     finder.showModal();
     ASSERT_EQ(shown.size(), 6);
@@ -70,7 +70,7 @@ TEST_F(SolvoTest, AHopelessSearchRunsUntilExitOrTheFramesClose)
             if (byFrame)
                 finder.close();
             else
-                press("Exit");
+                press("exit");
         });
         finder.showModal();
         EXPECT_EQ(whileSearching, "Please Wait");

@@ -123,7 +123,7 @@ TEST_F(PlayTest, TheContenderPanelShowsANameWithinItsBorderAndCutsALongOneWithAn
         takeTurn(p);
         EXPECT_EQ(count(bottomBorder, colour::Red), bottomBorder.width() * 2) << "the border below the name";
         EXPECT_EQ(count({192, 169, 121, 1}, colour::Background), 121) << "nothing below the panel";
-        click("GiveUp");
+        click("giveUp");
     }
 
     // The long name starts at the panel's left and ends in three dots at its right.

@@ -45,7 +45,7 @@ TEST_F(MusicTest, AnAnswerStopsThePieceAndTheClockTogether)
     EXPECT_EQ(doubles.music.commands.last(), "Stop");
     timer("roundClock").fire(30);
     EXPECT_EQ(game.clockPosition, position);
-    click("GiveUp");
+    click("giveUp");
     EXPECT_EQ(doubles.music.commands.last(), "Play");
     playOn(0);
     EXPECT_EQ(game.clockPosition, position);
@@ -95,7 +95,7 @@ TEST_F(MusicTest, PracticeRoundsPlayNoMusicAndNeverReportASoundFault)
     startMusicRound();
     timer("roundClock").fire(20);
     takeTurn(0);
-    click("GiveUp");
+    click("giveUp");
     buzz(0);  // all turns used
     EXPECT_EQ(messageTitles(), (QStringList{"Last Turn", "All Turns Used"}));
     EXPECT_FALSE(doubles.music.commands.contains("Open"));

@@ -198,7 +198,7 @@ void PlayTest::exitFinderOnceSolved(std::function<void()> whileOpen)
         finderText = finder.displayText();
         watcher->stop();
         watcher->deleteLater();
-        QTest::mouseClick(finder.findChild<QPushButton*>("Exit"), Qt::LeftButton);
+        QTest::mouseClick(finder.findChild<QPushButton*>("exit"), Qt::LeftButton);
     });
     watcher->start(0);
 }

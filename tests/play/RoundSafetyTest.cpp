@@ -36,7 +36,7 @@ TEST_P(TurnEndedInTheBuzzFlash, EndsTheFlashAndTheNextPlayersBuzzFlashesAndScore
     case FlashCutShort::LastTurnReminderReadTooLong:
         for (int turn = 0; turn < 2; ++turn) {
             takeTurn(0);
-            click("GiveUp");
+            click("giveUp");
         }
         readBoxesFor(longerThanIdle);
         buzz(0);
@@ -48,8 +48,8 @@ TEST_P(TurnEndedInTheBuzzFlash, EndsTheFlashAndTheNextPlayersBuzzFlashesAndScore
         game.rules.cancelsAllowed = 1;
         buzz(0);
         timer("flash").fire(3);
-        click("Cancel");
-        click("Cancel");
+        click("cancel");
+        click("cancel");
         limit = QStringLiteral("Cancelled Too Many Times");
         break;
     case FlashCutShort::QuitQuestionAnsweredLate:
@@ -161,12 +161,12 @@ std::vector<Case> everyCase()
     inside.push_back({Event::IdleTimeRunsOut, QStringLiteral("IdleTime")});
 
     std::vector<Event> all = inside;
-    for (const char* control : {"Add", "Subtract", "Multiply", "Divide", "Cancel", "Operate", "GiveUp", "EndRoundButton"})
+    for (const char* control : {"add", "subtract", "multiply", "divide", "cancel", "equals", "giveUp", "endRound"})
         all.push_back({Event::Click, QString::fromLatin1(control)});
     for (int i = 0; i < 7; ++i)
-        all.push_back({Event::Click, QStringLiteral("ClickOrig%1").arg(i)});
+        all.push_back({Event::Click, QStringLiteral("dealtNumber%1").arg(i)});
     for (int i = 0; i < 3; ++i)
-        all.push_back({Event::Click, QStringLiteral("ClickMade%1").arg(i)});
+        all.push_back({Event::Click, QStringLiteral("madeNumber%1").arg(i)});
     all.push_back({Event::CloseYes, QStringLiteral("CloseYes")});
     all.push_back({Event::CloseNo, QStringLiteral("CloseNo")});
     all.push_back({Event::CancelLimit, QStringLiteral("CancelLimit")});
@@ -176,7 +176,7 @@ std::vector<Case> everyCase()
         const Stage stage = Stage(s);
         for (const Event& event : firedInside(stage) ? inside : all) {
             // End Round is shown only in practice games.
-            if (event.name == QLatin1String("EndRoundButton") && !isPractice(stage))
+            if (event.name == QLatin1String("endRound") && !isPractice(stage))
                 continue;
             cases.emplace_back(stage, event);
         }
@@ -241,7 +241,7 @@ protected:
             break;
         case Stage::AllTurnsUsedOpen:
             takeTurn(0);
-            click("GiveUp");
+            click("giveUp");
             break;
         case Stage::FinderOpen:
             exitFinderOnceSolved([this, event] {
@@ -259,7 +259,7 @@ protected:
                 return;
             }
             timer("flash").fire(16);
-            for (const char* control : {"ClickOrig1", "Multiply", "ClickOrig5"})
+            for (const char* control : {"dealtNumber1", "multiply", "dealtNumber5"})
                 click(control);
         }
         switch (stage) {
@@ -278,8 +278,8 @@ protected:
             break;
         case Stage::WinningFlash:
             expectedPoints[0] = game.clockPosition / 60 + 1;
-            for (const char* control : {"Operate", "ClickOrig0", "Add", "ClickOrig2", "Operate", "ClickMade0", "Add",
-                                        "ClickMade1", "Operate"})
+            for (const char* control : {"equals", "dealtNumber0", "add", "dealtNumber2", "equals", "madeNumber0", "add",
+                                        "madeNumber1", "equals"})
                 click(control);
             timer("flash").fire(3);
             break;
@@ -315,7 +315,7 @@ protected:
             break;
         case Event::CancelLimit:
             for (int cancel = 0; cancel <= game.rules.cancelsAllowed; ++cancel)
-                click("Cancel");
+                click("cancel");
             break;
         }
     }
@@ -364,13 +364,13 @@ protected:
                     expectedPoints[chosen] += game.clockPosition / 60 + 1 - (game.practice ? 3 : 0);
                     make306();
                 } else {
-                    click("GiveUp");
+                    click("giveUp");
                 }
             } else if (open && play.round().buzzersOpen && timer("buzzerPoll").isEnabled() && nextToTry() != -1) {
                 chosen = nextToTry();
                 buzz(chosen);
             } else if (open && game.practice && nextToTry() == -1) {
-                click("EndRoundButton");
+                click("endRound");
             } else {
                 runFor(10);
             }

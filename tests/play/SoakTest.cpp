@@ -29,7 +29,7 @@
 
 namespace {
 
-const char* const operators[] = {"Add", "Subtract", "Multiply", "Divide"};
+const char* const operators[] = {"add", "subtract", "multiply", "divide"};
 
 // The peak resident memory of this process so far, in kB.
 long peakMemory()
@@ -75,7 +75,7 @@ protected:
     {
         const int before = numbersOnBoard();
         click(control);
-        if (control == QStringLiteral("Operate") && numbersOnBoard() == before - 1)
+        if (control == QStringLiteral("equals") && numbersOnBoard() == before - 1)
             ++steps;  // a made number took the place of two
         if (!play.round().answering && play.round().winningSlot == -1)
             steps = 0;  // the turn is over and the board restored
@@ -88,12 +88,12 @@ protected:
         const QString text = QString::number(number);
         for (int i = 0; i < 3; ++i)
             if (play.board().madeNumbers[i].caption == text) {
-                clickChecked(QStringLiteral("ClickMade%1").arg(i));
+                clickChecked(QStringLiteral("madeNumber%1").arg(i));
                 return true;
             }
         for (int i = 0; i < 7; ++i)
             if (play.board().dealtNumbers[i].caption == text) {
-                clickChecked(QStringLiteral("ClickOrig%1").arg(i));
+                clickChecked(QStringLiteral("dealtNumber%1").arg(i));
                 return true;
             }
         return false;
@@ -114,9 +114,9 @@ protected:
             const auto match = it.next();
             const QString op = match.captured(2);
             clickNumber(match.captured(1).toInt());
-            clickChecked(QLatin1String(op == "+" ? "Add" : op == "-" ? "Subtract" : op == "×" ? "Multiply" : "Divide"));
+            clickChecked(QLatin1String(op == "+" ? "add" : op == "-" ? "subtract" : op == "×" ? "multiply" : "divide"));
             clickNumber(match.captured(3).toInt());
-            clickChecked(QStringLiteral("Operate"));
+            clickChecked(QStringLiteral("equals"));
         }
     }
 
@@ -140,17 +140,17 @@ protected:
             timer("flash").fire(std::uniform_int_distribution<int>(0, 16)(player));
             checkBoard();
         } else if (roll < 80) {
-            clickChecked(QStringLiteral("ClickOrig%1").arg(std::uniform_int_distribution<int>(0, 6)(player)));
+            clickChecked(QStringLiteral("dealtNumber%1").arg(std::uniform_int_distribution<int>(0, 6)(player)));
         } else if (roll < 84) {
-            clickChecked(QStringLiteral("ClickMade%1").arg(std::uniform_int_distribution<int>(0, 2)(player)));
+            clickChecked(QStringLiteral("madeNumber%1").arg(std::uniform_int_distribution<int>(0, 2)(player)));
         } else if (roll < 90) {
             clickChecked(QString::fromLatin1(operators[std::uniform_int_distribution<int>(0, 3)(player)]));
         } else if (roll < 95) {
-            clickChecked(QStringLiteral("Operate"));
+            clickChecked(QStringLiteral("equals"));
         } else if (roll < 97) {
-            clickChecked(QStringLiteral("Cancel"));
+            clickChecked(QStringLiteral("cancel"));
         } else if (roll < 98) {
-            clickChecked(QStringLiteral("GiveUp"));
+            clickChecked(QStringLiteral("giveUp"));
         } else {
             doubles.clock.advanceSeconds(std::uniform_int_distribution<int>(1, 40)(player));
         }
@@ -173,7 +173,7 @@ protected:
             if (play.round().winningSlot != -1 && std::uniform_int_distribution<int>(0, 1)(player) == 0)
                 timer("flash").fire(std::uniform_int_distribution<int>(1, 10)(player));  // on to the round's end
             else if (practice && event > 60 && !play.round().answering)
-                click("EndRoundButton");
+                click("endRound");
             else
                 randomEvent();
         }

@@ -55,13 +55,13 @@ TEST_F(PlayTest, TheLastTurnIsAnnouncedAndAFurtherBuzzRefusedOnce)
     openBuzzers();
     for (int turn = 0; turn < 2; ++turn) {
         takeTurn(0);
-        click("GiveUp");
+        click("giveUp");
     }
     EXPECT_TRUE(doubles.messages.shown.empty());
     takeTurn(0);
     EXPECT_EQ(messageTitles(), QStringList{"Last Turn"});
     EXPECT_EQ(doubles.messages.shown[0].text, "Remember, this is your last turn!");
-    click("GiveUp");
+    click("giveUp");
 
     buzz(0);
     EXPECT_FALSE(play.round().answering);
@@ -102,12 +102,12 @@ TEST_F(PlayTest, ATurnEndsOnTheFirstTickPastTheAnswerTimeAtAnyTimeOfDay)
         openBuzzers();
         takeTurn(0);
         // With both operands chosen, a further number click keeps the idle time from running out.
-        click("ClickOrig0");
-        click("ClickOrig1");
+        click("dealtNumber0");
+        click("dealtNumber1");
         for (int second = 1; second <= 90; ++second) {
             doubles.clock.advanceSeconds(1);
             if (second % 10 == 0)
-                click("ClickOrig2");
+                click("dealtNumber2");
             timer("roundClock").fire();
             ASSERT_TRUE(play.round().answering) << "after " << second << " s from " << start.toString().toStdString();
         }
@@ -128,12 +128,12 @@ TEST_F(PlayTest, ATurnEndsAfterTwentySecondsWithoutANumberClick)
         openBuzzers();
         takeTurn(0);
         doubles.clock.advanceSeconds(15);
-        click("ClickOrig0");
-        click("ClickOrig1");
-        click("ClickOrig2");  // moves nothing, but the player is still at it
+        click("dealtNumber0");
+        click("dealtNumber1");
+        click("dealtNumber2");  // moves nothing, but the player is still at it
         doubles.clock.advanceSeconds(20);
         timer("roundClock").fire();
-        click("Multiply");  // an operator is no sign of life
+        click("multiply");  // an operator is no sign of life
         EXPECT_TRUE(play.round().answering);
         doubles.clock.advanceSeconds(1);
         timer("roundClock").fire();
@@ -160,12 +160,12 @@ TEST_F(PlayTest, TheSixthCancelEndsTheTurn)
     openBuzzers();
     takeTurn(0);
     for (int cancel = 1; cancel <= 5; ++cancel) {
-        click("ClickOrig0");
-        click("Cancel");
+        click("dealtNumber0");
+        click("cancel");
         EXPECT_TRUE(play.round().answering) << "cancel " << cancel;
         EXPECT_EQ(play.board().dealtNumbers[0].caption, "2");
     }
-    click("Cancel");
+    click("cancel");
     EXPECT_FALSE(play.round().answering);
     EXPECT_EQ(messageTitles(), QStringList{"Cancelled Too Many Times"});
     EXPECT_EQ(doubles.messages.shown[0].text, "You don't know what you're doing, do you?");
@@ -176,15 +176,15 @@ TEST_F(PlayTest, GiveUpWaitsForTheBuzzFlashAndThenRestoresTheBoard)
     openBuzzers();
     buzz(0);
     timer("flash").fire(15);
-    click("GiveUp");
+    click("giveUp");
     EXPECT_TRUE(play.round().answering) << "refused during the buzz flash";
     timer("flash").fire();
-    click("ClickOrig0");
-    click("Add");
-    click("ClickOrig1");
-    click("Operate");
-    click("ClickOrig6");
-    click("GiveUp");
+    click("dealtNumber0");
+    click("add");
+    click("dealtNumber1");
+    click("equals");
+    click("dealtNumber6");
+    click("giveUp");
 
     EXPECT_FALSE(play.round().answering);
     EXPECT_EQ(captions(play.board().dealtNumbers), allDealt);

@@ -53,22 +53,22 @@ TEST_F(PlayTest, EndRoundWaitsForTheTargetAndIgnoresTheWinningFlash)
     doubles.random.script(draws::deal(exampleDeal));
     startRound();
     timer("roundClock").fire(3);
-    click("EndRoundButton");
+    click("endRound");
     timer("roundClock").fire(4);
     timer("spin").fire(10);
-    click("EndRoundButton");
+    click("endRound");
     EXPECT_TRUE(play.isVisible()) << "refused while dealing and spinning";
     EXPECT_FALSE(windows.finderWindow().isVisible());
 
     timer("spin").fire(20);
     setTarget("300");
     takeTurn(0);
-    click("ClickOrig1");
-    click("Multiply");
-    click("ClickOrig5");
-    click("Operate");
+    click("dealtNumber1");
+    click("multiply");
+    click("dealtNumber5");
+    click("equals");
     timer("flash").fire(5);
-    click("EndRoundButton");
+    click("endRound");
     EXPECT_TRUE(play.isVisible()) << "refused during the winning flash";
     EXPECT_EQ(game.roundScores[0], 2);
 }

@@ -10,26 +10,26 @@ TEST_F(PlayTest, APlayerWorksOutTheTargetAndScoresByTheClock)
     game.clockPosition = 150;
     takeTurn(0);
 
-    click("ClickOrig1");  // 3
-    click("Multiply");
-    click("ClickOrig5");  // 100
+    click("dealtNumber1");  // 3
+    click("multiply");
+    click("dealtNumber5");  // 100
     EXPECT_EQ(captions(play.board().workingRow), (QStringList{"3", "×", "100"}));
-    click("Operate");
+    click("equals");
     EXPECT_EQ(play.board().madeNumbers[0].caption, "300");
     EXPECT_TRUE(play.board().dealtNumbers[1].caption.isEmpty());
     EXPECT_TRUE(play.board().dealtNumbers[5].caption.isEmpty());
     EXPECT_EQ(captions(play.board().workingRow), (QStringList{"", "+", ""}));
 
-    click("ClickOrig0");  // 2
-    click("Add");
-    click("ClickOrig2");  // 4
-    click("Operate");
+    click("dealtNumber0");  // 2
+    click("add");
+    click("dealtNumber2");  // 4
+    click("equals");
     EXPECT_EQ(play.board().madeNumbers[1].caption, "6");
 
-    click("ClickMade0");
-    click("Add");
-    click("ClickMade1");
-    click("Operate");
+    click("madeNumber0");
+    click("add");
+    click("madeNumber1");
+    click("equals");
     EXPECT_EQ(captions(play.board().madeNumbers), (QStringList{"306", "", ""}));
     EXPECT_EQ(game.roundScores[0], 3);
     EXPECT_EQ(play.round().winningSlot, 0);
@@ -41,8 +41,8 @@ TEST_F(PlayTest, APlayerWorksOutTheTargetAndScoresByTheClock)
     EXPECT_TRUE(doubles.messages.shown.empty());
 
     // The round is over for everyone: clicks do nothing any more.
-    click("ClickOrig3");
-    click("Subtract");
+    click("dealtNumber3");
+    click("subtract");
     EXPECT_EQ(captions(play.board().workingRow), (QStringList{"", "+", ""}));
     timer("flash").fire();
     EXPECT_EQ(play.board().madeTiles[0].fill, play::colour::White) << "the winning tile flashes";
@@ -58,10 +58,10 @@ TEST_F(PlayTest, PointsFallWithEachQuarterOfTheRoundGoneBy)
         setTarget("300");
         game.clockPosition = std::int16_t(position);
         takeTurn(1);
-        click("ClickOrig1");
-        click("Multiply");
-        click("ClickOrig5");
-        click("Operate");
+        click("dealtNumber1");
+        click("multiply");
+        click("dealtNumber5");
+        click("equals");
         EXPECT_EQ(game.roundScores[1], points) << "clock at " << position << (practice ? " in practice" : "");
         play.hide();
     }
@@ -77,17 +77,17 @@ TEST_F(PlayTest, ARefusedResultSendsBothNumbersBackWithTheReason)
         const char* second;
         const char* message;  // none for a result of 0
     } refusals[] = {
-        {"ClickOrig0", "Divide", "ClickOrig2", "Only whole numbers allowed in working out."},  // 5 / 3
-        {"ClickOrig3", "Multiply", "ClickOrig5", "Numbers must be under 1000"},                 // 10 * 100
-        {"ClickOrig0", "Subtract", "ClickOrig1", nullptr},                                      // 5 - 5
-        {"ClickOrig2", "Subtract", "ClickOrig0", "Numbers must be positive"},                   // 3 - 5
+        {"dealtNumber0", "divide", "dealtNumber2", "Only whole numbers allowed in working out."},  // 5 / 3
+        {"dealtNumber3", "multiply", "dealtNumber5", "Numbers must be under 1000"},                 // 10 * 100
+        {"dealtNumber0", "subtract", "dealtNumber1", nullptr},                                      // 5 - 5
+        {"dealtNumber2", "subtract", "dealtNumber0", "Numbers must be positive"},                   // 3 - 5
     };
     for (const auto& refusal : refusals) {
         doubles.messages.shown.clear();
         click(refusal.first);
         click(refusal.op);
         click(refusal.second);
-        click("Operate");
+        click("equals");
         if (refusal.message) {
             ASSERT_EQ(doubles.messages.shown.size(), 1u) << refusal.message;
             EXPECT_EQ(doubles.messages.shown[0].text, refusal.message);
@@ -101,18 +101,18 @@ TEST_F(PlayTest, ARefusedResultSendsBothNumbersBackWithTheReason)
     }
 
     // 10 / 5 divides evenly.
-    click("ClickOrig3");
-    click("Divide");
-    click("ClickOrig0");
-    click("Operate");
+    click("dealtNumber3");
+    click("divide");
+    click("dealtNumber0");
+    click("equals");
     EXPECT_EQ(play.board().madeNumbers[0].caption, "2");
 
     // 999 is the largest number allowed: (100 + 11) × 9.
     play.hide();
     openBuzzers({9, 11, 4, 10, 20, 100, 150});
     takeTurn(0);
-    for (const char* control : {"ClickOrig5", "Add", "ClickOrig1", "Operate", "ClickMade0", "Multiply", "ClickOrig0",
-                                "Operate"})
+    for (const char* control : {"dealtNumber5", "add", "dealtNumber1", "equals", "madeNumber0", "multiply", "dealtNumber0",
+                                "equals"})
         click(control);
     EXPECT_EQ(play.board().madeNumbers[0].caption, "999");
 }
@@ -124,30 +124,30 @@ TEST_F(PlayTest, AResultTakesTheLowestFreeMadeSlot)
     const auto make = [&](const char* first, const char* second) {
         click(first);
         click(second);
-        click("Operate");
+        click("equals");
     };
-    make("ClickOrig0", "ClickOrig1");  // 2 + 3
-    make("ClickOrig2", "ClickOrig3");  // 4 + 10
+    make("dealtNumber0", "dealtNumber1");  // 2 + 3
+    make("dealtNumber2", "dealtNumber3");  // 4 + 10
     EXPECT_EQ(captions(play.board().madeNumbers), (QStringList{"5", "14", ""}));
-    make("ClickMade0", "ClickOrig4");  // 5 + 20 goes where the 5 was
+    make("madeNumber0", "dealtNumber4");  // 5 + 20 goes where the 5 was
     EXPECT_EQ(captions(play.board().madeNumbers), (QStringList{"25", "14", ""}));
 }
 
 TEST_F(PlayTest, EqualsNeedsTwoNumbersAndTheBoardIgnoresClicksBetweenTurns)
 {
     openBuzzers();
-    click("ClickOrig0");
-    click("Multiply");
-    click("Operate");
+    click("dealtNumber0");
+    click("multiply");
+    click("equals");
     EXPECT_EQ(captions(play.board().workingRow), (QStringList{"", "+", ""})) << "nobody is answering";
     EXPECT_EQ(play.board().dealtNumbers[0].caption, "2");
 
     takeTurn(0);
-    click("ClickOrig0");
-    click("Operate");
+    click("dealtNumber0");
+    click("equals");
     EXPECT_EQ(captions(play.board().workingRow), (QStringList{"2", "+", ""}));
-    click("ClickOrig1");
-    click("ClickOrig2");  // both places taken: nothing moves
+    click("dealtNumber1");
+    click("dealtNumber2");  // both places taken: nothing moves
     EXPECT_EQ(captions(play.board().workingRow), (QStringList{"2", "+", "3"}));
     EXPECT_EQ(play.board().dealtNumbers[2].caption, "4");
 }
@@ -157,9 +157,9 @@ TEST_F(PlayTest, AMadeNumberEqualToTheTargetWinsInAnyMadeSlot)
     openBuzzers();
     setTarget("160");
     takeTurn(0);
-    for (const char* control : {"ClickOrig0", "Add", "ClickOrig1", "Operate",     // 2 + 3
-                                "ClickOrig2", "Add", "ClickOrig4", "Operate",     // 4 + 20
-                                "ClickOrig6", "Add", "ClickOrig3", "Operate"})    // 150 + 10
+    for (const char* control : {"dealtNumber0", "add", "dealtNumber1", "equals",     // 2 + 3
+                                "dealtNumber2", "add", "dealtNumber4", "equals",     // 4 + 20
+                                "dealtNumber6", "add", "dealtNumber3", "equals"})    // 150 + 10
         click(control);
     EXPECT_EQ(captions(play.board().madeNumbers), (QStringList{"5", "24", "160"}));
     EXPECT_EQ(play.round().winningSlot, 2);

@@ -100,7 +100,7 @@ TEST_F(PlayersTest, StartingAGameFillsTheSharedStateAndHandsOverToThePlayWindow)
     EXPECT_FALSE(setup.isVisible());
     EXPECT_TRUE(play.isActive());
     EXPECT_EQ(doubles.timers["roundClock"].interval(), 50);
-    EXPECT_TRUE(play.findChild<QPushButton*>("EndRoundButton")->isVisible());
+    EXPECT_TRUE(play.findChild<QPushButton*>("endRound")->isVisible());
 }
 
 TEST_F(PlayersTest, ChangeRulesShowsItsCaptionOnTwoLines)

@@ -78,7 +78,7 @@ TEST_F(TitleTest, AboutAndOkRestartTheHandFromTheTop)
         for (const QLabel* label : about.findChildren<QLabel*>())
             version += label->text() + u'|';
         tickingUnderAbout = doubles.timers["dials"].isEnabled();
-        QTest::mouseClick(about.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+        QTest::mouseClick(about.findChild<QPushButton*>("ok"), Qt::LeftButton);
     });
     press("About");
     EXPECT_EQ(hand(), "U") << "back at the top before the first tick";
