@@ -3,29 +3,19 @@
 
 #include <QDateTime>
 
-#include <cmath>
-
 namespace platform {
 
-namespace {
-constexpr double secondsPerDay = 86400.0;
+Moment momentOf(const QDateTime& dateTime)
+{
+    static const QDate epoch(1970, 1, 1);
+    const std::chrono::days days(epoch.daysTo(dateTime.date()));
+    const std::chrono::seconds timeOfDay(dateTime.time().msecsSinceStartOfDay() / 1000);
+    return Moment(days + timeOfDay);
 }
 
-double toDays(const QDateTime& moment)
+Moment SystemClock::now() const
 {
-    static const QDate epoch(1899, 12, 30);
-    const qint64 days = epoch.daysTo(moment.date());
-    return double(days) + moment.time().msecsSinceStartOfDay() / 1000 / secondsPerDay;
-}
-
-long long wholeSeconds(double days)
-{
-    return std::llround(days * secondsPerDay);
-}
-
-double SystemClock::now() const
-{
-    return toDays(QDateTime::currentDateTime());
+    return momentOf(QDateTime::currentDateTime());
 }
 
 }  // namespace platform

@@ -1,27 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <chrono>
+
 class QDateTime;
 
 namespace platform {
 
-// Date-times as the game keeps them: days since 30 December 1899, the time of day as the
-// fraction, to the whole second.
-double toDays(const QDateTime& moment);
+// A moment as the game reads the time: the local date and time of day, to the whole second.
+// The difference of two moments is a whole number of seconds, whatever the time of day.
+using Moment = std::chrono::time_point<std::chrono::system_clock, std::chrono::seconds>;
 
-// A span of date-time in whole seconds. Date-times hold whole seconds, so this is exact,
-// where a comparison of the fractions of a day would depend on the time of day.
-long long wholeSeconds(double days);
+// The moment a local date and time stand for; a fraction of a second is dropped.
+Moment momentOf(const QDateTime& dateTime);
 
 class Clock {
 public:
     virtual ~Clock() = default;
-    virtual double now() const = 0;
+    virtual Moment now() const = 0;
 };
 
 class SystemClock final : public Clock {
 public:
-    double now() const override;
+    Moment now() const override;
 };
 
 }  // namespace platform

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/Clock.h"
+
 #include <QString>
 
 #include <array>
@@ -20,8 +22,8 @@ struct RoundState {
     std::int16_t answeringPlayer = -1;
     std::array<std::int16_t, 6> turnsTaken{};  // answers each player has started this round
     std::int16_t cancelCount = 0;         // cancels in the current answer
-    double answerStart = 0;                 // date-times: when the answer began,
-    double lastSelection = 0;                // and the answering player's last selection
+    platform::Moment answerStart{};       // when the answer time began,
+    platform::Moment lastSelection{};     // and the answering player's last selection
     std::int16_t firstSource = -1;        // where the working row's numbers came from:
     std::int16_t secondSource = -1;       // 0..6 a dealt tile, 7..9 a made tile
     std::int16_t winningSlot = -1;        // the made slot that equalled the target

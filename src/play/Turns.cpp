@@ -22,10 +22,10 @@ void PlayWindow::tickClock()
         return;
     }
     // Whole seconds against the rule values the game started with, at any time of day.
-    const double now = services.clock.now();
-    if (platform::wholeSeconds(now - round_.answerStart) > game_.answerTime.count())
+    const platform::Moment now = services.clock.now();
+    if (now - round_.answerStart > game_.answerTime)
         stopTurn(QStringLiteral("You've had enough time to answer."), QStringLiteral("Out of time"));
-    else if (platform::wholeSeconds(now - round_.lastSelection) > game_.idleTime.count())
+    else if (now - round_.lastSelection > game_.idleTime)
         stopTurn(QStringLiteral("I think you've had enough thinking time matey."), QStringLiteral("Taken Too Long"));
 }
 

@@ -34,9 +34,9 @@ public:
 
 class FakeClock final : public platform::Clock {
 public:
-    double now() const override { return now_; }
-    void set(const QDateTime& moment) { now_ = platform::toDays(moment); }
-    void advanceSeconds(int seconds) { now_ += seconds / 86400.0; }
+    platform::Moment now() const override { return now_; }
+    void set(const QDateTime& moment) { now_ = platform::momentOf(moment); }
+    void advanceSeconds(int seconds) { now_ += std::chrono::seconds(seconds); }
     // The clock still reads whole seconds: the milliseconds add up until they make one.
     void advanceMilliseconds(int milliseconds)
     {
@@ -46,7 +46,7 @@ public:
     }
 
 private:
-    double now_ = 0;
+    platform::Moment now_{};
     int pendingMilliseconds_ = 0;
 };
 

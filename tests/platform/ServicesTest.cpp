@@ -21,12 +21,13 @@
 
 using namespace platform;
 
-TEST(Clock, CountsDaysFrom1899ToTheWholeSecond)
+TEST(Clock, ReadsTheLocalDateAndTimeToTheWholeSecond)
 {
-    EXPECT_EQ(toDays(QDateTime(QDate(1899, 12, 30), QTime(0, 0))), 0.0);
-    EXPECT_EQ(toDays(QDateTime(QDate(2000, 1, 1), QTime(6, 0))), 36526.25);
-    EXPECT_EQ(toDays(QDateTime(QDate(2000, 1, 1), QTime(6, 0, 0, 999))), 36526.25);
-    EXPECT_NEAR(toDays(QDateTime(QDate(2000, 1, 1), QTime(0, 0, 1))) - 36526, 1 / 86400.0, 1e-9);
+    const auto at = [](QDate date, QTime time) { return momentOf(QDateTime(date, time)); };
+    EXPECT_EQ(at(QDate(1970, 1, 1), QTime(0, 0)).time_since_epoch().count(), 0);
+    EXPECT_EQ(at(QDate(2000, 1, 1), QTime(6, 0, 0, 999)), at(QDate(2000, 1, 1), QTime(6, 0)));
+    EXPECT_EQ((at(QDate(2000, 1, 1), QTime(0, 0, 1)) - at(QDate(1999, 12, 31), QTime(23, 59, 59))).count(), 2)
+        << "across midnight";
 }
 
 TEST(SystemRandom, DrawsEvenlyFromZeroUpToOne)
