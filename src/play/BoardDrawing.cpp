@@ -65,8 +65,9 @@ void PlayWindow::drawLabel(const play::BoardLabel& label)
     // with its top, with the label's background round the glyphs. A line that the design's
     // face makes shorter than the font in its place loses the room above the capitals.
     const int width = std::min(metrics.horizontalAdvance(text), captionLimit.width());
-    const int height = std::min(platform::lineHeight(font), captionLimit.height());
-    const int baseline = metrics.ascent() - (metrics.height() - platform::lineHeight(font));
+    const int lineHeight = platform::lineHeight(font);
+    const int height = std::min(lineHeight, captionLimit.height());
+    const int baseline = metrics.ascent() - (metrics.height() - lineHeight);
     const QRect& place = label.geometry;
     const int left = int(core::roundHalfEven(place.x() + place.width() / 2.0 - width / 2.0));
     const QRect block(left, place.y(), width, height);
