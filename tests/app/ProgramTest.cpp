@@ -20,55 +20,16 @@ using platform::Answer;
 
 using ProgramTest = GameTest;
 
-TEST_F(ProgramTest, StartUpSetsTheRuleDefaultsAndOpensTheTitleWindow)
+TEST_F(ProgramTest, HelpSaysWhichFileIsMissingOrDamaged)
 {
-    windows.showTitle();
-    EXPECT_EQ(game.rules.turnsAllowed, 3);
-    EXPECT_EQ(game.rules.turnSeconds, 90);
-    EXPECT_EQ(game.rules.idleSeconds, 20);
-    EXPECT_EQ(game.rules.cancelsAllowed, 5);
-    EXPECT_EQ(game.rules.stopsAllowed, 5);
-
-    TitleWindow& title = windows.titleWindow();
-    EXPECT_TRUE(title.isVisible());
-    EXPECT_FALSE(title.isActive()) << "activation waits until start-up has returned";
-    settle();
-    EXPECT_TRUE(title.isActive());
-}
-
-TEST_F(ProgramTest, ConfirmQuitEndsTheProgramOnlyOnYes)
-{
-    doubles.messages.answers = {Answer::No, Answer::Yes};
-
-    EXPECT_FALSE(platform::confirmQuit(doubles.services));
-    EXPECT_EQ(doubles.application.quits, 0);
-    ASSERT_EQ(doubles.messages.shown.size(), 1u);
-    EXPECT_EQ(doubles.messages.shown[0].text, "Do you want to quit?");
-    EXPECT_EQ(doubles.messages.shown[0].title, "Quit");
-    EXPECT_EQ(doubles.messages.shown[0].buttons, platform::Buttons::YesNo);
-
-    platform::confirmQuit(doubles.services);
-    EXPECT_EQ(doubles.application.quits, 1);
-}
-
-TEST_F(ProgramTest, HelpOpensTheHelpFileBesideTheProgramOrSaysWhyNot)
-{
-    platform::showHelp(doubles.services);
-    EXPECT_EQ(doubles.help.opened, QStringList{doubles.services.appDir + "/Solvo.hlp"});
-    EXPECT_TRUE(doubles.messages.shown.empty());
-
-    // The player is told which file, and whether it is missing or damaged.
-    doubles.help.outcome = platform::HelpShown::Unreadable;
-    platform::showHelp(doubles.services);
-    doubles.help.outcome = platform::HelpShown::Damaged;
-    platform::showHelp(doubles.services);
-    ASSERT_EQ(doubles.messages.shown.size(), 2u);
-    for (const auto& shown : doubles.messages.shown) {
-        EXPECT_EQ(shown.title, "Help");
-        EXPECT_TRUE(shown.text.contains("Solvo.hlp"));
+    for (const auto& [outcome, reason] : {std::pair{platform::HelpShown::Unreadable, "is missing or cannot be read"},
+                                          {platform::HelpShown::Damaged, "is damaged"}}) {
+        doubles.help.outcome = outcome;
+        platform::showHelp(doubles.services);
+        EXPECT_EQ(doubles.messages.shown.back().title, "Help");
+        EXPECT_TRUE(doubles.messages.shown.back().text.contains(doubles.services.appDir + "/Solvo.hlp"));
+        EXPECT_TRUE(doubles.messages.shown.back().text.contains(reason));
     }
-    EXPECT_TRUE(doubles.messages.shown[0].text.contains("is missing or cannot be read"));
-    EXPECT_TRUE(doubles.messages.shown[1].text.contains("is damaged"));
 }
 
 TEST_F(ProgramTest, TheWindowsBetweenRoundsAskBeforeQuittingAndOfferTheHelp)
@@ -78,15 +39,20 @@ TEST_F(ProgramTest, TheWindowsBetweenRoundsAskBeforeQuittingAndOfferTheHelp)
              &windows.titleWindow(), &windows.setUpWindow(), &windows.roundTable(), &windows.finalTable()}) {
         window->show();
         settle();
+        doubles.messages.shown.clear();
+        doubles.messages.answers = {Answer::No, Answer::Yes};
+        const int quits = doubles.application.quits;
         window->close();
         EXPECT_TRUE(window->isVisible()) << window->windowTitle().toStdString();
-        doubles.messages.answers = {Answer::Yes};
+        EXPECT_EQ(doubles.application.quits, quits) << "No to the question";
         window->close();
+        EXPECT_EQ(doubles.application.quits, quits + 1) << "Yes to the question";
+        ASSERT_EQ(doubles.messages.shown.size(), 2u);
+        EXPECT_EQ(doubles.messages.shown[0].text, "Do you want to quit?");
+        EXPECT_EQ(doubles.messages.shown[0].title, "Quit");
+        EXPECT_EQ(doubles.messages.shown[0].buttons, platform::Buttons::YesNo);
         window->hide();
     }
-    EXPECT_EQ(doubles.messages.shown.size(), 8u);
-    EXPECT_EQ(doubles.application.quits, 4);
-
     for (QPushButton* help : {windows.titleWindow().findChild<QPushButton*>("Help"), windows.setUpWindow().helpButton})
         QTest::mouseClick(help, Qt::LeftButton);
     EXPECT_EQ(doubles.help.opened, QStringList(2, doubles.services.appDir + "/Solvo.hlp"));

@@ -74,46 +74,37 @@ TEST(TryOperation, RefusesWhatTheWorkingOutWouldRefuse)
     EXPECT_EQ(stepText(75, 4, 4, 300), "75×4=300");
 }
 
-TEST(Attempt, WritesTwoStepsToALineAndEndsWithTheTarget)
+TEST(Attempt, WritesOnlyTheStepsOnTheWayToTheTargetTwoToALine)
 {
     const Numbers numbers{100, 25, 4, 50, 7, 2, 3};
-    ScriptedRandom random;
-    // 100-25=75, 75×4=300, 300+50=350!
-    random.script({pick(1), pick(2), operation(2), pick(1), pick(3), operation(4), pick(1), pick(4), operation(1)});
-    EXPECT_EQ(attempt(numbers, 350, random), QString("100-25=75, 75×4=300,\n300+50=350!"));
-
-    // One step: 7×50=350!; drawing the first number again for the second is drawn again, and
-    // so is an operation that is refused (7+50 is no solution, but 7÷50 is not even allowed).
-    random.script({pick(5), pick(5), pick(4), operation(5), operation(4)});
-    EXPECT_EQ(attempt(numbers, 350, random), QString("7×50=350!"));
-
-    // A solution on the 4th step ends with "!" straight after it.
-    random.script({pick(6), pick(7), operation(1),    // 2+3=5
-                   pick(6), pick(2), operation(4),    // 5×25=125
-                   pick(6), pick(3), operation(4),    // 125×4=500
-                   pick(6), pick(1), operation(2)});  // 500-100=400
-    EXPECT_EQ(attempt(numbers, 400, random), QString("2+3=5, 5×25=125,\n125×4=500, 500-100=400!"));
-    EXPECT_EQ(random.scriptLeft(), 0u);
-}
-
-TEST(Attempt, ShowsOnlyTheStepsOnTheWayToTheTarget)
-{
-    const Numbers numbers{100, 25, 4, 50, 7, 2, 3};
-    ScriptedRandom random;
-    random.script({pick(6), pick(7), operation(1),    // 2+3=5, never used again
-                   pick(1), pick(2), operation(2),    // 100-25=75
-                   pick(6), pick(5), operation(4),    // 5×7=35, never used again
-                   pick(1), pick(3), operation(4),    // 75×4=300
-                   pick(1), pick(4), operation(1)});  // 300+50=350
-    EXPECT_EQ(attempt(numbers, 350, random), QString("100-25=75, 75×4=300,\n300+50=350!"));
-
-    // A step whose result a later step uses stays, wherever it falls.
-    random.script({pick(6), pick(7), operation(1),    // 2+3=5
-                   pick(1), pick(2), operation(2),    // 100-25=75
-                   pick(1), pick(6), operation(5),    // 75÷5=15
-                   pick(1), pick(4), operation(4)});  // 15×50=750
-    EXPECT_EQ(attempt(numbers, 750, random), QString("2+3=5, 100-25=75,\n75÷5=15, 15×50=750!"));
-    EXPECT_EQ(random.scriptLeft(), 0u);
+    const struct {
+        std::vector<float> draws;
+        int target;
+        const char* shown;
+    } attempts[] = {
+        {{pick(1), pick(2), operation(2), pick(1), pick(3), operation(4), pick(1), pick(4), operation(1)},
+         350, "100-25=75, 75×4=300,\n300+50=350!"},
+        // Drawing the first number again for the second is drawn again, and so is an operation
+        // that is refused (7+50 is no solution, but 7÷50 is not even allowed).
+        {{pick(5), pick(5), pick(4), operation(5), operation(4)}, 350, "7×50=350!"},
+        {{pick(6), pick(7), operation(1), pick(6), pick(2), operation(4), pick(6), pick(3), operation(4), pick(6),
+          pick(1), operation(2)},
+         400, "2+3=5, 5×25=125,\n125×4=500, 500-100=400!"},
+        // 2+3=5 and 5×7=35 are never used again; 100-25=75, 75×4=300, 300+50=350 are.
+        {{pick(6), pick(7), operation(1), pick(1), pick(2), operation(2), pick(6), pick(5), operation(4), pick(1),
+          pick(3), operation(4), pick(1), pick(4), operation(1)},
+         350, "100-25=75, 75×4=300,\n300+50=350!"},
+        // A step whose result a later step uses stays, wherever it falls.
+        {{pick(6), pick(7), operation(1), pick(1), pick(2), operation(2), pick(1), pick(6), operation(5), pick(1),
+          pick(4), operation(4)},
+         750, "2+3=5, 100-25=75,\n75÷5=15, 15×50=750!"},
+    };
+    for (const auto& a : attempts) {
+        ScriptedRandom random;
+        random.script(a.draws);
+        EXPECT_EQ(attempt(numbers, a.target, random), QString::fromUtf8(a.shown));
+        EXPECT_EQ(random.scriptLeft(), 0u) << a.shown;
+    }
 }
 
 TEST(Attempt, EveryShownSolutionIsSoundArithmetic)

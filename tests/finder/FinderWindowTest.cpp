@@ -10,7 +10,7 @@
 
 namespace {
 
-class SolvoTest : public doubles::GameTest {
+class FinderTest : public doubles::GameTest {
 protected:
     void press(const char* button) { QTest::mouseClick(finder.findChild<QPushButton*>(button), Qt::LeftButton); }
 
@@ -36,7 +36,7 @@ protected:
 
 }  // namespace
 
-TEST_F(SolvoTest, CalculateRunsAFreshSearch)
+TEST_F(FinderTest, CalculateRunsAFreshSearch)
 {
     finder.prepareSearch({2, 3, 4, 10, 20, 100, 150}, 306);
     QStringList shown;
@@ -56,7 +56,7 @@ TEST_F(SolvoTest, CalculateRunsAFreshSearch)
     EXPECT_GT(shown.size(), 1) << "the searches are random";
 }
 
-TEST_F(SolvoTest, AHopelessSearchRunsUntilExitOrTheFramesClose)
+TEST_F(FinderTest, AHopelessSearchRunsUntilExitOrTheFramesClose)
 {
     // No way to 997 from 2s; zeros are no numbers at all, and must not hang the search.
     for (const bool byFrame : {false, true}) {

@@ -5,103 +5,72 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QWidget>
-#include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 
 using namespace platform;
 
-TEST(KeyboardKeyState, FollowsTheBuzzerKeysTellingTheKeypadApart)
+namespace {
+
+// A key event as X11 reports it, and which buzzer key must be down after it.
+struct KeyEvent {
+    bool press;
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    quint32 scanCode;  // 0: none, as in synthetic events
+    bool repeat;
+    int buzzer;
+    bool down;
+};
+
+constexpr auto keypad = Qt::KeypadModifier;
+constexpr auto shift = Qt::ShiftModifier;
+constexpr quint32 leftShift = 50, rightShift = 62, keypadZero = 90;
+
+}  // namespace
+
+TEST(KeyboardKeyState, FollowsEachBuzzerKeyFromItsPressToItsOwnRelease)
 {
-    KeyboardKeyState keys;
-    QWidget window;
-    window.show();
-
-    QTest::keyPress(&window, Qt::Key_A);
-    QTest::keyPress(&window, Qt::Key_Shift);
-    EXPECT_TRUE(keys.isDown(vk::A));
-    EXPECT_TRUE(keys.isDown(vk::Shift));
-    EXPECT_FALSE(keys.isDown(vk::G));
-    QTest::keyRelease(&window, Qt::Key_A);
-    EXPECT_FALSE(keys.isDown(vk::A));
-    EXPECT_TRUE(keys.isDown(vk::Shift));
-    QTest::keyRelease(&window, Qt::Key_Shift);
-
-    // The digit row's 0 and + are not buzzers; the keypad's are, NumLock on or off.
-    QTest::keyPress(&window, Qt::Key_0);
-    QTest::keyPress(&window, Qt::Key_Plus);
-    EXPECT_FALSE(keys.isDown(vk::Numpad0));
-    EXPECT_FALSE(keys.isDown(vk::NumpadAdd));
-    QTest::keyPress(&window, Qt::Key_0, Qt::KeypadModifier);
-    QTest::keyPress(&window, Qt::Key_Plus, Qt::KeypadModifier);
-    EXPECT_TRUE(keys.isDown(vk::Numpad0));
-    EXPECT_TRUE(keys.isDown(vk::NumpadAdd));
-    QTest::keyRelease(&window, Qt::Key_0, Qt::KeypadModifier);
-    EXPECT_FALSE(keys.isDown(vk::Numpad0));
-    QTest::keyPress(&window, Qt::Key_Insert, Qt::KeypadModifier);
-    EXPECT_TRUE(keys.isDown(vk::Numpad0));
-
-    // Keys held when the program loses the focus would never see their release.
-    emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
-    EXPECT_FALSE(keys.isDown(vk::Numpad0));
-    EXPECT_FALSE(keys.isDown(vk::NumpadAdd));
-}
-
-TEST(KeyboardKeyState, MatchesAReleaseToItsPressByScanCode)
-{
-    KeyboardKeyState keys;
-    QWidget window;
-    constexpr quint32 keypadZeroScanCode = 90;
-    const auto send = [&](QEvent::Type type, int key, Qt::KeyboardModifiers modifiers) {
-        QKeyEvent event(type, key, modifiers, keypadZeroScanCode, 0, 0);
-        QCoreApplication::sendEvent(&window, &event);
+    const std::vector<KeyEvent> events[] = {
+        {{true, Qt::Key_A, {}, 0, false, vk::A, true},
+         {true, Qt::Key_G, {}, 0, false, vk::G, true},
+         {false, Qt::Key_A, {}, 0, false, vk::A, false},
+         {false, Qt::Key_Insert, {}, 0, false, vk::G, true}},
+        // The digit row's 0 and + are not buzzers; the keypad's are, NumLock on or off.
+        {{true, Qt::Key_0, {}, 0, false, vk::Numpad0, false},
+         {true, Qt::Key_Plus, shift, 0, false, vk::NumpadAdd, false},
+         {true, Qt::Key_Plus, keypad, 0, false, vk::NumpadAdd, true},
+         {true, Qt::Key_Insert, keypad, 0, false, vk::Numpad0, true}},
+        // NumLock is switched off while keypad 0 is held: the release reports another key.
+        {{true, Qt::Key_0, keypad, keypadZero, false, vk::Numpad0, true},
+         {false, Qt::Key_Insert, {}, keypadZero, false, vk::Numpad0, false}},
+        // Auto-repeat comes as release and press pairs, and changes nothing.
+        {{true, Qt::Key_G, {}, 42, false, vk::G, true},
+         {false, Qt::Key_G, {}, 42, true, vk::G, true},
+         {true, Qt::Key_G, {}, 42, true, vk::G, true},
+         {false, Qt::Key_G, {}, 42, false, vk::G, false}},
+        // Shift is down while either Shift key is held. Shift's own press carries the Shift
+        // modifier already, and its release no longer does.
+        {{true, Qt::Key_Shift, shift, rightShift, false, vk::Shift, true},
+         {true, Qt::Key_Shift, shift, leftShift, false, vk::Shift, true},
+         {false, Qt::Key_Shift, {}, leftShift, false, vk::Shift, true},
+         {true, Qt::Key_Shift, shift, leftShift, false, vk::Shift, true},
+         {false, Qt::Key_Shift, {}, rightShift, false, vk::Shift, true},
+         {false, Qt::Key_Shift, {}, leftShift, false, vk::Shift, false}},
     };
-    // NumLock is switched off while keypad 0 is held: the release reports another key.
-    send(QEvent::KeyPress, Qt::Key_0, Qt::KeypadModifier);
-    EXPECT_TRUE(keys.isDown(vk::Numpad0));
-    send(QEvent::KeyRelease, Qt::Key_Insert, Qt::NoModifier);
-    EXPECT_FALSE(keys.isDown(vk::Numpad0));
-}
-
-TEST(KeyboardKeyState, AHeldKeysRepeatsChangeNothing)
-{
-    KeyboardKeyState keys;
-    QWidget window;
-    const auto send = [&](QEvent::Type type, bool repeat) {
-        QKeyEvent event(type, Qt::Key_G, Qt::NoModifier, QStringLiteral("g"), repeat);
-        QCoreApplication::sendEvent(&window, &event);
-    };
-    send(QEvent::KeyPress, false);
-    send(QEvent::KeyRelease, true);  // auto-repeat comes as release and press pairs
-    EXPECT_TRUE(keys.isDown(vk::G));
-    send(QEvent::KeyPress, true);
-    send(QEvent::KeyRelease, false);
-    EXPECT_FALSE(keys.isDown(vk::G));
-}
-
-TEST(KeyboardKeyState, ShiftIsDownWhileEitherShiftKeyIsHeld)
-{
-    KeyboardKeyState keys;
-    QWidget window;
-    // As X11 reports them: each Shift key with its own scan code and key symbol.
-    struct ShiftKey {
-        quint32 scanCode;
-        quint32 symbol;
-    };
-    constexpr ShiftKey left{50, 0xffe1}, right{62, 0xffe2};
-    const auto send = [&](QEvent::Type type, ShiftKey shift) {
-        // Shift's own press already carries the Shift modifier, and its release no longer does.
-        const Qt::KeyboardModifiers modifiers = type == QEvent::KeyPress ? Qt::ShiftModifier : Qt::NoModifier;
-        QKeyEvent event(type, Qt::Key_Shift, modifiers, shift.scanCode, shift.symbol, 0);
-        QCoreApplication::sendEvent(&window, &event);
-    };
-    send(QEvent::KeyPress, right);
-    send(QEvent::KeyPress, left);
-    send(QEvent::KeyRelease, left);
-    EXPECT_TRUE(keys.isDown(vk::Shift)) << "right Shift is still held";
-    send(QEvent::KeyPress, left);
-    send(QEvent::KeyRelease, right);
-    EXPECT_TRUE(keys.isDown(vk::Shift)) << "left Shift is held again";
-    send(QEvent::KeyRelease, left);
-    EXPECT_FALSE(keys.isDown(vk::Shift));
+    for (std::size_t sequence = 0; sequence < std::size(events); ++sequence) {
+        KeyboardKeyState keys;
+        QWidget window;
+        for (std::size_t step = 0; step < events[sequence].size(); ++step) {
+            const KeyEvent& e = events[sequence][step];
+            QKeyEvent event(e.press ? QEvent::KeyPress : QEvent::KeyRelease, e.key, e.modifiers, e.scanCode, 0, 0,
+                            QString(), e.repeat);
+            QCoreApplication::sendEvent(&window, &event);
+            EXPECT_EQ(keys.isDown(e.buzzer), e.down) << "sequence " << sequence << ", step " << step;
+        }
+        // Keys held when the program loses the focus would never see their release.
+        emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
+        for (const int buzzer : {vk::A, vk::G, vk::Shift, vk::Numpad0, vk::NumpadAdd})
+            EXPECT_FALSE(keys.isDown(buzzer)) << "sequence " << sequence;
+    }
 }

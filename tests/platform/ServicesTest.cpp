@@ -34,14 +34,12 @@ TEST(SystemRandom, DrawsEvenlyFromZeroUpToOne)
 {
     SystemRandom random;
     double sum = 0;
-    constexpr int draws = 100000;
-    for (int i = 0; i < draws; ++i) {
+    for (int i = 0; i < 100000; ++i) {
         const float value = random.next();
-        ASSERT_GE(value, 0.0f);
-        ASSERT_LT(value, 1.0f);
+        ASSERT_TRUE(value >= 0.0f && value < 1.0f) << value;
         sum += value;
     }
-    EXPECT_NEAR(sum / draws, 0.5, 0.01);
+    EXPECT_NEAR(sum / 100000, 0.5, 0.01);
 }
 
 TEST(QtTimer, TicksWhileRunningButNeverWhileAMessageBoxIsOpen)
@@ -68,16 +66,6 @@ TEST(QtTimer, TicksWhileRunningButNeverWhileAMessageBoxIsOpen)
     const int stoppedAt = ticks;
     QTest::qWait(20);
     EXPECT_EQ(ticks, stoppedAt);
-}
-
-TEST(Fonts, TheDesignsFontNamesFindTheBundledFonts)
-{
-    // main() of the tests registered them, as the game's main() does.
-    EXPECT_EQ(QFontInfo(designFont("Arial Black", 12)).family(), "Lato Black");
-    EXPECT_EQ(QFontInfo(designFont("LCD", 30)).family(), "DSEG7 Classic");
-    EXPECT_EQ(QFontInfo(designFont("Impact", 14.25)).family(), "Open Sans Condensed");
-    EXPECT_EQ(designFont("Impact", 14.25).pixelSize(), 19);
-    EXPECT_EQ(designFont("Arial Black", 12).pixelSize(), 16);
 }
 
 TEST(Fonts, MissingOrDamagedFontFilesLeaveASystemFontInTheirPlace)
@@ -114,10 +102,14 @@ TEST(Fonts, MissingOrDamagedFontFilesLeaveASystemFontInTheirPlace)
         EXPECT_GT(QFontMetrics(font).horizontalAdvance("Quorvix 123"), 30) << name.toStdString();
     }
 
+    // The bundled fonts again, as the game finds them.
     for (const QString& name : designNames)
         QFont::removeSubstitutions(name);
     EXPECT_TRUE(registerFonts(QStringLiteral(QUORVIX_DATA_DIR)).isEmpty());
-    EXPECT_EQ(QFontInfo(designFont("LCD", 30)).family(), "DSEG7 Classic");
+    for (const auto& [name, size, family] : {std::tuple{"Arial Black", 12.0, "Lato Black"}, {"LCD", 30.0, "DSEG7 Classic"},
+                                             {"Impact", 14.25, "Open Sans Condensed"}})
+        EXPECT_EQ(QFontInfo(designFont(name, size)).family(), family);
+    EXPECT_EQ(designFont("Impact", 14.25).pixelSize(), 19);
 }
 
 TEST(HelpViewer, ShowsAWholePageAndRefusesAMissingOrDamagedOne)
@@ -142,20 +134,14 @@ TEST(HelpViewer, ShowsAWholePageAndRefusesAMissingOrDamagedOne)
         EXPECT_EQ(help.window(), nullptr) << "nothing is shown";
     }
 
+    // Over a modal window, the help is a window of the modal one's own, so it takes input.
+    QWidget rules;
+    rules.setWindowModality(Qt::ApplicationModal);
+    rules.show();
     EXPECT_EQ(help.show(whole), HelpShown::Shown);
     ASSERT_NE(help.window(), nullptr);
     EXPECT_TRUE(help.window()->isVisible());
     EXPECT_TRUE(help.window()->toPlainText().contains("Press your buzzer key."));
-}
-
-TEST(HelpViewer, OpensOverAModalWindowAsOneOfItsOwn)
-{
-    HelpViewer help;
-    QWidget rules;
-    rules.setWindowModality(Qt::ApplicationModal);
-    rules.show();
-    ASSERT_EQ(help.show(QStringLiteral(QUORVIX_DATA_DIR "/Solvo.hlp")), HelpShown::Shown);
-    // A window of the modal one's own takes input while the modal window is up.
     EXPECT_EQ(help.window()->parentWidget(), &rules);
     EXPECT_TRUE(help.window()->isWindow());
 }

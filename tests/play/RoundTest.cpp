@@ -3,179 +3,164 @@
 #include "PlayTest.h"
 #include "core/Target.h"
 #include "scores/RoundTable.h"
+#include "setup/SetUpWindow.h"
+
+#include <QCheckBox>
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace colour = play::colour;
 
-const core::Deal exampleDeal{2, 3, 4, 10, 20, 100, 150};
-
-}  // namespace
-
-TEST_F(PlayTest, ARoundDealsSevenNumbersSpinsToATargetAndRunsItsClockDown)
+TEST_F(PlayTest, ARoundDealsSevenNumbersSpinsToATargetAndRunsItsClockDownWithTheBuzzersClosedTillThen)
 {
+    const core::Deal dealt{2, 3, 4, 10, 20, 100, 150};
     doubles.random.script(draws::deal({2, 3, 4, 10, 20, 100, 150}));
     startRound();
     auto& clock = timer("roundClock");
-    EXPECT_EQ(clock.interval(), 205);
-
     for (int k = 0; k < 7; ++k) {
-        EXPECT_TRUE(play.board().dealtNumbers[k].caption.isEmpty());
+        buzz(0);
         clock.fire();
-        EXPECT_EQ(play.board().dealtNumbers[k].caption, QString::number(exampleDeal[k]));
-        EXPECT_EQ(play.round().dealtCount, k + 1);
+        EXPECT_EQ(play.board().dealtNumbers[k].caption, QString::number(dealt[k]));
     }
-    EXPECT_EQ(play.round().dealtTexts[6], "150");
     EXPECT_FALSE(clock.isEnabled());
-    EXPECT_TRUE(timer("spin").isEnabled());
-    EXPECT_FALSE(timer("buzzerPoll").isEnabled()) << "no buzz while the target spins";
-
-    timer("spin").fire(29);
-    EXPECT_EQ(play.round().animationTicks, 29);
-    EXPECT_FALSE(clock.isEnabled());
+    for (int tick = 0; tick < 29; ++tick) {
+        buzz(0);
+        timer("spin").fire();
+        ASSERT_TRUE(target() >= 100 && target() <= 699) << "spinning through random digits";
+    }
+    EXPECT_TRUE(timer("spin").isEnabled()) << "the spin lasts thirty ticks";
     timer("spin").fire();
     EXPECT_FALSE(timer("spin").isEnabled());
-    EXPECT_TRUE(clock.isEnabled());
-    EXPECT_TRUE(timer("buzzerPoll").isEnabled());
-    EXPECT_EQ(play.round().animationTicks, 0);
     EXPECT_GE(target(), 106);
-    EXPECT_LE(target(), 999);
-    EXPECT_FALSE(core::isTooEasy(target(), exampleDeal, [] {}));
-    EXPECT_FALSE(play.round().buzzersOpen) << "the round clock opens the buzzers";
+    EXPECT_FALSE(core::isTooEasy(target(), dealt, [] {}));
+    buzz(0);
+    EXPECT_FALSE(play.round().answering) << "the buzzers open with the round clock's first step";
 
     clock.fire();
     EXPECT_EQ(game.clockPosition, 239);
-    EXPECT_TRUE(play.round().buzzersOpen);
     clock.fire(239);
     EXPECT_EQ(game.clockPosition, 0);
-    EXPECT_EQ(play.round().dealtCount, 7);
+    EXPECT_EQ(play.round().turnsTaken[0], 0);
 
-    // The 241st running tick ends the round, and does nothing more once the finder has
-    // closed and the window has been prepared again: no clock step, no open buzzers.
+    // The 241st running tick ends the round with the finder, and nothing runs on.
     exitFinderOnceSolved();
     clock.fire();
     EXPECT_TRUE(finderText.endsWith(u'!'));
-    EXPECT_FALSE(play.isVisible());
     EXPECT_TRUE(windows.roundTable().isVisible());
-    EXPECT_EQ(game.clockPosition, 240);
-    EXPECT_FALSE(play.round().buzzersOpen);
-    EXPECT_FALSE(timer("buzzerPoll").isEnabled());
-    EXPECT_FALSE(clock.isEnabled());
-    EXPECT_EQ(play.round().lastDrawnPosition, 0);
+    expectSoundRound();
 }
 
-TEST_F(PlayTest, InPracticeTheBuzzersOpenAtOnceAndTheClockNeverRuns)
+TEST_F(PlayTest, EachDifficultyHasItsClockPracticeRunsNoneAndSilenceNeverOpensTheMusic)
 {
-    game.practice = true;
-    startRound();
-    dealAndSpin();
-    EXPECT_TRUE(play.round().buzzersOpen);
-    timer("roundClock").fire(500);
-    EXPECT_EQ(game.clockPosition, 240);
-    EXPECT_EQ(play.round().dealtCount, 7);
-    EXPECT_EQ(pixel(251, 219), play::colour::Background.rgb()) << "no dial in practice";
+    for (const auto& [difficulty, practice, interval, musicInterval] :
+         {std::tuple{0, false, 647, 324}, {1, false, 205, 102}, {2, false, 50, 25}, {2, true, 50, 25}}) {
+        game.difficulty = difficulty;
+        game.practice = practice;
+        startRound();
+        EXPECT_EQ(timer("roundClock").interval(), interval) << difficulty;
+        EXPECT_EQ(doubles.music.updateInterval, musicInterval) << difficulty;
+        EXPECT_TRUE(doubles.music.mute);
+        dealAndSpin();
+        EXPECT_EQ(play.round().buzzersOpen, practice) << "in practice the buzzers open at once";
+        timer("roundClock").fire(10);
+        EXPECT_EQ(game.clockPosition, practice ? 240 : 230);
+        if (practice)
+            EXPECT_EQ(pixel(251, 219), colour::Background.rgb()) << "no dial in practice";
+        play.hide();
+    }
+    EXPECT_FALSE(doubles.music.commands.contains("Open"));
 }
 
-TEST_F(PlayTest, WithMusicThePieceIsTheRoundClock)
+TEST_F(PlayTest, WithMusicThePieceIsTheRoundClockAndStopsForEveryAnswer)
 {
     game.musicOn = true;
-    game.difficulty = 0;
     startRound();
     EXPECT_EQ(doubles.music.deviceType, "Sequencer");
-    EXPECT_EQ(doubles.music.fileName, doubles.services.appDir + "/Zarvell.mid");
-    EXPECT_EQ(doubles.music.updateInterval, 324);
+    EXPECT_EQ(doubles.music.fileName, doubles.services.appDir + "/Zarvelm.mid");
     EXPECT_FALSE(doubles.music.mute);
-    EXPECT_EQ(play.round().musicPiece, 0);
     dealAndSpin();
-    EXPECT_EQ(doubles.music.commands.count("Play"), 0) << "the music waits for the round clock";
+    EXPECT_FALSE(doubles.music.commands.contains("Play")) << "the music waits for the round clock";
+    doubles.music.commands.clear();
 
     doubles.music.lengthTicks = 1000;
     timer("roundClock").fire();
     EXPECT_EQ(game.clockPosition, 240);
-    EXPECT_EQ(doubles.music.commands.count("Play"), 1);
     doubles.music.positionTicks = 502;  // 0.498 of the piece left: 119.52 steps
     timer("roundClock").fire();
     EXPECT_EQ(game.clockPosition, 120);
-    EXPECT_EQ(doubles.music.commands.count("Play"), 1);
+
+    // An answer stops the piece; the quit question resumes only music that was playing.
+    takeTurn(0);
+    click("giveUp");
+    play.close();
+    takeTurn(1);
+    play.close();
+    EXPECT_EQ(doubles.music.commands, (QStringList{"Play", "Stop", "Play", "Stop", "Play", "Stop", "Stop"}));
+    click("giveUp");
 
     // A piece of no length leaves no time at all.
     doubles.music.lengthTicks = 0;
     timer("roundClock").fire();
     EXPECT_EQ(game.clockPosition, 0);
-    doubles.music.commands.clear();
-    exitFinderOnceSolved();
-    timer("roundClock").fire();
-    // Closed under the finder, opened as the window is prepared again, closed as it hides.
-    EXPECT_EQ(doubles.music.commands, (QStringList{"Close", "Open", "Close"}));
 }
 
-TEST_F(PlayTest, WithoutMusicTheDeviceIsMutedAndNeverOpened)
+TEST_F(PlayTest, TenTicksWithoutTheMusicMovingTurnItOffForGoodAndThePlainClockGoesOn)
 {
+    game.musicOn = true;
+    doubles.music.lengthTicks = 2400;
     startRound();
-    EXPECT_TRUE(doubles.music.mute);
-    EXPECT_EQ(doubles.music.updateInterval, 102);
     dealAndSpin();
-    timer("roundClock").fire(10);
-    EXPECT_FALSE(doubles.music.commands.contains("Open"));
-    EXPECT_FALSE(doubles.music.commands.contains("Play"));
+    doubles.music.positionTicks = 600;  // then it stands still
+    for (int tick = 0; tick <= 10; ++tick) {
+        EXPECT_TRUE(doubles.messages.shown.empty()) << tick;
+        timer("roundClock").fire();
+    }
+    ASSERT_EQ(doubles.messages.shown.size(), 1u);
+    EXPECT_EQ(doubles.messages.shown[0].text,
+              "There appears to be a problem with the sound, music will now be disabled.");
+    EXPECT_EQ(doubles.messages.shown[0].title, "Error");
+    EXPECT_FALSE(game.musicOn);
+    EXPECT_EQ(doubles.music.commands.last(), "Close");
+    EXPECT_FALSE(windows.setUpWindow().musicBox->isChecked());
+    EXPECT_FALSE(windows.setUpWindow().musicBox->isEnabled());
+
+    doubles.music.positionTicks += 100;
+    timer("roundClock").fire();
+    EXPECT_EQ(game.clockPosition, 179);
+    EXPECT_EQ(doubles.messages.shown.size(), 1u);
 }
 
-TEST_F(PlayTest, HidingTheWindowStopsItsClocksAndFlashes)
+TEST_F(PlayTest, TheBuzzFlashBlinksTheContenderPanelSixteenTimesAndTheWinningTileThirty)
 {
-    startRound();
-    timer("roundClock").fire(7);
-    timer("spin").fire(5);
-    play.hide();
-    EXPECT_FALSE(timer("spin").isEnabled());
-
-    startRound();
-    dealAndSpin();
-    timer("roundClock").fire();
+    openBuzzers();
+    setTarget("306");
     buzz(0);
-    play.hide();
-    EXPECT_FALSE(timer("roundClock").isEnabled());
-    EXPECT_FALSE(timer("buzzerPoll").isEnabled());
+    timer("flash").fire();
+    EXPECT_EQ(pixel(192, 144), colour::Yellow.rgb());
+    EXPECT_EQ(pixel(195, 147), colour::Red.rgb());
+    EXPECT_GT(count({192, 144, 121, 25}, colour::White), 10) << "white name on red";
+    timer("flash").fire(14);
+    click("giveUp");
+    EXPECT_TRUE(play.round().answering) << "refused during the buzz flash";
+    timer("flash").fire(20);
+    EXPECT_EQ(play.round().animationTicks, 16);
     EXPECT_FALSE(timer("flash").isEnabled());
-}
+    EXPECT_EQ(pixel(192, 144), colour::Red.rgb());
+    EXPECT_EQ(pixel(195, 147), colour::Yellow.rgb());
+    EXPECT_GT(count({192, 144, 121, 25}, colour::Black), 10) << "black name on yellow";
 
-TEST_F(PlayTest, ARepaintShowsTheBoardAndChangesNothing)
-{
-    struct Snapshot {
-        play::RoundState fields;
-        play::Board board;
-        std::int16_t clockPosition;
-        QImage backBuffer;
-        bool operator==(const Snapshot&) const = default;
-    };
-    const auto snapshot = [&] { return Snapshot{play.round(), play.board(), game.clockPosition, play.backBuffer()}; };
-    const auto expectRepaintChangesNothing = [&](const char* stage) {
-        const Snapshot before = snapshot();
-        const QImage shown = play.grab().toImage();
-        EXPECT_TRUE(snapshot() == before) << stage;
-        EXPECT_EQ(shown.pixel(52, 90), play.backBuffer().pixel(52, 90)) << stage;
-        EXPECT_EQ(shown.pixel(251, 219), play.backBuffer().pixel(251, 219)) << stage;
-    };
-
-    startRound();
-    timer("roundClock").fire(3);
-    expectRepaintChangesNothing("dealing");
-    timer("roundClock").fire(4);
-    timer("spin").fire(10);
-    expectRepaintChangesNothing("spin");
-    timer("spin").fire(20);
-    timer("roundClock").fire(5);
-    expectRepaintChangesNothing("clock running");
-
-    play.round().answering = true;
-    play.round().buzzFlashDone = true;
-    expectRepaintChangesNothing("answer");
-
-    play.round().answering = false;
-    play.board().madeNumbers[0].caption = "306";
-    play.round().winningSlot = 0;
-    play.round().animationTicks = 100;
-    timer("roundClock").stop();
-    timer("flash").start();
-    timer("flash").fire(3);
-    expectRepaintChangesNothing("winning flash");
+    for (const char* control : {"dealtNumber1", "multiply", "dealtNumber5", "equals", "dealtNumber0", "add",
+                                "dealtNumber2", "equals", "madeNumber0", "add", "madeNumber1", "equals"})
+        click(control);
+    EXPECT_EQ(play.round().winningSlot, 0);
+    timer("flash").fire();
+    EXPECT_EQ(pixel(52, 220), colour::White.rgb());
+    EXPECT_GT(count({32, 184, 41, 41}, colour::Blue), 10) << "blue number on white";
+    timer("flash").fire(28);
+    EXPECT_TRUE(play.isVisible()) << "the round goes on until the flash ends";
+    timer("flash").fire();
+    EXPECT_FALSE(timer("flash").isEnabled());
+    EXPECT_EQ(pixel(52, 220), colour::Blue.rgb());
+    EXPECT_FALSE(play.isVisible()) << "the round has ended, without the finder";
+    EXPECT_TRUE(windows.roundTable().isVisible());
 }
