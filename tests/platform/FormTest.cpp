@@ -90,23 +90,6 @@ TEST_F(FormTest, AModalWindowTakesOverAndGivesBackBeforeItsShowReturns)
     EXPECT_TRUE(title.isActive());
 }
 
-TEST_F(FormTest, AMessageBoxNeitherActivatesNorDeactivatesAndHoldsTimersBack)
-{
-    activateTitle();
-    int ticks = 0;
-    auto timer = doubles.timers.create("Test", [&] { ++ticks; });
-    timer->start();
-    doubles.messages.whileOpen = [&] {
-        EXPECT_TRUE(title.isActive());
-        static_cast<doubles::ManualTimer&>(*timer).fire();
-    };
-    doubles.messages.show("Remember, this is your last turn!", "Last Turn");
-    EXPECT_EQ(ticks, 0);
-    EXPECT_TRUE(log.isEmpty());
-    static_cast<doubles::ManualTimer&>(*timer).fire();
-    EXPECT_EQ(ticks, 1);
-}
-
 TEST_F(FormTest, ACloseFromTheFrameAsksTheWindowWhichMayRefuse)
 {
     activateTitle();

@@ -89,57 +89,37 @@ INSTANTIATE_TEST_SUITE_P(WaysIn, TurnEndedInTheBuzzFlash,
 
 namespace {
 
-// The stages of a round. Those that end in "Open" have a message box or the solution finder
-// up: only ticks, keys and time passing reach the game then, and they are fired inside it.
+// The stages of a round. Those with a message box (or the solution finder) open let only
+// ticks, keys and time passing reach the game, and those are fired inside them.
 enum class Stage {
-    Dealing,
-    Spin,
-    ClockRunning,
-    BuzzFlash,
-    Answering,
-    LastTurnOpen,
-    AllTurnsUsedOpen,
-    OutOfTimeOpen,
-    TakenTooLongOpen,
-    CancelledTooManyTimesOpen,
-    WinningFlash,
-    FinderOpen,
-    PracticeClockStill,
-    PracticeAnswering,
+    Dealing, Spin, ClockRunning, BuzzFlash, Answering, LastTurnOpen, AllTurnsUsedOpen, OutOfTimeOpen,
+    TakenTooLongOpen, CancelledTooManyTimesOpen, WinningFlash, FinderOpen, PracticeClockStill, PracticeAnswering,
 };
 
-const char* const stageNames[] = {"Dealing",          "Spin",          "ClockRunning",     "BuzzFlash",
-                                  "Answering",        "LastTurnOpen",  "AllTurnsUsedOpen", "OutOfTimeOpen",
-                                  "TakenTooLongOpen", "CancelledOpen", "WinningFlash",     "FinderOpen",
-                                  "PracticeClockStill", "PracticeAnswering"};
+const struct {
+    const char* name;
+    const char* box;  // the title of the message box the stage holds open
+} stages[] = {
+    {"Dealing", nullptr}, {"Spin", nullptr}, {"ClockRunning", nullptr}, {"BuzzFlash", nullptr},
+    {"Answering", nullptr}, {"LastTurnOpen", "Last Turn"}, {"AllTurnsUsedOpen", "All Turns Used"},
+    {"OutOfTimeOpen", "Out of time"}, {"TakenTooLongOpen", "Taken Too Long"},
+    {"CancelledOpen", "Cancelled Too Many Times"}, {"WinningFlash", nullptr}, {"FinderOpen", nullptr},
+    {"PracticeClockStill", nullptr}, {"PracticeAnswering", nullptr},
+};
 
-// The title of the message box a stage holds open, or nothing.
 QString boxOf(Stage stage)
 {
-    switch (stage) {
-    case Stage::LastTurnOpen:
-        return QStringLiteral("Last Turn");
-    case Stage::AllTurnsUsedOpen:
-        return QStringLiteral("All Turns Used");
-    case Stage::OutOfTimeOpen:
-        return QStringLiteral("Out of time");
-    case Stage::TakenTooLongOpen:
-        return QStringLiteral("Taken Too Long");
-    case Stage::CancelledTooManyTimesOpen:
-        return QStringLiteral("Cancelled Too Many Times");
-    default:
-        return {};
-    }
+    return QString::fromLatin1(stages[int(stage)].box);
 }
 
 bool firedInside(Stage stage)
 {
-    return !boxOf(stage).isEmpty() || stage == Stage::FinderOpen;
+    return stages[int(stage)].box || stage == Stage::FinderOpen;
 }
 
 bool isPractice(Stage stage)
 {
-    return stage == Stage::PracticeClockStill || stage == Stage::PracticeAnswering;
+    return stage >= Stage::PracticeClockStill;
 }
 
 struct Event {
@@ -188,7 +168,7 @@ std::string caseName(const ::testing::TestParamInfo<Case>& info)
 {
     const auto& [stage, event] = info.param;
     const QString name = event.kind == Event::Buzz ? QStringLiteral("Buzz") + event.name : event.name;
-    return stageNames[int(stage)] + std::string("_") + name.toStdString();
+    return stages[int(stage)].name + std::string("_") + name.toStdString();
 }
 
 }  // namespace
@@ -306,11 +286,9 @@ protected:
             play.close();
             break;
         case Event::AnswerTimeRunsOut:
-            doubles.clock.advanceSeconds(game.rules.turnSeconds + 1);
-            timer("roundClock").fire();
-            break;
         case Event::IdleTimeRunsOut:
-            doubles.clock.advanceSeconds(game.rules.idleSeconds + 1);
+            doubles.clock.advanceSeconds(
+                (event.kind == Event::AnswerTimeRunsOut ? game.rules.turnSeconds : game.rules.idleSeconds) + 1);
             timer("roundClock").fire();
             break;
         case Event::CancelLimit:

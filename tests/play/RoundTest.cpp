@@ -104,9 +104,21 @@ TEST_F(PlayTest, WithMusicThePieceIsTheRoundClockAndStopsForEveryAnswer)
     EXPECT_EQ(game.clockPosition, 0);
 }
 
-TEST_F(PlayTest, TenTicksWithoutTheMusicMovingTurnItOffForGoodAndThePlainClockGoesOn)
+TEST_F(PlayTest, MusicThatCannotOpenOrStandsStillForTenTicksIsTurnedOffForGoodAndThePlainClockGoesOn)
 {
     game.musicOn = true;
+    doubles.music.opens = false;
+    startRound();
+    dealAndSpin();
+    timer("roundClock").fire(10);
+    EXPECT_EQ(messageTitles(), QStringList{"Error"}) << "told once";
+    EXPECT_EQ(game.clockPosition, 230);
+    EXPECT_FALSE(game.musicOn);
+
+    play.hide();
+    doubles.messages.shown.clear();
+    game.musicOn = true;
+    doubles.music.opens = true;
     doubles.music.lengthTicks = 2400;
     startRound();
     dealAndSpin();
