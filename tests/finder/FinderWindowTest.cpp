@@ -14,23 +14,6 @@ class FinderTest : public doubles::GameTest {
 protected:
     void press(const char* button) { QTest::mouseClick(finder.findChild<QPushButton*>(button), Qt::LeftButton); }
 
-    // Runs `action` once, `delay` ms into the finder's modal show.
-    void after(int delay, std::function<void()> action) { QTimer::singleShot(delay, &finder, std::move(action)); }
-
-    // Runs `action` once the finder shows a solution.
-    void whenSolved(std::function<void()> action)
-    {
-        auto* watcher = new QTimer(&finder);
-        QObject::connect(watcher, &QTimer::timeout, watcher, [this, watcher, action] {
-            if (finder.isSearching())
-                return;
-            watcher->stop();
-            watcher->deleteLater();
-            action();
-        });
-        watcher->start(0);
-    }
-
     FinderWindow& finder = windows.finderWindow();
 };
 
@@ -40,14 +23,18 @@ TEST_F(FinderTest, CalculateRunsAFreshSearch)
 {
     finder.prepareSearch({2, 3, 4, 10, 20, 100, 150}, 306);
     QStringList shown;
-    whenSolved([&] {
-        shown << finder.displayText();
-        for (int i = 0; i < 5; ++i) {
-            press("calculate");
+    auto* watcher = new QTimer(&finder);
+    QObject::connect(watcher, &QTimer::timeout, watcher, [&] {
+        if (finder.isSearching())
+            return;
+        watcher->stop();
+        for (int i = 0; i < 6; ++i) {
             shown << finder.displayText();
+            press("calculate");
         }
         press("exit");
     });
+    watcher->start(0);
     finder.showModal();
     ASSERT_EQ(shown.size(), 6);
     for (const QString& text : shown)
@@ -60,17 +47,12 @@ TEST_F(FinderTest, AHopelessSearchRunsUntilExitOrTheFramesClose)
 {
     // No way to 997 from 2s; zeros are no numbers at all, and must not hang the search.
     for (const bool byFrame : {false, true}) {
-        if (byFrame)
-            finder.prepareSearch({0, 0, 0, 0, 0, 0, 5}, 5);
-        else
-            finder.prepareSearch({2, 2, 2, 2, 2, 2, 2}, 997);
+        finder.prepareSearch(byFrame ? core::Numbers{0, 0, 0, 0, 0, 0, 5} : core::Numbers{2, 2, 2, 2, 2, 2, 2},
+                             byFrame ? 5 : 997);
         QString whileSearching;
-        after(30, [&] {
+        QTimer::singleShot(30, &finder, [&] {
             whileSearching = finder.displayText();
-            if (byFrame)
-                finder.close();
-            else
-                press("exit");
+            byFrame ? void(finder.close()) : press("exit");
         });
         finder.showModal();
         EXPECT_EQ(whileSearching, "Please Wait");

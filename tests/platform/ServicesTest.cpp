@@ -1,18 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "doubles/Doubles.h"
-#include "platform/Clock.h"
-#include "platform/Fonts.h"
 #include "platform/Help.h"
-#include "platform/Random.h"
 #include "platform/Timer.h"
 
-#include <QDateTime>
-#include <QDir>
 #include <QFile>
-#include <QFont>
-#include <QFontDatabase>
-#include <QFontInfo>
-#include <QFontMetrics>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QtTest/QTest>
@@ -20,27 +11,6 @@
 #include <gtest/gtest.h>
 
 using namespace platform;
-
-TEST(Clock, ReadsTheLocalDateAndTimeToTheWholeSecond)
-{
-    const auto at = [](QDate date, QTime time) { return momentOf(QDateTime(date, time)); };
-    EXPECT_EQ(at(QDate(1970, 1, 1), QTime(0, 0)).time_since_epoch().count(), 0);
-    EXPECT_EQ(at(QDate(2000, 1, 1), QTime(6, 0, 0, 999)), at(QDate(2000, 1, 1), QTime(6, 0)));
-    EXPECT_EQ((at(QDate(2000, 1, 1), QTime(0, 0, 1)) - at(QDate(1999, 12, 31), QTime(23, 59, 59))).count(), 2)
-        << "across midnight";
-}
-
-TEST(SystemRandom, DrawsEvenlyFromZeroUpToOne)
-{
-    SystemRandom random;
-    double sum = 0;
-    for (int i = 0; i < 100000; ++i) {
-        const float value = random.next();
-        ASSERT_TRUE(value >= 0.0f && value < 1.0f) << value;
-        sum += value;
-    }
-    EXPECT_NEAR(sum / 100000, 0.5, 0.01);
-}
 
 TEST(QtTimer, TicksWhileRunningButNeverWhileAMessageBoxIsOpen)
 {
@@ -66,45 +36,6 @@ TEST(QtTimer, TicksWhileRunningButNeverWhileAMessageBoxIsOpen)
     const int stoppedAt = ticks;
     QTest::qWait(20);
     EXPECT_EQ(ticks, stoppedAt);
-}
-
-TEST(Fonts, MissingOrDamagedFontFilesLeaveASystemFontInTheirPlace)
-{
-    const QStringList designNames{"Arial Black", "MS Sans Serif", "Impact", "LCD", "GlaserSteD"};
-    QTemporaryDir folder;
-    QDir(folder.path()).mkdir("fonts");
-    // Two faces are missing; the others are a file cut short, text, and noise.
-    QFile real(QStringLiteral(QUORVIX_DATA_DIR "/fonts/Lato-Black.ttf"));
-    ASSERT_TRUE(real.open(QIODevice::ReadOnly));
-    for (const auto& [name, bytes] : {std::pair{"Lato-Black.ttf", real.read(real.size() / 3)},
-                                      {"Lato-Regular.ttf", QByteArray("not a font")},
-                                      {"OpenSans-CondBold.ttf", QByteArray(4096, '\x5a')}}) {
-        QFile file(folder.filePath(QStringLiteral("fonts/") + QString::fromLatin1(name)));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    // The test program registered the real fonts at start; they step aside for this test.
-    const auto forgetFonts = [&] {
-        for (const QString& name : designNames)
-            QFont::removeSubstitutions(name);
-    };
-    forgetFonts();
-    EXPECT_EQ(registerFonts(folder.path()).size(), 5);
-    for (const QString& name : designNames) {
-        const QFont font = designFont(name, 14.25);
-        const QString family = QFontInfo(font).family();
-        EXPECT_TRUE(QFontDatabase::families().contains(family)) << name.toStdString() << " in " << family.toStdString();
-        EXPECT_FALSE(family.startsWith("Lato") || family.startsWith("DSEG")) << name.toStdString();
-        EXPECT_GT(QFontMetrics(font).horizontalAdvance("Quorvix 123"), 30) << name.toStdString();
-    }
-
-    // The bundled fonts again, as the game finds them.
-    forgetFonts();
-    EXPECT_TRUE(registerFonts(QStringLiteral(QUORVIX_DATA_DIR)).isEmpty());
-    for (const auto& [name, size, family] : {std::tuple{"Arial Black", 12.0, "Lato Black"},
-                                             {"LCD", 30.0, "DSEG7 Classic"}, {"Impact", 14.25, "Open Sans Condensed"}})
-        EXPECT_EQ(QFontInfo(designFont(name, size)).family(), family);
-    EXPECT_EQ(designFont("Impact", 14.25).pixelSize(), 19);
 }
 
 TEST(HelpViewer, ShowsAWholePageAndRefusesAMissingOrDamagedOne)

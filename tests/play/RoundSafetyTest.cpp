@@ -1,91 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A round stays sound in every corner: a turn that ends while its buzz flash still runs, and
-// every event the play window can receive at every stage of a round, each followed by the
-// round played on to its table with the right score.
+// A round stays sound in every corner: every event the play window can receive at every
+// stage of a round, each followed by the round played on to its table with the right score.
+// A turn that ends inside its buzz flash (a limit met while it blinks) is one of them.
 #include "WholeGame.h"
 
 #include <gtest/gtest.h>
 
 #include <tuple>
 #include <vector>
-
-namespace {
-
-// The three ordinary ways a turn ends in the middle of its buzz flash.
-enum class FlashCutShort { LastTurnReminderReadTooLong, TwoQuickCancels, QuitQuestionAnsweredLate };
-
-}  // namespace
-
-class TurnEndedInTheBuzzFlash : public WholeGameTest, public ::testing::WithParamInterface<FlashCutShort> {
-protected:
-    // The player reads every message box for `seconds`.
-    void readBoxesFor(int seconds)
-    {
-        doubles.messages.whileOpen = [this, seconds] { doubles.clock.advanceSeconds(seconds); };
-    }
-};
-
-TEST_P(TurnEndedInTheBuzzFlash, EndsTheFlashAndTheNextPlayersBuzzFlashesAndScores)
-{
-    startGame("1", false, exampleDeal);
-    reachTarget("306");
-    timer("roundClock").fire();  // the buzzers open
-    const int longerThanIdle = game.rules.idleSeconds + 1;
-    QString limit = QStringLiteral("Taken Too Long");
-    switch (GetParam()) {
-    case FlashCutShort::LastTurnReminderReadTooLong:
-        for (int turn = 0; turn < 2; ++turn) {
-            takeTurn(0);
-            click("giveUp");
-        }
-        readBoxesFor(longerThanIdle);
-        buzz(0);
-        doubles.messages.whileOpen = nullptr;
-        timer("flash").fire(3);
-        timer("roundClock").fire();  // the first clock tick after the reminder, three flash ticks in
-        break;
-    case FlashCutShort::TwoQuickCancels:
-        game.rules.cancelsAllowed = 1;
-        buzz(0);
-        timer("flash").fire(3);
-        click("cancel");
-        click("cancel");
-        limit = QStringLiteral("Cancelled Too Many Times");
-        break;
-    case FlashCutShort::QuitQuestionAnsweredLate:
-        buzz(0);
-        timer("flash").fire(3);
-        readBoxesFor(longerThanIdle);
-        doubles.messages.answers = {platform::Answer::No};
-        play.close();
-        doubles.messages.whileOpen = nullptr;
-        timer("roundClock").fire();
-        break;
-    }
-    EXPECT_EQ(messageTitles().last(), limit);
-    EXPECT_FALSE(play.round().answering);
-    EXPECT_FALSE(timer("flash").isEnabled()) << "the flash ended with the turn";
-    EXPECT_EQ(pixel(192, 144), play::colour::Red.rgb()) << "the empty panel in its own colours";
-    EXPECT_EQ(pixel(195, 147), play::colour::Yellow.rgb());
-    expectSoundRound();
-
-    // Half a second later player 2 buzzes: a whole flash of sixteen ticks, then the board.
-    runFor(500);
-    buzz(1);
-    runFor(300);
-    EXPECT_FALSE(timer("flash").isEnabled());
-    EXPECT_EQ(play.round().animationTicks, 16);
-    EXPECT_EQ(play.board().contenderName.caption, "Bob");
-    expectSoundRound();
-    const int clockPosition = game.clockPosition;
-    make306();
-    EXPECT_EQ(finishRound(), (QStringList{"0", QString::number(clockPosition / 60 + 1), "", "", "", ""}));
-    EXPECT_EQ(game.clockPosition, clockPosition) << "the clock kept its place";
-}
-
-INSTANTIATE_TEST_SUITE_P(WaysIn, TurnEndedInTheBuzzFlash,
-                         ::testing::Values(FlashCutShort::LastTurnReminderReadTooLong, FlashCutShort::TwoQuickCancels,
-                                           FlashCutShort::QuitQuestionAnsweredLate));
 
 namespace {
 
