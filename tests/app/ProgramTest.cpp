@@ -20,18 +20,6 @@ using platform::Answer;
 
 using ProgramTest = GameTest;
 
-TEST_F(ProgramTest, HelpSaysWhichFileIsMissingOrDamaged)
-{
-    for (const auto& [outcome, reason] : {std::pair{platform::HelpShown::Unreadable, "is missing or cannot be read"},
-                                          {platform::HelpShown::Damaged, "is damaged"}}) {
-        doubles.help.outcome = outcome;
-        platform::showHelp(doubles.services);
-        EXPECT_EQ(doubles.messages.shown.back().title, "Help");
-        EXPECT_TRUE(doubles.messages.shown.back().text.contains(doubles.services.appDir + "/Solvo.hlp"));
-        EXPECT_TRUE(doubles.messages.shown.back().text.contains(reason));
-    }
-}
-
 TEST_F(ProgramTest, TheWindowsBetweenRoundsAskBeforeQuittingAndOfferTheHelp)
 {
     openSetUp();

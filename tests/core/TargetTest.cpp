@@ -98,15 +98,3 @@ TEST(IsTooEasy, RefusesExactlyTheSumsAndDifferencesOfTheDealtNumbersSpinningAsTh
     // Every count of passes came up: 0 (below 106), 1, 2 and 3.
     EXPECT_EQ(spinCounts.size(), 4u);
 }
-
-TEST(CandidateTarget, BuildsTheTargetTheDrawsDescribe)
-{
-    ScriptedRandom random;
-    random.script(std::vector<float>(50, draws::upTo6(0)));  // 25 swaps of the first number with itself
-    random.script({draws::upTo6(4), draws::upTo6(4), draws::upTo6(4),   // 2 * 3, 4 * 10, 6 * 40
-                   draws::upTo6(1), draws::upTo6(1), draws::upTo6(1)});  // 20 + 100, 120 + 150, 240 + 270
-    int spins = 0;
-    EXPECT_EQ(candidateTarget(exampleDeal, random, [&] { ++spins; }), 510);
-    EXPECT_EQ(random.scriptLeft(), 0u);
-    EXPECT_EQ(spins, 3);
-}

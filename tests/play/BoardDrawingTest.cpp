@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "doubles/Draws.h"
 #include "PlayTest.h"
-#include "title/TitleWindow.h"
 
 #include <QGuiApplication>
 
@@ -52,43 +51,27 @@ TEST_F(PlayTest, TheDialFillsWithTheTimeGoneByAndTheHandPointsToTheTimeLeft)
 {
     startRound();
     dealAndSpin();
-    timer("roundClock").fire();  // position 239: the hand points up
-    EXPECT_EQ(pixel(251, 219), colour::White.rgb());
-    const QPoint hand = dialPoint(239, 30);
-    EXPECT_EQ(pixel(hand.x(), hand.y()), colour::White.rgb());
-    EXPECT_EQ(pixel(251, 219 + 30), colour::Blue.rgb());
-    EXPECT_EQ(pixel(251, 219 + 43), colour::White.rgb()) << "the white rim";
-    EXPECT_EQ(pixel(206, 174), colour::Background.rgb()) << "outside the dial";
-
-    timer("roundClock").fire(59);  // position 180: the hand points left, a quarter gone by
-    EXPECT_EQ(game.clockPosition, 180);
-    EXPECT_EQ(pixel(251 - 30, 219), colour::White.rgb());
-    const QPoint gone = dialPoint(210, 25), left = dialPoint(60, 25), below = dialPoint(120, 25);
-    EXPECT_EQ(pixel(gone.x(), gone.y()), colour::DialMark.rgb());
-    const QPoint justGone = dialPoint(236, 25);
-    EXPECT_EQ(pixel(justGone.x(), justGone.y()), colour::DialMark.rgb());
-    EXPECT_EQ(pixel(left.x(), left.y()), colour::Blue.rgb());
-    EXPECT_EQ(pixel(below.x(), below.y()), colour::Blue.rgb());
-    const QPoint rim = dialPoint(210, 40);
-    EXPECT_EQ(pixel(rim.x(), rim.y()), colour::Blue.rgb()) << "the marks leave a blue rim";
-
-    timer("roundClock").fire(120);  // position 60: three quarters gone, the hand to the right
-    EXPECT_EQ(pixel(251 + 30, 219), colour::White.rgb());
-    EXPECT_EQ(pixel(251, 219 + 30), colour::DialMark.rgb());
-
-    // With music the clock may jump: a quarter of the piece at once leaves no gap.
-    play.hide();
-    game.musicOn = true;
-    doubles.music.lengthTicks = 240;
-    startRound();
-    dealAndSpin();
-    timer("roundClock").fire();
-    doubles.music.positionTicks = 60;
-    timer("roundClock").fire();
-    EXPECT_EQ(game.clockPosition, 180);
-    for (const int p : {235, 220, 200, 185}) {
-        const QPoint gone = dialPoint(p, 25);
-        EXPECT_EQ(pixel(gone.x(), gone.y()), colour::DialMark.rgb()) << "position " << p;
+    const struct {
+        int ticks;
+        int hand;  // the clock position the hand points to
+        std::vector<int> gone, left;
+    } steps[] = {
+        {1, 239, {}, {200, 120, 60}},            // the hand up
+        {59, 180, {236, 210}, {170, 120, 60}},   // a quarter gone by, the hand to the left
+        {120, 60, {236, 210, 120}, {50, 10}},    // three quarters gone, the hand to the right
+    };
+    for (const auto& step : steps) {
+        timer("roundClock").fire(step.ticks);
+        const QPoint hand = dialPoint(step.hand, 30);
+        EXPECT_EQ(pixel(hand.x(), hand.y()), colour::White.rgb()) << step.hand;
+        EXPECT_EQ(pixel(251, 219), colour::White.rgb()) << "the hand's centre";
+        for (const int p : step.gone)
+            EXPECT_EQ(pixel(dialPoint(p, 25).x(), dialPoint(p, 25).y()), colour::DialMark.rgb()) << step.hand << ": " << p;
+        for (const int p : step.left)
+            EXPECT_EQ(pixel(dialPoint(p, 25).x(), dialPoint(p, 25).y()), colour::Blue.rgb()) << step.hand << ": " << p;
+        EXPECT_EQ(pixel(dialPoint(210, 40).x(), dialPoint(210, 40).y()), colour::Blue.rgb()) << "a blue rim";
+        EXPECT_EQ(pixel(251, 219 + 43), colour::White.rgb()) << "the white rim";
+        EXPECT_EQ(pixel(206, 174), colour::Background.rgb()) << "outside the dial";
     }
 }
 
@@ -113,30 +96,6 @@ TEST_F(PlayTest, TheContenderPanelShowsANameWithinItsBorderAndCutsALongOneWithAn
     EXPECT_GE(text.height(), 12);
 }
 
-TEST_F(PlayTest, ARepaintShowsTheBoardAndChangesNothing)
-{
-    startRound();
-    const auto expectRepaintChangesNothing = [&](const char* stage) {
-        const play::RoundState round = play.round();
-        const play::Board board = play.board();
-        const QImage before = play.backBuffer();
-        const QImage shown = play.grab().toImage();
-        EXPECT_TRUE(play.round() == round && play.board() == board && play.backBuffer() == before) << stage;
-        EXPECT_EQ(shown.pixel(52, 90), before.pixel(52, 90)) << stage;
-        EXPECT_EQ(shown.pixel(251, 219), before.pixel(251, 219)) << stage;
-    };
-    timer("roundClock").fire(3);
-    expectRepaintChangesNothing("dealing");
-    timer("roundClock").fire(4);
-    timer("spin").fire(10);
-    expectRepaintChangesNothing("spin");
-    timer("spin").fire(20);
-    timer("roundClock").fire(5);
-    takeTurn(0);
-    expectRepaintChangesNothing("answer");
-}
-
-// These run with QT_SCALE_FACTOR=2, a test of their own in CTest; skipped at the usual scale.
 TEST_F(PlayTest, OnADoubleDensityScreenTheBoardIsPaintedAtTwiceThePixels)
 {
     if (qGuiApp->devicePixelRatio() < 2)
@@ -159,21 +118,4 @@ TEST_F(PlayTest, OnADoubleDensityScreenTheBoardIsPaintedAtTwiceThePixels)
         for (int x = 64; x < 146; x += 2)
             lonePixels += (board.pixel(x, y) == colour::White.rgb()) != (board.pixel(x + 1, y) == colour::White.rgb());
     EXPECT_GT(lonePixels, 0);
-}
-
-TEST_F(PlayTest, OnADoubleDensityScreenTheTitleDialsArePaintedAtTwiceThePixels)
-{
-    if (qGuiApp->devicePixelRatio() < 2)
-        GTEST_SKIP() << "needs QT_SCALE_FACTOR=2";
-    TitleWindow& title = windows.titleWindow();
-    title.show();
-    settle();
-    doubles.timers["dials"].fire(76);  // the hand at 9 o'clock
-    const QImage& dial = title.dial();
-    EXPECT_EQ(dial.devicePixelRatio(), 2.0);
-    EXPECT_EQ(dial.size(), QSize(200, 200));
-    EXPECT_EQ(dial.pixel(2 * 15, 2 * 45), colour::White.rgb());
-    EXPECT_EQ(dial.pixel(2 * 15 + 1, 2 * 45 + 1), colour::White.rgb());
-    EXPECT_EQ(dial.pixel(2 * 45, 2 * 15), colour::Blue.rgb());
-    EXPECT_EQ(dial.pixel(2 * 45, 2 * 45 + 2 * 43), colour::White.rgb()) << "the rim";
 }

@@ -6,20 +6,12 @@
 // After every event the round must be sound, the board must hold as many numbers as the
 // turn's steps leave, and the scores may only grow; the final table must agree with the
 // round tables.
-#include "doubles/Draws.h"
-#include "PlayTest.h"
-#include "scores/FinalTable.h"
-#include "scores/RoundTable.h"
-#include "setup/SetUpWindow.h"
+#include "WholeGame.h"
 #include "core/Search.h"
+#include "scores/FinalTable.h"
 
-#include <QCheckBox>
 #include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QRegularExpression>
-#include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 
@@ -41,19 +33,11 @@ long peakMemory()
     return match.captured(1).toLong();
 }
 
-class SoakTest : public PlayTest {
+class SoakTest : public WholeGameTest {
 protected:
     void startGame(const char* rounds, bool practice)
     {
-        openSetUp();
-        SetUpWindow& setup = windows.setUpWindow();
-        for (QCheckBox* box : setup.playingBoxes)
-            box->setChecked(true);
-        setup.roundsBox->setText(rounds);
-        setup.practiceBox->setChecked(practice);
-        setup.musicBox->setChecked(false);
-        QTest::mouseClick(setup.startButton, Qt::LeftButton);
-        settle();
+        WholeGameTest::startGame(rounds, practice, {}, {"Ann", "Bob", "Cy", "Dee", "Eve", "Flo"});
         // Some messages are read at once, some are left open for up to a minute.
         doubles.messages.whileOpen = [this] {
             if (std::uniform_int_distribution<int>(0, 2)(player) == 0)
@@ -159,9 +143,8 @@ protected:
     // Plays the round on the play window until it has ended and the round table is up.
     void playRound(bool practice)
     {
-        doubles.random.script(draws::deal({2, 3, 4, 10, 20, 100, 150}));
-        timer("roundClock").fire(7);
-        timer("spin").fire(30);
+        doubles.random.script(draws::deal(exampleDeal));
+        dealAndSpin();
         steps = 0;
         checkBoard();
         exitFinderOnceSolved();

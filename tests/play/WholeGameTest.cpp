@@ -46,29 +46,3 @@ TEST_F(WholeGameTest, AThreeRoundGameFromSetUpToTheWinner)
     EXPECT_EQ(final.totalCells[1]->text(), "2");
     EXPECT_EQ(final.winnerLabel->text(), "Ann is the winner!");
 }
-
-TEST_F(PlayTest, EndRoundWaitsForTheTargetAndIgnoresTheWinningFlash)
-{
-    game.practice = true;
-    doubles.random.script(draws::deal(exampleDeal));
-    startRound();
-    timer("roundClock").fire(3);
-    click("endRound");
-    timer("roundClock").fire(4);
-    timer("spin").fire(10);
-    click("endRound");
-    EXPECT_TRUE(play.isVisible()) << "refused while dealing and spinning";
-    EXPECT_FALSE(windows.finderWindow().isVisible());
-
-    timer("spin").fire(20);
-    setTarget("300");
-    takeTurn(0);
-    click("dealtNumber1");
-    click("multiply");
-    click("dealtNumber5");
-    click("equals");
-    timer("flash").fire(5);
-    click("endRound");
-    EXPECT_TRUE(play.isVisible()) << "refused during the winning flash";
-    EXPECT_EQ(game.roundScores[0], 2);
-}
