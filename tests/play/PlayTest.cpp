@@ -11,6 +11,7 @@
 #include <QtTest/QTest>
 
 #include <array>
+#include <map>
 #include <utility>
 
 PlayTest::PlayTest() : play(windows.playWindow())
@@ -74,6 +75,39 @@ void PlayTest::openBuzzers(const std::vector<int>& deal)
     startRound();
     dealAndSpin();
     timer("roundClock").fire();
+}
+
+void PlayTest::act(const QString& steps)
+{
+    static const std::map<QString, const char*> timers{
+        {"clock", "roundClock"}, {"spin", "spin"}, {"poll", "buzzerPoll"}, {"flash", "flash"}};
+    for (const QString& step : steps.split(u' ', Qt::SkipEmptyParts)) {
+        const QString name = step.section(u'*', 0, 0), argument = name.section(u':', 1);
+        const int times = step.contains(u'*') ? step.section(u'*', 1).toInt() : 1;
+        if (const auto ticking = timers.find(name); ticking != timers.end()) {
+            if (step.contains(u'*'))
+                timer(ticking->second).fire(times);
+            else
+                timer(ticking->second).fire();
+            continue;
+        }
+        for (int i = 0; i < times; ++i) {
+            if (name.startsWith(u"buzz:")) {
+                buzz(argument.toInt());
+            } else if (name.startsWith(u"turn:")) {
+                takeTurn(argument.toInt());
+            } else if (name.startsWith(u'+')) {
+                doubles.clock.advanceSeconds(name.mid(1).chopped(1).toInt());
+            } else if (name.startsWith(u"quit:")) {
+                doubles.messages.answers = {argument == u"Yes" ? platform::Answer::Yes : platform::Answer::No};
+                play.close();
+            } else if (name.startsWith(u"target:")) {
+                setTarget(argument.toLatin1().constData());
+            } else {
+                click(name);
+            }
+        }
+    }
 }
 
 void PlayTest::buzz(int p)

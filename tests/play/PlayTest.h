@@ -22,6 +22,17 @@ protected:
 
     // Deals the given numbers, spins, and runs the round clock's first tick: buzzers open.
     void openBuzzers(const std::vector<int>& deal = {2, 3, 4, 10, 20, 100, 150});
+    // Plays `steps`, separated by spaces, as the players and the clock would:
+    //   dealtNumber3, multiply, equals, giveUp...  a click on the play window's control of that name
+    //   clock, spin, poll, flash                    one tick of that timer, running or not
+    //   clock*20                                    up to twenty ticks, while the timer runs
+    //   buzz:2                                      player 2 holds their buzzer key for one poll
+    //   turn:2                                      player 2 buzzes and the buzz flash runs out
+    //   +21s                                        21 seconds pass on the wall clock
+    //   quit:No, quit:Yes                           the frame is closed and the quit question answered
+    //   target:306                                  the target shows 306, as if the spin settled there
+    // Any other step followed by *N is taken N times.
+    void act(const QString& steps);
     // Player p holds their buzzer key for one poll.
     void buzz(int p);
     // Player p buzzes and the buzz flash runs to its end: the board is theirs.

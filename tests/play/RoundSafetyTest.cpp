@@ -11,28 +11,36 @@
 
 namespace {
 
-// The stages of a round. Those with a message box (or the solution finder) open let only
-// ticks, keys and time passing reach the game, and those are fired inside them.
+// The stages of a round, each with the steps that reach it after the numbers are dealt and
+// the target shown (the clock at 150). Those with a message box (or the solution finder) open
+// let only ticks, keys and time passing reach the game, and those are fired inside them.
 enum class Stage {
     Dealing, Spin, ClockRunning, BuzzFlash, Answering, LastTurnOpen, AllTurnsUsedOpen, OutOfTimeOpen,
-    TakenTooLongOpen, CancelledTooManyTimesOpen, WinningFlash, FinderOpen, PracticeClockStill, PracticeAnswering,
+    TakenTooLongOpen, CancelledOpen, WinningFlash, FinderOpen, PracticeClockStill, PracticeAnswering,
 };
 
+const char* const answering = "turn:0 dealtNumber1 multiply dealtNumber5";
 const struct {
     const char* name;
+    QString steps;
     const char* box;  // the title of the message box the stage holds open
 } stages[] = {
-    {"Dealing", nullptr}, {"Spin", nullptr}, {"ClockRunning", nullptr}, {"BuzzFlash", nullptr},
-    {"Answering", nullptr}, {"LastTurnOpen", "Last Turn"}, {"AllTurnsUsedOpen", "All Turns Used"},
-    {"OutOfTimeOpen", "Out of time"}, {"TakenTooLongOpen", "Taken Too Long"},
-    {"CancelledOpen", "Cancelled Too Many Times"}, {"WinningFlash", nullptr}, {"FinderOpen", nullptr},
-    {"PracticeClockStill", nullptr}, {"PracticeAnswering", nullptr},
+    {"Dealing", {}, nullptr},
+    {"Spin", {}, nullptr},
+    {"ClockRunning", {}, nullptr},
+    {"BuzzFlash", "buzz:0 flash*5", nullptr},
+    {"Answering", answering, nullptr},
+    {"LastTurnOpen", "buzz:0", "Last Turn"},
+    {"AllTurnsUsedOpen", "turn:0 giveUp buzz:0", "All Turns Used"},
+    {"OutOfTimeOpen", answering + QString(" +91s clock"), "Out of time"},
+    {"TakenTooLongOpen", answering + QString(" +21s clock"), "Taken Too Long"},
+    {"CancelledOpen", answering + QString(" cancel*6"), "Cancelled Too Many Times"},
+    {"WinningFlash", answering + QString(" equals dealtNumber0 add dealtNumber2 equals madeNumber0 add madeNumber1 "
+                                         "equals flash*3"), nullptr},
+    {"FinderOpen", {}, nullptr},
+    {"PracticeClockStill", {}, nullptr},
+    {"PracticeAnswering", answering, nullptr},
 };
-
-QString boxOf(Stage stage)
-{
-    return QString::fromLatin1(stages[int(stage)].box);
-}
 
 bool firedInside(Stage stage)
 {
@@ -44,53 +52,35 @@ bool isPractice(Stage stage)
     return stage >= Stage::PracticeClockStill;
 }
 
-struct Event {
-    enum Kind { Tick, Click, Buzz, CloseYes, CloseNo, AnswerTimeRunsOut, IdleTimeRunsOut, CancelLimit };
-    Kind kind;
-    QString name;  // the timer or the control; the player's place for a buzz
-};
-
+// An event the play window can receive: its name and its steps.
+using Event = std::pair<const char*, QString>;
 using Case = std::tuple<Stage, Event>;
 
 std::vector<Case> everyCase()
 {
-    std::vector<Event> inside;
-    for (const char* timer : {"roundClock", "spin", "buzzerPoll", "flash"})
-        inside.push_back({Event::Tick, QString::fromLatin1(timer)});
-    for (int p = 0; p < 6; ++p)
-        inside.push_back({Event::Buzz, QString::number(p)});
-    inside.push_back({Event::AnswerTimeRunsOut, QStringLiteral("AnswerTime")});
-    inside.push_back({Event::IdleTimeRunsOut, QStringLiteral("IdleTime")});
-
+    std::vector<Event> inside{{"clock", "clock"}, {"spin", "spin"}, {"poll", "poll"}, {"flash", "flash"},
+                              {"AnswerTime", "+91s clock"}, {"IdleTime", "+21s clock"}};
+    for (const char* buzz : {"buzz:0", "buzz:1", "buzz:2", "buzz:3", "buzz:4", "buzz:5"})
+        inside.emplace_back(buzz, buzz);
     std::vector<Event> all = inside;
-    for (const char* control : {"add", "subtract", "multiply", "divide", "cancel", "equals", "giveUp", "endRound"})
-        all.push_back({Event::Click, QString::fromLatin1(control)});
-    for (int i = 0; i < 7; ++i)
-        all.push_back({Event::Click, QStringLiteral("dealtNumber%1").arg(i)});
-    for (int i = 0; i < 3; ++i)
-        all.push_back({Event::Click, QStringLiteral("madeNumber%1").arg(i)});
-    all.push_back({Event::CloseYes, QStringLiteral("CloseYes")});
-    all.push_back({Event::CloseNo, QStringLiteral("CloseNo")});
-    all.push_back({Event::CancelLimit, QStringLiteral("CancelLimit")});
+    for (const char* control : {"add", "subtract", "multiply", "divide", "cancel", "equals", "giveUp", "endRound",
+                                "dealtNumber0", "dealtNumber1", "dealtNumber2", "dealtNumber3", "dealtNumber4",
+                                "dealtNumber5", "dealtNumber6", "madeNumber0", "madeNumber1", "madeNumber2"})
+        all.emplace_back(control, control);
+    all.insert(all.end(), {{"CloseYes", "quit:Yes"}, {"CloseNo", "quit:No"}, {"CancelLimit", "cancel*6"}});
 
     std::vector<Case> cases;
-    for (int s = 0; s <= int(Stage::PracticeAnswering); ++s) {
-        const Stage stage = Stage(s);
-        for (const Event& event : firedInside(stage) ? inside : all) {
-            // End Round is shown only in practice games.
-            if (event.name == QLatin1String("endRound") && !isPractice(stage))
-                continue;
-            cases.emplace_back(stage, event);
-        }
-    }
+    for (int s = 0; s <= int(Stage::PracticeAnswering); ++s)
+        for (const Event& event : firedInside(Stage(s)) ? inside : all)
+            if (event.second != "endRound" || isPractice(Stage(s)))  // End Round is shown only in practice
+                cases.emplace_back(Stage(s), event);
     return cases;
 }
 
 std::string caseName(const ::testing::TestParamInfo<Case>& info)
 {
     const auto& [stage, event] = info.param;
-    const QString name = event.kind == Event::Buzz ? QStringLiteral("Buzz") + event.name : event.name;
-    return stages[int(stage)].name + std::string("_") + name.toStdString();
+    return stages[int(stage)].name + std::string("_") + QString::fromLatin1(event.first).remove(u':').toStdString();
 }
 
 }  // namespace
@@ -98,125 +88,41 @@ std::string caseName(const ::testing::TestParamInfo<Case>& info)
 class EveryEventAtEveryStage : public WholeGameTest, public ::testing::WithParamInterface<Case> {
 protected:
     // Plays the round to `stage`. A stage with a box or the finder open fires `event` inside it.
-    void reach(Stage stage, const Event& event)
+    void reach(Stage stage, const QString& event)
     {
-        if (!boxOf(stage).isEmpty()) {
-            doubles.messages.whileOpen = [this, title = boxOf(stage), event] {
-                if (!firedInsideYet && doubles.messages.shown.back().title == title) {
-                    firedInsideYet = true;
-                    fire(event);
-                }
+        const auto fireInside = [this, event] {
+            firedInsideYet = true;
+            act(event);
+        };
+        if (const char* box = stages[int(stage)].box) {
+            doubles.messages.whileOpen = [this, box, fireInside] {
+                if (!firedInsideYet && doubles.messages.shown.back().title == box)
+                    fireInside();
             };
         }
-        reachUnchecked(stage, event);
-        doubles.messages.whileOpen = nullptr;
-        if (firedInside(stage)) {
-            EXPECT_TRUE(firedInsideYet) << "the stage was reached";
-        }
-    }
-
-    void reachUnchecked(Stage stage, const Event& event)
-    {
         // On Hard the round clock ticks every 50 ms, so its ticks fall inside a buzz flash.
         difficulty = 2;
         startGame("1", isPractice(stage), exampleDeal);
         if (stage == Stage::LastTurnOpen || stage == Stage::AllTurnsUsedOpen)
             game.rules.turnsAllowed = 1;
         if (stage == Stage::Dealing) {
-            timer("roundClock").fire(3);
-            return;
-        }
-        timer("roundClock").fire(7);
-        if (stage == Stage::Spin) {
-            timer("spin").fire(10);
-            return;
-        }
-        reachTarget("306");
-        if (isPractice(stage))
-            timer("roundClock").fire(3);
-        else
-            runClockTo(150);
-        switch (stage) {
-        case Stage::ClockRunning:
-        case Stage::PracticeClockStill:
-        case Stage::LastTurnOpen:
-            break;
-        case Stage::AllTurnsUsedOpen:
-            takeTurn(0);
-            click("giveUp");
-            break;
-        case Stage::FinderOpen:
-            exitFinderOnceSolved([this, event] {
-                firedInsideYet = true;
-                fire(event);
-            });
-            runClockTo(0);
-            timer("roundClock").fire();
-            settle();
-            return;
-        default:
-            buzz(0);
-            if (stage == Stage::BuzzFlash) {
-                timer("flash").fire(5);
-                return;
+            act("clock*3");
+        } else if (stage == Stage::Spin) {
+            act("clock*7 spin*10");
+        } else {
+            act(isPractice(stage) ? "clock*7 spin*30 target:306 clock*3" : "clock*7 spin*30 target:306 clock*90");
+            if (stage == Stage::WinningFlash)
+                expectedPoints[0] = game.clockPosition / 60 + 1;
+            if (stage == Stage::FinderOpen) {
+                exitFinderOnceSolved(fireInside);
+                act("clock*150 clock");
+                settle();
             }
-            timer("flash").fire(16);
-            for (const char* control : {"dealtNumber1", "multiply", "dealtNumber5"})
-                click(control);
+            act(stages[int(stage)].steps);
         }
-        switch (stage) {
-        case Stage::LastTurnOpen:
-        case Stage::AllTurnsUsedOpen:
-            buzz(0);
-            break;
-        case Stage::OutOfTimeOpen:
-            fire({Event::AnswerTimeRunsOut, {}});
-            break;
-        case Stage::TakenTooLongOpen:
-            fire({Event::IdleTimeRunsOut, {}});
-            break;
-        case Stage::CancelledTooManyTimesOpen:
-            fire({Event::CancelLimit, {}});
-            break;
-        case Stage::WinningFlash:
-            expectedPoints[0] = game.clockPosition / 60 + 1;
-            for (const char* control : {"equals", "dealtNumber0", "add", "dealtNumber2", "equals", "madeNumber0", "add",
-                                        "madeNumber1", "equals"})
-                click(control);
-            timer("flash").fire(3);
-            break;
-        default:
-            break;
-        }
-    }
-
-    void fire(const Event& event)
-    {
-        switch (event.kind) {
-        case Event::Tick:
-            timer(event.name.toLatin1().constData()).fire();
-            break;
-        case Event::Click:
-            click(event.name);
-            break;
-        case Event::Buzz:
-            buzz(event.name.toInt());
-            break;
-        case Event::CloseYes:
-        case Event::CloseNo:
-            doubles.messages.answers = {event.kind == Event::CloseYes ? platform::Answer::Yes : platform::Answer::No};
-            play.close();
-            break;
-        case Event::AnswerTimeRunsOut:
-        case Event::IdleTimeRunsOut:
-            doubles.clock.advanceSeconds(
-                (event.kind == Event::AnswerTimeRunsOut ? game.rules.turnSeconds : game.rules.idleSeconds) + 1);
-            timer("roundClock").fire();
-            break;
-        case Event::CancelLimit:
-            for (int cancel = 0; cancel <= game.rules.cancelsAllowed; ++cancel)
-                click("cancel");
-            break;
+        doubles.messages.whileOpen = nullptr;
+        if (firedInside(stage)) {
+            EXPECT_TRUE(firedInsideYet) << "the stage was reached";
         }
     }
 
@@ -285,7 +191,8 @@ protected:
 
 TEST_P(EveryEventAtEveryStage, LeavesTheRoundSoundAndPlayableToItsTable)
 {
-    const auto& [stage, event] = GetParam();
+    const auto& [stage, named] = GetParam();
+    const QString& event = named.second;
     reach(stage, event);
     if (stage != Stage::FinderOpen)
         exitFinderOnceSolved();  // should the round end without a winner
@@ -294,13 +201,13 @@ TEST_P(EveryEventAtEveryStage, LeavesTheRoundSoundAndPlayableToItsTable)
         const Round before = round();
         bool clockRanWhileAsking = false;
         doubles.messages.whileOpen = [&] { clockRanWhileAsking = timer("roundClock").isEnabled(); };
-        fire(event);
+        act(event);
         doubles.messages.whileOpen = nullptr;
-        if (event.kind == Event::CloseYes) {
+        if (event == "quit:Yes") {
             EXPECT_EQ(doubles.application.quits, 1);
             return;
         }
-        if (event.kind == Event::CloseNo) {
+        if (event == "quit:No") {
             EXPECT_FALSE(clockRanWhileAsking);
             EXPECT_TRUE(round() == before) << "the round is as it was";
         }
@@ -312,7 +219,7 @@ TEST_P(EveryEventAtEveryStage, LeavesTheRoundSoundAndPlayableToItsTable)
     ASSERT_TRUE(windows.roundTable().isVisible());
     EXPECT_EQ(game.totalScores[0], expectedPoints[0]);
     EXPECT_EQ(game.totalScores[1], expectedPoints[1]);
-    EXPECT_EQ(messageTitles().count(QStringLiteral("Quit")), event.kind == Event::CloseNo ? 1 : 0) << "asked once";
+    EXPECT_EQ(messageTitles().count(QStringLiteral("Quit")), event == "quit:No" ? 1 : 0) << "asked once";
 }
 
 INSTANTIATE_TEST_SUITE_P(Rounds, EveryEventAtEveryStage, ::testing::ValuesIn(everyCase()), caseName);

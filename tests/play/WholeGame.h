@@ -60,9 +60,8 @@ protected:
     // The answering player makes 306 from 2, 3, 4, 10, 20, 100, 150, as 3×100 + (2+4).
     void make306()
     {
-        for (const char* control : {"dealtNumber1", "multiply", "dealtNumber5", "equals", "dealtNumber0", "add",
-                                    "dealtNumber2", "equals", "madeNumber0", "add", "madeNumber1", "equals"})
-            click(control);
+        act("dealtNumber1 multiply dealtNumber5 equals dealtNumber0 add dealtNumber2 equals madeNumber0 add "
+            "madeNumber1 equals");
     }
 
     // The winning flash runs out and the round table comes up; its column of round points.
