@@ -83,24 +83,19 @@ TEST_F(PlayTest, WithMusicThePieceIsTheRoundClockAndStopsForEveryAnswer)
     doubles.music.commands.clear();
 
     doubles.music.lengthTicks = 1000;
-    timer("roundClock").fire();
+    act("clock");
     EXPECT_EQ(game.clockPosition, 240);
     doubles.music.positionTicks = 502;  // 0.498 of the piece left: 119.52 steps
-    timer("roundClock").fire();
+    act("clock");
     EXPECT_EQ(game.clockPosition, 120);
 
     // An answer stops the piece; the quit question resumes only music that was playing.
-    takeTurn(0);
-    click("giveUp");
-    play.close();
-    takeTurn(1);
-    play.close();
-    EXPECT_EQ(doubles.music.commands, (QStringList{"Play", "Stop", "Play", "Stop", "Play", "Stop", "Stop"}));
-    click("giveUp");
+    act("turn:0 giveUp quit:No turn:1 quit:No giveUp");
+    EXPECT_EQ(doubles.music.commands, (QStringList{"Play", "Stop", "Play", "Stop", "Play", "Stop", "Stop", "Play"}));
 
     // A piece of no length leaves no time at all.
     doubles.music.lengthTicks = 0;
-    timer("roundClock").fire();
+    act("clock");
     EXPECT_EQ(game.clockPosition, 0);
 }
 
@@ -109,8 +104,7 @@ TEST_F(PlayTest, MusicThatCannotOpenOrStandsStillForTenTicksIsTurnedOffForGoodAn
     game.musicOn = true;
     doubles.music.opens = false;
     startRound();
-    dealAndSpin();
-    timer("roundClock").fire(10);
+    act("clock*7 spin*30 clock*10");
     EXPECT_EQ(messageTitles(), QStringList{"Error"}) << "told once";
     EXPECT_EQ(game.clockPosition, 230);
     EXPECT_FALSE(game.musicOn);
@@ -120,13 +114,11 @@ TEST_F(PlayTest, MusicThatCannotOpenOrStandsStillForTenTicksIsTurnedOffForGoodAn
     game.musicOn = true;
     doubles.music.opens = true;
     doubles.music.lengthTicks = 2400;
+    doubles.music.positionTicks = 600;  // and there it stands still
     startRound();
-    dealAndSpin();
-    doubles.music.positionTicks = 600;  // then it stands still
-    for (int tick = 0; tick <= 10; ++tick) {
-        EXPECT_TRUE(doubles.messages.shown.empty()) << tick;
-        timer("roundClock").fire();
-    }
+    act("clock*7 spin*30 clock*10");
+    EXPECT_TRUE(doubles.messages.shown.empty());
+    act("clock");
     ASSERT_EQ(doubles.messages.shown.size(), 1u);
     EXPECT_EQ(doubles.messages.shown[0].text,
               "There appears to be a problem with the sound, music will now be disabled.");
@@ -137,7 +129,7 @@ TEST_F(PlayTest, MusicThatCannotOpenOrStandsStillForTenTicksIsTurnedOffForGoodAn
     EXPECT_FALSE(windows.setUpWindow().musicBox->isEnabled());
 
     doubles.music.positionTicks += 100;
-    timer("roundClock").fire();
+    act("clock");
     EXPECT_EQ(game.clockPosition, 179);
     EXPECT_EQ(doubles.messages.shown.size(), 1u);
 }
@@ -145,33 +137,25 @@ TEST_F(PlayTest, MusicThatCannotOpenOrStandsStillForTenTicksIsTurnedOffForGoodAn
 TEST_F(PlayTest, TheBuzzFlashBlinksTheContenderPanelSixteenTimesAndTheWinningTileThirty)
 {
     openBuzzers();
-    setTarget("306");
-    buzz(0);
-    timer("flash").fire();
+    act("target:306 buzz:0 flash");
     EXPECT_EQ(pixel(192, 144), colour::Yellow.rgb());
     EXPECT_EQ(pixel(195, 147), colour::Red.rgb());
     EXPECT_GT(count({192, 144, 121, 25}, colour::White), 10) << "white name on red";
-    timer("flash").fire(14);
-    click("giveUp");
+    act("flash*14 giveUp");
     EXPECT_TRUE(play.round().answering) << "refused during the buzz flash";
-    timer("flash").fire(20);
+    act("flash*20");
     EXPECT_EQ(play.round().animationTicks, 16);
-    EXPECT_FALSE(timer("flash").isEnabled());
     EXPECT_EQ(pixel(192, 144), colour::Red.rgb());
     EXPECT_EQ(pixel(195, 147), colour::Yellow.rgb());
     EXPECT_GT(count({192, 144, 121, 25}, colour::Black), 10) << "black name on yellow";
 
-    for (const char* control : {"dealtNumber1", "multiply", "dealtNumber5", "equals", "dealtNumber0", "add",
-                                "dealtNumber2", "equals", "madeNumber0", "add", "madeNumber1", "equals"})
-        click(control);
-    EXPECT_EQ(play.round().winningSlot, 0);
-    timer("flash").fire();
+    act("dealtNumber1 multiply dealtNumber5 equals dealtNumber0 add dealtNumber2 equals madeNumber0 add madeNumber1 "
+        "equals flash");
     EXPECT_EQ(pixel(52, 220), colour::White.rgb());
     EXPECT_GT(count({32, 184, 41, 41}, colour::Blue), 10) << "blue number on white";
-    timer("flash").fire(28);
+    act("flash*28");
     EXPECT_TRUE(play.isVisible()) << "the round goes on until the flash ends";
-    timer("flash").fire();
-    EXPECT_FALSE(timer("flash").isEnabled());
+    act("flash*5");
     EXPECT_EQ(pixel(52, 220), colour::Blue.rgb());
     EXPECT_FALSE(play.isVisible()) << "the round has ended, without the finder";
     EXPECT_TRUE(windows.roundTable().isVisible());
