@@ -21,25 +21,6 @@ float operation(int code)
 
 }  // namespace
 
-TEST(TryOperation, RefusesWhatTheWorkingOutWouldRefuse)
-{
-    EXPECT_EQ(tryOperation(100, 25, 2), 75);
-    EXPECT_EQ(tryOperation(100, 25, 3), -1);   // negative
-    EXPECT_EQ(tryOperation(7, 2, 5), -1);      // fraction
-    EXPECT_EQ(tryOperation(50, 25, 5), 2);
-    EXPECT_EQ(tryOperation(25, 50, 6), 2);
-    EXPECT_EQ(tryOperation(500, 500, 1), -1);  // above 999
-    EXPECT_EQ(tryOperation(500, 499, 1), 999);
-    EXPECT_EQ(tryOperation(9, 1, 4), -1);      // × 1 gives its own operand
-    EXPECT_EQ(tryOperation(9, 1, 5), -1);      // ÷ 1
-    EXPECT_EQ(tryOperation(8, 4, 2), -1);      // 8 - 4 = 4, its own operand
-    EXPECT_EQ(tryOperation(5, 5, 2), -1);      // zero
-    EXPECT_EQ(tryOperation(5, 5, 7), -1);
-    EXPECT_EQ(stepText(100, 25, 2, 75), "100-25=75");
-    EXPECT_EQ(stepText(2, 50, 6, 25), "50÷2=25");
-    EXPECT_EQ(stepText(75, 4, 4, 300), "75×4=300");
-}
-
 TEST(Attempt, WritesOnlyTheStepsOnTheWayToTheTargetTwoToALine)
 {
     const Numbers numbers{100, 25, 4, 50, 7, 2, 3};

@@ -64,21 +64,6 @@ TEST(Dealing, EveryPositionDealsItsOwnNumbersWithEvenChancesAndTheExtremeDrawsSt
         EXPECT_EQ(dealNumber(position, random), number) << "position " << position;
 }
 
-TEST(CombinePair, NeverGivesZeroNegativesFractionsLargeNumbersOrItsOwnInputsAndGivesUpAfterFifty)
-{
-    ScriptedRandom random;
-    // Refused in turn: 0 (the start value), 7 * 1 and 7 / 1 (its own input), 1 - 7, 1 / 7.
-    random.script({draws::upTo6(0), draws::upTo6(4), draws::upTo6(5), draws::upTo6(3), draws::upTo6(6),
-                   draws::upTo6(1)});
-    EXPECT_EQ(combinePair(7, 1, random), 8);
-    EXPECT_EQ(random.draws, 6);
-
-    random.script(std::vector<float>(50, draws::upTo6(1)));  // 600 + 500 is too large, fifty times
-    random.script({draws::upTo6(3)});
-    EXPECT_EQ(combinePair(500, 600, random), std::nullopt);
-    EXPECT_EQ(combinePair(500, 600, random), 100);
-}
-
 TEST(IsTooEasy, RefusesExactlyTheSumsAndDifferencesOfTheDealtNumbersSpinningAsTheSearchGoes)
 {
     ScriptedRandom random(5);

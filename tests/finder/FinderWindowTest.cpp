@@ -19,30 +19,6 @@ protected:
 
 }  // namespace
 
-TEST_F(FinderTest, CalculateRunsAFreshSearch)
-{
-    finder.prepareSearch({2, 3, 4, 10, 20, 100, 150}, 306);
-    QStringList shown;
-    auto* watcher = new QTimer(&finder);
-    QObject::connect(watcher, &QTimer::timeout, watcher, [&] {
-        if (finder.isSearching())
-            return;
-        watcher->stop();
-        for (int i = 0; i < 6; ++i) {
-            shown << finder.displayText();
-            press("calculate");
-        }
-        press("exit");
-    });
-    watcher->start(0);
-    finder.showModal();
-    ASSERT_EQ(shown.size(), 6);
-    for (const QString& text : shown)
-        EXPECT_TRUE(text.endsWith("=306!")) << text.toStdString();
-    shown.removeDuplicates();
-    EXPECT_GT(shown.size(), 1) << "the searches are random";
-}
-
 TEST_F(FinderTest, AHopelessSearchRunsUntilExitOrTheFramesClose)
 {
     // No way to 997 from 2s; zeros are no numbers at all, and must not hang the search.

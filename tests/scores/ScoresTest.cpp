@@ -38,19 +38,6 @@ protected:
 
 }  // namespace
 
-TEST_F(ScoresTest, TheRoundTableFoldsTheRoundsPointsIntoTheTotalsOnce)
-{
-    game.totalScores = {5, 3, 0, 0, 0, 0};
-    game.roundScores = {2, 0, 0, 0, 0, 0};
-    for (const char* pointsShown : {"2", "0"}) {  // activated again (say, after a message): nothing more is added
-        show(roundTable);
-        EXPECT_EQ(roundTable.windowTitle(), "Current Scores");
-        EXPECT_EQ(texts(roundTable.nameCells), (QStringList{"Ann", "Bob", "", "", "", ""}));
-        EXPECT_EQ(texts(roundTable.roundCells), (QStringList{pointsShown, "0", "", "", "", ""}));
-        EXPECT_EQ(texts(roundTable.totalCells), (QStringList{"7", "3", "", "", "", ""}));
-    }
-}
-
 TEST_F(ScoresTest, TheFinalTableNamesTheWinnerOrADraw)
 {
     using Totals = std::array<std::int16_t, 6>;

@@ -1,42 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "doubles/Doubles.h"
 #include "platform/Help.h"
-#include "platform/Timer.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextBrowser>
-#include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 
 using namespace platform;
-
-TEST(QtTimer, TicksWhileRunningButNeverWhileAMessageBoxIsOpen)
-{
-    doubles::FakeMessageBoxes messages;
-    QtTimerFactory factory(messages);
-    int ticks = 0;
-    auto timer = factory.create("Test", [&] { ++ticks; });
-    timer->setInterval(1);
-    timer->start();
-    QTest::qWait(30);
-    EXPECT_GT(ticks, 0);
-
-    int ticksWhileOpen = -1;
-    messages.whileOpen = [&] {
-        const int before = ticks;
-        QTest::qWait(30);  // Qt's timers go on firing in a message box's loop
-        ticksWhileOpen = ticks - before;
-    };
-    messages.show("You've had enough time to answer.", "Out of time");
-    EXPECT_EQ(ticksWhileOpen, 0);
-
-    timer->stop();
-    const int stoppedAt = ticks;
-    QTest::qWait(20);
-    EXPECT_EQ(ticks, stoppedAt);
-}
 
 TEST(HelpViewer, ShowsAWholePageAndRefusesAMissingOrDamagedOne)
 {
