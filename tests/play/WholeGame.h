@@ -43,20 +43,6 @@ protected:
         settle();
     }
 
-    // Deals and spins, then sets the target the test's answers are built for.
-    void reachTarget(const char* target)
-    {
-        dealAndSpin();
-        setTarget(target);
-    }
-
-    // Runs the round clock down to `position`.
-    void runClockTo(int position)
-    {
-        while (game.clockPosition > position)
-            timer("roundClock").fire();
-    }
-
     // The answering player makes 306 from 2, 3, 4, 10, 20, 100, 150, as 3×100 + (2+4).
     void make306()
     {
@@ -64,14 +50,7 @@ protected:
             "madeNumber1 equals");
     }
 
-    // The winning flash runs out and the round table comes up; its column of round points.
-    QStringList finishRound()
-    {
-        timer("flash").fire(30);
-        settle();
-        return roundPoints();
-    }
-
+    // The column of round points in the round table.
     QStringList roundPoints()
     {
         QStringList points;
@@ -87,4 +66,3 @@ protected:
         settle();
     }
 };
-
