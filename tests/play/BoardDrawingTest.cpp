@@ -50,7 +50,7 @@ TEST_F(PlayTest, APreparedBoardShowsEveryElementWhereItBelongs)
 TEST_F(PlayTest, TheDialFillsWithTheTimeGoneByAndTheHandPointsToTheTimeLeft)
 {
     startRound();
-    dealAndSpin();
+    act("clock*7 spin*30");
     const struct {
         int ticks;
         int hand;  // the clock position the hand points to
@@ -81,13 +81,13 @@ TEST_F(PlayTest, TheContenderPanelShowsANameWithinItsBorderAndCutsALongOneWithAn
     game.playerNames[1] = QString::fromUtf8("Zoë the Magnificent, Queen of Numbers");
     openBuzzers();
     const QRect panel(192, 144, 121, 25);
-    takeTurn(0);
+    act("turn:0");
     EXPECT_EQ(count({192, 167, 121, 2}, colour::Red), 2 * 121) << "the border below the name";
     EXPECT_EQ(count({192, 169, 121, 1}, colour::Background), 121) << "nothing below the panel";
-    click("giveUp");
+    act("giveUp");
 
     // A long name starts at the panel's left and ends in three dots at its right.
-    takeTurn(1);
+    act("turn:1");
     const QRect text = bounds(panel, colour::Black);
     EXPECT_LE(text.left(), panel.left() + 4);
     EXPECT_LE(text.right(), panel.right());

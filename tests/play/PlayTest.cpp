@@ -33,12 +33,6 @@ void PlayTest::startRound()
     settle();
 }
 
-void PlayTest::dealAndSpin()
-{
-    timer("roundClock").fire(7);
-    timer("spin").fire(30);
-}
-
 int PlayTest::count(const QRect& area, const QColor& colour) const
 {
     int found = 0;
@@ -73,8 +67,7 @@ void PlayTest::openBuzzers(const std::vector<int>& deal)
 {
     doubles.random.script(draws::deal(deal));
     startRound();
-    dealAndSpin();
-    timer("roundClock").fire();
+    act("clock*7 spin*30 clock");
 }
 
 void PlayTest::act(const QString& steps)
@@ -92,48 +85,27 @@ void PlayTest::act(const QString& steps)
             continue;
         }
         for (int i = 0; i < times; ++i) {
-            if (name.startsWith(u"buzz:")) {
-                buzz(argument.toInt());
-            } else if (name.startsWith(u"turn:")) {
-                takeTurn(argument.toInt());
+            if (name.startsWith(u"buzz:") || name.startsWith(u"turn:")) {
+                doubles.keys.held = {platform::buzzerKeys[argument.toInt()].key};
+                timer("buzzerPoll").fire();
+                doubles.keys.held.clear();
+                if (name.startsWith(u"turn:"))
+                    timer("flash").fire(16);
             } else if (name.startsWith(u'+')) {
                 doubles.clock.advanceSeconds(name.mid(1).chopped(1).toInt());
             } else if (name.startsWith(u"quit:")) {
                 doubles.messages.answers = {argument == u"Yes" ? platform::Answer::Yes : platform::Answer::No};
                 play.close();
             } else if (name.startsWith(u"target:")) {
-                setTarget(argument.toLatin1().constData());
+                for (int digit = 0; digit < 3; ++digit)
+                    play.board().targetDigits[digit].caption = argument.mid(digit, 1);
             } else {
-                click(name);
+                auto* control = play.findChild<QWidget*>(name);
+                ASSERT_NE(control, nullptr) << name.toStdString();
+                QTest::mouseClick(control, Qt::LeftButton);
             }
         }
     }
-}
-
-void PlayTest::buzz(int p)
-{
-    doubles.keys.held = {platform::buzzerKeys[p].key};
-    timer("buzzerPoll").fire();
-    doubles.keys.held.clear();
-}
-
-void PlayTest::takeTurn(int p)
-{
-    buzz(p);
-    timer("flash").fire(16);
-}
-
-void PlayTest::click(const QString& name)
-{
-    auto* control = play.findChild<QWidget*>(name);
-    ASSERT_NE(control, nullptr) << name.toStdString();
-    QTest::mouseClick(control, Qt::LeftButton);
-}
-
-void PlayTest::setTarget(const char* digits)
-{
-    for (int i = 0; i < 3; ++i)
-        play.board().targetDigits[i].caption = QString(QChar::fromLatin1(digits[i]));
 }
 
 QStringList PlayTest::messageTitles() const

@@ -17,8 +17,6 @@ protected:
 
     // Prepares and shows the play window as the set-up window does, and lets it activate.
     void startRound();
-    // Deals, spins and settles on the target: the round clock is about to run.
-    void dealAndSpin();
 
     // Deals the given numbers, spins, and runs the round clock's first tick: buzzers open.
     void openBuzzers(const std::vector<int>& deal = {2, 3, 4, 10, 20, 100, 150});
@@ -33,14 +31,6 @@ protected:
     //   target:306                                  the target shows 306, as if the spin settled there
     // Any other step followed by *N is taken N times.
     void act(const QString& steps);
-    // Player p holds their buzzer key for one poll.
-    void buzz(int p);
-    // Player p buzzes and the buzz flash runs to its end: the board is theirs.
-    void takeTurn(int p);
-    // A left click on the play window's control of that name, as a player clicks.
-    void click(const QString& name);
-    // Sets the target display, as the spin would have.
-    void setTarget(const char* digits);
     QStringList messageTitles() const;
     // Lets `milliseconds` of play pass as the event loop would: each running timer of the
     // play window ticks at every multiple of its interval, in time order, as the wall clock

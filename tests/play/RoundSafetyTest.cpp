@@ -163,20 +163,20 @@ protected:
             expectSoundRound();
             const bool targetShown = play.round().dealtCount == 7 && !timer("spin").isEnabled();
             if (targetShown && targetText() != QLatin1String("306"))
-                setTarget("306");
+                act("target:306");
             const bool open = targetShown && !play.round().answering && play.round().winningSlot == -1;
             if (play.round().answering && !timer("flash").isEnabled()) {
                 if (play.round().answeringPlayer == chosen) {
                     expectedPoints[chosen] += game.clockPosition / 60 + 1 - (game.practice ? 3 : 0);
                     make306();
                 } else {
-                    click("giveUp");
+                    act("giveUp");
                 }
             } else if (open && play.round().buzzersOpen && timer("buzzerPoll").isEnabled() && nextToTry() != -1) {
                 chosen = nextToTry();
-                buzz(chosen);
+                act(QStringLiteral("buzz:%1").arg(chosen));
             } else if (open && game.practice && nextToTry() == -1) {
-                click("endRound");
+                act("endRound");
             } else {
                 runFor(10);
             }

@@ -18,13 +18,13 @@ TEST_F(PlayTest, ARoundDealsSevenNumbersSpinsToATargetAndRunsItsClockDownWithThe
     startRound();
     auto& clock = timer("roundClock");
     for (int k = 0; k < 7; ++k) {
-        buzz(0);
+        act("buzz:0");
         clock.fire();
         EXPECT_EQ(play.board().dealtNumbers[k].caption, QString::number(dealt[k]));
     }
     EXPECT_FALSE(clock.isEnabled());
     for (int tick = 0; tick < 29; ++tick) {
-        buzz(0);
+        act("buzz:0");
         timer("spin").fire();
         ASSERT_TRUE(target() >= 100 && target() <= 699) << "spinning through random digits";
     }
@@ -33,7 +33,7 @@ TEST_F(PlayTest, ARoundDealsSevenNumbersSpinsToATargetAndRunsItsClockDownWithThe
     EXPECT_FALSE(timer("spin").isEnabled());
     EXPECT_GE(target(), 106);
     EXPECT_FALSE(core::isTooEasy(target(), dealt, [] {}));
-    buzz(0);
+    act("buzz:0");
     EXPECT_FALSE(play.round().answering) << "the buzzers open with the round clock's first step";
 
     clock.fire();
@@ -60,7 +60,7 @@ TEST_F(PlayTest, EachDifficultyHasItsClockPracticeRunsNoneAndSilenceNeverOpensTh
         EXPECT_EQ(timer("roundClock").interval(), interval) << difficulty;
         EXPECT_EQ(doubles.music.updateInterval, musicInterval) << difficulty;
         EXPECT_TRUE(doubles.music.mute);
-        dealAndSpin();
+        act("clock*7 spin*30");
         EXPECT_EQ(play.round().buzzersOpen, practice) << "in practice the buzzers open at once";
         timer("roundClock").fire(10);
         EXPECT_EQ(game.clockPosition, practice ? 240 : 230);
@@ -78,7 +78,7 @@ TEST_F(PlayTest, WithMusicThePieceIsTheRoundClockAndStopsForEveryAnswer)
     EXPECT_EQ(doubles.music.deviceType, "Sequencer");
     EXPECT_EQ(doubles.music.fileName, doubles.services.appDir + "/Zarvelm.mid");
     EXPECT_FALSE(doubles.music.mute);
-    dealAndSpin();
+    act("clock*7 spin*30");
     EXPECT_FALSE(doubles.music.commands.contains("Play")) << "the music waits for the round clock";
     doubles.music.commands.clear();
 

@@ -118,7 +118,7 @@ protected:
             if (play.round().winningSlot != -1 && pick(0, 1) == 0)
                 act(QStringLiteral("flash*%1").arg(pick(1, 10)));  // on to the round's end
             else if (practice && event > 60 && !play.round().answering)
-                click("endRound");
+                act("endRound");
             else
                 randomEvent();
         }

@@ -33,9 +33,8 @@ TEST_F(PlayTest, TheWorkingOutKeepsWholeNumbersFrom1To999AndFindsTheTargetInAnyM
     };
     for (const auto& c : cases) {
         openBuzzers(c.deal);
-        setTarget("160");
         doubles.messages.shown.clear();
-        act(QStringLiteral("turn:0 ") + c.steps);
+        act(QStringLiteral("target:160 turn:0 ") + c.steps);
         EXPECT_EQ(captions(play.board().madeNumbers), c.made) << c.steps;
         EXPECT_EQ(numbersOnBoard(), c.numbersLeft) << c.steps;
         EXPECT_EQ(messageTitles(), c.refusal ? QStringList{"Operation not allowed"} : QStringList{}) << c.steps;
