@@ -13,38 +13,28 @@ namespace colour = play::colour;
 
 TEST_F(PlayTest, ARoundDealsSevenNumbersSpinsToATargetAndRunsItsClockDownWithTheBuzzersClosedTillThen)
 {
-    const core::Deal dealt{2, 3, 4, 10, 20, 100, 150};
     doubles.random.script(draws::deal({2, 3, 4, 10, 20, 100, 150}));
     startRound();
-    auto& clock = timer("roundClock");
-    for (int k = 0; k < 7; ++k) {
-        act("buzz:0");
-        clock.fire();
-        EXPECT_EQ(play.board().dealtNumbers[k].caption, QString::number(dealt[k]));
-    }
-    EXPECT_FALSE(clock.isEnabled());
+    act("buzz:0 clock*6");
+    EXPECT_EQ(captions(play.board().dealtNumbers), (QStringList{"2", "3", "4", "10", "20", "100", ""}));
+    act("buzz:0 clock buzz:0");
     for (int tick = 0; tick < 29; ++tick) {
-        act("buzz:0");
-        timer("spin").fire();
+        act("spin buzz:0");
         ASSERT_TRUE(target() >= 100 && target() <= 699) << "spinning through random digits";
     }
     EXPECT_TRUE(timer("spin").isEnabled()) << "the spin lasts thirty ticks";
-    timer("spin").fire();
-    EXPECT_FALSE(timer("spin").isEnabled());
+    act("spin buzz:0");
     EXPECT_GE(target(), 106);
-    EXPECT_FALSE(core::isTooEasy(target(), dealt, [] {}));
-    act("buzz:0");
+    EXPECT_FALSE(core::isTooEasy(target(), {2, 3, 4, 10, 20, 100, 150}, [] {}));
     EXPECT_FALSE(play.round().answering) << "the buzzers open with the round clock's first step";
-
-    clock.fire();
+    act("clock");
     EXPECT_EQ(game.clockPosition, 239);
-    clock.fire(239);
+    act("clock*239");
     EXPECT_EQ(game.clockPosition, 0);
-    EXPECT_EQ(play.round().turnsTaken[0], 0);
 
     // The 241st running tick ends the round with the finder, and nothing runs on.
     exitFinderOnceSolved();
-    clock.fire();
+    act("clock");
     EXPECT_TRUE(finderText.endsWith(u'!'));
     EXPECT_TRUE(windows.roundTable().isVisible());
     expectSoundRound();
@@ -62,7 +52,7 @@ TEST_F(PlayTest, EachDifficultyHasItsClockPracticeRunsNoneAndSilenceNeverOpensTh
         EXPECT_TRUE(doubles.music.mute);
         act("clock*7 spin*30");
         EXPECT_EQ(play.round().buzzersOpen, practice) << "in practice the buzzers open at once";
-        timer("roundClock").fire(10);
+        act("clock*10");
         EXPECT_EQ(game.clockPosition, practice ? 240 : 230);
         if (practice)
             EXPECT_EQ(pixel(251, 219), colour::Background.rgb()) << "no dial in practice";
