@@ -7,17 +7,6 @@
 
 using namespace core;
 
-TEST(NumberText, ShowsTheWholePartWithoutBlankOrSign)
-{
-    EXPECT_EQ(numberText(0), "0");
-    EXPECT_EQ(numberText(305), "305");
-    EXPECT_EQ(numberText(7.9), "7");
-    EXPECT_EQ(numberText(999.999), "999");
-    EXPECT_EQ(numberText(32767), "32767");
-    // The sign character is cut off with the blank that stands there for other numbers.
-    EXPECT_EQ(numberText(-7.5), "8");
-}
-
 TEST(RoundHalfEven, SendsHalvesToTheEvenNeighbour)
 {
     const struct {

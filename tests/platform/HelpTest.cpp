@@ -22,14 +22,11 @@ TEST(HelpViewer, ShowsAWholePageAndRefusesAMissingOrDamagedOne)
         "<!DOCTYPE html>\n<html><body><h1>Quorvix</h1><p>Press your buzzer key.</p></body></html>\n";
     const QString whole = write("Solvo.hlp", page);
 
+    // What is a whole page the help fuzz target checks; here, the viewer's use of that check.
     HelpViewer help;
     EXPECT_EQ(help.show(folder.filePath("missing.hlp")), HelpShown::Unreadable);
-    const QByteArray withNul = QByteArray(page).replace("<p>", QByteArray("\0\x01", 2));
-    for (const QByteArray& damaged : {page.left(page.size() / 2), withNul, QByteArray("\xff\xfe<html></html>"),
-                                      QByteArray("\x89PNG\r\n\x1a\n"), page + "\xce", QByteArray()}) {
-        EXPECT_EQ(help.show(write("damaged.hlp", damaged)), HelpShown::Damaged) << damaged.toStdString();
-        EXPECT_EQ(help.window(), nullptr) << "nothing is shown";
-    }
+    EXPECT_EQ(help.show(write("damaged.hlp", page.left(page.size() / 2))), HelpShown::Damaged);
+    EXPECT_EQ(help.window(), nullptr) << "nothing is shown";
 
     // Over a modal window, the help is a window of the modal one's own, so it takes input.
     QWidget rules;

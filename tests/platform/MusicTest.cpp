@@ -85,6 +85,4 @@ TEST(FluidSynthMusic, ReportsEveryReasonItCannotPlay)
         EXPECT_EQ(music.length(), 0);
         EXPECT_EQ(music.position(), 0);
     }
-    for (const int cut : {0, 4, 8, 14, 22, 100})
-        EXPECT_FALSE(readMidiLength(contents(piece).left(cut))) << "cut at " << cut;
 }

@@ -49,20 +49,4 @@ protected:
         act("dealtNumber1 multiply dealtNumber5 equals dealtNumber0 add dealtNumber2 equals madeNumber0 add "
             "madeNumber1 equals");
     }
-
-    // The column of round points in the round table.
-    QStringList roundPoints()
-    {
-        QStringList points;
-        for (const QLabel* label : windows.roundTable().roundCells)
-            points << label->text();
-        return points;
-    }
-
-    void playNextRound(const std::vector<int>& deal)
-    {
-        doubles.random.script(draws::deal(deal));
-        QTest::mouseClick(windows.roundTable().nextRoundButton, Qt::LeftButton);
-        settle();
-    }
 };
