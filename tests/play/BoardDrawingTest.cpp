@@ -4,22 +4,10 @@
 
 #include <QGuiApplication>
 
-#include <QtMath>
 
 #include <gtest/gtest.h>
 
 namespace colour = play::colour;
-
-namespace {
-
-// The board point at `distance` from the dial's centre towards clock position p.
-QPoint dialPoint(int p, double distance)
-{
-    const double angle = (360.0 - p) / 120.0 * M_PI;
-    return QPoint(qRound(251 + distance * std::sin(angle)), qRound(219 + distance * std::cos(angle)));
-}
-
-}  // namespace
 
 TEST_F(PlayTest, APreparedBoardShowsEveryElementWhereItBelongs)
 {
@@ -45,34 +33,6 @@ TEST_F(PlayTest, APreparedBoardShowsEveryElementWhereItBelongs)
     EXPECT_EQ(pixel(193, 168), colour::Red.rgb());
     EXPECT_EQ(pixel(250, 156), colour::Yellow.rgb());
     EXPECT_EQ(pixel(251, 219), colour::Background.rgb()) << "no dial before the clock's first step";
-}
-
-TEST_F(PlayTest, TheDialFillsWithTheTimeGoneByAndTheHandPointsToTheTimeLeft)
-{
-    startRound();
-    act("clock*7 spin*30");
-    const struct {
-        int ticks;
-        int hand;  // the clock position the hand points to
-        std::vector<int> gone, left;
-    } steps[] = {
-        {1, 239, {}, {200, 120, 60}},            // the hand up
-        {59, 180, {236, 210}, {170, 120, 60}},   // a quarter gone by, the hand to the left
-        {120, 60, {236, 210, 120}, {50, 10}},    // three quarters gone, the hand to the right
-    };
-    for (const auto& step : steps) {
-        timer("roundClock").fire(step.ticks);
-        const QPoint hand = dialPoint(step.hand, 30);
-        EXPECT_EQ(pixel(hand.x(), hand.y()), colour::White.rgb()) << step.hand;
-        EXPECT_EQ(pixel(251, 219), colour::White.rgb()) << "the hand's centre";
-        for (const int p : step.gone)
-            EXPECT_EQ(pixel(dialPoint(p, 25).x(), dialPoint(p, 25).y()), colour::DialMark.rgb()) << step.hand << ": " << p;
-        for (const int p : step.left)
-            EXPECT_EQ(pixel(dialPoint(p, 25).x(), dialPoint(p, 25).y()), colour::Blue.rgb()) << step.hand << ": " << p;
-        EXPECT_EQ(pixel(dialPoint(210, 40).x(), dialPoint(210, 40).y()), colour::Blue.rgb()) << "a blue rim";
-        EXPECT_EQ(pixel(251, 219 + 43), colour::White.rgb()) << "the white rim";
-        EXPECT_EQ(pixel(206, 174), colour::Background.rgb()) << "outside the dial";
-    }
 }
 
 TEST_F(PlayTest, TheContenderPanelShowsANameWithinItsBorderAndCutsALongOneWithAnEllipsis)

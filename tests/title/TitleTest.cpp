@@ -1,19 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "doubles/TestGame.h"
 #include "setup/SetUpWindow.h"
-#include "title/AboutBox.h"
 #include "title/TitleWindow.h"
 
-#include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 
 using TitleTest = doubles::GameTest;
 
-TEST_F(TitleTest, TheHandGoesRoundAnticlockwiseAboutRestartsItFromTheTopAndPlayStopsIt)
+TEST_F(TitleTest, TheHandGoesRoundAnticlockwiseOnBothDialsUntilPlayIsPressed)
 {
     windows.showTitle();
     settle();
@@ -35,19 +32,6 @@ TEST_F(TitleTest, TheHandGoesRoundAnticlockwiseAboutRestartsItFromTheTopAndPlayS
     const QImage shown = title.grab().toImage();
     EXPECT_EQ(shown.pixel(6 + 75, 46 + 45), white) << "the left dial";
     EXPECT_EQ(shown.pixel(278 + 75, 46 + 45), white) << "the right dial";
-
-    QString about;
-    QTimer::singleShot(0, [&] {
-        about = windows.aboutBox().windowTitle() + u'|';
-        for (const QLabel* label : windows.aboutBox().findChildren<QLabel*>())
-            about += label->text() + u'|';
-        EXPECT_FALSE(doubles.timers["dials"].isEnabled()) << "the dials stand still under the About box";
-        QTest::mouseClick(windows.aboutBox().findChild<QPushButton*>("ok"), Qt::LeftButton);
-    });
-    QTest::mouseClick(title.findChild<QPushButton*>("About"), Qt::LeftButton);
-    EXPECT_EQ(hand(), "U") << "back at the top before the first tick";
-    EXPECT_TRUE(about.startsWith("About Quorvix|") && about.contains("|Version 1.0|")) << about.toStdString();
-    EXPECT_TRUE(title.isActive());
 
     QTest::mouseClick(title.findChild<QPushButton*>("Play!"), Qt::LeftButton);
     settle();
