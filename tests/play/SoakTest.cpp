@@ -21,7 +21,7 @@ namespace {
 
 const char* const operators[] = {"add", "subtract", "multiply", "divide"};
 
-class SoakTest : public WholeGameTest {
+class SoakTest : public WholeGameTest, public ::testing::WithParamInterface<bool> {
 protected:
     void startGame(const char* rounds, bool practice)
     {
@@ -133,13 +133,16 @@ protected:
 
 }  // namespace
 
-TEST_F(SoakTest, A999RoundGameForSixPlayersKeepsTheBoardAndTheScoresSound)
+// A 999-round game, and a 200-round practice game (its rounds ended with End Round).
+TEST_P(SoakTest, AGameForSixPlayersKeepsTheBoardAndTheScoresSound)
 {
-    startGame("999", false);
+    const bool practice = GetParam();
+    const int rounds = practice ? 200 : 999;
+    startGame(QByteArray::number(rounds).constData(), practice);
     std::array<long, 6> sumOfRounds{};
-    for (round = 1; round <= 999; ++round) {
+    for (round = 1; round <= rounds; ++round) {
         ASSERT_TRUE(play.isActive()) << "round " << round;
-        playRound(false);
+        playRound(practice);
         RoundTable& table = windows.roundTable();
         ASSERT_TRUE(table.isActive()) << "round " << round;
         for (int i = 0; i < 6; ++i)
@@ -160,15 +163,4 @@ TEST_F(SoakTest, A999RoundGameForSixPlayersKeepsTheBoardAndTheScoresSound)
     EXPECT_GT(std::accumulate(sumOfRounds.begin(), sumOfRounds.end(), 0L), 50) << "rounds were won";
 }
 
-TEST_F(SoakTest, A200RoundPracticeGameEndsEveryRoundWithoutATrace)
-{
-    startGame("200", true);
-    for (round = 1; round <= 200; ++round) {
-        ASSERT_TRUE(play.isActive()) << "round " << round;
-        playRound(true);
-        ASSERT_TRUE(windows.roundTable().isActive()) << "round " << round;
-        QTest::mouseClick(windows.roundTable().nextRoundButton, Qt::LeftButton);
-        settle();
-    }
-    EXPECT_TRUE(windows.finalTable().isActive());
-}
+INSTANTIATE_TEST_SUITE_P(Games, SoakTest, ::testing::Bool());
