@@ -14,23 +14,20 @@ namespace {
 
 const Deal exampleDeal{2, 3, 4, 10, 20, 100, 150};
 
-// The sign search written out as seven nested loops, each number left out, added or
-// subtracted, spinning at the start of each pass of the outermost loop.
+// The sign search written out in full: every way of leaving each number out, adding it or
+// subtracting it, the first number's sign changing slowest, with a spin at the start of each
+// of its three passes.
 bool tooEasyByEveryWay(int t, const Deal& n, int& spins)
 {
     if (t < 106)
         return true;
-    const int signs[] = {0, 1, -1};
-    for (int a : signs) {
-        ++spins;
-        for (int b : signs)
-            for (int c : signs)
-                for (int d : signs)
-                    for (int e : signs)
-                        for (int f : signs)
-                            for (int g : signs)
-                                if (a * n[0] + b * n[1] + c * n[2] + d * n[3] + e * n[4] + f * n[5] + g * n[6] == t)
-                                    return true;
+    for (int way = 0; way < 3 * 729; ++way) {
+        spins += way % 729 == 0;
+        int sum = 0;
+        for (int k = 0, place = 729; k < 7; ++k, place /= 3)
+            sum += std::array{0, 1, -1}[way / place % 3] * n[k];
+        if (sum == t)
+            return true;
     }
     return false;
 }

@@ -7,12 +7,6 @@
 
 namespace draws {
 
-// randomUpTo(6) gives `op`; for combinePair: 1 a+b, 2 a-b, 3 b-a, 4 a*b, 5 a/b, 6 b/a.
-inline float upTo6(int op)
-{
-    return float(op) / 7.0f;
-}
-
 // The draws that deal `numbers`, one per position, small, middle and large as dealt.
 inline std::vector<float> deal(const std::vector<int>& numbers)
 {

@@ -32,10 +32,8 @@ constexpr quint32 leftShift = 50, rightShift = 62, keypadZero = 90;
 TEST(KeyboardKeyState, FollowsEachBuzzerKeyFromItsPressToItsOwnRelease)
 {
     const std::vector<KeyEvent> events[] = {
-        {{true, Qt::Key_A, {}, 0, false, vk::A, true},
-         {true, Qt::Key_G, {}, 0, false, vk::G, true},
-         {false, Qt::Key_A, {}, 0, false, vk::A, false},
-         {false, Qt::Key_Insert, {}, 0, false, vk::G, true}},
+        {{true, Qt::Key_A, {}, 0, false, vk::A, true}, {true, Qt::Key_G, {}, 0, false, vk::G, true},
+         {false, Qt::Key_A, {}, 0, false, vk::A, false}, {false, Qt::Key_Insert, {}, 0, false, vk::G, true}},
         // The digit row's 0 and + are not buzzers; the keypad's are, NumLock on or off.
         {{true, Qt::Key_0, {}, 0, false, vk::Numpad0, false},
          {true, Qt::Key_Plus, shift, 0, false, vk::NumpadAdd, false},
@@ -45,10 +43,8 @@ TEST(KeyboardKeyState, FollowsEachBuzzerKeyFromItsPressToItsOwnRelease)
         {{true, Qt::Key_0, keypad, keypadZero, false, vk::Numpad0, true},
          {false, Qt::Key_Insert, {}, keypadZero, false, vk::Numpad0, false}},
         // Auto-repeat comes as release and press pairs, and changes nothing.
-        {{true, Qt::Key_G, {}, 42, false, vk::G, true},
-         {false, Qt::Key_G, {}, 42, true, vk::G, true},
-         {true, Qt::Key_G, {}, 42, true, vk::G, true},
-         {false, Qt::Key_G, {}, 42, false, vk::G, false}},
+        {{true, Qt::Key_G, {}, 42, false, vk::G, true}, {false, Qt::Key_G, {}, 42, true, vk::G, true},
+         {true, Qt::Key_G, {}, 42, true, vk::G, true}, {false, Qt::Key_G, {}, 42, false, vk::G, false}},
         // Shift is down while either Shift key is held. Shift's own press carries the Shift
         // modifier already, and its release no longer does.
         {{true, Qt::Key_Shift, shift, rightShift, false, vk::Shift, true},
