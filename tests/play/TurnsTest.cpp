@@ -85,16 +85,12 @@ TEST_F(PlayTest, TheFifthStopDisqualifiesAPlayerForTheRestOfTheGame)
 {
     game.rules.turnsAllowed = 9;
     openBuzzers();
-    for (int stop = 1; stop <= 5; ++stop) {
-        act("turn:0");
-        EXPECT_EQ(game.timesStopped[0], stop - 1);
-        act("+21s clock");
-    }
-    EXPECT_EQ(messageTitles().count("Taken Too Long"), 5);
-    EXPECT_EQ(messageTitles().last(), "Disqualification");
-    EXPECT_EQ(doubles.messages.shown.back().text, "You have been stopped 5 times.  You are disqualified.");
-    act("buzz:0");
+    act(QString("turn:0 +21s clock ").repeated(4));
+    EXPECT_EQ(std::tuple(game.timesStopped[0], game.playing[0]), std::tuple(4, true));
+    act("turn:0 +21s clock buzz:0");
     EXPECT_FALSE(play.round().answering);
+    EXPECT_EQ(messageTitles(), QStringList(5, "Taken Too Long") << "Disqualification");
+    EXPECT_EQ(doubles.messages.shown.back().text, "You have been stopped 5 times.  You are disqualified.");
     play.hide();
     openBuzzers();
     act("buzz:0");
