@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/Game.h"
 #include "doubles/TestGame.h"
 #include "platform/Application.h"
 #include "scores/FinalTable.h"
 #include "scores/RoundTable.h"
 #include "setup/SetUpWindow.h"
-#include "platform/QuitAndHelp.h"
 #include "title/TitleWindow.h"
 
 #include <QPushButton>
@@ -15,10 +13,8 @@
 
 #include <cstdlib>
 
-using doubles::GameTest;
 using platform::Answer;
-
-using ProgramTest = GameTest;
+using ProgramTest = doubles::GameTest;
 
 TEST_F(ProgramTest, TheWindowsBetweenRoundsAskBeforeQuittingAndOfferTheHelp)
 {

@@ -10,6 +10,7 @@
 #include "core/Search.h"
 #include "scores/FinalTable.h"
 
+#include <QLabel>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>

@@ -7,7 +7,6 @@
 #include "setup/SetUpWindow.h"
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
