@@ -11,35 +11,37 @@
 
 namespace {
 
-// The stages of a round, each with the steps that reach it after the numbers are dealt and
-// the target shown (the clock at 150). Those with a message box (or the solution finder) open
-// let only ticks, keys and time passing reach the game, and those are fired inside them.
+// The stages of a round, each with the steps that reach it from the game's start. Those with
+// a message box (or the solution finder) open let only ticks, keys and time passing reach the
+// game, and those are fired inside them.
 enum class Stage {
     Dealing, Spin, ClockRunning, BuzzFlash, Answering, LastTurnOpen, AllTurnsUsedOpen, OutOfTimeOpen,
     TakenTooLongOpen, CancelledOpen, WinningFlash, FinderOpen, PracticeClockStill, PracticeAnswering,
 };
 
-const char* const answering = "turn:0 dealtNumber1 multiply dealtNumber5";
+// Dealt, spun, and the clock at 150; in practice the clock stands still.
+const QString target = "clock*7 spin*30 target:306 clock*90", practice = "clock*7 spin*30 target:306 clock*3";
+const QString answering = target + " turn:0 dealtNumber1 multiply dealtNumber5";
 const struct {
     const char* name;
     QString steps;
     const char* box;  // the title of the message box the stage holds open
 } stages[] = {
-    {"Dealing", {}, nullptr},
-    {"Spin", {}, nullptr},
-    {"ClockRunning", {}, nullptr},
-    {"BuzzFlash", "buzz:0 flash*5", nullptr},
+    {"Dealing", "clock*3", nullptr},
+    {"Spin", "clock*7 spin*10", nullptr},
+    {"ClockRunning", target, nullptr},
+    {"BuzzFlash", target + " buzz:0 flash*5", nullptr},
     {"Answering", answering, nullptr},
-    {"LastTurnOpen", "buzz:0", "Last Turn"},
-    {"AllTurnsUsedOpen", "turn:0 giveUp buzz:0", "All Turns Used"},
-    {"OutOfTimeOpen", answering + QString(" +91s clock"), "Out of time"},
-    {"TakenTooLongOpen", answering + QString(" +21s clock"), "Taken Too Long"},
-    {"CancelledOpen", answering + QString(" cancel*6"), "Cancelled Too Many Times"},
-    {"WinningFlash", answering + QString(" equals dealtNumber0 add dealtNumber2 equals madeNumber0 add madeNumber1 "
-                                         "equals flash*3"), nullptr},
-    {"FinderOpen", {}, nullptr},
-    {"PracticeClockStill", {}, nullptr},
-    {"PracticeAnswering", answering, nullptr},
+    {"LastTurnOpen", target + " buzz:0", "Last Turn"},
+    {"AllTurnsUsedOpen", target + " turn:0 giveUp buzz:0", "All Turns Used"},
+    {"OutOfTimeOpen", answering + " +91s clock", "Out of time"},
+    {"TakenTooLongOpen", answering + " +21s clock", "Taken Too Long"},
+    {"CancelledOpen", answering + " cancel*6", "Cancelled Too Many Times"},
+    {"WinningFlash", answering + " equals dealtNumber0 add dealtNumber2 equals madeNumber0 add madeNumber1 equals "
+                                 "flash*3", nullptr},
+    {"FinderOpen", target + " clock*150 clock", nullptr},
+    {"PracticeClockStill", practice, nullptr},
+    {"PracticeAnswering", practice + " turn:0 dealtNumber1 multiply dealtNumber5", nullptr},
 };
 
 bool firedInside(Stage stage)
@@ -105,21 +107,12 @@ protected:
         startGame("1", isPractice(stage), exampleDeal);
         if (stage == Stage::LastTurnOpen || stage == Stage::AllTurnsUsedOpen)
             game.rules.turnsAllowed = 1;
-        if (stage == Stage::Dealing) {
-            act("clock*3");
-        } else if (stage == Stage::Spin) {
-            act("clock*7 spin*10");
-        } else {
-            act(isPractice(stage) ? "clock*7 spin*30 target:306 clock*3" : "clock*7 spin*30 target:306 clock*90");
-            if (stage == Stage::WinningFlash)
-                expectedPoints[0] = game.clockPosition / 60 + 1;
-            if (stage == Stage::FinderOpen) {
-                exitFinderOnceSolved(fireInside);
-                act("clock*150 clock");
-                settle();
-            }
-            act(stages[int(stage)].steps);
-        }
+        if (stage == Stage::WinningFlash)
+            expectedPoints[0] = 3;  // made with the clock at 150
+        if (stage == Stage::FinderOpen)
+            exitFinderOnceSolved(fireInside);
+        act(stages[int(stage)].steps);
+        settle();
         doubles.messages.whileOpen = nullptr;
         if (firedInside(stage)) {
             EXPECT_TRUE(firedInsideYet) << "the stage was reached";
