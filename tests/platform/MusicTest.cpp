@@ -23,7 +23,7 @@ QByteArray contents(const QString& path)
 }  // namespace
 
 // FluidSynth's file driver, writing to /dev/null, plays in real time without a sound card.
-TEST(FluidSynthMusic, KnowsTheLengthAtOnceAndPlaysInRealTimeAgainAndAgain)
+TEST(FluidSynthMusic, KnowsTheLengthAtOnceAndPlaysInRealTime)
 {
     FluidSynthMusic music(FluidSynthMusic::defaultSoundFont(), QStringLiteral("file"), QStringLiteral("/dev/null"));
     music.setDeviceType(QStringLiteral("Sequencer"));
@@ -44,16 +44,6 @@ TEST(FluidSynthMusic, KnowsTheLengthAtOnceAndPlaysInRealTimeAgainAndAgain)
     music.close();
     EXPECT_EQ(music.length(), 0);
     EXPECT_EQ(music.position(), 0);
-
-    // Closed while it plays, again and again.
-    for (int cycle = 0; cycle < 500; ++cycle) {
-        ASSERT_TRUE(music.open()) << cycle;
-        music.setMute(cycle % 2 == 0);
-        music.play();
-        if (cycle % 50 == 0)
-            QTest::qWait(5);
-        music.close();
-    }
 }
 
 TEST(FluidSynthMusic, ReportsEveryReasonItCannotPlay)

@@ -33,22 +33,16 @@ void PlayTest::startRound()
     settle();
 }
 
-int PlayTest::count(const QRect& area, const QColor& colour) const
-{
-    int found = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            found += pixel(x, y) == colour.rgb();
-    return found;
-}
-
-QRect PlayTest::bounds(const QRect& area, const QColor& colour) const
+QRect PlayTest::bounds(const QRect& area, const QColor& colour, int* count) const
 {
     QRect found;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
-            if (pixel(x, y) == colour.rgb())
+            if (pixel(x, y) == colour.rgb()) {
                 found |= QRect(x, y, 1, 1);
+                if (count)
+                    ++*count;
+            }
     return found;
 }
 
@@ -56,11 +50,6 @@ QString PlayTest::targetText() const
 {
     const auto& digits = play.board().targetDigits;
     return digits[0].caption + digits[1].caption + digits[2].caption;
-}
-
-int PlayTest::target() const
-{
-    return targetText().toInt();
 }
 
 void PlayTest::openBuzzers(const std::vector<int>& deal)

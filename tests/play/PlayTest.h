@@ -60,11 +60,16 @@ protected:
     doubles::ManualTimer& timer(const char* name) { return doubles.timers[name]; }
     QRgb pixel(int x, int y) const { return play.backBuffer().pixel(x, y); }
     // Pixels of `colour` within `area` of the back buffer.
-    int count(const QRect& area, const QColor& colour) const;
+    int count(const QRect& area, const QColor& colour) const
+    {
+        int found = 0;
+        bounds(area, colour, &found);
+        return found;
+    }
     // The bounds of the pixels of `colour` within `area`.
-    QRect bounds(const QRect& area, const QColor& colour) const;
+    QRect bounds(const QRect& area, const QColor& colour, int* count = nullptr) const;
     QString targetText() const;
-    int target() const;
+    int target() const { return targetText().toInt(); }
 
     PlayWindow& play;
 

@@ -36,24 +36,3 @@ TEST_F(ScoresTest, TheFinalTableNamesTheWinnerOrADraw)
     EXPECT_EQ(table.totalCells[0]->text(), "0");
     EXPECT_EQ(table.totalCells[1]->text(), "") << "a disqualified player's row is blank";
 }
-
-TEST_F(ScoresTest, ALongNameShowsItsBeginningCutWithAnEllipsisInBothTablesAndTheWinnersSentence)
-{
-    const QString name = QString::fromUtf8("Zoë the Magnificent, Queen of Numbers and Keeper of the Buzzer");
-    game.playerNames[1] = name;
-    game.playing = {true, true};
-    game.totalScores = {2, 9};
-    const auto cutWithAnEllipsis = [](const QString& shown) {
-        return shown.startsWith(QString::fromUtf8("Zoë the")) && shown.endsWith(QChar(0x2026));
-    };
-    for (platform::Form* table : std::initializer_list<platform::Form*>{&windows.roundTable(), &windows.finalTable()})
-        table->show();
-    settle();
-    EXPECT_EQ(windows.roundTable().windowTitle(), "Current Scores");
-    EXPECT_TRUE(cutWithAnEllipsis(windows.roundTable().nameCells[1]->text()));
-    EXPECT_EQ(windows.roundTable().nameCells[1]->toolTip(), name);
-    EXPECT_TRUE(cutWithAnEllipsis(windows.finalTable().nameCells[1]->text()));
-    const QString winner = windows.finalTable().winnerLabel->text();
-    EXPECT_TRUE(winner.startsWith(QString::fromUtf8("Zoë")) && winner.endsWith(QString::fromUtf8("\u2026 is the winner!")))
-        << winner.toStdString();
-}
