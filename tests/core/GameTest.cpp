@@ -31,13 +31,11 @@ TEST(Game, TheStopAtTheLimitDisqualifiesThePlayer)
     Game game;
     game.rules.stopsAllowed = 3;
     game.playing = {true, true, false, false, false, false};
-    EXPECT_FALSE(game.recordStop(1));
-    EXPECT_FALSE(game.recordStop(1));
-    EXPECT_TRUE(game.playing[1]);
-    EXPECT_TRUE(game.recordStop(1));
-    EXPECT_FALSE(game.playing[1]);
-    EXPECT_EQ(game.timesStopped[1], 3);
-    EXPECT_TRUE(game.playing[0]);
+    for (const bool disqualified : {false, false, true}) {
+        EXPECT_EQ(game.playing[1], true);
+        EXPECT_EQ(game.recordStop(1), disqualified);
+    }
+    EXPECT_EQ(std::tuple(game.timesStopped[1], game.playing[1], game.playing[0]), std::tuple(3, false, true));
 }
 
 TEST(Game, TheRoundsPointsJoinTheTotalsOnceAndTheMostPointsWin)

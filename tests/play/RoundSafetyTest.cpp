@@ -120,20 +120,11 @@ protected:
     }
 
     // Everything a player sees of the round, and which of its timers run.
-    struct Round {
-        play::RoundState fields;
-        play::Board board;
-        std::int16_t clockPosition;
-        std::array<bool, 4> running;
-        QImage backBuffer;
-        bool operator==(const Round&) const = default;
-    };
-    Round round()
+    auto seen()
     {
-        return {play.round(), play.board(), game.clockPosition,
-                {timer("roundClock").isEnabled(), timer("spin").isEnabled(), timer("flash").isEnabled(),
-                 timer("buzzerPoll").isEnabled()},
-                play.backBuffer()};
+        return std::tuple(play.round(), play.board(), game.clockPosition, timer("roundClock").isEnabled(),
+                          timer("spin").isEnabled(), timer("flash").isEnabled(), timer("buzzerPoll").isEnabled(),
+                          play.backBuffer());
     }
 
     // The first of player 2 and player 1 who may still take a turn, or -1.
@@ -191,7 +182,7 @@ TEST_P(EveryEventAtEveryStage, LeavesTheRoundSoundAndPlayableToItsTable)
         exitFinderOnceSolved();  // should the round end without a winner
     if (!firedInside(stage)) {
         ASSERT_TRUE(play.isActive());
-        const Round before = round();
+        const auto before = seen();
         bool clockRanWhileAsking = false;
         doubles.messages.whileOpen = [&] { clockRanWhileAsking = timer("roundClock").isEnabled(); };
         act(event);
@@ -202,7 +193,7 @@ TEST_P(EveryEventAtEveryStage, LeavesTheRoundSoundAndPlayableToItsTable)
         }
         if (event == "quit:No") {
             EXPECT_FALSE(clockRanWhileAsking);
-            EXPECT_TRUE(round() == before) << "the round is as it was";
+            EXPECT_TRUE(seen() == before) << "the round is as it was";
         }
     }
     EXPECT_EQ(doubles.application.quits, 0);
