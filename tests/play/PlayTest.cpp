@@ -5,6 +5,11 @@
 #include "platform/KeyState.h"
 
 #include "finder/FinderWindow.h"
+#include "setup/SetUpWindow.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QRadioButton>
 
 #include <QPushButton>
 #include <QTimer>
@@ -24,6 +29,24 @@ PlayTest::PlayTest() : play(windows.playWindow())
     game.answerTime = std::chrono::seconds(game.rules.turnSeconds);
     game.idleTime = std::chrono::seconds(game.rules.idleSeconds);
     doubles.clock.set(QDateTime(QDate(2026, 12, 6), QTime(20, 15, 0)));
+}
+
+void PlayTest::startGame(const char* rounds, bool practice, const std::vector<int>& deal, const QStringList& names)
+{
+    openSetUp();
+    SetUpWindow& setup = windows.setUpWindow();
+    for (int i = 0; i < 6; ++i) {
+        setup.playingBoxes[i]->setChecked(i < names.size());
+        if (i < names.size())
+            setup.nameBoxes[i]->setText(names[i]);
+    }
+    setup.roundsBox->setText(rounds);
+    setup.difficultyButtons[difficulty]->setChecked(true);
+    setup.practiceBox->setChecked(practice);
+    setup.musicBox->setChecked(false);
+    doubles.random.script(draws::deal(deal));
+    QTest::mouseClick(setup.startButton, Qt::LeftButton);
+    settle();
 }
 
 void PlayTest::startRound()

@@ -10,10 +10,25 @@
 #include <functional>
 #include <vector>
 
+// A deal from which 306 can be made, as 3×100 + (2+4).
+inline const std::vector<int> exampleDeal{2, 3, 4, 10, 20, 100, 150};
+
 // A fixture with a game of two players at Normal and the play window ready for a round.
 class PlayTest : public doubles::GameTest {
 protected:
     PlayTest();
+
+    // Sets up a game in the set-up window at `difficulty` and starts it, the first round dealt
+    // from `deal`. The players are the first places, one for each of `names`.
+    void startGame(const char* rounds, bool practice, const std::vector<int>& deal,
+                   const QStringList& names = {"Ann", "Bob"});
+    int difficulty = 1;  // 0 Easy, 1 Normal, 2 Hard
+    // The answering player makes 306 from the example deal, as 3×100 + (2+4).
+    void make306()
+    {
+        act("dealtNumber1 multiply dealtNumber5 equals dealtNumber0 add dealtNumber2 equals madeNumber0 add "
+            "madeNumber1 equals");
+    }
 
     // Prepares and shows the play window as the set-up window does, and lets it activate.
     void startRound();

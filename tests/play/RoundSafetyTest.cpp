@@ -2,7 +2,8 @@
 // A round stays sound in every corner: every event the play window can receive at every
 // stage of a round, each followed by the round played on to its table with the right score.
 // A turn that ends inside its buzz flash (a limit met while it blinks) is one of them.
-#include "WholeGame.h"
+#include "PlayTest.h"
+#include "scores/RoundTable.h"
 
 #include <gtest/gtest.h>
 
@@ -87,7 +88,7 @@ std::string caseName(const ::testing::TestParamInfo<Case>& info)
 
 }  // namespace
 
-class EveryEventAtEveryStage : public WholeGameTest, public ::testing::WithParamInterface<Case> {
+class EveryEventAtEveryStage : public PlayTest, public ::testing::WithParamInterface<Case> {
 protected:
     // Plays the round to `stage`. A stage with a box or the finder open fires `event` inside it.
     void reach(Stage stage, const QString& event)

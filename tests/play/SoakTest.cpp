@@ -6,12 +6,16 @@
 // After every event the round must be sound, the board must hold as many numbers as the
 // turn's steps leave, and the scores may only grow; the final table must agree with the
 // round tables.
-#include "WholeGame.h"
+#include "doubles/Draws.h"
+#include "PlayTest.h"
 #include "core/Search.h"
 #include "scores/FinalTable.h"
+#include "scores/RoundTable.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 
@@ -22,11 +26,11 @@ namespace {
 
 const char* const operators[] = {"add", "subtract", "multiply", "divide"};
 
-class SoakTest : public WholeGameTest, public ::testing::WithParamInterface<bool> {
+class SoakTest : public PlayTest, public ::testing::WithParamInterface<bool> {
 protected:
     void startGame(const char* rounds, bool practice)
     {
-        WholeGameTest::startGame(rounds, practice, {}, {"Ann", "Bob", "Cy", "Dee", "Eve", "Flo"});
+        PlayTest::startGame(rounds, practice, {}, {"Ann", "Bob", "Cy", "Dee", "Eve", "Flo"});
         // Some messages are read at once, some are left open for up to a minute.
         doubles.messages.whileOpen = [this] {
             if (pick(0, 2) == 0)
