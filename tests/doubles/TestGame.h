@@ -6,6 +6,11 @@
 #include "platform/Form.h"
 #include "platform/Services.h"
 #include "app/Windows.h"
+#include "title/TitleWindow.h"
+
+#include <QCoreApplication>
+#include <QPushButton>
+#include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 
@@ -33,7 +38,7 @@ struct TestServices {
     platform::Services services{application, clock, random, keys, messages, music, help, timers, activation, dataDir()};
 
     // The build folder, where the fonts lie beside the program.
-    static QString dataDir();
+    static QString dataDir() { return QStringLiteral(QUORVIX_DATA_DIR); }
 };
 
 // A fixture with a fresh game at its start-up values, the doubles and the
@@ -41,9 +46,15 @@ struct TestServices {
 class GameTest : public ::testing::Test {
 protected:
     // Lets queued calls run, as the event loop does once a handler has returned.
-    static void settle();
+    static void settle() { QCoreApplication::sendPostedEvents(); }
     // Starts the program and presses "Play!" on the title window: the set-up window is up.
-    void openSetUp();
+    void openSetUp()
+    {
+        windows.showTitle();
+        settle();
+        QTest::mouseClick(windows.titleWindow().findChild<QPushButton*>("Play!"), Qt::LeftButton);
+        settle();
+    }
 
     TestServices doubles;
     core::Game game;

@@ -64,12 +64,10 @@ TEST_F(PlayTest, OnADoubleDensityScreenTheBoardIsPaintedAtTwiceThePixels)
     EXPECT_EQ(board.devicePixelRatio(), 2.0);
     EXPECT_EQ(board.size(), QSize(674, 578));
     // Every design pixel covers exactly two by two of the screen's.
-    EXPECT_EQ(board.pixel(64, 112), colour::LightBlue.rgb());
-    EXPECT_EQ(board.pixel(67, 115), colour::LightBlue.rgb());
-    EXPECT_EQ(board.pixel(68, 116), colour::Blue.rgb());
-    EXPECT_EQ(board.pixel(63, 111), colour::Background.rgb());
-    EXPECT_EQ(board.pixel(2 * 192, 2 * 144), colour::Red.rgb());
-    EXPECT_EQ(board.pixel(2 * 192 + 4, 2 * 144 + 4), colour::Yellow.rgb());
+    for (const auto& [x, y, shown] : {std::tuple{64, 112, colour::LightBlue}, {67, 115, colour::LightBlue},
+                                      {68, 116, colour::Blue}, {63, 111, colour::Background},
+                                      {2 * 192, 2 * 144, colour::Red}, {2 * 192 + 4, 2 * 144 + 4, colour::Yellow}})
+        EXPECT_EQ(board.pixel(x, y), shown.rgb()) << x << ", " << y;
     // A number's glyphs are drawn at the full density: their edges are not doubled pixels.
     int lonePixels = 0;
     for (int y = 112; y < 194; ++y)
