@@ -27,14 +27,13 @@ TEST_F(ProgramTest, TheWindowsBetweenRoundsAskBeforeQuittingAndOfferTheHelp)
         doubles.messages.answers = {Answer::No, Answer::Yes};
         const int quits = doubles.application.quits;
         window->close();
-        EXPECT_TRUE(window->isVisible()) << window->windowTitle().toStdString();
-        EXPECT_EQ(doubles.application.quits, quits) << "No to the question";
+        EXPECT_TRUE(window->isVisible() && doubles.application.quits == quits) << "No: " << quits;
         window->close();
-        EXPECT_EQ(doubles.application.quits, quits + 1) << "Yes to the question";
+        EXPECT_EQ(doubles.application.quits, quits + 1) << "Yes";
         ASSERT_EQ(doubles.messages.shown.size(), 2u);
-        EXPECT_EQ(doubles.messages.shown[0].text, "Do you want to quit?");
-        EXPECT_EQ(doubles.messages.shown[0].title, "Quit");
-        EXPECT_EQ(doubles.messages.shown[0].buttons, platform::Buttons::YesNo);
+        const doubles::ShownBox& box = doubles.messages.shown[0];
+        EXPECT_TRUE(box.text == "Do you want to quit?" && box.title == "Quit" &&
+                    box.buttons == platform::Buttons::YesNo);
         window->hide();
     }
     for (QPushButton* help : {windows.titleWindow().findChild<QPushButton*>("Help"), windows.setUpWindow().helpButton})

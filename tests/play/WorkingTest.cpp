@@ -15,7 +15,8 @@ TEST_F(PlayTest, TheWorkingOutKeepsWholeNumbersFrom1To999AndFindsTheTargetInAnyM
         int winningSlot = -1;
     } cases[] = {
         // A refused result sends both numbers back, with the reason (none for 0).
-        {fives, "dealtNumber0 divide dealtNumber2 equals", {"", "", ""}, 7, "Only whole numbers allowed in working out."},
+        {fives, "dealtNumber0 divide dealtNumber2 equals", {"", "", ""}, 7,
+         "Only whole numbers allowed in working out."},
         {fives, "dealtNumber3 multiply dealtNumber5 equals", {"", "", ""}, 7, "Numbers must be under 1000"},
         {fives, "dealtNumber2 subtract dealtNumber0 equals", {"", "", ""}, 7, "Numbers must be positive"},
         {fives, "dealtNumber0 subtract dealtNumber1 equals", {"", "", ""}, 7, nullptr},
