@@ -34,11 +34,12 @@ protected:
     void startRound();
 
     // Deals the given numbers, spins, and runs the round clock's first tick: buzzers open.
-    void openBuzzers(const std::vector<int>& deal = {2, 3, 4, 10, 20, 100, 150});
+    void openBuzzers(const std::vector<int>& deal = exampleDeal);
     // Plays `steps`, separated by spaces, as the players and the clock would:
     //   dealtNumber3, multiply, equals, giveUp...  a click on the play window's control of that name
-    //   clock, spin, poll, flash                    one tick of that timer, running or not
-    //   clock*20                                    up to twenty ticks, while the timer runs
+    //   clock, spin, poll, flash                    one tick of that timer, as Qt delivers it (a
+    //                                               stopped timer, or one under a message box, drops it)
+    //   clock*20                                    up to twenty ticks, until the timer stops
     //   buzz:2                                      player 2 holds their buzzer key for one poll
     //   turn:2                                      player 2 buzzes and the buzz flash runs out
     //   +21s                                        21 seconds pass on the wall clock
