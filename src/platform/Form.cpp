@@ -5,9 +5,51 @@
 
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QFrame>
 #include <QLabel>
+#include <QProxyStyle>
+
+#include <cmath>
 
 namespace platform {
+
+namespace {
+
+// The design's geometry, font and frame of a child widget, kept on it when it is first laid out.
+constexpr const char* designGeometry = "quorvixDesignGeometry";
+constexpr const char* designFont = "quorvixDesignFont";
+constexpr const char* designLineWidth = "quorvixDesignLineWidth";
+
+// The application's style, with the sizes it draws at a fixed size (check-box and radio
+// indicators, frames, margins) times the window's scale.
+class ScaledStyle final : public QProxyStyle {
+public:
+    explicit ScaledStyle(QObject* owner) { setParent(owner); }
+    qreal scale = 1;
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        const int size = QProxyStyle::pixelMetric(metric, option, widget);
+        switch (metric) {
+        case PM_IndicatorWidth:
+        case PM_IndicatorHeight:
+        case PM_ExclusiveIndicatorWidth:
+        case PM_ExclusiveIndicatorHeight:
+        case PM_CheckBoxLabelSpacing:
+        case PM_RadioButtonLabelSpacing:
+        case PM_DefaultFrameWidth:
+        case PM_ButtonMargin:
+        case PM_ButtonDefaultIndicator:
+        case PM_FocusFrameHMargin:
+        case PM_FocusFrameVMargin:
+            return int(std::lround(size * scale));
+        default:
+            return size;
+        }
+    }
+};
+
+}  // namespace
 
 Form::Form(Services& services) : services(services) {}
 
@@ -93,11 +135,76 @@ void Form::unload()
 void Form::design(const QString& caption, QSize size, const QColor& background)
 {
     setWindowTitle(caption);
-    setFixedSize(size);
+    designSize_ = size;
+    setMinimumSize(size);
+    resize(size);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, background);
     setPalette(colours);
     setAutoFillBackground(true);
+}
+
+QRect Form::toWindow(const QRect& design) const
+{
+    // Both edges are mapped and rounded, so that neighbours stay neighbours at every scale.
+    const auto x = [this](int v) { return origin_.x() + int(std::lround(v * scale_)); };
+    const auto y = [this](int v) { return origin_.y() + int(std::lround(v * scale_)); };
+    return QRect(QPoint(x(design.left()), y(design.top())),
+                 QPoint(x(design.left() + design.width()) - 1, y(design.top() + design.height()) - 1));
+}
+
+QFont Form::scaledFont(QFont font, qreal scale)
+{
+    if (font.pixelSize() > 0)
+        font.setPixelSize(std::max(1, int(std::lround(font.pixelSize() * scale))));
+    else
+        font.setPointSizeF(font.pointSizeF() * scale);
+    return font;
+}
+
+void Form::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    layOut();
+}
+
+void Form::layOut()
+{
+    if (designSize_.isEmpty())
+        return;
+    const qreal scale = std::min(width() / qreal(designSize_.width()), height() / qreal(designSize_.height()));
+    // The design is centred on whole pixels, so that what is painted stays sharp.
+    const QPoint origin(int((width() - designSize_.width() * scale) / 2), int((height() - designSize_.height() * scale) / 2));
+    const bool changed = scale != scale_ || origin != origin_;
+    scale_ = scale;
+    origin_ = origin;
+    if (!scaledStyle_ && scale != 1)
+        scaledStyle_ = new ScaledStyle(this);
+    if (scaledStyle_)
+        static_cast<ScaledStyle*>(scaledStyle_)->scale = scale;
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow())
+            continue;
+        if (!child->property(designGeometry).isValid()) {
+            child->setProperty(designGeometry, child->geometry());
+            child->setProperty(designFont, child->font());
+            if (auto* frame = qobject_cast<QFrame*>(child))
+                child->setProperty(designLineWidth, frame->lineWidth());
+        }
+        child->setGeometry(toWindow(child->property(designGeometry).toRect()));
+        child->setFont(scaledFont(child->property(designFont).value<QFont>(), scale));
+        if (auto* frame = qobject_cast<QFrame*>(child)) {
+            const int width = child->property(designLineWidth).toInt();
+            frame->setLineWidth(width == 0 ? 0 : std::max(1, int(std::lround(width * scale))));
+        }
+        // At the design size the widgets keep the application's style, untouched.
+        if (scale != 1 && child->style() != scaledStyle_)
+            child->setStyle(scaledStyle_);
+        else if (scale == 1 && child->testAttribute(Qt::WA_SetStyle))
+            child->setStyle(nullptr);
+    }
+    if (changed)
+        rescaleEvent();
 }
 
 QLabel* Form::heading(const QString& text, const QRect& place, const QFont& font)

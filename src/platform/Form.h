@@ -6,6 +6,7 @@
 
 class QEventLoop;
 class QLabel;
+class QProxyStyle;
 
 namespace platform {
 
@@ -44,6 +45,12 @@ private:
 //
 // Qt's own activation events are unreliable without a window manager, so activation is
 // tracked here; Qt is asked to activate a window only to give it the keyboard focus.
+//
+// A window is designed at a fixed size, and its content scales with the window: one
+// transform maps the design's coordinates to the window's, uniformly, the design centred on
+// the window's background where the shapes differ. The child widgets are placed and their
+// fonts, frames and indicators sized through it; a window that paints pictures of its own
+// makes them again in rescaleEvent. At the design size nothing moves.
 class Form : public QWidget {
     Q_OBJECT
 public:
@@ -60,6 +67,14 @@ public:
 
     bool isActive() const;
 
+    // The design-to-window transform: a design length times scale(), a design point times
+    // scale() plus designOrigin().
+    qreal scale() const { return scale_; }
+    QPoint designOrigin() const { return origin_; }
+    QRect toWindow(const QRect& design) const;
+    // `font` as it shows at `scale`.
+    static QFont scaledFont(QFont font, qreal scale);
+
 signals:
     void unloaded();
 
@@ -69,10 +84,14 @@ protected:
     virtual void deactivateEvent() {}
     // Set `cancel` to keep the window open.
     virtual void queryClose(bool& cancel) { (void)cancel; }
+    // The design-to-window transform has changed.
+    virtual void rescaleEvent() {}
 
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
-    // The window as designed: its caption, a fixed client size and a background colour.
+    // The window as designed: its caption, its client size (the smallest it may be) and a
+    // background colour.
     void design(const QString& caption, QSize size, const QColor& background);
     // A heading: a label centred across `place`.
     QLabel* heading(const QString& text, const QRect& place, const QFont& font);
@@ -84,12 +103,18 @@ protected:
 private:
     friend class Activation;
     Activation& activation();
+    // Places and sizes every child widget through the design-to-window transform.
+    void layOut();
 
     bool loaded_ = false;
     bool unloadWhenClosed_ = false;
     bool activationPending_ = false;
     QEventLoop* modalLoop_ = nullptr;
     QPointer<Form> modalOwner_;
+    QSize designSize_;
+    qreal scale_ = 1;
+    QPoint origin_;
+    QProxyStyle* scaledStyle_ = nullptr;  // sizes what the style draws at a fixed size
 };
 
 }  // namespace platform

@@ -54,8 +54,7 @@ TEST_F(PlayTest, EachDifficultyHasItsClockPracticeRunsNoneAndSilenceNeverOpensTh
         EXPECT_EQ(play.round().buzzersOpen, practice) << "in practice the buzzers open at once";
         act("clock*10");
         EXPECT_EQ(game.clockPosition, practice ? 240 : 230);
-        if (practice)
-            EXPECT_EQ(pixel(251, 219), colour::Background.rgb()) << "no dial in practice";
+        EXPECT_TRUE(!practice || pixel(251, 219) == colour::Background.rgb()) << "no dial in practice";
         play.hide();
     }
     EXPECT_FALSE(doubles.music.commands.contains("Open"));

@@ -39,8 +39,7 @@ TEST_F(PlayTest, TheWorkingOutKeepsWholeNumbersFrom1To999AndFindsTheTargetInAnyM
         EXPECT_EQ(captions(play.board().madeNumbers), c.made) << c.steps;
         EXPECT_EQ(numbersOnBoard(), c.numbersLeft) << c.steps;
         EXPECT_EQ(messageTitles(), c.refusal ? QStringList{"Operation not allowed"} : QStringList{}) << c.steps;
-        if (c.refusal)
-            EXPECT_EQ(doubles.messages.shown.at(0).text, c.refusal);
+        EXPECT_TRUE(!c.refusal || doubles.messages.shown.at(0).text == c.refusal) << c.steps;
         EXPECT_EQ(play.round().winningSlot, c.winningSlot) << c.steps;
         play.hide();
     }
