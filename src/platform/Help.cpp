@@ -2,10 +2,13 @@
 #include "platform/Help.h"
 
 #include "platform/AppDir.h"
+#include "platform/Form.h"
 
 #include <QApplication>
 #include <QStringDecoder>
 #include <QTextBrowser>
+
+#include <algorithm>
 
 namespace platform {
 
@@ -33,6 +36,31 @@ bool isWholeHelpPage(const QByteArray& bytes)
     return opens && trimmed.endsWith(QStringLiteral("</html>"), Qt::CaseInsensitive);
 }
 
+namespace {
+
+// The help's window: its text scales with the window's size, as the game's windows do.
+class HelpWindow final : public QTextBrowser {
+public:
+    static constexpr QSize designSize{560, 520};
+
+    HelpWindow()
+    {
+        setWindowTitle(QStringLiteral("Quorvix Help"));
+        setMinimumSize(designSize);
+        resize(designSize);
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        const qreal scale = std::min(width() / qreal(designSize.width()), height() / qreal(designSize.height()));
+        setFont(Form::scaledFont(QApplication::font(), scale));
+        QTextBrowser::resizeEvent(event);
+    }
+};
+
+}  // namespace
+
 HelpShown HelpViewer::show(const QString& fileName)
 {
     const auto bytes = readWholeFile(fileName);
@@ -40,11 +68,8 @@ HelpShown HelpViewer::show(const QString& fileName)
         return HelpShown::Unreadable;
     if (!isWholeHelpPage(*bytes))
         return HelpShown::Damaged;
-    if (!window_) {
-        window_ = new QTextBrowser;
-        window_->setWindowTitle(QStringLiteral("Quorvix Help"));
-        window_->resize(560, 520);
-    }
+    if (!window_)
+        window_ = new HelpWindow;
     // Over a modal window (the rules window, say) only its own children take input.
     QWidget* modal = QApplication::activeModalWidget();
     if (window_->parentWidget() != modal)

@@ -23,6 +23,9 @@ Answer QtMessageBoxes::present(const QString& text, const QString& title, Button
     QMessageBox box(QMessageBox::NoIcon, title, text,
                     buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                     owner);
+    // The text at the scale of the window it belongs to.
+    if (owner)
+        box.setFont(Form::scaledFont(box.font(), owner->scale()));
     const int pressed = box.exec();
     // Keyboard focus goes back to the game window, or the buzzer keys would be lost.
     if (owner)

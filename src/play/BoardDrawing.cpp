@@ -3,8 +3,10 @@
 // backBuffer_, which showBoard then shows whole, so nothing flickers. The clock dial has a
 // picture of its own, dialPicture_, on which the marks of the time gone by accumulate;
 // each dial step copies it into the back buffer and paints the hand over the copy.
-// Both pictures are made at the screen's device pixel ratio, so text and lines are sharp
-// on high-density screens while every coordinate stays in the design's pixels.
+// Both pictures have as many pixels as the board takes on the screen: the window's scale
+// times the screen's device pixel ratio. Text and lines are painted at that density, sharp
+// at every size, while every coordinate stays in the design's pixels. A repaint of the
+// window copies only the part of the back buffer that changed.
 #include "play/PlayWindow.h"
 
 #include "core/Game.h"
@@ -14,6 +16,7 @@
 #include "platform/Dial.h"
 
 #include <QFontMetrics>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -44,13 +47,37 @@ QPointF dialPoint(QPointF centre, int p, double distance)
 
 }  // namespace
 
-void PlayWindow::makeSurfaces()
+bool PlayWindow::makeSurfaces()
 {
-    const qreal ratio = devicePixelRatioF();
+    const qreal ratio = devicePixelRatioF() * scale();
     if (!backBuffer_.isNull() && backBuffer_.devicePixelRatio() == ratio)
-        return;
+        return false;
     backBuffer_ = surface(boardSize, ratio);
     dialPicture_ = surface(platform::dial::blockSize, ratio);
+    return true;
+}
+
+void PlayWindow::rescaleEvent()
+{
+    if (!makeSurfaces())
+        return;
+    redrawBoard();
+    if (round_.dialShown)
+        redrawDial();
+    update();
+}
+
+void PlayWindow::paintEvent(QPaintEvent* event)
+{
+    // A repaint shows the board as it stands and changes nothing.
+    QPainter painter(this);
+    const qreal ratio = devicePixelRatioF();
+    const QRect board(designOrigin(), (QSizeF(backBuffer_.size()) / ratio).toSize());
+    const QRect shown = event->rect() & board;
+    if (shown.isEmpty())
+        return;
+    const QRectF source(QPointF(shown.topLeft() - board.topLeft()) * ratio, QSizeF(shown.size()) * ratio);
+    painter.drawImage(QRectF(shown), backBuffer_, source);
 }
 
 void PlayWindow::drawLabel(const play::BoardLabel& label)
@@ -72,6 +99,7 @@ void PlayWindow::drawLabel(const play::BoardLabel& label)
     const int left = int(core::roundHalfEven(place.x() + place.width() / 2.0 - width / 2.0));
     const QRect block(left, place.y(), width, height);
 
+    changed_ |= block;
     QPainter painter(&backBuffer_);
     painter.fillRect(block, label.background);
     painter.setClipRect(block);
@@ -83,6 +111,7 @@ void PlayWindow::drawLabel(const play::BoardLabel& label)
 void PlayWindow::drawShape(const play::BoardShape& shape)
 {
     // The border lies inside the shape's rectangle.
+    changed_ |= shape.geometry;
     QPainter painter(&backBuffer_);
     const int inset = shape.borderWidth;
     painter.fillRect(shape.geometry, shape.border);
@@ -91,7 +120,10 @@ void PlayWindow::drawShape(const play::BoardShape& shape)
 
 void PlayWindow::showBoard()
 {
-    update();
+    if (changed_.isEmpty())
+        return;
+    update(toWindow(changed_).adjusted(-1, -1, 1, 1));
+    changed_ = QRect();
 }
 
 void PlayWindow::redrawBoard()
@@ -140,9 +172,27 @@ void PlayWindow::drawClockDial(int position, bool fillGap)
             drawDialMark(v);
     }
     round_.lastDrawnPosition = std::int16_t(position);
+    round_.dialShown = true;
     drawDialMark(position);
     dialPenWidth_ = handWidth;
+    showDial(position);
+}
 
+void PlayWindow::redrawDial()
+{
+    // The first marks are drawn with a fine pen, the later ones with the hand's width.
+    prepareClockDial();
+    for (int v = FullDial - 1; v >= round_.lastDrawnPosition; --v) {
+        dialPenWidth_ = v >= FullDial - 1 ? 1 : handWidth;
+        drawDialMark(v);
+    }
+    dialPenWidth_ = handWidth;
+    showDial(round_.lastDrawnPosition);
+}
+
+void PlayWindow::showDial(int position)
+{
+    changed_ |= QRect(dialOnBoard, platform::dial::blockSize);
     QPainter painter(&backBuffer_);
     const QSize block = platform::dial::blockSize;
     painter.drawImage(QRect(dialOnBoard, block), dialPicture_,

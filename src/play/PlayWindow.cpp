@@ -121,6 +121,7 @@ void PlayWindow::prepareRound()
     round_.musicPlaying = false;
     clockTimer_->start();
     round_.buzzFlashDone = false;
+    round_.dialShown = false;
     backBuffer_.fill(play::colour::Background);
     redrawBoard();
     round_.buzzersOpen = false;
@@ -191,9 +192,4 @@ bool PlayWindow::musicIsPlaying() const
     return game_.musicOn && round_.musicPlaying && !round_.answering && round_.winningSlot == -1;
 }
 
-void PlayWindow::paintEvent(QPaintEvent*)
-{
-    // A repaint shows the board as it stands and changes nothing.
-    QPainter painter(this);
-    painter.drawImage(QPoint(0, 0), backBuffer_);
-}
+

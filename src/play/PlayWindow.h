@@ -66,6 +66,7 @@ protected:
     void deactivateEvent() override;
     void queryClose(bool& cancel) override;
     void paintEvent(QPaintEvent* event) override;
+    void rescaleEvent() override;
 
 private:
     static constexpr std::int16_t FullDial = 240;  // clock steps in one round
@@ -127,8 +128,9 @@ private:
     void resumeMusic();
     bool musicIsPlaying() const;
 
-    // Drawing.
-    void makeSurfaces();
+    // Drawing. The pictures are made afresh, blank, when the window's scale or the screen's
+    // pixel ratio has changed: true then.
+    bool makeSurfaces();
     void drawLabel(const play::BoardLabel& label);
     void drawShape(const play::BoardShape& shape);
     void showBoard();
@@ -138,6 +140,10 @@ private:
     void prepareClockDial();
     void drawClockDial(int position, bool fillGap);
     void drawDialMark(int position);
+    // Copies the dial into the back buffer and paints the hand at `position` over it.
+    void showDial(int position);
+    // The dial painted again from its face and the marks of the clock's steps so far.
+    void redrawDial();
 
     void createControls();
     // The flashed elements back in their designed colours.
@@ -157,6 +163,7 @@ private:
     QImage backBuffer_;       // the board's back buffer
     QImage dialPicture_;  // the clock dial's own picture
     int dialPenWidth_ = 1;
+    QRect changed_;  // the part of the board painted since it was last shown, in the design's pixels
 
     QPushButton* addButton_ = nullptr;
     QPushButton* subtractButton_ = nullptr;

@@ -34,6 +34,7 @@ struct RoundState {
     std::int16_t stallCount = 0;          // music stall detection
     std::int16_t stallPosition = 0;
     std::int16_t lastDrawnPosition = 0;   // the clock position the dial was last painted for
+    bool dialShown = false;               // the dial is on the board (from the clock's first step)
 
     bool operator==(const RoundState&) const = default;
 };

@@ -17,25 +17,31 @@ AboutBox::AboutBox(const core::WindowContext& context)
     unloadWhenClosed();
     setFont(platform::designFont(QStringLiteral("MS Sans Serif"), 9.75));
 
-    auto* picIcon = new QLabel(this);
-    picIcon->setGeometry(16, 16, 64, 64);
-    picIcon->setPixmap(platform::appIcon().pixmap(QSize(64, 64), devicePixelRatioF()));
+    icon_ = new QLabel(this);
+    icon_->setGeometry(16, 16, 64, 64);
+    rescaleEvent();
 
-    auto* lblTitle = new QLabel(QStringLiteral("Quorvix"), this);
-    lblTitle->setGeometry(96, 12, 232, 36);
-    lblTitle->setFont(platform::designFont(QStringLiteral("GlaserSteD"), 24));
-    auto* lblVersion = new QLabel(QStringLiteral("Version 1.0"), this);
-    lblVersion->setGeometry(96, 52, 232, 20);
-    auto* lblDescription = new QLabel(
+    auto* title = new QLabel(QStringLiteral("Quorvix"), this);
+    title->setGeometry(96, 12, 232, 36);
+    title->setFont(platform::designFont(QStringLiteral("GlaserSteD"), 24));
+    auto* version = new QLabel(QStringLiteral("Version 1.0"), this);
+    version->setGeometry(96, 52, 232, 20);
+    auto* description = new QLabel(
         QStringLiteral("A number party game: race your friends to build the target from seven numbers."), this);
-    lblDescription->setGeometry(96, 74, 232, 48);
-    lblDescription->setWordWrap(true);
-    lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    description->setGeometry(96, 74, 232, 48);
+    description->setWordWrap(true);
+    description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     auto* okButton = new QPushButton(QStringLiteral("OK"), this);
     okButton->setObjectName(QStringLiteral("ok"));
     okButton->setGeometry(132, 132, 80, 30);
     connect(okButton, &QPushButton::clicked, this, &AboutBox::closeBox);
+}
+
+void AboutBox::rescaleEvent()
+{
+    // The icon drawn afresh at the size it shows, from its scalable picture.
+    icon_->setPixmap(platform::appIcon().pixmap(QSize(64, 64) * scale(), devicePixelRatioF()));
 }
 
 void AboutBox::closeBox()

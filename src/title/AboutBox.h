@@ -6,6 +6,8 @@
 
 #include "platform/Form.h"
 
+class QLabel;
+
 namespace core {
 struct WindowContext;
 }
@@ -15,6 +17,11 @@ class AboutBox : public platform::Form {
 public:
     explicit AboutBox(const core::WindowContext& context);
 
+protected:
+    void rescaleEvent() override;
+
 private:
     void closeBox();
+
+    QLabel* icon_ = nullptr;
 };

@@ -60,10 +60,22 @@ TitleWindow::TitleWindow(const core::WindowContext& context)
     dialTimer_ = services.timers.create("dials", [this] { turnDials(); });
     dialTimer_->setInterval(tickInterval);
 
-    const qreal ratio = devicePixelRatioF();
+    makeDialPicture();
+}
+
+void TitleWindow::makeDialPicture()
+{
+    // As many pixels as the dial takes on the screen, so that it is sharp at every size.
+    const qreal ratio = devicePixelRatioF() * scale();
     dialPicture_ = QImage(platform::dial::blockSize * ratio, QImage::Format_ARGB32_Premultiplied);
     dialPicture_.setDevicePixelRatio(ratio);
-    dialPicture_.fill(background);
+    dialPicture_.fill(palette().color(QPalette::Window));
+}
+
+void TitleWindow::rescaleEvent()
+{
+    makeDialPicture();
+    paintDial();
 }
 
 TitleWindow::~TitleWindow() = default;
@@ -110,16 +122,17 @@ void TitleWindow::paintDial()
     const QPointF tip = platform::dial::point(centre, game_.clockPosition, stepsPerTurn, platform::dial::handLength);
     painter.drawLine(centre, tip);
     painter.end();
-    update(QRect(leftDial, platform::dial::blockSize));
-    update(QRect(rightDial, platform::dial::blockSize));
+    for (const QPoint dial : {leftDial, rightDial})
+        update(toWindow(QRect(dial, platform::dial::blockSize)));
 }
 
 void TitleWindow::paintEvent(QPaintEvent*)
 {
     // A repaint shows both dials where they stand; the hand moves only on a tick.
     QPainter painter(this);
-    painter.drawImage(leftDial, dialPicture_);
-    painter.drawImage(rightDial, dialPicture_);
+    const QSizeF shown = QSizeF(dialPicture_.size()) / devicePixelRatioF();
+    for (const QPoint dial : {leftDial, rightDial})
+        painter.drawImage(QRectF(toWindow(QRect(dial, platform::dial::blockSize)).topLeft(), shown), dialPicture_);
 }
 
 void TitleWindow::openSetUp()

@@ -39,8 +39,10 @@ protected:
     void deactivateEvent() override;
     void queryClose(bool& cancel) override;
     void paintEvent(QPaintEvent* event) override;
+    void rescaleEvent() override;
 
 private:
+    void makeDialPicture();
     void turnDials();
     // Moves the hand one step and draws both dials.
     void stepHands();
@@ -53,7 +55,7 @@ private:
     core::Game& game_;
     core::GameFlow& flow_;
     std::unique_ptr<platform::Timer> dialTimer_;
-    QImage dialPicture_;
+    QImage dialPicture_;  // one dial, shown on both sides
     QPushButton* playButton_ = nullptr;
     QPushButton* helpButton_ = nullptr;
     QPushButton* aboutButton_ = nullptr;
