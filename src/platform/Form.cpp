@@ -174,7 +174,8 @@ void Form::layOut()
         return;
     const qreal scale = std::min(width() / qreal(designSize_.width()), height() / qreal(designSize_.height()));
     // The design is centred on whole pixels, so that what is painted stays sharp.
-    const QPoint origin(int((width() - designSize_.width() * scale) / 2), int((height() - designSize_.height() * scale) / 2));
+    const QPoint origin(int((width() - designSize_.width() * scale) / 2),
+                        int((height() - designSize_.height() * scale) / 2));
     const bool changed = scale != scale_ || origin != origin_;
     scale_ = scale;
     origin_ = origin;

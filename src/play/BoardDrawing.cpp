@@ -210,5 +210,6 @@ void PlayWindow::drawDialMark(int position)
     QPainter painter(&dialPicture_);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(play::colour::DialMark, dialPenWidth_, Qt::SolidLine, Qt::FlatCap));
-    painter.drawLine(QPointF(platform::dial::centre), dialPoint(platform::dial::centre, position, platform::dial::handLength));
+    const QPointF centre(platform::dial::centre);
+    painter.drawLine(centre, dialPoint(centre, position, platform::dial::handLength));
 }

@@ -2,6 +2,7 @@
 #include "PlayTest.h"
 
 #include <QGuiApplication>
+#include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 
@@ -74,4 +75,36 @@ TEST_F(PlayTest, OnADoubleDensityScreenTheBoardIsPaintedAtTwiceThePixels)
         for (int x = 64; x < 146; x += 2)
             lonePixels += (board.pixel(x, y) == colour::White.rgb()) != (board.pixel(x + 1, y) == colour::White.rgb());
     EXPECT_GT(lonePixels, 0);
+}
+
+// Runs at both densities (QT_SCALE_FACTOR=2 is a test of its own in CTest).
+TEST_F(PlayTest, TheBoardScalesWithItsWindowCentredSharpAndClickableAtDoubleDensity)
+{
+    openBuzzers();
+    act("turn:0");
+    for (const auto& [size, scale, origin] : {std::tuple{QSize(345, 294), 1.0, QPoint(0, 0)},
+                                              {QSize(863, 735), 2.5, QPoint(0, 0)},
+                                              {QSize(1500, 588), 2.0, QPoint(405, 0)}}) {
+        play.resize(size);
+        EXPECT_EQ(std::pair(play.scale(), play.designOrigin()), std::pair(scale, origin)) << size.width();
+        // The back buffer has every pixel the board takes on the screen.
+        const qreal ratio = play.devicePixelRatioF();
+        EXPECT_EQ(play.backBuffer().size(), QSize(337, 289) * (scale * ratio));
+        const QImage shown = play.grab().toImage();
+        const auto at = [&](QPointF design) { return shown.pixel(((design * scale + origin) * ratio).toPoint()); };
+        for (const auto& [x, y, colour] : {std::tuple{32, 56, colour::LightBlue}, {52, 172, colour::White},
+                                          {192, 144, colour::Red}, {195, 147, colour::Yellow},
+                                          {341, 292, colour::Background}})
+            EXPECT_EQ(at(QPointF(x, y)), colour.rgb()) << size.width() << ": " << x << ", " << y;
+        EXPECT_EQ(at(QPointF(-origin.x() / 2 / scale, 100)), colour::Background.rgb()) << "beside the board";
+        // A click where a control shows reaches it.
+        for (const auto& [x, y, name] : {std::tuple{92, 76, "dealtNumber1"}, {148, 116, "multiply"}}) {
+            const QPoint point = (QPointF(x, y) * scale + origin).toPoint();
+            QWidget* control = play.childAt(point);
+            ASSERT_TRUE(control && control->objectName() == name) << size.width() << ": " << name;
+            QTest::mouseClick(control, Qt::LeftButton, {}, control->mapFrom(&play, point));
+        }
+        EXPECT_EQ(captions(play.board().workingRow), (QStringList{"3", "×", ""})) << size.width();
+        act("cancel");
+    }
 }
