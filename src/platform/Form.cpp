@@ -6,8 +6,10 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QProxyStyle>
+#include <QScreen>
 
 #include <cmath>
 
@@ -80,6 +82,7 @@ void Form::load()
 void Form::show()
 {
     load();
+    followScreenChoice();
     QWidget::show();
     if (isActive() || activationPending_)
         return;
@@ -101,6 +104,7 @@ void Form::showModal()
     modalOwner_ = activation().active();
     activation().deactivateActive();
     setWindowModality(Qt::ApplicationModal);
+    followScreenChoice();
     QWidget::show();
     QEventLoop loop;
     modalLoop_ = &loop;
@@ -142,6 +146,41 @@ void Form::design(const QString& caption, QSize size, const QColor& background)
     colours.setColor(QPalette::Window, background);
     setPalette(colours);
     setAutoFillBackground(true);
+}
+
+void Form::setFullScreen(bool on)
+{
+    activation().fullScreen = on;
+    followScreenChoice();
+}
+
+void Form::followScreenChoice()
+{
+    const bool on = activation().fullScreen;
+    if (on == fullScreen_)
+        return;
+    fullScreen_ = on;
+    if (on) {
+        normalGeometry_ = geometry();
+        setWindowState(windowState() | Qt::WindowFullScreen);
+        // Without a window manager nobody else would: the window takes the whole screen itself.
+        if (QScreen* shown = screen())
+            setGeometry(shown->geometry());
+    } else {
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+        if (normalGeometry_.isValid())
+            setGeometry(normalGeometry_);
+    }
+}
+
+void Form::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F11 && !event->isAutoRepeat())
+        setFullScreen(!fullScreen_);
+    else if (event->key() == Qt::Key_Escape && fullScreen_)
+        setFullScreen(false);
+    else
+        QWidget::keyPressEvent(event);
 }
 
 QRect Form::toWindow(const QRect& design) const

@@ -19,6 +19,9 @@ class Activation {
 public:
     Form* active() const { return active_; }
 
+    // The players' choice of full screen, which every game window follows as it is shown.
+    bool fullScreen = false;
+
 private:
     friend class Form;
     // Makes `form` the active window, deactivating the one before.
@@ -66,6 +69,10 @@ public:
     void unload();
 
     bool isActive() const;
+    // Full screen on or off for this window and every game window shown after it. F11
+    // toggles it and Escape leaves it.
+    void setFullScreen(bool on);
+    bool isShownFullScreen() const { return fullScreen_; }
 
     // The design-to-window transform: a design length times scale(), a design point times
     // scale() plus designOrigin().
@@ -89,6 +96,7 @@ protected:
 
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
     // The window as designed: its caption, its client size (the smallest it may be) and a
     // background colour.
@@ -105,6 +113,8 @@ private:
     Activation& activation();
     // Places and sizes every child widget through the design-to-window transform.
     void layOut();
+    // Full screen or not, as the players chose.
+    void followScreenChoice();
 
     bool loaded_ = false;
     bool unloadWhenClosed_ = false;
@@ -114,6 +124,8 @@ private:
     QSize designSize_;
     qreal scale_ = 1;
     QPoint origin_;
+    bool fullScreen_ = false;
+    QRect normalGeometry_;  // where the window was before it went full screen
     QProxyStyle* scaledStyle_ = nullptr;  // sizes what the style draws at a fixed size
 };
 

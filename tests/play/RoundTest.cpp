@@ -6,6 +6,8 @@
 #include "setup/SetUpWindow.h"
 
 #include <QCheckBox>
+#include <QScreen>
+#include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 
@@ -142,4 +144,20 @@ TEST_F(PlayTest, TheBuzzFlashBlinksTheContenderPanelSixteenTimesAndTheWinningTil
     EXPECT_EQ(pixel(52, 220), colour::Blue.rgb());
     EXPECT_FALSE(play.isVisible()) << "the round has ended, without the finder";
     EXPECT_TRUE(windows.roundTable().isVisible());
+}
+
+TEST_F(PlayTest, F11TakesTheGameFullScreenFromWindowToWindowAndEscapeLeavesIt)
+{
+    openBuzzers();
+    QTest::keyClick(&play, Qt::Key_F11);
+    EXPECT_TRUE(play.isShownFullScreen());
+    EXPECT_EQ(play.geometry(), play.screen()->geometry()) << "with or without a window manager";
+    act("target:306 turn:0");
+    make306();
+    act("flash*30");
+    RoundTable& table = windows.roundTable();
+    EXPECT_TRUE(table.isVisible() && table.geometry() == table.screen()->geometry()) << "the round table follows the play window";
+    QTest::keyClick(&table, Qt::Key_Escape);
+    EXPECT_FALSE(table.isShownFullScreen());
+    EXPECT_EQ(table.size(), QSize(352, 260));
 }
