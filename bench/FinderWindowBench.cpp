@@ -11,6 +11,7 @@
 #include "platform/MusicDevice.h"
 #include "platform/Random.h"
 #include "platform/Services.h"
+#include "platform/Settings.h"
 #include "platform/Timer.h"
 #include "core/Target.h"
 #include "app/Windows.h"
@@ -38,7 +39,9 @@ void FinderWindowToSolution(benchmark::State& state)
     platform::SilentMusicDevice music;
     platform::HelpViewer help;
     platform::QtTimerFactory timers(messages);
-    platform::Services services{application, clock, random, keys, messages, music, help, timers, activation, QString()};
+    platform::MemorySettings settings;
+    platform::Services services{application, clock,  random, keys,       messages,
+                                music,       help,   timers, activation, settings, QString()};
     core::Game game;
     Windows windows(services, game);
     FinderWindow& finder = windows.finderWindow();

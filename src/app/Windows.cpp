@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Windows.h"
 
+#include "core/Choices.h"
+#include "platform/Services.h"
+
 #include "play/PlayWindow.h"
 #include "scores/FinalTable.h"
 #include "scores/RoundTable.h"
@@ -39,7 +42,13 @@ Window& createdOnFirstUse(Holder& window, const core::WindowContext& context,
 
 }  // namespace
 
-Windows::Windows(platform::Services& services, core::Game& game) : context_{services, game, *this} {}
+Windows::Windows(platform::Services& services, core::Game& game) : context_{services, game, *this}
+{
+    // What the players chose in the last run.
+    game.choices = core::readChoices(services.settings);
+    game.rules = game.choices.rules;
+    platform::Form::restoreScreenChoice(services);
+}
 
 Windows::~Windows()
 {

@@ -12,6 +12,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Random.h"
 #include "platform/Services.h"
+#include "platform/Settings.h"
 #include "platform/Timer.h"
 #include "app/Windows.h"
 
@@ -44,7 +45,9 @@ int main(int argc, char* argv[])
     platform::FluidSynthMusic music;
     platform::HelpViewer help;
     platform::QtTimerFactory timers(messages);
-    platform::Services services{application, clock, random, keys, messages, music, help, timers, activation, dataDir};
+    platform::FileSettings settings;
+    platform::Services services{application, clock,  random,     keys,     messages,
+                                music,       help,   timers,     activation, settings, dataDir};
 
     core::Game game;
     Windows windows(services, game);

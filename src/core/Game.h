@@ -26,8 +26,26 @@ struct Rules {
     bool operator==(const Rules&) const = default;
 };
 
+// The players' choices in the set-up and rules windows, remembered from one run to the next.
+struct Choices {
+    std::array<bool, PlayerCount> playing{true, true, false, false, false, false};
+    std::array<QString, PlayerCount> names{QStringLiteral("Player 1"), QStringLiteral("Player 2"),
+                                           QStringLiteral("Player 3"), QStringLiteral("Player 4"),
+                                           QStringLiteral("Player 5"), QStringLiteral("Player 6")};
+    int rounds = 3;
+    int difficulty = 1;  // 0 Easy, 1 Normal, 2 Hard
+    bool practice = false;
+    bool musicOn = true;  // the players' own choice, even when a sound fault has turned the music off
+    Rules rules;
+
+    bool operator==(const Choices&) const = default;
+};
+
+
 struct Game {
     Rules rules;
+    // What the set-up window shows when it opens, and the players chose last.
+    Choices choices;
 
     // Written when a game starts.
     std::int16_t roundCount = 0;

@@ -2,6 +2,7 @@
 #include "platform/Form.h"
 
 #include "platform/Services.h"
+#include "platform/Settings.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -82,6 +83,7 @@ void Form::load()
 void Form::show()
 {
     load();
+    restoreSize();
     followScreenChoice();
     QWidget::show();
     if (isActive() || activationPending_)
@@ -104,6 +106,7 @@ void Form::showModal()
     modalOwner_ = activation().active();
     activation().deactivateActive();
     setWindowModality(Qt::ApplicationModal);
+    restoreSize();
     followScreenChoice();
     QWidget::show();
     QEventLoop loop;
@@ -151,7 +154,42 @@ void Form::design(const QString& caption, QSize size, const QColor& background)
 void Form::setFullScreen(bool on)
 {
     activation().fullScreen = on;
+    services.settings.setValue(QStringLiteral("window/fullScreen"), on);
+    services.settings.save();
     followScreenChoice();
+}
+
+void Form::restoreScreenChoice(Services& services)
+{
+    const QVariant stored = services.settings.value(QStringLiteral("window/fullScreen"));
+    const QString text = stored.toString().toLower();
+    if (text == QLatin1String("true") || text == QLatin1String("false"))
+        services.activation.fullScreen = text == QLatin1String("true");
+    else if (stored.isValid())
+        services.settings.reportBadValue();
+}
+
+QString Form::sizeKey() const
+{
+    return QStringLiteral("windows/%1/size").arg(QLatin1String(metaObject()->className()));
+}
+
+void Form::restoreSize()
+{
+    if (sizeRestored_)
+        return;
+    sizeRestored_ = true;
+    const QVariant stored = services.settings.value(sizeKey());
+    if (!stored.isValid())
+        return;
+    // Stored as "width height"; a size below the design's or beyond any screen is damage.
+    const QStringList sides = stored.toString().split(u' ');
+    const QSize size = sides.size() == 2 ? QSize(sides[0].toInt(), sides[1].toInt()) : QSize();
+    if (size.width() >= minimumWidth() && size.height() >= minimumHeight() && size.width() <= 16384 &&
+        size.height() <= 16384)
+        resize(size);
+    else
+        services.settings.reportBadValue();
 }
 
 void Form::followScreenChoice()
@@ -205,6 +243,11 @@ void Form::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     layOut();
+    // A size the players gave the window is kept for the next run; full screen is no size.
+    if (sizeRestored_ && isVisible() && !fullScreen_ && event->size() != event->oldSize()) {
+        services.settings.setValue(sizeKey(), QStringLiteral("%1 %2").arg(width()).arg(height()));
+        services.settings.save();
+    }
 }
 
 void Form::layOut()

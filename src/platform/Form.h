@@ -73,6 +73,8 @@ public:
     // toggles it and Escape leaves it.
     void setFullScreen(bool on);
     bool isShownFullScreen() const { return fullScreen_; }
+    // The players' choice of full screen from the last run.
+    static void restoreScreenChoice(Services& services);
 
     // The design-to-window transform: a design length times scale(), a design point times
     // scale() plus designOrigin().
@@ -115,6 +117,9 @@ private:
     void layOut();
     // Full screen or not, as the players chose.
     void followScreenChoice();
+    // The size this window had in the last run, kept under its class's name.
+    void restoreSize();
+    QString sizeKey() const;
 
     bool loaded_ = false;
     bool unloadWhenClosed_ = false;
@@ -125,6 +130,7 @@ private:
     qreal scale_ = 1;
     QPoint origin_;
     bool fullScreen_ = false;
+    bool sizeRestored_ = false;  // the window has taken the size it had in the last run
     QRect normalGeometry_;  // where the window was before it went full screen
     QProxyStyle* scaledStyle_ = nullptr;  // sizes what the style draws at a fixed size
 };

@@ -13,6 +13,7 @@ class KeyState;
 class MessageBoxes;
 class MusicDevice;
 class RandomSource;
+class Settings;
 class TimerFactory;
 
 // Everything the windows ask of the desktop, in one set. main.cpp fills it with the real
@@ -28,6 +29,7 @@ struct Services {
     Help& help;
     TimerFactory& timers;
     Activation& activation;  // which window is active
+    Settings& settings;      // what the game remembers between runs
     QString appDir;  // where the program's data files lie
 };
 

@@ -5,6 +5,7 @@
 
 #include "core/Game.h"
 #include "core/Numbers.h"
+#include "core/Choices.h"
 #include "core/RuleCheck.h"
 #include "platform/Fonts.h"
 #include "platform/MessageBox.h"
@@ -86,6 +87,8 @@ void RulesWindow::storeRules()
     game_.rules.stopsAllowed = check.values[4];
     for (int row = 0; row < 4; ++row)
         *ruleValues(game_.rules)[row] = check.values[row];
+    game_.choices.rules = game_.rules;
+    core::writeChoices(game_.choices, services.settings);
     hide();
 }
 

@@ -11,6 +11,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Services.h"
 #include "platform/WrappingButton.h"
+#include "core/Choices.h"
 #include "core/RuleCheck.h"
 #include "platform/QuitAndHelp.h"
 
@@ -96,6 +97,17 @@ void SetUpWindow::createControls()
 
 void SetUpWindow::loadEvent()
 {
+    // The entries the players chose last time.
+    const core::Choices& chosen = game_.choices;
+    for (int i = 0; i < core::PlayerCount; ++i) {
+        playingBoxes[i]->setChecked(chosen.playing[i]);
+        nameBoxes[i]->setText(chosen.names[i]);
+    }
+    updateStartButton();
+    roundsBox->setText(QString::number(chosen.rounds));
+    difficultyButtons[chosen.difficulty]->setChecked(true);
+    practiceBox->setChecked(chosen.practice);
+    musicBox->setChecked(chosen.musicOn);
     // The rules window is loaded hidden, so that its boxes hold the stored rule values.
     flow_.loadRules();
 }
@@ -129,6 +141,7 @@ void SetUpWindow::startGame()
     if (rounds.rounds == 0)
         return;
     game_.roundCount = rounds.rounds;
+    rememberChoices();
 
     hide();
     flow_.startRound();
@@ -141,6 +154,26 @@ void SetUpWindow::startGame()
     game_.idleTime = std::chrono::seconds(game_.rules.idleSeconds);
     game_.practice = practiceBox->isChecked();
     game_.musicOn = musicBox->isChecked();
+}
+
+void SetUpWindow::rememberChoices()
+{
+    core::Choices& chosen = game_.choices;
+    for (int i = 0; i < core::PlayerCount; ++i) {
+        chosen.playing[i] = playingBoxes[i]->isChecked();
+        chosen.names[i] = nameBoxes[i]->text();
+    }
+    chosen.rounds = game_.roundCount;
+    for (int i = 0; i < 3; ++i) {
+        if (difficultyButtons[i]->isChecked())
+            chosen.difficulty = i;
+    }
+    chosen.practice = practiceBox->isChecked();
+    // After a sound fault the box is unticked for this run only: the players' choice stays.
+    if (musicBox->isEnabled())
+        chosen.musicOn = musicBox->isChecked();
+    chosen.rules = game_.rules;
+    core::writeChoices(chosen, services.settings);
 }
 
 void SetUpWindow::openHelp()

@@ -47,6 +47,8 @@ private:
     void updateStartButton();
     void changeRules();
     void startGame();
+    // Stores the entries and the rules the game starts with, for the next run.
+    void rememberChoices();
     void openHelp();
 
     core::Game& game_;

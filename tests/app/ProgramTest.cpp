@@ -52,7 +52,7 @@ namespace {
     platform::ProcessApplication application;
     platform::Services services{application,      doubles.clock, doubles.random, doubles.keys,
                                 doubles.messages, doubles.music, doubles.help,   doubles.timers,
-                                doubles.activation, doubles.services.appDir};
+                                doubles.activation, doubles.settings, doubles.services.appDir};
     core::Game game;
     Windows windows(services, game);
     windows.showTitle();

@@ -5,6 +5,7 @@
 #include "doubles/Doubles.h"
 #include "platform/Form.h"
 #include "platform/Services.h"
+#include "platform/Settings.h"
 #include "app/Windows.h"
 #include "title/TitleWindow.h"
 
@@ -35,7 +36,9 @@ struct TestServices {
     FakeHelp help;
     ManualTimers timers{messages};
     platform::Activation activation;
-    platform::Services services{application, clock, random, keys, messages, music, help, timers, activation, dataDir()};
+    platform::MemorySettings settings;
+    platform::Services services{application, clock,  random, keys,       messages,
+                                music,       help,   timers, activation, settings, dataDir()};
 
     // The build folder, where the fonts lie beside the program.
     static QString dataDir() { return QStringLiteral(QUORVIX_DATA_DIR); }
