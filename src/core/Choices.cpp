@@ -7,6 +7,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace core {
 
 namespace {
@@ -85,6 +87,13 @@ Choices readChoices(platform::Settings& settings)
                                                  &choices.rules.stopsAllowed};
     for (int row = 0; row < RuleCount; ++row)
         reader.read(QLatin1String(ruleKeys[row]), *ruleValues[row], rules[row].smallest, 32767);
+    // A key of no known kind is damage, or another program's.
+    const QStringList known{QStringLiteral("players/"), QStringLiteral("game/"), QStringLiteral("rules/"),
+                            QStringLiteral("window/"), QStringLiteral("windows/")};
+    for (const QString& key : settings.keys()) {
+        if (std::none_of(known.begin(), known.end(), [&key](const QString& kind) { return key.startsWith(kind); }))
+            settings.reportBadValue();
+    }
     return choices;
 }
 

@@ -14,6 +14,7 @@ public:
     virtual ~Settings() = default;
     // An invalid QVariant when nothing is stored under `key`.
     virtual QVariant value(const QString& key) const = 0;
+    virtual QStringList keys() const = 0;
     virtual void setValue(const QString& key, const QVariant& value) = 0;
     // Writes what was set, at once, so that a quit straight after it loses nothing.
     virtual void save() {}
@@ -25,6 +26,7 @@ public:
 class MemorySettings final : public Settings {
 public:
     QVariant value(const QString& key) const override { return values.value(key); }
+    QStringList keys() const override { return values.keys(); }
     void setValue(const QString& key, const QVariant& value) override { values.insert(key, value); }
     void reportBadValue() override { ++badValues; }
 
@@ -40,6 +42,7 @@ public:
     // `fileName` for tests and tools; by default, the user's own file.
     explicit FileSettings(const QString& fileName = QString());
     QVariant value(const QString& key) const override;
+    QStringList keys() const override { return settings_.allKeys(); }
     void setValue(const QString& key, const QVariant& value) override;
     void save() override;
     void reportBadValue() override;

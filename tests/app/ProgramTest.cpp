@@ -5,6 +5,12 @@
 #include "scores/RoundTable.h"
 #include "setup/SetUpWindow.h"
 #include "title/TitleWindow.h"
+#include "play/PlayWindow.h"
+#include "core/Choices.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QRadioButton>
 
 #include <QPushButton>
 #include <QtTest/QTest>
@@ -74,4 +80,43 @@ TEST(ProcessApplication, YesToTheQuitQuestionEndsTheProcessWithoutAskingAgain)
     // Qt runs threads of its own: the child starts afresh rather than as a fork of this one.
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(quitFromTheSetUpWindow(), ::testing::ExitedWithCode(0), "");
+}
+
+TEST_F(ProgramTest, TheNextRunStartsWithThePlayersChoicesFullScreenAndTheWindowsSizes)
+{
+    openSetUp();
+    SetUpWindow& setup = windows.setUpWindow();
+    setup.playingBoxes[4]->setChecked(true);
+    setup.nameBoxes[4]->setText("Zoë");
+    setup.roundsBox->setText("7");
+    setup.difficultyButtons[2]->setChecked(true);
+    setup.practiceBox->setChecked(true);
+    // A sound fault unticks Music On for this run only.
+    setup.musicBox->setChecked(false);
+    setup.musicBox->setEnabled(false);
+    setup.resize(704, 696);
+    game.rules.idleSeconds = 12;
+    QTest::mouseClick(setup.startButton, Qt::LeftButton);
+    settle();
+    windows.playWindow().setFullScreen(true);
+
+    core::Game nextGame;
+    doubles.activation.fullScreen = false;
+    Windows nextRun(doubles.services, nextGame);
+    core::Choices expected;
+    expected.playing[4] = true;
+    expected.names[4] = "Zoë";
+    expected.rounds = 7;
+    expected.difficulty = 2;
+    expected.practice = true;
+    expected.rules.idleSeconds = 12;
+    EXPECT_TRUE(nextGame.choices == expected);
+    EXPECT_EQ(nextGame.rules, expected.rules);
+    EXPECT_TRUE(doubles.activation.fullScreen);
+    doubles.activation.fullScreen = false;
+    nextRun.setUpWindow().show();
+    EXPECT_EQ(nextRun.setUpWindow().size(), QSize(704, 696));
+    EXPECT_EQ(std::tuple(nextRun.setUpWindow().nameBoxes[4]->text(), nextRun.setUpWindow().roundsBox->text()),
+              std::tuple(QString("Zoë"), QString("7")));
+    EXPECT_EQ(doubles.settings.badValues, 0);
 }
