@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The finder window's own time to a solution: the search with the window's events let run
-// between attempts, from the modal show to the solution shown.
+// The game's windows, headless, with the real services: the finder window's own time to a
+// solution (the search with the window's events let run between attempts, from the modal
+// show to the solution shown), and a full repaint of the board on a 4K screen.
 #include "core/Game.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
@@ -16,6 +17,7 @@
 #include "core/Target.h"
 #include "app/Windows.h"
 #include "finder/FinderWindow.h"
+#include "play/PlayWindow.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -28,22 +30,28 @@
 
 namespace {
 
-void FinderWindowToSolution(benchmark::State& state)
-{
+// The services the program runs with, but silent and remembering nothing.
+struct RealServices {
     platform::ProcessApplication application;
     platform::SystemClock clock;
     platform::SystemRandom random;
     platform::KeyboardKeyState keys;
     platform::Activation activation;
-    platform::QtMessageBoxes messages(activation);
+    platform::QtMessageBoxes messages{activation};
     platform::SilentMusicDevice music;
     platform::HelpViewer help;
-    platform::QtTimerFactory timers(messages);
+    platform::QtTimerFactory timers{messages};
     platform::MemorySettings settings;
     platform::Services services{application, clock,  random, keys,       messages,
                                 music,       help,   timers, activation, settings, QString()};
+};
+
+void FinderWindowToSolution(benchmark::State& state)
+{
+    RealServices real;
+    platform::RandomSource& random = real.random;
     core::Game game;
-    Windows windows(services, game);
+    Windows windows(real.services, game);
     FinderWindow& finder = windows.finderWindow();
 
     // Exit as soon as the search has shown its solution.
@@ -72,6 +80,25 @@ void FinderWindowToSolution(benchmark::State& state)
     state.counters["ms_p99"] = milliseconds[milliseconds.size() * 99 / 100];
 }
 BENCHMARK(FinderWindowToSolution)->Iterations(2000)->Unit(benchmark::kMillisecond);
+
+// Every element of the board painted again into the back buffer at 3840 x 2160 device
+// pixels, and the whole back buffer copied to the window: the most any change can cost.
+void BoardRepaintAt4K(benchmark::State& state)
+{
+    RealServices real;
+    core::Game game;
+    game.playing = {true, true};
+    Windows windows(real.services, game);
+    PlayWindow& play = windows.playWindow();
+    play.show();
+    play.resize((QSizeF(3840, 2160) / play.devicePixelRatioF()).toSize());
+    for (auto _ : state) {
+        play.prepareRound();
+        play.repaint();
+    }
+    state.counters["back_buffer_pixels"] = play.backBuffer().width() * play.backBuffer().height();
+}
+BENCHMARK(BoardRepaintAt4K)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
