@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Settings.h"
 
+#include <QStandardPaths>
+
 #include <cstdio>
 
 namespace platform {
 
 FileSettings::FileSettings(const QString& fileName)
-    : settings_(fileName.isEmpty() ? QSettings(QSettings::IniFormat, QSettings::UserScope,
-                                               QStringLiteral("org.quorvix.Quorvix")).fileName()
+    : settings_(fileName.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                                         QStringLiteral("/org.quorvix.Quorvix.conf")
                                    : fileName,
                 QSettings::IniFormat)
 {
