@@ -58,6 +58,11 @@ Form::Form(Services& services) : services(services) {}
 
 Form::~Form()
 {
+    // The scaled style goes with the window, and no child may still draw with it then.
+    if (scaledStyle_) {
+        for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            child->setStyle(nullptr);
+    }
     if (isActive())
         activation().active_ = nullptr;
 }
