@@ -5,6 +5,7 @@
 #include "core/Game.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
+#include "platform/Controllers.h"
 #include "platform/Form.h"
 #include "platform/Help.h"
 #include "platform/KeyState.h"
@@ -36,14 +37,15 @@ struct RealServices {
     platform::SystemClock clock;
     platform::SystemRandom random;
     platform::KeyboardKeyState keys;
+    platform::SdlControllers controllers;
     platform::Activation activation;
     platform::QtMessageBoxes messages{activation};
     platform::SilentMusicDevice music;
     platform::HelpViewer help;
     platform::QtTimerFactory timers{messages};
     platform::MemorySettings settings;
-    platform::Services services{application, clock,  random, keys,       messages,
-                                music,       help,   timers, activation, settings, QString()};
+    platform::Services services{application, clock, random, keys,       controllers, messages,
+                                music,       help,  timers, activation, settings,    QString()};
 };
 
 void FinderWindowToSolution(benchmark::State& state)

@@ -4,6 +4,7 @@
 #include "platform/AppIcon.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
+#include "platform/Controllers.h"
 #include "platform/FluidSynthMusic.h"
 #include "platform/Form.h"
 #include "platform/Fonts.h"
@@ -40,14 +41,15 @@ int main(int argc, char* argv[])
     platform::SystemClock clock;
     platform::SystemRandom random;
     platform::KeyboardKeyState keys;
+    platform::SdlControllers controllers;
     platform::Activation activation;
     platform::QtMessageBoxes messages(activation);
     platform::FluidSynthMusic music;
     platform::HelpViewer help;
     platform::QtTimerFactory timers(messages);
     platform::FileSettings settings;
-    platform::Services services{application, clock,  random,     keys,     messages,
-                                music,       help,   timers,     activation, settings, dataDir};
+    platform::Services services{application, clock, random, keys,       controllers, messages,
+                                music,       help,  timers, activation, settings,    dataDir};
 
     core::Game game;
     Windows windows(services, game);

@@ -3,6 +3,7 @@
 
 #include "core/RuleCheck.h"
 
+#include "platform/Controllers.h"
 #include "platform/Settings.h"
 
 #include <QStringList>
@@ -64,6 +65,18 @@ public:
             settings_.reportBadValue();
     }
 
+    void readButton(const QString& key, QString& value)
+    {
+        const QVariant stored = settings_.value(key);
+        if (!stored.isValid())
+            return;
+        const QString text = stored.toString();
+        if (text.isEmpty() || platform::ControllerButton::fromText(text).isValid())
+            value = text;
+        else
+            settings_.reportBadValue();
+    }
+
 private:
     platform::Settings& settings_;
 };
@@ -77,6 +90,7 @@ Choices readChoices(platform::Settings& settings)
     for (int place = 0; place < PlayerCount; ++place) {
         reader.read(playerKey(place, "playing"), choices.playing[place]);
         reader.read(playerKey(place, "name"), choices.names[place]);
+        reader.readButton(playerKey(place, "button"), choices.buttons[place]);
     }
     reader.read(QStringLiteral("game/rounds"), choices.rounds, 1, 999);
     reader.read(QStringLiteral("game/difficulty"), choices.difficulty, 0, 2);
@@ -102,6 +116,7 @@ void writeChoices(const Choices& choices, platform::Settings& settings)
     for (int place = 0; place < PlayerCount; ++place) {
         settings.setValue(playerKey(place, "playing"), choices.playing[place]);
         settings.setValue(playerKey(place, "name"), choices.names[place]);
+        settings.setValue(playerKey(place, "button"), choices.buttons[place]);
     }
     settings.setValue(QStringLiteral("game/rounds"), choices.rounds);
     settings.setValue(QStringLiteral("game/difficulty"), choices.difficulty);

@@ -37,6 +37,9 @@ struct Choices {
     bool practice = false;
     bool musicOn = true;  // the players' own choice, even when a sound fault has turned the music off
     Rules rules;
+    // Each place's controller button beside its key, as platform::ControllerButton's text;
+    // empty for none.
+    std::array<QString, PlayerCount> buttons;
 
     bool operator==(const Choices&) const = default;
 };

@@ -8,6 +8,7 @@ namespace platform {
 class Activation;
 class Application;
 class Clock;
+class Controllers;
 class Help;
 class KeyState;
 class MessageBoxes;
@@ -24,6 +25,7 @@ struct Services {
     Clock& clock;
     RandomSource& random;
     KeyState& keys;
+    Controllers& controllers;  // game controllers and USB buzzers
     MessageBoxes& messages;
     MusicDevice& music;
     Help& help;

@@ -7,6 +7,7 @@
 #include "core/Numbers.h"
 
 #include "platform/Clock.h"
+#include "platform/Controllers.h"
 #include "platform/KeyState.h"
 #include "platform/MessageBox.h"
 #include "platform/MusicDevice.h"
@@ -15,9 +16,11 @@
 
 void PlayWindow::pollBuzzers()
 {
-    // When two keys are down at once, the lower player place wins.
+    // A controller button is a buzzer key in every way. When two buzzers are down at once,
+    // the lower player place wins.
+    services.controllers.pump();
     for (int p = 0; p < core::PlayerCount && !round_.answering; ++p) {
-        if (services.keys.isDown(platform::buzzerKeys[p].key))
+        if (services.keys.isDown(platform::buzzerKeys[p].key) || services.controllers.isDown(buttons_[p]))
             buzzIn(p);
     }
 }

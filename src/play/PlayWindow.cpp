@@ -122,6 +122,8 @@ void PlayWindow::prepareRound()
     clockTimer_->start();
     round_.buzzFlashDone = false;
     round_.dialShown = false;
+    for (int p = 0; p < core::PlayerCount; ++p)
+        buttons_[p] = platform::ControllerButton::fromText(game_.choices.buttons[p]);
     backBuffer_.fill(play::colour::Background);
     redrawBoard();
     round_.buzzersOpen = false;

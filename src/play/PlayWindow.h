@@ -21,6 +21,7 @@
 // out), RoundEnding.cpp (the round's end), Music.cpp and BoardDrawing.cpp. The dealing and
 // the target choice themselves are pure functions in core/Target.h.
 
+#include "platform/Controllers.h"
 #include "platform/Form.h"
 #include "play/Board.h"
 #include "play/RoundState.h"
@@ -164,6 +165,7 @@ private:
     QImage dialPicture_;  // the clock dial's own picture
     int dialPenWidth_ = 1;
     QRect changed_;  // the part of the board painted since it was last shown, in the design's pixels
+    std::array<platform::ControllerButton, 6> buttons_;  // each player place's controller button, if any
 
     QPushButton* addButton_ = nullptr;
     QPushButton* subtractButton_ = nullptr;

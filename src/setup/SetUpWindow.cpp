@@ -6,7 +6,11 @@
 #include "core/Game.h"
 #include "core/Numbers.h"
 
+#include "platform/ClickArea.h"
+#include "platform/Controllers.h"
 #include "platform/Fonts.h"
+#include "platform/Settings.h"
+#include "platform/Timer.h"
 #include "platform/KeyState.h"
 #include "platform/MessageBox.h"
 #include "platform/Services.h"
@@ -16,6 +20,7 @@
 #include "platform/QuitAndHelp.h"
 
 #include <QButtonGroup>
+#include <QKeyEvent>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -38,6 +43,8 @@ SetUpWindow::SetUpWindow(const core::WindowContext& context)
     design(QStringLiteral("Players"), QSize(352, 348), background);
     setFont(platform::designFont(QStringLiteral("MS Sans Serif"), 9.75));
     createControls();
+    buttonPoll_ = services.timers.create("buttonPoll", [this] { takePressedButton(); });
+    buttonPoll_->setInterval(10);
 }
 
 void SetUpWindow::createControls()
@@ -62,6 +69,10 @@ void SetUpWindow::createControls()
         nameBoxes[i] = new QLineEdit(name, this);
         nameBoxes[i]->setGeometry(112, y, 140, 24);
         buzzerLabels[i] = label(QString::fromLatin1(platform::buzzerKeys[i].name), {264, y, 72, 24}, Qt::AlignHCenter);
+        auto* buzzerCell = new platform::ClickArea(this);
+        buzzerCell->setObjectName(QStringLiteral("buzzer%1").arg(i + 1));
+        buzzerCell->setGeometry(264, y, 72, 24);
+        connect(buzzerCell, &platform::ClickArea::clicked, this, [this, i] { waitForButton(i); });
     }
 
     const int below = rowTop + rowPitch * 6 + 6;
@@ -108,6 +119,7 @@ void SetUpWindow::loadEvent()
     difficultyButtons[chosen.difficulty]->setChecked(true);
     practiceBox->setChecked(chosen.practice);
     musicBox->setChecked(chosen.musicOn);
+    showBuzzers();
     // The rules window is loaded hidden, so that its boxes hold the stored rule values.
     flow_.loadRules();
 }
@@ -119,7 +131,8 @@ void SetUpWindow::changeRules()
 
 void SetUpWindow::updateStartButton()
 {
-    startButton->setEnabled(std::any_of(playingBoxes.begin(), playingBoxes.end(), [](QCheckBox* box) { return box->isChecked(); }));
+    startButton->setEnabled(
+        std::any_of(playingBoxes.begin(), playingBoxes.end(), [](QCheckBox* box) { return box->isChecked(); }));
 }
 
 void SetUpWindow::startGame()
@@ -174,6 +187,72 @@ void SetUpWindow::rememberChoices()
         chosen.musicOn = musicBox->isChecked();
     chosen.rules = game_.rules;
     core::writeChoices(chosen, services.settings);
+}
+
+void SetUpWindow::deactivateEvent()
+{
+    stopWaiting();
+}
+
+void SetUpWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Escape stops a wait for a button, and only that: it does not leave full screen then.
+    if (event->key() == Qt::Key_Escape && waitingPlace_ != -1)
+        stopWaiting();
+    else
+        Form::keyPressEvent(event);
+}
+
+void SetUpWindow::waitForButton(int place)
+{
+    if (waitingPlace_ == place) {
+        stopWaiting();
+        return;
+    }
+    waitingPlace_ = place;
+    // A button already held counts only once it is pressed again.
+    services.controllers.pump();
+    buttonPoll_->start();
+    showBuzzers();
+}
+
+void SetUpWindow::stopWaiting()
+{
+    waitingPlace_ = -1;
+    buttonPoll_->stop();
+    showBuzzers();
+}
+
+void SetUpWindow::takePressedButton()
+{
+    services.controllers.pump();
+    const platform::ControllerButton pressed = services.controllers.newlyPressed();
+    if (!pressed.isValid())
+        return;
+    // A button is one place's buzzer: taken from the place that had it.
+    auto& buttons = game_.choices.buttons;
+    for (QString& button : buttons) {
+        if (button == pressed.text())
+            button.clear();
+    }
+    buttons[waitingPlace_] = pressed.text();
+    core::writeChoices(game_.choices, services.settings);
+    stopWaiting();
+}
+
+void SetUpWindow::showBuzzers()
+{
+    for (int i = 0; i < core::PlayerCount; ++i) {
+        QString text = QString::fromLatin1(platform::buzzerKeys[i].name);
+        const auto button = platform::ControllerButton::fromText(game_.choices.buttons[i]);
+        if (i == waitingPlace_)
+            text = QStringLiteral("Press a button");
+        else if (button.isValid())
+            text += QStringLiteral(" or ") + services.controllers.name(button);
+        buzzerLabels[i]->setToolTip(text);
+        QLabel* cell = buzzerLabels[i];
+        cell->setText(cell->fontMetrics().elidedText(text, Qt::ElideRight, cell->width()));
+    }
 }
 
 void SetUpWindow::openHelp()

@@ -7,8 +7,10 @@
 // program to start a round.
 
 #include "platform/Form.h"
+#include "platform/Timer.h"
 
 #include <array>
+#include <memory>
 
 class QCheckBox;
 class QLabel;
@@ -40,7 +42,9 @@ public:
 
 protected:
     void loadEvent() override;
+    void deactivateEvent() override;
     void queryClose(bool& cancel) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void createControls();
@@ -50,7 +54,16 @@ private:
     // Stores the entries and the rules the game starts with, for the next run.
     void rememberChoices();
     void openHelp();
+    // A click on a place's Buzzer cell waits for the next controller button pressed, and
+    // makes it that place's buzzer; a second click, or Escape, stops waiting.
+    void waitForButton(int place);
+    void stopWaiting();
+    void takePressedButton();
+    // Each Buzzer cell shows its key and its controller button, if any.
+    void showBuzzers();
 
     core::Game& game_;
     core::GameFlow& flow_;
+    std::unique_ptr<platform::Timer> buttonPoll_;
+    int waitingPlace_ = -1;
 };

@@ -56,7 +56,7 @@ namespace {
 {
     doubles::TestServices doubles;
     platform::ProcessApplication application;
-    platform::Services services{application,      doubles.clock, doubles.random, doubles.keys,
+    platform::Services services{application,      doubles.clock, doubles.random, doubles.keys, doubles.controllers,
                                 doubles.messages, doubles.music, doubles.help,   doubles.timers,
                                 doubles.activation, doubles.settings, doubles.services.appDir};
     core::Game game;

@@ -6,6 +6,7 @@
 
 #include "platform/Application.h"
 #include "platform/Clock.h"
+#include "platform/Controllers.h"
 #include "platform/Help.h"
 #include "platform/KeyState.h"
 #include "platform/MessageBox.h"
@@ -19,6 +20,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <random>
 #include <set>
 #include <string>
@@ -67,6 +69,26 @@ public:
 private:
     std::deque<float> script_;
     std::mt19937 engine_;
+};
+
+// No controllers, until a test plugs SDL's in: its virtual devices then stand for them.
+class TestControllers final : public platform::Controllers {
+public:
+    void pump() override
+    {
+        if (sdl)
+            sdl->pump();
+    }
+    bool isDown(const platform::ControllerButton& button) const override { return sdl && sdl->isDown(button); }
+    platform::ControllerButton newlyPressed() const override
+    {
+        return sdl ? sdl->newlyPressed() : platform::ControllerButton();
+    }
+    QString name(const platform::ControllerButton& button) const override
+    {
+        return sdl ? sdl->name(button) : QString();
+    }
+    std::unique_ptr<platform::SdlControllers> sdl;
 };
 
 class FakeKeyState final : public platform::KeyState {

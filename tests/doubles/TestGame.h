@@ -37,8 +37,9 @@ struct TestServices {
     ManualTimers timers{messages};
     platform::Activation activation;
     platform::MemorySettings settings;
-    platform::Services services{application, clock,  random, keys,       messages,
-                                music,       help,   timers, activation, settings, dataDir()};
+    TestControllers controllers;
+    platform::Services services{application, clock, random, keys,       controllers, messages,
+                                music,       help,  timers, activation, settings,    dataDir()};
 
     // The build folder, where the fonts lie beside the program.
     static QString dataDir() { return QStringLiteral(QUORVIX_DATA_DIR); }

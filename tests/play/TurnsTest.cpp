@@ -1,6 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlayTest.h"
 #include "platform/Clock.h"
+#include "platform/Controllers.h"
+#include "setup/SetUpWindow.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest/QTest>
+
+#include <SDL.h>
 
 #include <gtest/gtest.h>
 
@@ -97,4 +105,78 @@ TEST_F(PlayTest, TheFifthStopDisqualifiesAPlayerForTheRestOfTheGame)
     EXPECT_FALSE(play.round().answering) << "still out in the next round";
     act("buzz:1");
     EXPECT_TRUE(play.round().answering);
+}
+
+// SDL's virtual devices stand for the controllers: two identical pads, a USB buzzer set of
+// 128 buttons and a device with none.
+TEST_F(PlayTest, ControllerButtonsAreBuzzersAssignedInTheSetUpWindowAndRemembered)
+{
+    doubles.controllers.sdl = std::make_unique<platform::SdlControllers>();
+    const auto plug = [](SDL_JoystickType type, int buttons, const char* name) {
+        SDL_VirtualJoystickDesc device{};
+        device.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+        device.type = Uint16(type);
+        device.nbuttons = Uint16(buttons);
+        device.name = name;
+        return SDL_JoystickOpen(SDL_JoystickAttachVirtualEx(&device));
+    };
+    const auto unplug = [](SDL_Joystick* device) {
+        for (int index = 0; index < SDL_NumJoysticks(); ++index)
+            if (SDL_JoystickGetDeviceInstanceID(index) == SDL_JoystickInstanceID(device))
+                SDL_JoystickDetachVirtual(index);
+    };
+    const auto press = [](SDL_Joystick* device, int button, bool down = true) {
+        SDL_JoystickSetVirtualButton(device, button, down ? SDL_PRESSED : SDL_RELEASED);
+    };
+    SDL_Joystick* firstPad = plug(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 15, "Pad");
+    SDL_Joystick* buzzers = plug(SDL_JOYSTICK_TYPE_UNKNOWN, 128, "Buzzers");
+    plug(SDL_JOYSTICK_TYPE_UNKNOWN, 0, "Nothing");
+    SDL_Joystick* secondPad = plug(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 15, "Pad");
+
+    openSetUp();
+    SetUpWindow& setup = windows.setUpWindow();
+    const auto assign = [&](int place, SDL_Joystick* device, int button) {
+        QTest::mouseClick(setup.findChild<QWidget*>(QStringLiteral("buzzer%1").arg(place + 1)), Qt::LeftButton);
+        EXPECT_EQ(setup.buzzerLabels[place]->toolTip(), "Press a button");
+        press(device, button);
+        timer("buttonPoll").fire();
+        press(device, button, false);
+        return setup.buzzerLabels[place]->toolTip();
+    };
+    EXPECT_EQ(assign(1, buzzers, 127), "G or Joystick 1 button 128");
+    EXPECT_EQ(assign(2, secondPad, 0), "K or Pad 2 A");
+    EXPECT_EQ(assign(0, secondPad, 0), "A or Pad 2 A") << "taken from place 3";
+    EXPECT_EQ(setup.buzzerLabels[2]->toolTip(), "K");
+    QTest::mouseClick(setup.findChild<QWidget*>("buzzer4"), Qt::LeftButton);
+    QTest::keyClick(&setup, Qt::Key_Escape);
+    EXPECT_EQ(setup.buzzerLabels[3]->toolTip(), "Shift") << "Escape stops waiting";
+    EXPECT_FALSE(setup.isShownFullScreen());
+
+    QTest::mouseClick(setup.startButton, Qt::LeftButton);
+    settle();
+    act("clock*7 spin*30 clock");
+    press(firstPad, 0);
+    act("poll");
+    EXPECT_FALSE(play.round().answering) << "the same button of the other pad is no buzzer";
+    press(secondPad, 0);
+    press(buzzers, 127);
+    doubles.keys.held = {platform::vk::G};
+    act("poll");
+    EXPECT_EQ(play.round().answeringPlayer, 0) << "a key and two buttons: the lower place wins";
+    doubles.keys.held.clear();
+    press(secondPad, 0, false);
+    act("flash*16 giveUp");
+    unplug(buzzers);
+    act("poll");
+    EXPECT_FALSE(play.round().answering) << "an unplugged device falls silent";
+    buzzers = plug(SDL_JOYSTICK_TYPE_UNKNOWN, 128, "Buzzers");
+    press(buzzers, 127);
+    act("poll");
+    EXPECT_EQ(play.round().answeringPlayer, 1) << "and is heard again when plugged back";
+
+    core::Game nextGame;
+    Windows nextRun(doubles.services, nextGame);
+    EXPECT_EQ(nextGame.choices.buttons, game.choices.buttons);
+    for (SDL_Joystick* device : {firstPad, buzzers, secondPad})
+        SDL_JoystickClose(device);
 }

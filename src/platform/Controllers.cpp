@@ -1,0 +1,151 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/Controllers.h"
+
+#include <QStringList>
+
+#include <SDL.h>
+
+#include <map>
+
+namespace platform {
+
+QString ControllerButton::text() const
+{
+    return isValid() ? QStringLiteral("%1 %2 %3").arg(kind).arg(copy).arg(button) : QString();
+}
+
+ControllerButton ControllerButton::fromText(const QString& text)
+{
+    const QStringList parts = text.split(u' ');
+    bool copyRead = false, buttonRead = false;
+    ControllerButton read;
+    if (parts.size() == 3 && parts[0].size() == 32) {
+        read = {parts[0], parts[1].toInt(&copyRead), parts[2].toInt(&buttonRead)};
+        if (copyRead && buttonRead && read.copy >= 0 && read.button >= 0)
+            return read;
+    }
+    return {};
+}
+
+SdlControllers::SdlControllers()
+{
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+    ready_ = SDL_InitSubSystem(SDL_INIT_JOYSTICK | SDL_INIT_GAMECONTROLLER) == 0;
+    if (ready_)
+        findDevices();
+}
+
+SdlControllers::~SdlControllers()
+{
+    if (!ready_)
+        return;
+    closeDevices();
+    SDL_QuitSubSystem(SDL_INIT_JOYSTICK | SDL_INIT_GAMECONTROLLER);
+}
+
+void SdlControllers::closeDevices()
+{
+    for (const Device& device : devices_) {
+        if (device.controller)
+            SDL_GameControllerClose(device.controller);
+        else
+            SDL_JoystickClose(device.joystick);
+    }
+    devices_.clear();
+}
+
+void SdlControllers::findDevices()
+{
+    closeDevices();
+    std::map<QString, int> copies;
+    int pads = 0, joysticks = 0;
+    for (int index = 0; index < SDL_NumJoysticks(); ++index) {
+        Device device;
+        if (SDL_IsGameController(index)) {
+            device.controller = SDL_GameControllerOpen(index);
+            device.joystick = SDL_GameControllerGetJoystick(device.controller);
+        } else {
+            device.joystick = SDL_JoystickOpen(index);
+        }
+        if (!device.joystick)
+            continue;  // gone again, or not ours to read
+        char guid[33];
+        SDL_JoystickGetGUIDString(SDL_JoystickGetGUID(device.joystick), guid, sizeof guid);
+        device.kind = QString::fromLatin1(guid);
+        device.copy = copies[device.kind]++;
+        device.number = device.controller ? ++pads : ++joysticks;
+        device.instance = SDL_JoystickInstanceID(device.joystick);
+        device.down.assign(std::max(0, SDL_JoystickNumButtons(device.joystick)), false);
+        device.wasDown = device.down;
+        devices_.push_back(std::move(device));
+    }
+}
+
+void SdlControllers::pump()
+{
+    if (!ready_)
+        return;
+    SDL_JoystickUpdate();
+    // Devices plugged in or out since the last pump: the list is found afresh.
+    SDL_Event event;
+    bool changed = false;
+    while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_JOYDEVICEADDED, SDL_JOYDEVICEREMOVED) > 0)
+        changed = true;
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    if (changed)
+        findDevices();
+    for (Device& device : devices_) {
+        device.wasDown = device.down;
+        for (int button = 0; button < int(device.down.size()); ++button)
+            device.down[button] = SDL_JoystickGetButton(device.joystick, button) == SDL_PRESSED;
+    }
+}
+
+const SdlControllers::Device* SdlControllers::deviceOf(const ControllerButton& button) const
+{
+    for (const Device& device : devices_) {
+        if (device.kind == button.kind && device.copy == button.copy)
+            return &device;
+    }
+    return nullptr;
+}
+
+bool SdlControllers::isDown(const ControllerButton& button) const
+{
+    const Device* device = deviceOf(button);
+    return device && button.button < int(device->down.size()) && device->down[button.button];
+}
+
+ControllerButton SdlControllers::newlyPressed() const
+{
+    for (const Device& device : devices_) {
+        for (int button = 0; button < int(device.down.size()); ++button) {
+            if (device.down[button] && !device.wasDown[button])
+                return {device.kind, device.copy, button};
+        }
+    }
+    return {};
+}
+
+QString SdlControllers::name(const ControllerButton& button) const
+{
+    const Device* device = deviceOf(button);
+    if (!device)
+        return QStringLiteral("button %1 (unplugged)").arg(button.button + 1);
+    if (device->controller) {
+        for (int pad = 0; pad < SDL_CONTROLLER_BUTTON_MAX; ++pad) {
+            const SDL_GameControllerButtonBind bind =
+                SDL_GameControllerGetBindForButton(device->controller, SDL_GameControllerButton(pad));
+            if (bind.bindType == SDL_CONTROLLER_BINDTYPE_BUTTON && bind.value.button == button.button) {
+                const char* sdlName = SDL_GameControllerGetStringForButton(SDL_GameControllerButton(pad));
+                const QString word = QString::fromLatin1(sdlName);
+                return QStringLiteral("Pad %1 %2").arg(device->number).arg(word.size() <= 2 ? word.toUpper() : word);
+            }
+        }
+        return QStringLiteral("Pad %1 button %2").arg(device->number).arg(button.button + 1);
+    }
+    return QStringLiteral("Joystick %1 button %2").arg(device->number).arg(button.button + 1);
+}
+
+}  // namespace platform

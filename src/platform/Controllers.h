@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+struct _SDL_Joystick;
+struct _SDL_GameController;
+
+namespace platform {
+
+// One button of a game controller, joystick or USB quiz buzzer: a player's buzzer beside
+// their key. The device is named by its kind (SDL's GUID) and, among the devices of that
+// kind, by the order they were found in, so that an assignment holds when the device is
+// plugged in again, or in the next run.
+struct ControllerButton {
+    QString kind;
+    int copy = 0;  // 0: the first device of its kind
+    int button = -1;
+
+    bool isValid() const { return button >= 0 && !kind.isEmpty(); }
+    bool operator==(const ControllerButton&) const = default;
+    // As it is stored: "GUID copy button". A text that is none gives an invalid button.
+    QString text() const;
+    static ControllerButton fromText(const QString& text);
+};
+
+// The controllers plugged in, read only when asked, on the user-interface thread.
+class Controllers {
+public:
+    virtual ~Controllers() = default;
+    // Takes in the devices plugged in or out and the state of every button, as they are now.
+    virtual void pump() = 0;
+    // Held at the last pump. A button of a device that is gone is up.
+    virtual bool isDown(const ControllerButton& button) const = 0;
+    // A button that went down at the last pump, the first in the devices' order, or none.
+    virtual ControllerButton newlyPressed() const = 0;
+    // In words a player understands: "Pad 1 A", "Joystick 2 button 7".
+    virtual QString name(const ControllerButton& button) const = 0;
+};
+
+// Controllers through SDL2's joystick and game-controller API, initialised for those alone:
+// no SDL window, events read while the game's window has no focus, and no signal handlers
+// of SDL's own, so that SIGTERM and SIGINT end the program as before. Without SDL devices or
+// the permission to read them there are simply no controllers.
+class SdlControllers final : public Controllers {
+public:
+    SdlControllers();
+    ~SdlControllers() override;
+    SdlControllers(const SdlControllers&) = delete;
+    SdlControllers& operator=(const SdlControllers&) = delete;
+
+    void pump() override;
+    bool isDown(const ControllerButton& button) const override;
+    ControllerButton newlyPressed() const override;
+    QString name(const ControllerButton& button) const override;
+
+private:
+    struct Device {
+        _SDL_Joystick* joystick = nullptr;
+        _SDL_GameController* controller = nullptr;  // when SDL knows the device as a game controller
+        int instance = -1;
+        QString kind;
+        int copy = 0;
+        int number = 0;  // 1-based, among the pads or among the joysticks
+        std::vector<bool> down;
+        std::vector<bool> wasDown;
+    };
+    void findDevices();
+    void closeDevices();
+    const Device* deviceOf(const ControllerButton& button) const;
+
+    bool ready_ = false;
+    std::vector<Device> devices_;
+};
+
+}  // namespace platform
