@@ -23,9 +23,12 @@
 #include <QApplication>
 #include <QTimer>
 
+#include <SDL.h>
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <vector>
 
@@ -101,6 +104,29 @@ void BoardRepaintAt4K(benchmark::State& state)
     state.counters["back_buffer_pixels"] = play.backBuffer().width() * play.backBuffer().height();
 }
 BENCHMARK(BoardRepaintAt4K)->Unit(benchmark::kMillisecond);
+
+// What the controllers add to each buzzer poll, with four pads plugged in and a button of
+// each assigned to a place: reading the devices, then a look at every place's button.
+void BuzzerPollWithFourControllers(benchmark::State& state)
+{
+    qputenv("QUORVIX_VIRTUAL_PADS", "4");
+    platform::SdlControllers controllers;
+    qunsetenv("QUORVIX_VIRTUAL_PADS");
+    controllers.pump();
+    char kind[33];
+    SDL_JoystickGetGUIDString(SDL_JoystickGetDeviceGUID(0), kind, sizeof kind);
+    std::array<platform::ControllerButton, 6> buttons{};
+    for (int place = 0; place < 4; ++place)
+        buttons[place] = {QString::fromLatin1(kind), place, place};
+    int down = 0;
+    for (auto _ : state) {
+        controllers.pump();
+        for (const auto& button : buttons)
+            down += controllers.isDown(button);
+    }
+    benchmark::DoNotOptimize(down);
+}
+BENCHMARK(BuzzerPollWithFourControllers)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <map>
 
 namespace platform {
@@ -32,8 +33,20 @@ SdlControllers::SdlControllers()
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
     ready_ = SDL_InitSubSystem(SDL_INIT_JOYSTICK | SDL_INIT_GAMECONTROLLER) == 0;
-    if (ready_)
-        findDevices();
+    if (!ready_)
+        return;
+    // QUORVIX_VIRTUAL_PADS=N adds N game pads that exist only in SDL, for the scripts that
+    // run the game on a machine without controllers (their buttons are never pressed).
+    const int virtualPads = std::clamp(qEnvironmentVariableIntValue("QUORVIX_VIRTUAL_PADS"), 0, 8);
+    for (int pad = 0; pad < virtualPads; ++pad) {
+        SDL_VirtualJoystickDesc device{};
+        device.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+        device.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
+        device.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
+        device.name = "Virtual pad";
+        SDL_JoystickAttachVirtualEx(&device);
+    }
+    findDevices();
 }
 
 SdlControllers::~SdlControllers()

@@ -43,7 +43,8 @@ public:
 // Controllers through SDL2's joystick and game-controller API, initialised for those alone:
 // no SDL window, events read while the game's window has no focus, and no signal handlers
 // of SDL's own, so that SIGTERM and SIGINT end the program as before. Without SDL devices or
-// the permission to read them there are simply no controllers.
+// the permission to read them there are simply no controllers. QUORVIX_VIRTUAL_PADS=N in the
+// environment adds N virtual game pads.
 class SdlControllers final : public Controllers {
 public:
     SdlControllers();
