@@ -127,7 +127,7 @@ const SdlControllers::Device* SdlControllers::deviceOf(const ControllerButton& b
 bool SdlControllers::isDown(const ControllerButton& button) const
 {
     const Device* device = deviceOf(button);
-    return device && button.button < int(device->down.size()) && device->down[button.button];
+    return device && button.button >= 0 && button.button < int(device->down.size()) && device->down[button.button];
 }
 
 ControllerButton SdlControllers::newlyPressed() const

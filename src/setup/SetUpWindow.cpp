@@ -227,7 +227,7 @@ void SetUpWindow::takePressedButton()
 {
     services.controllers.pump();
     const platform::ControllerButton pressed = services.controllers.newlyPressed();
-    if (!pressed.isValid())
+    if (!pressed.isValid() || waitingPlace_ == -1)
         return;
     // A button is one place's buzzer: taken from the place that had it.
     auto& buttons = game_.choices.buttons;
