@@ -29,13 +29,17 @@ float SystemRandom::next()
     return float(bits >> 8) * step;
 }
 
-void SystemRandom::reseed()
+SystemRandom::SystemRandom(std::uint64_t seed)
 {
-    const auto ticks = std::uint64_t(std::chrono::steady_clock::now().time_since_epoch().count());
     state_ = 0;
     next();
-    state_ += ticks;
+    state_ += seed;
     next();
+}
+
+void SystemRandom::reseed()
+{
+    *this = SystemRandom(std::uint64_t(std::chrono::steady_clock::now().time_since_epoch().count()));
 }
 
 }  // namespace platform

@@ -19,6 +19,8 @@ public:
 class SystemRandom final : public RandomSource {
 public:
     SystemRandom();
+    // Seeded from `seed` instead of the timer: the same seed, the same values.
+    explicit SystemRandom(std::uint64_t seed);
     float next() override;
     void reseed() override;
 

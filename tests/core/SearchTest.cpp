@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "doubles/Doubles.h"
 #include "core/Search.h"
+#include "core/Target.h"
+#include "platform/Random.h"
+
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -63,4 +67,29 @@ TEST(Attempt, EndsAtOnceWithFewerThanTwoUsableNumbers)
     // Two numbers are enough for a step; the used-up places are drawn past.
     random.script({pick(1), pick(6), pick(2), pick(7), operation(4)});
     EXPECT_EQ(attempt({0, 0, 0, 0, 0, 3, 4}, 12, random), QString("3×4=12!"));
+}
+
+TEST(Attempt, TheSameSeedMakesTheSameAttemptsAndDraws)
+{
+    platform::SystemRandom random(2026);
+    QString solutions;
+    long attempts = 0;
+    for (int round = 0; round < 100; ++round) {
+        Deal deal{};
+        for (int k = 0; k < DealSize; ++k)
+            deal[k] = dealNumber(k, random);
+        std::optional<int> target;
+        while (!(target = candidateTarget(deal, random, [] {}))) {
+        }
+        std::optional<QString> found;
+        for (++attempts; !(found = attempt(deal, *target, random)); ++attempts) {
+        }
+        solutions += *found;
+    }
+    std::uint32_t checksum = 2166136261u;  // FNV-1a over the solutions' text
+    for (const QChar c : solutions)
+        checksum = (checksum ^ c.unicode()) * 16777619u;
+    // The value after them all tells that every draw before it was the same.
+    EXPECT_EQ(std::tuple(checksum, attempts, int(random.next() * (1 << 24))),
+              std::tuple(3023522098u, 105348L, 10448396));
 }
