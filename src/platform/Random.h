@@ -21,8 +21,19 @@ public:
     SystemRandom();
     // Seeded from `seed` instead of the timer: the same seed, the same values.
     explicit SystemRandom(std::uint64_t seed);
-    float next() override;
+    float next() override { return float(nextBits()) * (1.0f / float(1 << 24)); }
     void reseed() override;
+
+    // The next value's 24 bits: next() is this over 2^24, every value exactly a float below 1.
+    // Inline, for the solution search, which draws tens of millions of them.
+    std::uint32_t nextBits()
+    {
+        const std::uint64_t old = state_;
+        state_ = old * 6364136223846793005ULL + 1442695040888963407ULL;
+        const auto xorShifted = std::uint32_t(((old >> 18) ^ old) >> 27);
+        const auto rotation = unsigned(old >> 59);
+        return ((xorShifted >> rotation) | (xorShifted << ((32 - rotation) & 31))) >> 8;
+    }
 
 private:
     std::uint64_t state_ = 0;
