@@ -44,7 +44,6 @@ struct Choices {
     bool operator==(const Choices&) const = default;
 };
 
-
 struct Game {
     Rules rules;
     // What the set-up window shows when it opens, and the players chose last.

@@ -64,9 +64,8 @@ void SetUpWindow::createControls()
         const QString name = QStringLiteral("Player %1").arg(i + 1);
         playingBoxes[i] = new QCheckBox(name, this);
         playingBoxes[i]->setGeometry(16, y, 90, 24);
-        playingBoxes[i]->setChecked(i < 2);
         connect(playingBoxes[i], &QCheckBox::clicked, this, [this] { updateStartButton(); });
-        nameBoxes[i] = new QLineEdit(name, this);
+        nameBoxes[i] = new QLineEdit(this);
         nameBoxes[i]->setGeometry(112, y, 140, 24);
         buzzerLabels[i] = label(QString::fromLatin1(platform::buzzerKeys[i].name), {264, y, 72, 24}, Qt::AlignHCenter);
         auto* buzzerCell = new platform::ClickArea(this);
@@ -77,7 +76,7 @@ void SetUpWindow::createControls()
 
     const int below = rowTop + rowPitch * 6 + 6;
     label(QStringLiteral("Rounds"), {16, below, 56, 24});
-    roundsBox = new QLineEdit(QStringLiteral("3"), this);
+    roundsBox = new QLineEdit(this);
     roundsBox->setGeometry(72, below, 48, 24);
     helpButton = new QPushButton(QStringLiteral("Help"), this);
     helpButton->setGeometry(16, below + 32, 104, 28);
@@ -95,12 +94,10 @@ void SetUpWindow::createControls()
         difficultyButtons[i]->setGeometry(16, bottom + 22 * i, 100, 22);
         difficulty->addButton(difficultyButtons[i], i);
     }
-    difficultyButtons[1]->setChecked(true);
     practiceBox = new QCheckBox(QStringLiteral("Practise"), this);
     practiceBox->setGeometry(136, bottom, 110, 22);
     musicBox = new QCheckBox(QStringLiteral("Music On"), this);
     musicBox->setGeometry(136, bottom + 22, 110, 22);
-    musicBox->setChecked(true);
     rulesButton = new platform::WrappingButton(QStringLiteral("   Change     Rules"), 2, this);
     rulesButton->setGeometry(232, bottom, 104, 60);
     connect(rulesButton, &QPushButton::clicked, this, &SetUpWindow::changeRules);
@@ -108,7 +105,7 @@ void SetUpWindow::createControls()
 
 void SetUpWindow::loadEvent()
 {
-    // The entries the players chose last time.
+    // The entries the players chose last time, or the game's defaults.
     const core::Choices& chosen = game_.choices;
     for (int i = 0; i < core::PlayerCount; ++i) {
         playingBoxes[i]->setChecked(chosen.playing[i]);
