@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <optional>
 
 namespace core {
 
@@ -22,85 +23,73 @@ QString playerKey(int place, const char* what)
     return QStringLiteral("players/%1/%2").arg(place + 1).arg(QLatin1String(what));
 }
 
-// Reads the values of one settings store, replacing each that cannot be used.
-class Reader {
-public:
-    explicit Reader(platform::Settings& settings) : settings_(settings) {}
+// What a stored value means, when it means something the game can use.
+std::optional<bool> asBool(const QVariant& stored)
+{
+    const QString text = stored.toString().toLower();
+    if (text == QLatin1String("true") || text == QLatin1String("false"))
+        return text == QLatin1String("true");
+    return std::nullopt;
+}
 
-    void read(const QString& key, bool& value)
-    {
-        const QVariant stored = settings_.value(key);
-        if (!stored.isValid())
-            return;
-        const QString text = stored.toString().toLower();
-        if (text == QLatin1String("true") || text == QLatin1String("false"))
-            value = text == QLatin1String("true");
-        else
-            settings_.reportBadValue();
-    }
-
-    template <typename Number>
-    void read(const QString& key, Number& value, int smallest, int largest)
-    {
-        const QVariant stored = settings_.value(key);
-        if (!stored.isValid())
-            return;
+auto asWholeNumber(int smallest, int largest)
+{
+    return [smallest, largest](const QVariant& stored) -> std::optional<int> {
         bool whole = false;
         const int number = stored.toString().toInt(&whole);
-        if (whole && number >= smallest && number <= largest)
-            value = Number(number);
-        else
-            settings_.reportBadValue();
-    }
+        return whole && number >= smallest && number <= largest ? std::optional(number) : std::nullopt;
+    };
+}
 
-    void read(const QString& key, QString& value)
-    {
-        const QVariant stored = settings_.value(key);
-        if (!stored.isValid())
-            return;
-        // A list, or a text too long for a name, is no name.
-        if (stored.userType() == QMetaType::QString && stored.toString().size() <= LongestName)
-            value = stored.toString();
-        else
-            settings_.reportBadValue();
-    }
+// A list, or a text too long for a name, is no name.
+std::optional<QString> asName(const QVariant& stored)
+{
+    if (stored.userType() == QMetaType::QString && stored.toString().size() <= LongestName)
+        return stored.toString();
+    return std::nullopt;
+}
 
-    void readButton(const QString& key, QString& value)
-    {
-        const QVariant stored = settings_.value(key);
-        if (!stored.isValid())
-            return;
-        const QString text = stored.toString();
-        if (text.isEmpty() || platform::ControllerButton::fromText(text).isValid())
-            value = text;
-        else
-            settings_.reportBadValue();
-    }
+std::optional<QString> asButton(const QVariant& stored)
+{
+    const QString text = stored.toString();
+    if (text.isEmpty() || platform::ControllerButton::fromText(text).isValid())
+        return text;
+    return std::nullopt;
+}
 
-private:
-    platform::Settings& settings_;
-};
+// Reads `key` into `value` when what is stored there means something the game can use;
+// anything else stored there is reported, and `value` keeps its default.
+template <typename Value, typename Meaning>
+void read(platform::Settings& settings, const QString& key, Value& value, Meaning meaning)
+{
+    const QVariant stored = settings.value(key);
+    if (!stored.isValid())
+        return;
+    if (const auto used = meaning(stored))
+        value = Value(*used);
+    else
+        settings.reportBadValue();
+}
 
 }  // namespace
 
 Choices readChoices(platform::Settings& settings)
 {
     Choices choices;
-    Reader reader(settings);
     for (int place = 0; place < PlayerCount; ++place) {
-        reader.read(playerKey(place, "playing"), choices.playing[place]);
-        reader.read(playerKey(place, "name"), choices.names[place]);
-        reader.readButton(playerKey(place, "button"), choices.buttons[place]);
+        read(settings, playerKey(place, "playing"), choices.playing[place], asBool);
+        read(settings, playerKey(place, "name"), choices.names[place], asName);
+        read(settings, playerKey(place, "button"), choices.buttons[place], asButton);
     }
-    reader.read(QStringLiteral("game/rounds"), choices.rounds, 1, 999);
-    reader.read(QStringLiteral("game/difficulty"), choices.difficulty, 0, 2);
-    reader.read(QStringLiteral("game/practice"), choices.practice);
-    reader.read(QStringLiteral("game/music"), choices.musicOn);
+    read(settings, QStringLiteral("game/rounds"), choices.rounds, asWholeNumber(1, 999));
+    read(settings, QStringLiteral("game/difficulty"), choices.difficulty, asWholeNumber(0, 2));
+    read(settings, QStringLiteral("game/practice"), choices.practice, asBool);
+    read(settings, QStringLiteral("game/music"), choices.musicOn, asBool);
     std::int16_t* const ruleValues[RuleCount] = {&choices.rules.turnsAllowed, &choices.rules.turnSeconds,
                                                  &choices.rules.idleSeconds, &choices.rules.cancelsAllowed,
                                                  &choices.rules.stopsAllowed};
     for (int row = 0; row < RuleCount; ++row)
-        reader.read(QLatin1String(ruleKeys[row]), *ruleValues[row], rules[row].smallest, 32767);
+        read(settings, QLatin1String(ruleKeys[row]), *ruleValues[row], asWholeNumber(rules[row].smallest, 32767));
     // A key of no known kind is damage, or another program's.
     const QStringList known{QStringLiteral("players/"), QStringLiteral("game/"), QStringLiteral("rules/"),
                             QStringLiteral("window/"), QStringLiteral("windows/")};
