@@ -3,19 +3,10 @@
 // solution (the search with the window's events let run between attempts, from the modal
 // show to the solution shown), and a full repaint of the board on a 4K screen.
 #include "core/Game.h"
-#include "platform/Application.h"
-#include "platform/Clock.h"
-#include "platform/Controllers.h"
-#include "platform/Form.h"
-#include "platform/Help.h"
-#include "platform/KeyState.h"
-#include "platform/MessageBox.h"
 #include "platform/MusicDevice.h"
-#include "platform/Random.h"
-#include "platform/Services.h"
 #include "platform/Settings.h"
-#include "platform/Timer.h"
 #include "core/Target.h"
+#include "app/ProgramServices.h"
 #include "app/Windows.h"
 #include "finder/FinderWindow.h"
 #include "play/PlayWindow.h"
@@ -35,25 +26,11 @@
 namespace {
 
 // The services the program runs with, but silent and remembering nothing.
-struct RealServices {
-    platform::ProcessApplication application;
-    platform::SystemClock clock;
-    platform::SystemRandom random;
-    platform::KeyboardKeyState keys;
-    platform::SdlControllers controllers;
-    platform::Activation activation;
-    platform::QtMessageBoxes messages{activation};
-    platform::SilentMusicDevice music;
-    platform::HelpViewer help;
-    platform::QtTimerFactory timers{messages};
-    platform::MemorySettings settings;
-    platform::Services services{application, clock, random, keys,       controllers, messages,
-                                music,       help,  timers, activation, settings,    QString()};
-};
+using RealServices = ProgramServices<platform::SilentMusicDevice, platform::MemorySettings>;
 
 void FinderWindowToSolution(benchmark::State& state)
 {
-    RealServices real;
+    RealServices real{QString()};
     platform::RandomSource& random = real.random;
     core::Game game;
     Windows windows(real.services, game);
@@ -90,7 +67,7 @@ BENCHMARK(FinderWindowToSolution)->Iterations(2000)->Unit(benchmark::kMillisecon
 // pixels, and the whole back buffer copied to the window: the most any change can cost.
 void BoardRepaintAt4K(benchmark::State& state)
 {
-    RealServices real;
+    RealServices real{QString()};
     core::Game game;
     game.playing = {true, true};
     Windows windows(real.services, game);

@@ -2,19 +2,10 @@
 #include "core/Game.h"
 #include "platform/AppDir.h"
 #include "platform/AppIcon.h"
-#include "platform/Application.h"
-#include "platform/Clock.h"
-#include "platform/Controllers.h"
 #include "platform/FluidSynthMusic.h"
-#include "platform/Form.h"
 #include "platform/Fonts.h"
-#include "platform/Help.h"
-#include "platform/KeyState.h"
-#include "platform/MessageBox.h"
-#include "platform/Random.h"
-#include "platform/Services.h"
 #include "platform/Settings.h"
-#include "platform/Timer.h"
+#include "app/ProgramServices.h"
 #include "app/Windows.h"
 
 #include <QApplication>
@@ -37,22 +28,10 @@ int main(int argc, char* argv[])
     for (const QString& file : platform::registerFonts(dataDir))
         std::fprintf(stderr, "quorvix: cannot use font file %s, a system font stands in\n", qPrintable(file));
 
-    platform::ProcessApplication application;
-    platform::SystemClock clock;
-    platform::SystemRandom random;
-    platform::KeyboardKeyState keys;
-    platform::SdlControllers controllers;
-    platform::Activation activation;
-    platform::QtMessageBoxes messages(activation);
-    platform::FluidSynthMusic music;
-    platform::HelpViewer help;
-    platform::QtTimerFactory timers(messages);
-    platform::FileSettings settings;
-    platform::Services services{application, clock, random, keys,       controllers, messages,
-                                music,       help,  timers, activation, settings,    dataDir};
+    ProgramServices<platform::FluidSynthMusic, platform::FileSettings> real(dataDir);
 
     core::Game game;
-    Windows windows(services, game);
+    Windows windows(real.services, game);
     windows.showTitle();
     return QApplication::exec();
 }

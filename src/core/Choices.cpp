@@ -24,13 +24,7 @@ QString playerKey(int place, const char* what)
 }
 
 // What a stored value means, when it means something the game can use.
-std::optional<bool> asBool(const QVariant& stored)
-{
-    const QString text = stored.toString().toLower();
-    if (text == QLatin1String("true") || text == QLatin1String("false"))
-        return text == QLatin1String("true");
-    return std::nullopt;
-}
+constexpr auto asBool = platform::storedBool;
 
 auto asWholeNumber(int smallest, int largest)
 {

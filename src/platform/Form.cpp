@@ -167,9 +167,8 @@ void Form::setFullScreen(bool on)
 void Form::restoreScreenChoice(Services& services)
 {
     const QVariant stored = services.settings.value(QStringLiteral("window/fullScreen"));
-    const QString text = stored.toString().toLower();
-    if (text == QLatin1String("true") || text == QLatin1String("false"))
-        services.activation.fullScreen = text == QLatin1String("true");
+    if (const auto on = storedBool(stored))
+        services.activation.fullScreen = *on;
     else if (stored.isValid())
         services.settings.reportBadValue();
 }
@@ -244,6 +243,11 @@ QFont Form::scaledFont(QFont font, qreal scale)
     return font;
 }
 
+qreal Form::fitScale(QSize design, QSize window)
+{
+    return std::min(window.width() / qreal(design.width()), window.height() / qreal(design.height()));
+}
+
 void Form::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
@@ -259,7 +263,7 @@ void Form::layOut()
 {
     if (designSize_.isEmpty())
         return;
-    const qreal scale = std::min(width() / qreal(designSize_.width()), height() / qreal(designSize_.height()));
+    const qreal scale = fitScale(designSize_, size());
     // The design is centred on whole pixels, so that what is painted stays sharp.
     const QPoint origin(int((width() - designSize_.width() * scale) / 2),
                         int((height() - designSize_.height() * scale) / 2));

@@ -83,6 +83,8 @@ public:
     QRect toWindow(const QRect& design) const;
     // `font` as it shows at `scale`.
     static QFont scaledFont(QFont font, qreal scale);
+    // The scale at which `design` fits `window` whole, keeping its proportions.
+    static qreal fitScale(QSize design, QSize window);
 
 signals:
     void unloaded();

@@ -8,8 +8,6 @@
 #include <QStringDecoder>
 #include <QTextBrowser>
 
-#include <algorithm>
-
 namespace platform {
 
 HelpViewer::~HelpViewer()
@@ -53,8 +51,7 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override
     {
-        const qreal scale = std::min(width() / qreal(designSize.width()), height() / qreal(designSize.height()));
-        setFont(Form::scaledFont(QApplication::font(), scale));
+        setFont(Form::scaledFont(QApplication::font(), Form::fitScale(designSize, size())));
         QTextBrowser::resizeEvent(event);
     }
 };

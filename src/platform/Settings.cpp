@@ -7,6 +7,14 @@
 
 namespace platform {
 
+std::optional<bool> storedBool(const QVariant& stored)
+{
+    const QString text = stored.toString().toLower();
+    if (text == QLatin1String("true") || text == QLatin1String("false"))
+        return text == QLatin1String("true");
+    return std::nullopt;
+}
+
 FileSettings::FileSettings(const QString& fileName)
     : settings_(fileName.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                                          QStringLiteral("/org.quorvix.Quorvix.conf")

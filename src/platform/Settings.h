@@ -5,6 +5,8 @@
 #include <QString>
 #include <QVariant>
 
+#include <optional>
+
 namespace platform {
 
 // What the game remembers between runs, a value for each key. A value that cannot be used
@@ -20,6 +22,9 @@ public:
     virtual void save() {}
     virtual void reportBadValue() {}
 };
+
+// A stored yes or no: "true" or "false" in any case, as QSettings writes them; nothing else.
+std::optional<bool> storedBool(const QVariant& stored);
 
 // Settings kept in memory only, for a run that must not touch the user's own (the tests and
 // the benchmarks). `badValues` counts the values reported as unusable.

@@ -156,13 +156,11 @@ void SetUpWindow::startGame()
     hide();
     flow_.startRound();
 
-    for (int i = 0; i < 3; ++i) {
-        if (difficultyButtons[i]->isChecked())
-            game_.difficulty = std::int16_t(i);
-    }
+    // As the players chose them just now; the music as it stands for this run.
+    game_.difficulty = std::int16_t(game_.choices.difficulty);
     game_.answerTime = std::chrono::seconds(game_.rules.turnSeconds);
     game_.idleTime = std::chrono::seconds(game_.rules.idleSeconds);
-    game_.practice = practiceBox->isChecked();
+    game_.practice = game_.choices.practice;
     game_.musicOn = musicBox->isChecked();
 }
 
