@@ -28,8 +28,13 @@ ControllerButton ControllerButton::fromText(const QString& text)
     return {};
 }
 
-SdlControllers::SdlControllers()
+// SDL starts on the first question asked of the controllers, not at launch: the title window
+// needs none, and starting SDL's joysticks (its device scan) takes milliseconds.
+void SdlControllers::start() const
 {
+    if (started_)
+        return;
+    started_ = true;
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
     ready_ = SDL_InitSubSystem(SDL_INIT_JOYSTICK | SDL_INIT_GAMECONTROLLER) == 0;
@@ -51,13 +56,13 @@ SdlControllers::SdlControllers()
 
 SdlControllers::~SdlControllers()
 {
-    if (!ready_)
+    if (!started_ || !ready_)
         return;
     closeDevices();
     SDL_QuitSubSystem(SDL_INIT_JOYSTICK | SDL_INIT_GAMECONTROLLER);
 }
 
-void SdlControllers::closeDevices()
+void SdlControllers::closeDevices() const
 {
     for (const Device& device : devices_) {
         if (device.controller)
@@ -68,7 +73,7 @@ void SdlControllers::closeDevices()
     devices_.clear();
 }
 
-void SdlControllers::findDevices()
+void SdlControllers::findDevices() const
 {
     closeDevices();
     std::map<QString, int> copies;
@@ -97,6 +102,7 @@ void SdlControllers::findDevices()
 
 void SdlControllers::pump()
 {
+    start();
     if (!ready_)
         return;
     SDL_JoystickUpdate();
@@ -117,6 +123,7 @@ void SdlControllers::pump()
 
 const SdlControllers::Device* SdlControllers::deviceOf(const ControllerButton& button) const
 {
+    start();
     for (const Device& device : devices_) {
         if (device.kind == button.kind && device.copy == button.copy)
             return &device;
@@ -132,6 +139,7 @@ bool SdlControllers::isDown(const ControllerButton& button) const
 
 ControllerButton SdlControllers::newlyPressed() const
 {
+    start();
     for (const Device& device : devices_) {
         for (int button = 0; button < int(device.down.size()); ++button) {
             if (device.down[button] && !device.wasDown[button])

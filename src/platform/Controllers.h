@@ -47,7 +47,7 @@ public:
 // environment adds N virtual game pads.
 class SdlControllers final : public Controllers {
 public:
-    SdlControllers();
+    SdlControllers() = default;
     ~SdlControllers() override;
     SdlControllers(const SdlControllers&) = delete;
     SdlControllers& operator=(const SdlControllers&) = delete;
@@ -68,12 +68,15 @@ private:
         std::vector<bool> down;
         std::vector<bool> wasDown;
     };
-    void findDevices();
-    void closeDevices();
+    void start() const;
+    void findDevices() const;
+    void closeDevices() const;
     const Device* deviceOf(const ControllerButton& button) const;
 
-    bool ready_ = false;
-    std::vector<Device> devices_;
+    // Started on first use, by a question that may be const.
+    mutable bool started_ = false;
+    mutable bool ready_ = false;
+    mutable std::vector<Device> devices_;
 };
 
 }  // namespace platform
