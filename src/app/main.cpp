@@ -17,7 +17,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvix"));
-    QApplication::setWindowIcon(platform::appIcon());
+    QApplication::setWindowIcon(platform::appIcon(128));
     // Only "Yes" to the quit question ends the game, never the last window closing.
     QApplication::setQuitOnLastWindowClosed(false);
 
