@@ -94,7 +94,12 @@ void PlayWindow::flashContenderPanel()
         flashTimer_->stop();
         round_.buzzFlashDone = true;
     }
-    const bool lit = board_.contenderPanel.border == play::colour::Red;
+    // Lit on odd ticks: the flash ends on an even one, in the panel's own colours.
+    showContenderPanel(round_.animationTicks % 2 == 1);
+}
+
+void PlayWindow::showContenderPanel(bool lit)
+{
     board_.contenderPanel.border = lit ? play::colour::Yellow : play::colour::Red;
     board_.contenderPanel.fill = lit ? play::colour::Red : play::colour::Yellow;
     board_.contenderName.background = board_.contenderPanel.fill;

@@ -39,6 +39,9 @@ void PlayWindow::buzzIn(int p)
         round_.animationTicks = 0;
         round_.buzzFlashDone = false;
         flashTimer_->start();
+        // The player sees the buzz taken at once, the panel lit with their name as the flash's
+        // first tick will show it, not a flash tick later.
+        showContenderPanel(true);
         round_.answeringPlayer = std::int16_t(p);
         round_.lastSelection = services.clock.now();
         round_.cancelCount = 0;

@@ -90,6 +90,7 @@ private:
     void flashTick();
     void flashWinningTile();
     void flashContenderPanel();
+    void showContenderPanel(bool lit);
     void spinTargetDisplay();
     bool pickTarget();
     void showTargetDigits(const std::array<int, 3>& digits);

@@ -34,13 +34,15 @@ TEST_F(PlayTest, APreparedBoardShowsEveryElementWhereItBelongs)
         EXPECT_EQ(pixel(x, y), shown.rgb()) << x << ", " << y;
 }
 
-TEST_F(PlayTest, TheContenderPanelShowsANameWithinItsBorderAndCutsALongOneWithAnEllipsis)
+TEST_F(PlayTest, TheContenderPanelLightsAtTheBuzzAndShowsANameWithinItsBorderCutWithAnEllipsis)
 {
     game.playerNames[0] = "Ann";
     game.playerNames[1] = QString::fromUtf8("Zoë the Magnificent, Queen of Numbers");
     openBuzzers();
     const QRect panel(192, 144, 121, 25);
-    act("turn:0");
+    act("buzz:0");
+    EXPECT_GT(count(panel, colour::White), 20) << "the buzz is shown at once, the name lit, before a flash tick";
+    act("flash*16");
     EXPECT_EQ(count({192, 167, 121, 2}, colour::Red), 2 * 121) << "the border below the name";
     EXPECT_EQ(count({192, 169, 121, 1}, colour::Background), 121) << "nothing below the panel";
     act("giveUp");
