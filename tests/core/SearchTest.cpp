@@ -93,3 +93,42 @@ TEST(Attempt, TheSameSeedMakesTheSameAttemptsAndDraws)
     EXPECT_EQ(std::tuple(checksum, attempts, int(random.next() * (1 << 24))),
               std::tuple(3023522098u, 105348L, 10448396));
 }
+
+namespace {
+
+// The game's generator behind the general interface, where the search cannot tell it apart
+// from any other source.
+class PlainRandom final : public platform::RandomSource {
+public:
+    explicit PlainRandom(std::uint64_t seed) : random_(seed) {}
+    float next() override { return random_.next(); }
+    void reseed() override { random_.reseed(); }
+
+private:
+    platform::SystemRandom random_;
+};
+
+}  // namespace
+
+TEST(Attempt, TheGameGeneratorDrawsAsAnyOtherSourceWould)
+{
+    // The search has a faster way with the game's own generator; from the same seed it must make
+    // the same attempts, with numbers used up or not, and leave the generator where the other
+    // way does.
+    platform::SystemRandom dealer(7);
+    platform::SystemRandom fast(11);
+    PlainRandom plain(11);
+    for (int round = 0; round < 200; ++round) {
+        Deal deal{};
+        for (int k = 0; k < DealSize; ++k)
+            deal[k] = dealNumber(k, dealer);
+        std::optional<int> target;
+        while (!(target = candidateTarget(deal, dealer, [] {}))) {
+        }
+        for (int k = 0; k < round % 6; ++k)
+            deal[randomBetween(0, 6, dealer)] = 0;
+        for (int a = 0; a < 500; ++a)
+            ASSERT_EQ(attempt(deal, *target, fast), attempt(deal, *target, plain)) << round << ' ' << a;
+        ASSERT_EQ(fast.next(), plain.next()) << round;
+    }
+}
