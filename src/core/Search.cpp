@@ -60,30 +60,75 @@ QString solutionText(const Step* steps, int count)
     return n + (rest > half || (rest == half && (n & 1)));
 }
 
-int between(int low, int high, platform::RandomSource& random)
+// What the six operations make of a pair of numbers at hand (1 to 999): bit `code` of usable is
+// set when tryOperation(a, b, code) allows the result, and result[code] is that result. All six
+// are worked out at once and without a branch: the search draws an operation for every pair it
+// draws, and a branch on each would be mispredicted as often as not.
+struct Outcomes {
+    unsigned usable;
+    std::array<int, 7> result;
+};
+
+Outcomes outcomesOf(int a, int b)
 {
-    return randomBetween(low, high, random);
+    const int high = std::max(a, b);
+    const int low = std::min(a, b);
+    const int quotient = high / low;
+    // The rule is a whole number from 1 to 999 other than a and b; for numbers from 1 to 999 it
+    // comes down to this. A sum is more than either number. A difference is less than the larger
+    // one and is the smaller one when the larger is twice it. A product or a quotient gives a
+    // number back when the other is 1, and a quotient is its divisor when the dividend is the
+    // divisor squared.
+    const bool divides = (quotient * low == high) & (low != 1) & (quotient != low);
+    Outcomes outcomes;
+    outcomes.usable = unsigned(a + b <= LargestNumber) << 1 | unsigned((a > b) & (a != 2 * b)) << 2 |
+                      unsigned((b > a) & (b != 2 * a)) << 3 | unsigned((a * b <= LargestNumber) & (low != 1)) << 4 |
+                      unsigned(divides & (a >= b)) << 5 | unsigned(divides & (b >= a)) << 6;
+    outcomes.result = {0, a + b, a - b, b - a, a * b, quotient, quotient};
+    return outcomes;
 }
 
-// applyOperation in whole numbers, for numbers at hand (1 to 999): the same results, without
-// floating point, for the search's hot loop.
-[[gnu::always_inline]] inline int operate(int a, int b, int code)
+// The game's own generator, drawn from without a virtual call for every value.
+std::optional<QString> attemptWith(const Numbers& numbers, int target, platform::SystemRandom& random)
 {
-    int r = 0;
-    switch (code) {
-    case 1: r = a + b; break;
-    case 2: r = a - b; break;
-    case 3: r = b - a; break;
-    case 4: r = a * b; break;
-    case 5: r = a % b == 0 ? a / b : 0; break;
-    case 6: r = b % a == 0 ? b / a : 0; break;
-    default: return -1;
+    // Positions 1 to 7 as the draws name them; 0 marks a number used up. Bit p of held is set
+    // while position p holds a number, so that a drawn position is checked without a load.
+    std::array<int, 8> search{};
+    std::copy(numbers.begin(), numbers.end(), search.begin() + 1);
+    unsigned held = 0;
+    int usable = 0;
+    for (int p = 1; p <= 7; ++p) {
+        held |= unsigned(search[p] != 0) << p;
+        usable += search[p] != 0;
     }
-    return r >= 1 && r <= LargestNumber && r != a && r != b ? r : -1;
+    Step steps[maxSteps];
+    for (int step = 0; step < maxSteps && usable >= 2; ++step) {
+        int a = between(1, 7, random);
+        while (!(held >> a & 1))
+            a = between(1, 7, random);
+        const unsigned others = held & ~(1u << a);
+        int b = between(1, 7, random);
+        while (!(others >> b & 1))
+            b = between(1, 7, random);
+        const Outcomes outcomes = outcomesOf(search[a], search[b]);
+        int code = between(1, 6, random);
+        while (!(outcomes.usable >> code & 1))
+            code = between(1, 6, random);
+        const int result = outcomes.result[code];
+        steps[step] = {search[a], search[b], code, result, a, b};
+        search[a] = result;
+        search[b] = 0;
+        held &= ~(1u << b);
+        --usable;
+        if (result == target)
+            return solutionText(steps, step + 1);
+    }
+    return std::nullopt;
 }
 
-template <typename Random>
-std::optional<QString> attemptWith(const Numbers& numbers, int target, Random& random)
+// Any other source, one value at a time, by the rules' own functions: the reference the game's
+// generator must draw exactly as.
+std::optional<QString> attemptWith(const Numbers& numbers, int target, platform::RandomSource& random)
 {
     // Positions 1 to 7 as the draws name them; 0 marks a number used up.
     std::array<int, 8> search{};
@@ -91,17 +136,17 @@ std::optional<QString> attemptWith(const Numbers& numbers, int target, Random& r
     int usable = int(std::count_if(numbers.begin(), numbers.end(), [](int n) { return n != 0; }));
     Step steps[maxSteps];
     for (int step = 0; step < maxSteps && usable >= 2; ++step) {
-        int a = between(1, 7, random);
+        int a = randomBetween(1, 7, random);
         while (search[a] == 0)
-            a = between(1, 7, random);
-        int b = between(1, 7, random);
+            a = randomBetween(1, 7, random);
+        int b = randomBetween(1, 7, random);
         while (search[b] == 0 || b == a)
-            b = between(1, 7, random);
+            b = randomBetween(1, 7, random);
         int code = 0;
         int result = -1;
         while (result == -1) {
-            code = between(1, 6, random);
-            result = operate(search[a], search[b], code);
+            code = randomBetween(1, 6, random);
+            result = tryOperation(search[a], search[b], code);
         }
         steps[step] = {search[a], search[b], code, result, a, b};
         search[a] = result;
