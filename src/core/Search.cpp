@@ -6,6 +6,8 @@
 #include "core/Numbers.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 
 namespace core {
 
@@ -48,17 +50,130 @@ QString solutionText(const Step* steps, int count)
     return text + u'!';
 }
 
-// randomBetween for the game's own generator, in whole numbers: the value drawn is
-// bits / 2^24, so low + (high - low) * value is low + n + rest / 2^24, rounded to the
-// nearest, an exact half to the even neighbour. The same numbers as the general one, faster.
-[[gnu::always_inline]] inline int between(int low, int high, platform::SystemRandom& random)
+// randomBetween for a value of the game's own generator, from its bits, in whole numbers: the
+// value is bits / 2^24, so low + (high - low) * value is low + n + rest / 2^24, rounded to the
+// nearest, an exact half to the even neighbour. The same numbers as the general one.
+constexpr int between(int low, int high, std::uint32_t bits)
 {
-    const std::uint32_t scaled = std::uint32_t(high - low) * random.nextBits();
+    const std::uint32_t scaled = std::uint32_t(high - low) * bits;
     const int n = low + int(scaled >> 24);
     const std::uint32_t rest = scaled & 0xFFFFFF;
     constexpr std::uint32_t half = 1u << 23;
     return n + (rest > half || (rest == half && (n & 1)));
 }
+
+// What a value comes to drawn as a position (1 to 7) and drawn as an operation (1 to 6), as one
+// bit each: bit p of the low byte for position p, bit c of the high byte for operation c.
+constexpr unsigned drawnBits(std::uint32_t bits)
+{
+    return 1u << between(1, 7, bits) | 1u << between(1, 6, bits) << 8;
+}
+
+// drawnBits for every value at the cost of two loads, from a table on the value's top eight bits.
+// Both draws only grow with the bits and change at a handful of points far apart, so each range
+// of 2^16 values draws as its first value below a point, `from`, and as its last from there on.
+struct DrawTable {
+    std::array<std::uint32_t, 256> from;
+    std::array<std::uint16_t, 512> drawn;  // for range r: 2r below `from`, 2r + 1 from there on
+};
+
+constexpr DrawTable drawTable = [] {
+    DrawTable table{};
+    for (std::uint32_t range = 0; range < 256; ++range) {
+        const std::uint32_t first = range << 16;
+        const std::uint32_t last = first + 0xFFFF;
+        // The first value that draws as the last one does: once both draws have reached theirs,
+        // they stay.
+        std::uint32_t low = first;
+        std::uint32_t high = last;
+        while (low < high) {
+            const std::uint32_t middle = low + (high - low) / 2;
+            if (drawnBits(middle) == drawnBits(last))
+                high = middle;
+            else
+                low = middle + 1;
+        }
+        table.from[range] = low;
+        table.drawn[2 * range] = std::uint16_t(drawnBits(first));
+        table.drawn[2 * range + 1] = std::uint16_t(drawnBits(last));
+    }
+    return table;
+}();
+
+// No range changes twice: everything below its `from` draws as its first value does.
+static_assert([] {
+    for (std::uint32_t range = 0; range < 256; ++range) {
+        const std::uint32_t from = drawTable.from[range];
+        if (from > range << 16 && drawnBits(from - 1) != drawTable.drawn[2 * range])
+            return false;
+    }
+    return true;
+}());
+
+unsigned drawnFromTable(std::uint32_t bits)
+{
+    const std::uint32_t range = bits >> 16;
+    return drawTable.drawn[2 * range + (bits >= drawTable.from[range])];
+}
+
+// The game's generator's next values, weighed eight at a time. Each value has a byte, the lowest
+// for the next one: in `positions` the bit of the position it draws, in `operations` that of the
+// operation. The first value that draws one of the wanted positions or operations is then found
+// with a mask and a count of trailing zeros, instead of a branch on every value, which would be
+// mispredicted for most of those turned down. The values before it are used up with it, as they
+// are when drawn one at a time.
+class Lookahead {
+public:
+    explicit Lookahead(platform::SystemRandom& random) : random_(random) { weigh(); }
+    // The generator draws the values used only when the attempt is over.
+    ~Lookahead() { random_.skip(used_); }
+    Lookahead(const Lookahead&) = delete;
+    Lookahead& operator=(const Lookahead&) = delete;
+
+    // The next position from `wanted`, which has bit p set for position p.
+    int position(unsigned wanted) { return take(true, wanted); }
+    // The next operation from `wanted`, which has bit c set for operation c.
+    int operation(unsigned wanted) { return take(false, wanted); }
+
+private:
+    void weigh()
+    {
+        const auto bits = random_.peekEight();
+        positions_ = 0;
+        operations_ = 0;
+#pragma GCC unroll 8
+        for (int i = 0; i < 8; ++i) {
+            const unsigned drawn = drawnFromTable(bits[i]);
+            positions_ |= std::uint64_t(drawn & 0xFF) << 8 * i;
+            operations_ |= std::uint64_t(drawn >> 8) << 8 * i;
+        }
+        used_ = 0;
+    }
+
+    int take(bool position, unsigned wanted)
+    {
+        const std::uint64_t everyByte = wanted * 0x0101010101010101u;
+        for (;;) {
+            if (const std::uint64_t found = (position ? positions_ : operations_) & everyByte) [[likely]] {
+                const unsigned bit = unsigned(std::countr_zero(found));
+                const unsigned values = bit / 8 + 1;  // those turned down, and the one taken
+                // In two shifts, as one by all 64 bits would be undefined.
+                positions_ = positions_ >> 8 * (values - 1) >> 8;
+                operations_ = operations_ >> 8 * (values - 1) >> 8;
+                used_ += int(values);
+                return int(bit % 8);
+            }
+            // None of those left draws what is wanted: all eight are used up.
+            random_.skip(8);
+            weigh();
+        }
+    }
+
+    platform::SystemRandom& random_;
+    std::uint64_t positions_;
+    std::uint64_t operations_;
+    int used_;  // of the eight weighed
+};
 
 // What the six operations make of a pair of numbers at hand (1 to 999): bit `code` of usable is
 // set when tryOperation(a, b, code) allows the result, and result[code] is that result. All six
@@ -88,7 +203,7 @@ Outcomes outcomesOf(int a, int b)
     return outcomes;
 }
 
-// The game's own generator, drawn from without a virtual call for every value.
+// The game's own generator, drawn from without a virtual call, eight values at a time.
 std::optional<QString> attemptWith(const Numbers& numbers, int target, platform::SystemRandom& random)
 {
     // Positions 1 to 7 as the draws name them; 0 marks a number used up. Bit p of held is set
@@ -102,18 +217,12 @@ std::optional<QString> attemptWith(const Numbers& numbers, int target, platform:
         usable += search[p] != 0;
     }
     Step steps[maxSteps];
+    Lookahead values(random);
     for (int step = 0; step < maxSteps && usable >= 2; ++step) {
-        int a = between(1, 7, random);
-        while (!(held >> a & 1))
-            a = between(1, 7, random);
-        const unsigned others = held & ~(1u << a);
-        int b = between(1, 7, random);
-        while (!(others >> b & 1))
-            b = between(1, 7, random);
+        const int a = values.position(held);
+        const int b = values.position(held & ~(1u << a));
         const Outcomes outcomes = outcomesOf(search[a], search[b]);
-        int code = between(1, 6, random);
-        while (!(outcomes.usable >> code & 1))
-            code = between(1, 6, random);
+        const int code = values.operation(outcomes.usable);
         const int result = outcomes.result[code];
         steps[step] = {search[a], search[b], code, result, a, b};
         search[a] = result;

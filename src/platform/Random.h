@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 namespace platform {
@@ -29,13 +30,50 @@ public:
     std::uint32_t nextBits()
     {
         const std::uint64_t old = state_;
-        state_ = old * 6364136223846793005ULL + 1442695040888963407ULL;
-        const auto xorShifted = std::uint32_t(((old >> 18) ^ old) >> 27);
-        const auto rotation = unsigned(old >> 59);
+        state_ = old * multiplier + increment;
+        return bitsOf(old);
+    }
+
+    // The bits of the next eight values, without drawing them; skip() then draws as many as were
+    // used. The solution search weighs eight values at once rather than branching on each. The
+    // eight states are worked out from this one independently, not each from the one before.
+    std::array<std::uint32_t, 8> peekEight() const
+    {
+        std::array<std::uint32_t, 8> bits;
+#pragma GCC unroll 8
+        for (int i = 0; i < 8; ++i)
+            bits[i] = bitsOf(state_ * jumps[i].multiplier + jumps[i].increment);
+        return bits;
+    }
+
+    // Draws `count` values, 0 to 8, without their bits: as many nextBits() calls in one step.
+    void skip(int count) { state_ = state_ * jumps[count].multiplier + jumps[count].increment; }
+
+private:
+    static constexpr std::uint64_t multiplier = 6364136223846793005ULL;
+    static constexpr std::uint64_t increment = 1442695040888963407ULL;
+
+    static std::uint32_t bitsOf(std::uint64_t state)
+    {
+        const auto xorShifted = std::uint32_t(((state >> 18) ^ state) >> 27);
+        const auto rotation = unsigned(state >> 59);
         return ((xorShifted >> rotation) | (xorShifted << ((32 - rotation) & 31))) >> 8;
     }
 
-private:
+    // Drawing k values takes the state s to s * multiplier + increment k times over, which is
+    // s * jumps[k].multiplier + jumps[k].increment, all arithmetic modulo 2^64.
+    struct Jump {
+        std::uint64_t multiplier;
+        std::uint64_t increment;
+    };
+    static constexpr std::array<Jump, 9> jumps = [] {
+        std::array<Jump, 9> made{};
+        made[0] = {1, 0};
+        for (std::size_t k = 1; k < made.size(); ++k)
+            made[k] = {made[k - 1].multiplier * multiplier, made[k - 1].increment * multiplier + increment};
+        return made;
+    }();
+
     std::uint64_t state_ = 0;
 };
 
