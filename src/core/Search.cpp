@@ -186,8 +186,10 @@ struct Outcomes {
 
 Outcomes outcomesOf(int a, int b)
 {
-    const int high = std::max(a, b);
-    const int low = std::min(a, b);
+    // The smaller and the larger by masks: std::min and std::max here compile to a branch on
+    // which is larger, which is as random as the draws.
+    const int low = b ^ ((a ^ b) & -int(a < b));
+    const int high = a ^ b ^ low;
     const int quotient = high / low;
     // The rule is a whole number from 1 to 999 other than a and b; for numbers from 1 to 999 it
     // comes down to this. A sum is more than either number. A difference is less than the larger
