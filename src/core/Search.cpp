@@ -125,9 +125,14 @@ unsigned drawnFromTable(std::uint32_t bits)
 // are when drawn one at a time.
 class Lookahead {
 public:
-    explicit Lookahead(platform::SystemRandom& random) : random_(random) { weigh(); }
-    // The generator draws the values used only when the attempt is over.
-    ~Lookahead() { random_.skip(used_); }
+    // A copy of the generator, which can stay in a register, is drawn from and handed back when
+    // the attempt is over.
+    explicit Lookahead(platform::SystemRandom& random) : original_(random), random_(random) { weigh(); }
+    ~Lookahead()
+    {
+        random_.skip(used_);
+        original_ = random_;
+    }
     Lookahead(const Lookahead&) = delete;
     Lookahead& operator=(const Lookahead&) = delete;
 
@@ -170,7 +175,8 @@ private:
         }
     }
 
-    platform::SystemRandom& random_;
+    platform::SystemRandom& original_;
+    platform::SystemRandom random_;
     std::uint64_t positions_;
     std::uint64_t operations_;
     int used_;  // of the eight weighed
