@@ -63,23 +63,33 @@ constexpr int between(int low, int high, std::uint32_t bits)
     return n + (rest > half || (rest == half && (n & 1)));
 }
 
-// What a value comes to drawn as a position (1 to 7) and drawn as an operation (1 to 6), as one
-// bit each: bit p of the low byte for position p, bit c of the high byte for operation c.
-constexpr unsigned drawnBits(std::uint32_t bits)
-{
-    return 1u << between(1, 7, bits) | 1u << between(1, 6, bits) << 8;
-}
-
-// drawnBits for every value at the cost of two loads, from a table on the value's top eight bits.
-// Both draws only grow with the bits and change at a handful of points far apart, so each range
-// of 2^16 values draws as its first value below a point, `from`, and as its last from there on.
+// drawn.positions and drawn.operations for every value of the game's generator at the cost of
+// three loads, from a table on the value's top eight bits: the bit of the position (1 to 7) and
+// that of the operation (1 to 6) the value draws. Both draws only grow with the bits and change
+// at a handful of points far apart, so each range of 2^16 values draws as its first value below
+// a point, `from`, and as its last from there on.
 struct DrawTable {
     std::array<std::uint32_t, 256> from;
-    std::array<std::uint16_t, 512> drawn;  // for range r: 2r below `from`, 2r + 1 from there on
+    // For range r: 2r below `from`, 2r + 1 from there on.
+    std::array<std::uint8_t, 512> positions;
+    std::array<std::uint8_t, 512> operations;
 };
+
+constexpr std::uint8_t positionBit(std::uint32_t bits)
+{
+    return std::uint8_t(1u << between(1, 7, bits));
+}
+
+constexpr std::uint8_t operationBit(std::uint32_t bits)
+{
+    return std::uint8_t(1u << between(1, 6, bits));
+}
 
 constexpr DrawTable drawTable = [] {
     DrawTable table{};
+    const auto same = [](std::uint32_t one, std::uint32_t other) {
+        return positionBit(one) == positionBit(other) && operationBit(one) == operationBit(other);
+    };
     for (std::uint32_t range = 0; range < 256; ++range) {
         const std::uint32_t first = range << 16;
         const std::uint32_t last = first + 0xFFFF;
@@ -89,14 +99,16 @@ constexpr DrawTable drawTable = [] {
         std::uint32_t high = last;
         while (low < high) {
             const std::uint32_t middle = low + (high - low) / 2;
-            if (drawnBits(middle) == drawnBits(last))
+            if (same(middle, last))
                 high = middle;
             else
                 low = middle + 1;
         }
         table.from[range] = low;
-        table.drawn[2 * range] = std::uint16_t(drawnBits(first));
-        table.drawn[2 * range + 1] = std::uint16_t(drawnBits(last));
+        table.positions[2 * range] = positionBit(first);
+        table.positions[2 * range + 1] = positionBit(last);
+        table.operations[2 * range] = operationBit(first);
+        table.operations[2 * range + 1] = operationBit(last);
     }
     return table;
 }();
@@ -105,16 +117,18 @@ constexpr DrawTable drawTable = [] {
 static_assert([] {
     for (std::uint32_t range = 0; range < 256; ++range) {
         const std::uint32_t from = drawTable.from[range];
-        if (from > range << 16 && drawnBits(from - 1) != drawTable.drawn[2 * range])
+        if (from > range << 16 && (positionBit(from - 1) != drawTable.positions[2 * range] ||
+                                   operationBit(from - 1) != drawTable.operations[2 * range]))
             return false;
     }
     return true;
 }());
 
-unsigned drawnFromTable(std::uint32_t bits)
+// Where a value's draws are in drawTable.positions and drawTable.operations.
+std::uint32_t drawIndex(std::uint32_t bits)
 {
     const std::uint32_t range = bits >> 16;
-    return drawTable.drawn[2 * range + (bits >= drawTable.from[range])];
+    return 2 * range + (bits >= drawTable.from[range]);
 }
 
 // The game's generator's next values, weighed eight at a time. Each value has a byte, the lowest
@@ -149,9 +163,9 @@ private:
         operations_ = 0;
 #pragma GCC unroll 8
         for (int i = 0; i < 8; ++i) {
-            const unsigned drawn = drawnFromTable(bits[i]);
-            positions_ |= std::uint64_t(drawn & 0xFF) << 8 * i;
-            operations_ |= std::uint64_t(drawn >> 8) << 8 * i;
+            const std::uint32_t index = drawIndex(bits[i]);
+            positions_ |= std::uint64_t(drawTable.positions[index]) << 8 * i;
+            operations_ |= std::uint64_t(drawTable.operations[index]) << 8 * i;
         }
         used_ = 0;
     }
