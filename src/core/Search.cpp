@@ -63,11 +63,11 @@ constexpr int between(int low, int high, std::uint32_t bits)
     return n + (rest > half || (rest == half && (n & 1)));
 }
 
-// drawn.positions and drawn.operations for every value of the game's generator at the cost of
-// three loads, from a table on the value's top eight bits: the bit of the position (1 to 7) and
-// that of the operation (1 to 6) the value draws. Both draws only grow with the bits and change
-// at a handful of points far apart, so each range of 2^16 values draws as its first value below
-// a point, `from`, and as its last from there on.
+// What each value of the game's generator draws, at the cost of three loads: the bit of the
+// position (1 to 7) and that of the operation (1 to 6), from a table on the value's top eight
+// bits. Both draws only grow with the bits and change at a handful of points far apart, so each
+// range of 2^16 values draws as its first value below a point, `from`, and as its last from there
+// on.
 struct DrawTable {
     std::array<std::uint32_t, 256> from;
     // For range r: 2r below `from`, 2r + 1 from there on.
@@ -230,7 +230,7 @@ Outcomes outcomesOf(int a, int b)
 std::optional<QString> attemptWith(const Numbers& numbers, int target, platform::SystemRandom& random)
 {
     // Positions 1 to 7 as the draws name them; 0 marks a number used up. Bit p of held is set
-    // while position p holds a number, so that a drawn position is checked without a load.
+    // while position p holds a number: the positions a draw may take, as a mask.
     std::array<int, 8> search{};
     std::copy(numbers.begin(), numbers.end(), search.begin() + 1);
     unsigned held = 0;
