@@ -173,20 +173,20 @@ private:
     int take(bool position, unsigned wanted)
     {
         const std::uint64_t everyByte = wanted * 0x0101010101010101u;
-        for (;;) {
-            if (const std::uint64_t found = (position ? positions_ : operations_) & everyByte) [[likely]] {
-                const unsigned bit = unsigned(std::countr_zero(found));
-                const unsigned values = bit / 8 + 1;  // those turned down, and the one taken
-                // In two shifts, as one by all 64 bits would be undefined.
-                positions_ = positions_ >> 8 * (values - 1) >> 8;
-                operations_ = operations_ >> 8 * (values - 1) >> 8;
-                used_ += int(values);
-                return int(bit % 8);
-            }
+        std::uint64_t found = (position ? positions_ : operations_) & everyByte;
+        while (found == 0) [[unlikely]] {
             // None of those left draws what is wanted: all eight are used up.
             random_.skip(8);
             weigh();
+            found = (position ? positions_ : operations_) & everyByte;
         }
+        const unsigned bit = unsigned(std::countr_zero(found));
+        const unsigned values = bit / 8 + 1;  // those turned down, and the one taken
+        // In two shifts, as one by all 64 bits would be undefined.
+        positions_ = positions_ >> 8 * (values - 1) >> 8;
+        operations_ = operations_ >> 8 * (values - 1) >> 8;
+        used_ += int(values);
+        return int(bit % 8);
     }
 
     platform::SystemRandom& original_;
