@@ -65,7 +65,7 @@ constexpr int between(int low, int high, std::uint32_t bits)
 
 // What each value of the game's generator draws, at the cost of three loads: the bit of the
 // position (1 to 7) and that of the operation (1 to 6), from a table on the value's top eight
-// bits. Both draws only grow with the bits and change at a handful of points far apart, so each
+// bits. Both draws only grow with the bits and change at a handful of widely spaced points, so each
 // range of 2^16 values draws as its first value below a point, `from`, and as its last from there
 // on.
 struct DrawTable {

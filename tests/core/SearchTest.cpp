@@ -96,8 +96,8 @@ TEST(Attempt, TheSameSeedMakesTheSameAttemptsAndDraws)
 
 namespace {
 
-// The game's generator behind the general interface, where the search cannot tell it apart
-// from any other source.
+// The game's generator behind the general interface, where the search takes it for any other
+// source.
 class PlainRandom final : public platform::RandomSource {
 public:
     explicit PlainRandom(std::uint64_t seed) : random_(seed) {}
