@@ -47,6 +47,9 @@ FluidSynthMusic::FluidSynthMusic(QString soundFont, const QString& audioDriver, 
     fluid_settings_setint(settings_, "synth.reverb.active", 0);
     fluid_settings_setint(settings_, "synth.chorus.active", 0);
     fluid_settings_setint(settings_, "audio.period-size", 1024);
+    // A tune uses a handful of the soundfont's instruments: only their samples are read, as the
+    // tune picks them, not the whole font's (its samples took twice the file's size in memory).
+    fluid_settings_setint(settings_, "synth.dynamic-sample-loading", 1);
 }
 
 FluidSynthMusic::~FluidSynthMusic()
