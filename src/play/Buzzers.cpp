@@ -17,10 +17,13 @@
 void PlayWindow::pollBuzzers()
 {
     // A controller button is a buzzer key in every way. When two buzzers are down at once,
-    // the lower player place wins.
-    services.controllers.pump();
+    // the lower player place wins. Without a button in play the controllers are left unread, so
+    // that a round of keyboard players never wakes the devices.
+    if (controllersInUse_)
+        services.controllers.pump();
     for (int p = 0; p < core::PlayerCount && !round_.answering; ++p) {
-        if (services.keys.isDown(platform::buzzerKeys[p].key) || services.controllers.isDown(buttons_[p]))
+        if (services.keys.isDown(platform::buzzerKeys[p].key)
+            || (controllersInUse_ && services.controllers.isDown(buttons_[p])))
             buzzIn(p);
     }
 }

@@ -122,8 +122,11 @@ void PlayWindow::prepareRound()
     clockTimer_->start();
     round_.buzzFlashDone = false;
     round_.dialShown = false;
-    for (int p = 0; p < core::PlayerCount; ++p)
+    controllersInUse_ = false;
+    for (int p = 0; p < core::PlayerCount; ++p) {
         buttons_[p] = platform::ControllerButton::fromText(game_.choices.buttons[p]);
+        controllersInUse_ = controllersInUse_ || (game_.playing[p] && buttons_[p].isValid());
+    }
     backBuffer_.fill(play::colour::Background);
     redrawBoard();
     round_.buzzersOpen = false;

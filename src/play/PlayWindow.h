@@ -167,6 +167,7 @@ private:
     int dialPenWidth_ = 1;
     QRect changed_;  // the part of the board painted since it was last shown, in the design's pixels
     std::array<platform::ControllerButton, 6> buttons_;  // each player place's controller button, if any
+    bool controllersInUse_ = false;  // a playing place has a button: only then are the controllers read
 
     QPushButton* addButton_ = nullptr;
     QPushButton* subtractButton_ = nullptr;

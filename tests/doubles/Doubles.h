@@ -76,6 +76,7 @@ class TestControllers final : public platform::Controllers {
 public:
     void pump() override
     {
+        ++pumps;
         if (sdl)
             sdl->pump();
     }
@@ -89,6 +90,7 @@ public:
         return sdl ? sdl->name(button) : QString();
     }
     std::unique_ptr<platform::SdlControllers> sdl;
+    int pumps = 0;
 };
 
 class FakeKeyState final : public platform::KeyState {

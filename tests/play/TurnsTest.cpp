@@ -24,6 +24,7 @@ TEST_F(PlayTest, TheLowerPlaceWinsABuzzAndTheBoardIsTheirsWithTheClockAndTheMusi
     EXPECT_EQ(play.round().turnsTaken, (std::array<std::int16_t, 6>{1, 0, 0, 0, 0, 0}));
     EXPECT_EQ(play.board().contenderName.caption, "Ann");
     EXPECT_EQ(doubles.music.commands.last(), "Stop") << "asked whether or not music is on";
+    EXPECT_EQ(doubles.controllers.pumps, 0) << "no player has a button: the devices stay unread";
     const auto position = game.clockPosition;
     act("clock*20");
     EXPECT_EQ(game.clockPosition, position) << "the round clock stands still during an answer";
