@@ -4,6 +4,7 @@
 #include "platform/AppDir.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -39,23 +40,26 @@ constexpr double pixelsPerPoint = 96.0 / 72.0;
 // Whether every table a font file's directory lists lies whole inside the file. A file cut
 // short can still pass for a font, its glyphs lost, and would leave the board's numbers blank;
 // reading the directory finds it at once, where drawing glyphs to look took milliseconds.
-bool tablesComplete(const QByteArray& bytes)
+bool tablesComplete(const QString& file)
 {
-    const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
-    const auto size = std::size_t(bytes.size());
-    const auto read32 = [data](std::size_t at) {
-        return std::uint32_t(data[at]) << 24 | std::uint32_t(data[at + 1]) << 16 | std::uint32_t(data[at + 2]) << 8 |
-               data[at + 3];
+    QFile font(file);
+    if (!font.open(QIODevice::ReadOnly))
+        return false;
+    const auto size = std::uint64_t(font.size());
+    constexpr int directory = 12, record = 16;
+    const QByteArray header = font.read(directory);
+    if (header.size() < directory)
+        return false;
+    const auto byte = [](const QByteArray& bytes, int at) { return std::uint32_t(std::uint8_t(bytes[at])); };
+    const int tables = int(byte(header, 4) << 8 | byte(header, 5));
+    const QByteArray records = font.read(qint64(tables) * record);
+    if (tables == 0 || records.size() < tables * record)
+        return false;
+    const auto read32 = [&](int at) {
+        return byte(records, at) << 24 | byte(records, at + 1) << 16 | byte(records, at + 2) << 8 | byte(records, at + 3);
     };
-    constexpr std::size_t directory = 12, record = 16;
-    if (size < directory)
-        return false;
-    const std::size_t tables = std::size_t(data[4]) << 8 | data[5];
-    if (tables == 0 || size < directory + tables * record)
-        return false;
-    for (std::size_t i = 0; i < tables; ++i) {
-        const std::size_t at = directory + i * record;
-        if (std::uint64_t(read32(at + 8)) + read32(at + 12) > size)
+    for (int i = 0; i < tables; ++i) {
+        if (std::uint64_t(read32(i * record + 8)) + read32(i * record + 12) > size)
             return false;
     }
     return true;
@@ -69,14 +73,15 @@ QStringList registerFonts(const QString& appDir)
     QStringList unusable;
     for (const BundledFont& font : bundledFonts) {
         const QString file = fonts.filePath(QString::fromLatin1(font.file));
-        const QByteArray bytes = readWholeFile(file).value_or(QByteArray());
-        if (!tablesComplete(bytes)) {
+        if (!tablesComplete(file)) {
             unusable << file;
             continue;
         }
-        // A face of a larger family is listed under the family's name first and under a
-        // name of its own ("Lato Black") last; the face's own name picks it alone.
-        const int id = QFontDatabase::addApplicationFontFromData(bytes);
+        // Registered by its path, the file is mapped and only the glyphs drawn are read, where
+        // a copy in memory would hold every face whole. A face of a larger family is listed
+        // under the family's name first and under a name of its own ("Lato Black") last; the
+        // face's own name picks it alone.
+        const int id = QFontDatabase::addApplicationFont(file);
         const QStringList families = QFontDatabase::applicationFontFamilies(id);
         if (families.isEmpty())
             unusable << file;
