@@ -56,7 +56,8 @@ bool tablesComplete(const QString& file)
     if (tables == 0 || records.size() < tables * record)
         return false;
     const auto read32 = [&](int at) {
-        return byte(records, at) << 24 | byte(records, at + 1) << 16 | byte(records, at + 2) << 8 | byte(records, at + 3);
+        return byte(records, at) << 24 | byte(records, at + 1) << 16 | byte(records, at + 2) << 8 |
+               byte(records, at + 3);
     };
     for (int i = 0; i < tables; ++i) {
         if (std::uint64_t(read32(i * record + 8)) + read32(i * record + 12) > size)
