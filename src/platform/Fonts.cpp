@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Fonts.h"
 
-#include "platform/AppDir.h"
-
 #include <QDir>
 #include <QFile>
 #include <QFont>
