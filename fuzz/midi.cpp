@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The music device's MIDI reader, on any bytes: it reads nothing beyond them and any length
-// it gives is a real one.
+// The music device's MIDI reader, on any bytes: it reads nothing beyond them, any length it
+// gives is a real one, and every instrument it finds is a General MIDI one.
 #include "platform/MidiFile.h"
 
 #include <cmath>
@@ -9,8 +9,12 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const auto length = platform::readMidiLength(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
-    if (length && (length->ticks < 0 || !std::isfinite(length->seconds) || length->seconds < 0))
+    const auto piece = platform::readMidiPiece(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+    if (piece && (piece->ticks < 0 || !std::isfinite(piece->seconds) || piece->seconds < 0))
         std::abort();
+    for (const auto& instrument : piece ? piece->instruments : std::set<platform::MidiInstrument>()) {
+        if ((instrument.bank != 0 && instrument.bank != 128) || instrument.program < 0 || instrument.program > 127)
+            std::abort();
+    }
     return 0;
 }

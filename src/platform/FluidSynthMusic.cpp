@@ -3,6 +3,7 @@
 
 #include "platform/AppDir.h"
 #include "platform/MidiFile.h"
+#include "platform/SoundFontCut.h"
 
 #include <QFile>
 
@@ -60,21 +61,53 @@ FluidSynthMusic::~FluidSynthMusic()
     delete_fluid_settings(settings_);
 }
 
-bool FluidSynthMusic::loadSynth()
+bool FluidSynthMusic::loadSynth(const MidiPiece& piece)
 {
-    if (synth_)
+    const bool cutHoldsPiece = !piece.selectsBanks && std::includes(instruments_.begin(), instruments_.end(),
+                                                                     piece.instruments.begin(), piece.instruments.end());
+    if (soundFontId_ >= 0 && (wholeSoundFont_ || cutHoldsPiece))
         return true;
     if (!QFile::exists(soundFont_))
         return false;
-    synth_ = new_fluid_synth(settings_);
-    if (!synth_)
-        return false;
-    if (fluid_synth_sfload(synth_, QFile::encodeName(soundFont_).constData(), 1) == FLUID_FAILED) {
+    if (!synth_) {
+        synth_ = new_fluid_synth(settings_);
+        if (!synth_)
+            return false;
+        addCutSoundFontLoader(synth_);
+    }
+    // The soundfont loaded before goes first, so that two are never held at once.
+    if (soundFontId_ >= 0)
+        fluid_synth_sfunload(synth_, soundFontId_, 1);
+    soundFontId_ = loadSoundFont(piece);
+    if (soundFontId_ == FLUID_FAILED) {
         delete_fluid_synth(synth_);
         synth_ = nullptr;
+        soundFontId_ = -1;
+        instruments_.clear();
+        wholeSoundFont_ = false;
+        cuts_.clear();
         return false;
     }
     return true;
+}
+
+int FluidSynthMusic::loadSoundFont(const MidiPiece& piece)
+{
+    if (!piece.selectsBanks && !wholeSoundFont_) {
+        std::set<MidiInstrument> instruments = instruments_;
+        instruments.insert(piece.instruments.begin(), piece.instruments.end());
+        auto cut = std::make_unique<CutSoundFont>(soundFont_, instruments);
+        if (!cut->isEmpty()) {
+            const int id = fluid_synth_sfload(synth_, cut->name().constData(), 1);
+            if (id != FLUID_FAILED) {
+                instruments_ = std::move(instruments);
+                cuts_.push_back(std::move(cut));
+                return id;
+            }
+        }
+    }
+    wholeSoundFont_ = true;
+    return fluid_synth_sfload(synth_, QFile::encodeName(soundFont_).constData(), 1);
 }
 
 bool FluidSynthMusic::open()
@@ -85,8 +118,8 @@ bool FluidSynthMusic::open()
     const auto bytes = readWholeFile(fileName_);
     if (!bytes)
         return false;
-    const auto midi = readMidiLength(*bytes);
-    if (!midi || midi->ticks == 0 || !loadSynth())
+    const auto midi = readMidiPiece(*bytes);
+    if (!midi || midi->ticks == 0 || !loadSynth(*midi))
         return false;
 
     fluid_synth_system_reset(synth_);

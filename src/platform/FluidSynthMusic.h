@@ -8,9 +8,14 @@
 // so "finished" is the position at or past the length; and a player deleted while it
 // plays crashes, so close() stops it and removes the audio driver before the player.
 
+#include "platform/MidiFile.h"
 #include "platform/MusicDevice.h"
 
 #include <QString>
+
+#include <memory>
+#include <set>
+#include <vector>
 
 typedef struct _fluid_hashtable_t fluid_settings_t;
 typedef struct _fluid_synth_t fluid_synth_t;
@@ -18,6 +23,8 @@ typedef struct _fluid_player_t fluid_player_t;
 typedef struct _fluid_audio_driver_t fluid_audio_driver_t;
 
 namespace platform {
+
+class CutSoundFont;
 
 class FluidSynthMusic final : public MusicDevice {
 public:
@@ -47,7 +54,8 @@ public:
     long position() const override;
 
 private:
-    bool loadSynth();
+    bool loadSynth(const MidiPiece& piece);
+    int loadSoundFont(const MidiPiece& piece);
 
     QString soundFont_;
     QString deviceType_;
@@ -55,7 +63,14 @@ private:
     bool mute_ = false;
 
     fluid_settings_t* settings_ = nullptr;
-    fluid_synth_t* synth_ = nullptr;  // made at the first open, with the soundfont loaded once
+    fluid_synth_t* synth_ = nullptr;  // made at the first open
+    // The soundfont is loaded cut down to the instruments the pieces opened so far play, and
+    // loaded again only when a piece plays one more; or whole, when it cannot be cut or a
+    // piece selects banks of its own.
+    int soundFontId_ = -1;
+    std::set<MidiInstrument> instruments_;
+    bool wholeSoundFont_ = false;
+    std::vector<std::unique_ptr<CutSoundFont>> cuts_;  // every cut loaded, kept while the synth is
     fluid_player_t* player_ = nullptr;
     fluid_audio_driver_t* driver_ = nullptr;
     long length_ = 0;

@@ -65,9 +65,11 @@ private:
     bool ok_ = true;
 };
 
+constexpr int percussionChannel = 9;
+
 // Walks one track's events; its length in ticks, or -1 when it is damaged. Tempo changes
-// go into `tempos` by tick.
-long trackTicks(Reader track, std::map<long, int>& tempos)
+// go into `tempos` by tick, the instruments picked and any bank select into `piece`.
+long trackTicks(Reader track, std::map<long, int>& tempos, MidiPiece& piece)
 {
     long tick = 0;
     std::uint32_t status = 0;
@@ -98,9 +100,10 @@ long trackTicks(Reader track, std::map<long, int>& tempos)
         }
         if (next >= 0xF1)
             return -1;  // no other system message belongs in a file
+        std::uint32_t first = next;
         if (next & 0x80) {
             status = next;
-            track.byte();  // the first data byte
+            first = track.byte();
         } else if (status == 0) {
             return -1;  // a data byte with no status to run on
         }
@@ -108,6 +111,12 @@ long trackTicks(Reader track, std::map<long, int>& tempos)
         const std::uint32_t kind = status & 0xF0;
         if (kind != 0xC0 && kind != 0xD0)
             track.byte();
+        if (kind == 0xC0) {
+            const bool drums = (status & 0x0F) == percussionChannel;
+            piece.instruments.insert({drums ? 128 : 0, int(first & 0x7F)});
+        }
+        if (kind == 0xB0 && (first == 0 || first == 32))
+            piece.selectsBanks = true;
     }
     // A track without its end event is damaged.
     return -1;
@@ -115,7 +124,7 @@ long trackTicks(Reader track, std::map<long, int>& tempos)
 
 }  // namespace
 
-std::optional<MidiLength> readMidiLength(const QByteArray& file)
+std::optional<MidiPiece> readMidiPiece(const QByteArray& file)
 {
     Reader reader(file.constData(), file.constData() + file.size());
     if (reader.bigEndian(4) != 0x4D546864)  // "MThd"
@@ -129,6 +138,8 @@ std::optional<MidiLength> readMidiLength(const QByteArray& file)
     reader.skip(headerLength - 6);
 
     std::map<long, int> tempos;
+    MidiPiece piece;
+    piece.instruments = {{0, 0}, {128, 0}};
     long ticks = 0;
     for (std::uint32_t found = 0; found < trackCount;) {
         const std::uint32_t id = reader.bigEndian(4);
@@ -139,7 +150,7 @@ std::optional<MidiLength> readMidiLength(const QByteArray& file)
             return std::nullopt;
         if (id != 0x4D54726B)  // not "MTrk": a chunk to pass over
             continue;
-        const long trackLength = trackTicks(Reader(start, start + length), tempos);
+        const long trackLength = trackTicks(Reader(start, start + length), tempos, piece);
         if (trackLength < 0)
             return std::nullopt;
         ticks = std::max(ticks, trackLength);
@@ -158,7 +169,9 @@ std::optional<MidiLength> readMidiLength(const QByteArray& file)
         tempo = next;
     }
     seconds += double(ticks - from) * tempo / division / 1e6;
-    return MidiLength{ticks, seconds};
+    piece.ticks = ticks;
+    piece.seconds = seconds;
+    return piece;
 }
 
 }  // namespace platform
