@@ -63,8 +63,9 @@ FluidSynthMusic::~FluidSynthMusic()
 
 bool FluidSynthMusic::loadSynth(const MidiPiece& piece)
 {
-    const bool cutHoldsPiece = !piece.selectsBanks && std::includes(instruments_.begin(), instruments_.end(),
-                                                                     piece.instruments.begin(), piece.instruments.end());
+    const auto& wanted = piece.instruments;
+    const bool cutHoldsPiece =
+        !piece.selectsBanks && std::includes(instruments_.begin(), instruments_.end(), wanted.begin(), wanted.end());
     if (soundFontId_ >= 0 && (wholeSoundFont_ || cutHoldsPiece))
         return true;
     if (!QFile::exists(soundFont_))
