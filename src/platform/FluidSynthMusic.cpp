@@ -79,6 +79,7 @@ bool FluidSynthMusic::loadSynth(const MidiPiece& piece)
     // The soundfont loaded before goes first, so that two are never held at once.
     if (soundFontId_ >= 0)
         fluid_synth_sfunload(synth_, soundFontId_, 1);
+    cut_.reset();
     soundFontId_ = loadSoundFont(piece);
     if (soundFontId_ == FLUID_FAILED) {
         delete_fluid_synth(synth_);
@@ -86,7 +87,6 @@ bool FluidSynthMusic::loadSynth(const MidiPiece& piece)
         soundFontId_ = -1;
         instruments_.clear();
         wholeSoundFont_ = false;
-        cuts_.clear();
         return false;
     }
     return true;
@@ -102,7 +102,7 @@ int FluidSynthMusic::loadSoundFont(const MidiPiece& piece)
             const int id = fluid_synth_sfload(synth_, cut->name().constData(), 1);
             if (id != FLUID_FAILED) {
                 instruments_ = std::move(instruments);
-                cuts_.push_back(std::move(cut));
+                cut_ = std::move(cut);
                 return id;
             }
         }

@@ -15,7 +15,6 @@
 
 #include <memory>
 #include <set>
-#include <vector>
 
 typedef struct _fluid_hashtable_t fluid_settings_t;
 typedef struct _fluid_synth_t fluid_synth_t;
@@ -70,7 +69,7 @@ private:
     int soundFontId_ = -1;
     std::set<MidiInstrument> instruments_;
     bool wholeSoundFont_ = false;
-    std::vector<std::unique_ptr<CutSoundFont>> cuts_;  // every cut loaded, kept while the synth is
+    std::unique_ptr<CutSoundFont> cut_;  // the cut loaded, if it is one
     fluid_player_t* player_ = nullptr;
     fluid_audio_driver_t* driver_ = nullptr;
     long length_ = 0;

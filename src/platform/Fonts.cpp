@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QtEndian>
 
 #include <algorithm>
 #include <cmath>
@@ -48,17 +49,14 @@ bool tablesComplete(const QString& file)
     const QByteArray header = font.read(directory);
     if (header.size() < directory)
         return false;
-    const auto byte = [](const QByteArray& bytes, int at) { return std::uint32_t(std::uint8_t(bytes[at])); };
-    const int tables = int(byte(header, 4) << 8 | byte(header, 5));
+    const int tables = qFromBigEndian<quint16>(header.constData() + 4);
     const QByteArray records = font.read(qint64(tables) * record);
     if (tables == 0 || records.size() < tables * record)
         return false;
-    const auto read32 = [&](int at) {
-        return byte(records, at) << 24 | byte(records, at + 1) << 16 | byte(records, at + 2) << 8 |
-               byte(records, at + 3);
-    };
+    // Each record: tag, checksum, then the table's offset and length.
     for (int i = 0; i < tables; ++i) {
-        if (std::uint64_t(read32(i * record + 8)) + read32(i * record + 12) > size)
+        const char* at = records.constData() + i * record;
+        if (std::uint64_t(qFromBigEndian<quint32>(at + 8)) + qFromBigEndian<quint32>(at + 12) > size)
             return false;
     }
     return true;

@@ -2,6 +2,7 @@
 #include "platform/SoundFontCut.h"
 
 #include <QFile>
+#include <QtEndian>
 
 #include <fluidsynth.h>
 
@@ -18,26 +19,25 @@ namespace platform {
 
 namespace {
 
+// A soundfont's numbers are little-endian.
 std::uint32_t read16(const char* at)
 {
-    return std::uint32_t(std::uint8_t(at[0])) | std::uint32_t(std::uint8_t(at[1])) << 8;
+    return qFromLittleEndian<quint16>(at);
 }
 
 std::uint32_t read32(const char* at)
 {
-    return read16(at) | read16(at + 2) << 16;
+    return qFromLittleEndian<quint32>(at);
 }
 
 void write16(char* at, std::uint32_t value)
 {
-    at[0] = char(value & 0xFF);
-    at[1] = char(value >> 8 & 0xFF);
+    qToLittleEndian(quint16(value), at);
 }
 
 void write32(char* at, std::uint32_t value)
 {
-    write16(at, value & 0xFFFF);
-    write16(at + 2, value >> 16);
+    qToLittleEndian(quint32(value), at);
 }
 
 // The nine parts of the preset data, in the order a soundfont must have them, with the size
@@ -95,14 +95,9 @@ struct CutLevel {
     template <typename Generator>
     void copy(const Level& level, int h, Generator generator)
     {
-        QByteArray header(level.headers.at(h), level.headers.size);
-        write16(header.data() + level.zoneIndexAt, std::uint32_t(zones.size() / level.zones.size));
-        headers += header;
+        appendHeader(level, level.headers.at(h));
         for (int z = level.zoneStart(h); z < level.zoneStart(h + 1); ++z) {
-            char zone[4];
-            write16(zone, std::uint32_t(generators.size() / level.generators.size));
-            write16(zone + 2, std::uint32_t(modulators.size() / level.modulators.size));
-            zones.append(zone, 4);
+            appendZone(level);
             for (int g = level.generatorStart(z); g < level.generatorStart(z + 1); ++g) {
                 QByteArray record(level.generators.at(g), level.generators.size);
                 generator(record.data());
@@ -116,15 +111,27 @@ struct CutLevel {
     // The closing records, each numbering the end of the part it points into.
     void close(const Level& level)
     {
-        QByteArray header(level.headers.at(level.headers.count - 1), level.headers.size);
+        appendHeader(level, level.headers.at(level.headers.count - 1));
+        appendZone(level);
+        generators.append(level.generators.at(level.generators.count - 1), level.generators.size);
+        modulators.append(level.modulators.at(level.modulators.count - 1), level.modulators.size);
+    }
+
+private:
+    // A header whose zones start with the next zone of the cut.
+    void appendHeader(const Level& level, const char* original)
+    {
+        QByteArray header(original, level.headers.size);
         write16(header.data() + level.zoneIndexAt, std::uint32_t(zones.size() / level.zones.size));
         headers += header;
+    }
+    // A zone whose generators and modulators start with the next ones of the cut.
+    void appendZone(const Level& level)
+    {
         char zone[4];
         write16(zone, std::uint32_t(generators.size() / level.generators.size));
         write16(zone + 2, std::uint32_t(modulators.size() / level.modulators.size));
         zones.append(zone, 4);
-        generators.append(level.generators.at(level.generators.count - 1), level.generators.size);
-        modulators.append(level.modulators.at(level.modulators.count - 1), level.modulators.size);
     }
 };
 
