@@ -43,12 +43,18 @@ QStringList missingDataFiles(const QString& folder)
     return missing;
 }
 
-std::optional<QByteArray> readWholeFile(const QString& path)
+std::optional<QByteArray> readWholeFile(const QString& path, qint64 largest)
 {
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    return file.readAll();
+    // Read one byte past the limit, so that a file that grew since it was looked at is caught too.
+    QByteArray bytes = file.read(largest + 1);
+    if (bytes.size() > largest)
+        bytes.clear();
+    return bytes;
 }
 
 }  // namespace platform

@@ -15,7 +15,9 @@ QString appDir();
 // The data files the game expects in `folder` that are not there.
 QStringList missingDataFiles(const QString& folder);
 
-// The whole of a file, or nothing when it cannot be opened.
-std::optional<QByteArray> readWholeFile(const QString& path);
+// The whole of a data file; nothing when it cannot be opened or is not a regular file (a
+// FIFO in its place would block the reader for ever). A file larger than `largest` bytes
+// is not read: it gives no bytes, which every reader of the game's files refuses as damage.
+std::optional<QByteArray> readWholeFile(const QString& path, qint64 largest);
 
 }  // namespace platform

@@ -116,7 +116,8 @@ bool FluidSynthMusic::open()
     close();
     if (deviceType_ != QStringLiteral("Sequencer"))
         return false;
-    const auto bytes = readWholeFile(fileName_);
+    // A round's piece is some kilobytes; a file of megabytes is not one.
+    const auto bytes = readWholeFile(fileName_, 1 << 20);
     if (!bytes)
         return false;
     const auto midi = readMidiPiece(*bytes);

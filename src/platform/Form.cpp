@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Form.h"
 
+#include "platform/PlainText.h"
 #include "platform/Services.h"
 #include "platform/Settings.h"
 
@@ -88,6 +89,7 @@ void Form::load()
 void Form::show()
 {
     load();
+    makeLabelsPlain(this);
     restoreSize();
     followScreenChoice();
     QWidget::show();
@@ -108,6 +110,7 @@ void Form::show()
 void Form::showModal()
 {
     load();
+    makeLabelsPlain(this);
     modalOwner_ = activation().active();
     activation().deactivateActive();
     setWindowModality(Qt::ApplicationModal);
@@ -186,14 +189,16 @@ void Form::restoreSize()
     const QVariant stored = services.settings.value(sizeKey());
     if (!stored.isValid())
         return;
-    // Stored as "width height"; a size below the design's or beyond any screen is damage.
-    const QStringList sides = stored.toString().split(u' ');
-    const QSize size = sides.size() == 2 ? QSize(sides[0].toInt(), sides[1].toInt()) : QSize();
-    if (size.width() >= minimumWidth() && size.height() >= minimumHeight() && size.width() <= 16384 &&
-        size.height() <= 16384)
-        resize(size);
-    else
+    const auto size = storedWindowSize(stored, minimumSize());
+    if (!size) {
         services.settings.reportBadValue();
+        return;
+    }
+    // A size kept from a larger screen is no damage: the window takes what this screen has.
+    QSize fitted = *size;
+    if (const QScreen* shown = screen())
+        fitted = fitted.boundedTo(shown->availableSize()).expandedTo(minimumSize());
+    resize(fitted);
 }
 
 void Form::followScreenChoice()

@@ -60,7 +60,8 @@ protected:
 
 HelpShown HelpViewer::show(const QString& fileName)
 {
-    const auto bytes = readWholeFile(fileName);
+    // The help is a few kilobytes; a file of megabytes is not it.
+    const auto bytes = readWholeFile(fileName, 4 << 20);
     if (!bytes)
         return HelpShown::Unreadable;
     if (!isWholeHelpPage(*bytes))

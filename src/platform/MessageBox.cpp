@@ -23,6 +23,8 @@ Answer QtMessageBoxes::present(const QString& text, const QString& title, Button
     QMessageBox box(QMessageBox::NoIcon, title, text,
                     buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                     owner);
+    // The text may hold a player's name: shown as typed, never as markup.
+    box.setTextFormat(Qt::PlainText);
     // The text at the scale of the window it belongs to.
     if (owner)
         box.setFont(Form::scaledFont(box.font(), owner->scale()));

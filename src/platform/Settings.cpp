@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Settings.h"
 
+#include <QFileInfo>
 #include <QStandardPaths>
 
 #include <cstdio>
@@ -15,30 +16,58 @@ std::optional<bool> storedBool(const QVariant& stored)
     return std::nullopt;
 }
 
-FileSettings::FileSettings(const QString& fileName)
-    : settings_(fileName.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                                         QStringLiteral("/org.quorvix.Quorvix.conf")
-                                   : fileName,
-                QSettings::IniFormat)
+std::optional<QSize> storedWindowSize(const QVariant& stored, QSize smallest)
 {
-    if (settings_.status() != QSettings::NoError)
+    const QStringList sides = stored.toString().split(u' ');
+    if (sides.size() != 2)
+        return std::nullopt;
+    bool widthRead = false, heightRead = false;
+    const QSize size(sides[0].toInt(&widthRead), sides[1].toInt(&heightRead));
+    if (!widthRead || !heightRead || size.width() < smallest.width() || size.height() < smallest.height() ||
+        size.width() > LargestWindowSide || size.height() > LargestWindowSide)
+        return std::nullopt;
+    return size;
+}
+
+FileSettings::FileSettings(const QString& fileName)
+    : fileName_(fileName.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                                         QStringLiteral("/org.quorvix.Quorvix.conf")
+                                   : fileName)
+{
+    const QFileInfo file(fileName_);
+    if (file.exists() && (!file.isFile() || file.size() > LargestFile)) {
+        report("is not a settings file, the defaults stand in and nothing is written to it");
+        return;
+    }
+    file_ = std::make_unique<QSettings>(fileName_, QSettings::IniFormat);
+    if (file_->status() != QSettings::NoError)
         report("cannot be read, the defaults stand in");
 }
 
 QVariant FileSettings::value(const QString& key) const
 {
-    return settings_.value(key);
+    return file_ ? file_->value(key) : memory_.value(key);
+}
+
+QStringList FileSettings::keys() const
+{
+    return file_ ? file_->allKeys() : memory_.keys();
 }
 
 void FileSettings::setValue(const QString& key, const QVariant& value)
 {
-    settings_.setValue(key, value);
+    if (file_)
+        file_->setValue(key, value);
+    else
+        memory_.insert(key, value);
 }
 
 void FileSettings::save()
 {
-    settings_.sync();
-    if (settings_.status() == QSettings::AccessError)
+    if (!file_)
+        return;
+    file_->sync();
+    if (file_->status() == QSettings::AccessError)
         report("cannot be written, this run's choices will be forgotten");
 }
 
@@ -52,7 +81,7 @@ void FileSettings::report(const char* problem)
     if (reported_)
         return;
     reported_ = true;
-    std::fprintf(stderr, "quorvix: the settings file %s %s\n", qPrintable(settings_.fileName()), problem);
+    std::fprintf(stderr, "quorvix: the settings file %s %s\n", qPrintable(fileName_), problem);
 }
 
 }  // namespace platform

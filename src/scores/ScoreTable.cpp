@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/ScoreTable.h"
 
+#include "platform/PlainText.h"
+
 #include <QLabel>
 
 namespace scores {
@@ -41,7 +43,7 @@ void showRow(std::initializer_list<std::pair<QLabel*, QString>> cells, bool play
         const QString shown = playing ? text : QString();
         const QString fitted = label->fontMetrics().elidedText(shown, Qt::ElideRight, label->contentsRect().width());
         label->setText(fitted);
-        label->setToolTip(fitted == shown ? QString() : shown);
+        label->setToolTip(fitted == shown ? QString() : platform::plainToolTip(shown));
     }
 }
 

@@ -13,6 +13,7 @@
 #include "platform/Timer.h"
 #include "platform/KeyState.h"
 #include "platform/MessageBox.h"
+#include "platform/PlainText.h"
 #include "platform/Services.h"
 #include "platform/WrappingButton.h"
 #include "core/Choices.h"
@@ -67,6 +68,8 @@ void SetUpWindow::createControls()
         connect(playingBoxes[i], &QCheckBox::clicked, this, [this] { updateStartButton(); });
         nameBoxes[i] = new QLineEdit(this);
         nameBoxes[i]->setGeometry(112, y, 140, 24);
+        // As long a name as the next run will read back.
+        nameBoxes[i]->setMaxLength(core::LongestName);
         buzzerLabels[i] = label(QString::fromLatin1(platform::buzzerKeys[i].name), {264, y, 72, 24}, Qt::AlignHCenter);
         auto* buzzerCell = new platform::ClickArea(this);
         buzzerCell->setObjectName(QStringLiteral("buzzer%1").arg(i + 1));
@@ -244,7 +247,7 @@ void SetUpWindow::showBuzzers()
             text = QStringLiteral("Press a button");
         else if (button.isValid())
             text += QStringLiteral(" or ") + services.controllers.name(button);
-        buzzerLabels[i]->setToolTip(text);
+        buzzerLabels[i]->setToolTip(platform::plainToolTip(text));
         QLabel* cell = buzzerLabels[i];
         cell->setText(cell->fontMetrics().elidedText(text, Qt::ElideRight, cell->width()));
     }
