@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScreen>
 
 #include <QPushButton>
 #include <QtTest/QTest>
@@ -88,6 +89,8 @@ TEST_F(ProgramTest, TheNextRunStartsWithThePlayersChoicesFullScreenAndTheWindows
     SetUpWindow& setup = windows.setUpWindow();
     setup.playingBoxes[4]->setChecked(true);
     setup.nameBoxes[4]->setText("Zoë");
+    // The name box keeps as much of a name as the next run reads back.
+    setup.nameBoxes[5]->setText(QString(core::LongestName + 200, u'z'));
     setup.roundsBox->setText("7");
     setup.difficultyButtons[2]->setChecked(true);
     setup.practiceBox->setChecked(true);
@@ -106,6 +109,7 @@ TEST_F(ProgramTest, TheNextRunStartsWithThePlayersChoicesFullScreenAndTheWindows
     core::Choices expected;
     expected.playing[4] = true;
     expected.names[4] = "Zoë";
+    expected.names[5] = QString(core::LongestName, u'z');
     expected.rounds = 7;
     expected.difficulty = 2;
     expected.practice = true;
@@ -118,5 +122,14 @@ TEST_F(ProgramTest, TheNextRunStartsWithThePlayersChoicesFullScreenAndTheWindows
     EXPECT_EQ(nextRun.setUpWindow().size(), QSize(704, 696));
     EXPECT_EQ(std::tuple(nextRun.setUpWindow().nameBoxes[4]->text(), nextRun.setUpWindow().roundsBox->text()),
               std::tuple(QString("Zoë"), QString("7")));
+    // A size kept from a larger screen takes this screen's room, and is no damage.
+    doubles.settings.setValue("windows/RoundTable/size", "16384 16384");
+    nextRun.roundTable().show();
+    EXPECT_EQ(nextRun.roundTable().size(), nextRun.roundTable().screen()->availableSize());
     EXPECT_EQ(doubles.settings.badValues, 0);
+    // Beyond any screen, it is.
+    doubles.settings.setValue("windows/FinalTable/size", "16385 400");
+    nextRun.finalTable().show();
+    EXPECT_EQ(nextRun.finalTable().size(), nextRun.finalTable().minimumSize());
+    EXPECT_EQ(doubles.settings.badValues, 1);
 }

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/Form.h"
+#include "platform/MessageBox.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+TEST(QtMessageBoxes, ShowTheirTextAsTyped)
+{
+    platform::Activation activation;
+    platform::QtMessageBoxes messages(activation);
+    const QString text = "You've had all your turns, <img src=/dev/zero><b>Zoë</b>.";
+    QString shown;
+    Qt::TextFormat format = Qt::AutoText;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        const auto* label = box->findChild<QLabel*>("qt_msgbox_label");
+        ASSERT_NE(label, nullptr);
+        shown = label->text();
+        format = label->textFormat();
+        box->button(QMessageBox::Ok)->click();
+    });
+    EXPECT_EQ(messages.show(text, "All Turns Used"), platform::Answer::Ok);
+    EXPECT_EQ(shown, text);
+    EXPECT_EQ(format, Qt::PlainText);
+}
