@@ -36,7 +36,7 @@ FileSettings::FileSettings(const QString& fileName)
 {
     const QFileInfo file(fileName_);
     if (file.exists() && (!file.isFile() || file.size() > LargestFile)) {
-        report("is not a settings file, the defaults stand in and nothing is written to it");
+        report("is not a regular file of at most 1 MB, the defaults stand in and nothing is written to it");
         return;
     }
     file_ = std::make_unique<QSettings>(fileName_, QSettings::IniFormat);

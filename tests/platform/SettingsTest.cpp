@@ -108,7 +108,7 @@ TEST(FileSettings, APathThatHoldsNoRegularFileOrAFileTooLargeIsNeitherReadNorWri
         ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(tooLarge) == tooLarge.size());
     }
     for (const QString& path : {fifo, device, large})
-        EXPECT_EXIT(startWithSettings(path), testing::ExitedWithCode(0), "is not a settings file")
+        EXPECT_EXIT(startWithSettings(path), testing::ExitedWithCode(0), "is not a regular file of at most 1 MB")
             << path.toStdString();
     EXPECT_TRUE(QFileInfo(fifo).isFile() == false && QFileInfo(fifo).exists());
     QFile file(large);

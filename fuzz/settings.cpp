@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The settings file as the game reads it, on any text: through QSettings' own INI reader into
+// the players' choices and the windows' sizes. Every value that comes out is within what it
+// can mean, and the choices written back and read again are the same choices.
+#include "core/Choices.h"
+#include "core/RuleCheck.h"
+#include "platform/Controllers.h"
+#include "platform/Settings.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+void check(bool holds)
+{
+    if (!holds)
+        std::abort();
+}
+
+void checkBounds(const core::Choices& choices)
+{
+    check(choices.rounds >= 1 && choices.rounds <= 999 && choices.difficulty >= 0 && choices.difficulty <= 2);
+    const std::int16_t values[core::RuleCount] = {choices.rules.turnsAllowed, choices.rules.turnSeconds,
+                                                  choices.rules.idleSeconds, choices.rules.cancelsAllowed,
+                                                  choices.rules.stopsAllowed};
+    for (int row = 0; row < core::RuleCount; ++row)
+        check(values[row] >= core::rules[row].smallest);
+    for (int place = 0; place < core::PlayerCount; ++place) {
+        check(choices.names[place].size() <= core::LongestName);
+        const auto button = platform::ControllerButton::fromText(choices.buttons[place]);
+        check(choices.buttons[place].isEmpty() ||
+              (button.isValid() && button.copy <= platform::ControllerButton::LargestCopy &&
+               button.button <= platform::ControllerButton::LargestButton));
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    static QTemporaryDir folder;
+    // QSettings keeps the files it has read by name: every input gets names of its own.
+    static long input = 0;
+    ++input;
+    const QString readName = folder.filePath(QStringLiteral("read%1.conf").arg(input));
+    const QString writtenName = folder.filePath(QStringLiteral("written%1.conf").arg(input));
+    {
+        QFile file(readName);
+        check(file.open(QIODevice::WriteOnly));
+        file.write(reinterpret_cast<const char*>(data), qint64(size));
+    }
+    core::Choices choices;
+    {
+        platform::FileSettings settings(readName);
+        choices = core::readChoices(settings);
+        checkBounds(choices);
+        const QSize smallest(352, 348);
+        for (const QString& key : settings.keys()) {
+            if (const auto stored = platform::storedWindowSize(settings.value(key), smallest))
+                check(stored->width() >= smallest.width() && stored->height() >= smallest.height() &&
+                      stored->width() <= platform::LargestWindowSide &&
+                      stored->height() <= platform::LargestWindowSide);
+        }
+    }
+    {
+        platform::FileSettings written(writtenName);
+        core::writeChoices(choices, written);
+    }
+    {
+        platform::FileSettings again(writtenName);
+        check(core::readChoices(again) == choices);
+    }
+    QFile::remove(readName);
+    QFile::remove(writtenName);
+    return 0;
+}
