@@ -34,11 +34,17 @@ public:
     int quits = 0;
 };
 
+// Reads its date and time through momentOf, as the system clock does, so that a round played
+// across midnight reads the time as the game would.
 class FakeClock final : public platform::Clock {
 public:
-    platform::Moment now() const override { return now_; }
-    void set(const QDateTime& moment) { now_ = platform::momentOf(moment); }
-    void advanceSeconds(int seconds) { now_ += std::chrono::seconds(seconds); }
+    platform::Moment now() const override { return platform::momentOf(now_); }
+    void set(const QDateTime& moment) { now_ = moment; }
+    void advanceSeconds(int seconds)
+    {
+        if (seconds != 0)
+            now_ = now_.addSecs(seconds);
+    }
     // The clock still reads whole seconds: the milliseconds add up until they make one.
     void advanceMilliseconds(int milliseconds)
     {
@@ -48,7 +54,7 @@ public:
     }
 
 private:
-    platform::Moment now_{};
+    QDateTime now_{QDate(2026, 1, 1), QTime(12, 0)};
     int pendingMilliseconds_ = 0;
 };
 
