@@ -46,6 +46,38 @@ TEST_F(ProgramTest, TheWindowsBetweenRoundsAskBeforeQuittingAndOfferTheHelp)
     for (QPushButton* help : {windows.titleWindow().findChild<QPushButton*>("Help"), windows.setUpWindow().helpButton})
         QTest::mouseClick(help, Qt::LeftButton);
     EXPECT_EQ(doubles.help.opened, QStringList(2, doubles.services.appDir + "/Solvo.hlp"));
+    // A help file that cannot be shown is named, with what is wrong with it.
+    for (const auto& [outcome, reason] : {std::pair{platform::HelpShown::Unreadable, "is missing or cannot be read"},
+                                          std::pair{platform::HelpShown::Damaged, "is damaged"}}) {
+        doubles.help.outcome = outcome;
+        doubles.messages.shown.clear();
+        QTest::mouseClick(windows.setUpWindow().helpButton, Qt::LeftButton);
+        ASSERT_EQ(doubles.messages.shown.size(), 1u) << reason;
+        EXPECT_EQ(doubles.messages.shown[0].title, "Help");
+        EXPECT_TRUE(doubles.messages.shown[0].text.contains(doubles.services.appDir + "/Solvo.hlp") &&
+                    doubles.messages.shown[0].text.contains(reason))
+            << doubles.messages.shown[0].text.toStdString();
+    }
+}
+
+TEST_F(ProgramTest, TheTitlesDialsShowTheHandFromTheTopBeforeTheFirstTickAndOnEveryReturn)
+{
+    windows.showTitle();
+    settle();
+    TitleWindow& title = windows.titleWindow();
+    const auto white = [&](int x, int y) {
+        const QImage& dial = title.dial();
+        return dial.pixel((QPointF(x, y) * dial.devicePixelRatio()).toPoint()) == qRgb(255, 255, 255);
+    };
+    EXPECT_TRUE(white(45, 15) && !white(15, 45)) << "up before the first tick";
+    doubles.timers["dials"].fire(76);  // round to nine o'clock
+    EXPECT_TRUE(white(15, 45) && !white(45, 15));
+    QTest::mouseClick(title.findChild<QPushButton*>("Play!"), Qt::LeftButton);
+    settle();
+    windows.setUpWindow().hide();
+    windows.showTitle();
+    settle();
+    EXPECT_TRUE(white(45, 15) && !white(15, 45)) << "back at the top before the first tick";
 }
 
 namespace {

@@ -61,6 +61,7 @@ TEST(Attempt, WritesOnlyTheStepsOnTheWayToTheTargetTwoToALine)
 TEST(Attempt, EndsAtOnceWithFewerThanTwoUsableNumbers)
 {
     ScriptedRandom random(1);
+    random.drawLimit = 100000;
     EXPECT_EQ(attempt({0, 0, 0, 0, 0, 0, 7}, 7, random), std::nullopt);
     EXPECT_EQ(random.draws, 0);
     EXPECT_EQ(attempt({0, 0, 0, 0, 0, 0, 0}, 7, random), std::nullopt);

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "doubles/Doubles.h"
 
+#include <stdexcept>
+
 namespace doubles {
 
 float ScriptedRandom::next()
 {
+    if (drawLimit >= 0 && draws >= drawLimit)
+        throw std::runtime_error("more draws than the test allows");
     ++draws;
     if (!script_.empty()) {
         const float value = script_.front();

@@ -71,6 +71,8 @@ public:
     std::size_t scriptLeft() const { return script_.size(); }
 
     int draws = 0;
+    // Set by a test: one draw more throws, so that a loop that would never end fails instead.
+    int drawLimit = -1;
 
 private:
     std::deque<float> script_;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlayTest.h"
 
+#include "doubles/Draws.h"
+
 #include <QGuiApplication>
 #include <QtTest/QTest>
 
@@ -108,5 +110,25 @@ TEST_F(PlayTest, TheBoardScalesWithItsWindowCentredSharpAndClickableAtDoubleDens
         }
         EXPECT_EQ(captions(play.board().workingRow), (QStringList{"3", "×", ""})) << size.width();
         act("cancel");
+    }
+}
+
+TEST_F(PlayTest, ARepaintShowsTheBoardAsItStandsAndChangesNothing)
+{
+    doubles.random.script(draws::deal(exampleDeal));
+    startRound();
+    // Dealing, the spin, an answer after its buzz flash, and the winning flash.
+    for (const char* steps : {"clock*3", "clock*4 spin*10", "spin*20 clock*5 target:306 turn:0",
+                              "dealtNumber1 multiply dealtNumber5 equals dealtNumber0 add dealtNumber2 equals "
+                              "madeNumber0 add madeNumber1 equals flash*3"}) {
+        act(steps);
+        const auto before = std::tuple(game.clockPosition, captions(play.board().dealtNumbers), targetText(),
+                                       play.round().answering, play.backBuffer());
+        const QImage shown = play.grab().toImage();
+        EXPECT_TRUE(std::tuple(game.clockPosition, captions(play.board().dealtNumbers), targetText(),
+                               play.round().answering, play.backBuffer()) == before)
+            << steps;
+        for (const QPoint at : {QPoint(52, 90), QPoint(251, 219)})
+            EXPECT_EQ(shown.pixel(at), play.backBuffer().pixel(at)) << steps;
     }
 }

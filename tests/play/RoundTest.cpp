@@ -2,11 +2,14 @@
 #include "doubles/Draws.h"
 #include "PlayTest.h"
 #include "core/Target.h"
+#include "finder/FinderWindow.h"
 #include "scores/RoundTable.h"
 #include "setup/SetUpWindow.h"
 
 #include <QCheckBox>
+#include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
@@ -40,6 +43,9 @@ TEST_F(PlayTest, ARoundDealsSevenNumbersSpinsToATargetAndRunsItsClockDownWithThe
     EXPECT_TRUE(finderText.endsWith(u'!'));
     EXPECT_TRUE(windows.roundTable().isVisible());
     expectSoundRound();
+    // The finder's close prepared the window again; the tick that ended the round did nothing after.
+    EXPECT_EQ(std::tuple(game.clockPosition, play.round().buzzersOpen, play.round().dialShown),
+              std::tuple(240, false, false));
 }
 
 TEST_F(PlayTest, EachDifficultyHasItsClockPracticeRunsNoneAndSilenceNeverOpensTheMusic)
@@ -95,6 +101,9 @@ TEST_F(PlayTest, MusicThatCannotOpenOrStandsStillForTenTicksIsTurnedOffForGoodAn
     game.musicOn = true;
     doubles.music.opens = false;
     startRound();
+    // Told at Open, before any tick: a piece that never opened would end the round at once.
+    ASSERT_EQ(messageTitles(), QStringList{"Error"});
+    ASSERT_EQ(std::tuple(game.musicOn, doubles.music.commands.last()), std::tuple(false, QStringLiteral("Close")));
     act("clock*7 spin*30 clock*10");
     EXPECT_EQ(messageTitles(), QStringList{"Error"}) << "told once";
     EXPECT_EQ(std::tuple(game.clockPosition, game.musicOn), std::tuple(230, false));
@@ -160,4 +169,37 @@ TEST_F(PlayTest, F11TakesTheGameFullScreenFromWindowToWindowAndEscapeLeavesIt)
     QTest::keyClick(&table, Qt::Key_Escape);
     EXPECT_FALSE(table.isShownFullScreen());
     EXPECT_EQ(table.size(), QSize(352, 260));
+}
+
+TEST_F(PlayTest, EndRoundWaitsForTheTargetAndIsRefusedDuringTheWinningFlash)
+{
+    // Should End Round open the finder too soon, it is noted and left at once (000 is never found).
+    bool finderOpened = false;
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        if (FinderWindow& finder = windows.finderWindow(); finder.isVisible()) {
+            finderOpened = true;
+            QTest::mouseClick(finder.findChild<QPushButton*>("exit"), Qt::LeftButton);
+        }
+    });
+    watcher.start(0);
+    game.practice = true;
+    doubles.random.script(draws::deal(exampleDeal));
+    startRound();
+    for (const char* steps : {"clock*3 endRound", "clock*4 spin*10 endRound"}) {
+        act(steps);
+        EXPECT_TRUE(play.isVisible() && !finderOpened) << steps;
+    }
+    // Hidden in the middle of the spin or of a flash, the window leaves no timer of them running.
+    play.hide();
+    EXPECT_FALSE(timer("spin").isEnabled());
+    doubles.random.script(draws::deal(exampleDeal));
+    startRound();
+    act("clock*7 spin*30 target:306 turn:0");
+    make306();
+    act("flash*5 endRound");
+    EXPECT_TRUE(play.isVisible() && !finderOpened) << "refused during the winning flash";
+    EXPECT_EQ(game.roundScores[0], 2);
+    play.hide();
+    EXPECT_FALSE(timer("flash").isEnabled());
 }
