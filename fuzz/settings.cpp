@@ -7,6 +7,7 @@
 #include "platform/Controllers.h"
 #include "platform/Settings.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -42,12 +43,15 @@ void checkBounds(const core::Choices& choices)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static QTemporaryDir folder;
-    // QSettings keeps the files it has read by name: every input gets names of its own.
-    static long input = 0;
-    ++input;
-    const QString readName = folder.filePath(QStringLiteral("read%1.conf").arg(input));
-    const QString writtenName = folder.filePath(QStringLiteral("written%1.conf").arg(input));
+    // In memory where there is a place for it: QSettings flushes every file it writes to disk.
+    static QTemporaryDir folder(QDir(QStringLiteral("/dev/shm")).exists()
+                                    ? QStringLiteral("/dev/shm/quorvix-fuzz-XXXXXX")
+                                    : QDir::tempPath() + QStringLiteral("/quorvix-fuzz-XXXXXX"));
+    // The same two names for every input, so that QSettings' cache of the files it has read
+    // holds the same two entries: a file read with no change pending is always read afresh,
+    // and the written one is removed before it is written again.
+    static const QString readName = folder.filePath(QStringLiteral("read.conf"));
+    static const QString writtenName = folder.filePath(QStringLiteral("written.conf"));
     {
         QFile file(readName);
         check(file.open(QIODevice::WriteOnly));
