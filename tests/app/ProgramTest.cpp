@@ -65,19 +65,22 @@ TEST_F(ProgramTest, TheTitlesDialsShowTheHandFromTheTopBeforeTheFirstTickAndOnEv
     windows.showTitle();
     settle();
     TitleWindow& title = windows.titleWindow();
-    const auto white = [&](int x, int y) {
+    // The hand up (white above the dial's centre) or at nine o'clock (white left of it).
+    const auto hand = [&] {
         const QImage& dial = title.dial();
-        return dial.pixel((QPointF(x, y) * dial.devicePixelRatio()).toPoint()) == qRgb(255, 255, 255);
+        const auto white = [&](QPointF at) {
+            return dial.pixel((at * dial.devicePixelRatio()).toPoint()) == qRgb(255, 255, 255);
+        };
+        return white({45, 15}) && !white({15, 45}) ? "up" : white({15, 45}) && !white({45, 15}) ? "nine" : "neither";
     };
-    EXPECT_TRUE(white(45, 15) && !white(15, 45)) << "up before the first tick";
-    doubles.timers["dials"].fire(76);  // round to nine o'clock
-    EXPECT_TRUE(white(15, 45) && !white(45, 15));
+    EXPECT_STREQ(hand(), "up") << "before the first tick";
+    doubles.timers["dials"].fire(76);
+    EXPECT_STREQ(hand(), "nine");
     QTest::mouseClick(title.findChild<QPushButton*>("Play!"), Qt::LeftButton);
-    settle();
     windows.setUpWindow().hide();
     windows.showTitle();
     settle();
-    EXPECT_TRUE(white(45, 15) && !white(15, 45)) << "back at the top before the first tick";
+    EXPECT_STREQ(hand(), "up") << "back at the top before the first tick";
 }
 
 namespace {

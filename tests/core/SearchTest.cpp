@@ -70,20 +70,31 @@ TEST(Attempt, EndsAtOnceWithFewerThanTwoUsableNumbers)
     EXPECT_EQ(attempt({0, 0, 0, 0, 0, 3, 4}, 12, random), QString("3×4=12!"));
 }
 
+namespace {
+
+// A round's deal and a target accepted for it, drawn as the game draws them.
+std::pair<Deal, int> dealRound(platform::RandomSource& random)
+{
+    Deal deal{};
+    for (int k = 0; k < DealSize; ++k)
+        deal[k] = dealNumber(k, random);
+    std::optional<int> target;
+    while (!(target = candidateTarget(deal, random, [] {}))) {
+    }
+    return {deal, *target};
+}
+
+}  // namespace
+
 TEST(Attempt, TheSameSeedMakesTheSameAttemptsAndDraws)
 {
     platform::SystemRandom random(2026);
     QString solutions;
     long attempts = 0;
     for (int round = 0; round < 100; ++round) {
-        Deal deal{};
-        for (int k = 0; k < DealSize; ++k)
-            deal[k] = dealNumber(k, random);
-        std::optional<int> target;
-        while (!(target = candidateTarget(deal, random, [] {}))) {
-        }
+        const auto [deal, target] = dealRound(random);
         std::optional<QString> found;
-        for (++attempts; !(found = attempt(deal, *target, random)); ++attempts) {
+        for (++attempts; !(found = attempt(deal, target, random)); ++attempts) {
         }
         solutions += *found;
     }
@@ -120,16 +131,11 @@ TEST(Attempt, TheGameGeneratorDrawsAsAnyOtherSourceWould)
     platform::SystemRandom fast(11);
     PlainRandom plain(11);
     for (int round = 0; round < 200; ++round) {
-        Deal deal{};
-        for (int k = 0; k < DealSize; ++k)
-            deal[k] = dealNumber(k, dealer);
-        std::optional<int> target;
-        while (!(target = candidateTarget(deal, dealer, [] {}))) {
-        }
+        auto [deal, target] = dealRound(dealer);
         for (int k = 0; k < round % 6; ++k)
             deal[randomBetween(0, 6, dealer)] = 0;
         for (int a = 0; a < 500; ++a)
-            ASSERT_EQ(attempt(deal, *target, fast), attempt(deal, *target, plain)) << round << ' ' << a;
+            ASSERT_EQ(attempt(deal, target, fast), attempt(deal, target, plain)) << round << ' ' << a;
         ASSERT_EQ(fast.next(), plain.next()) << round;
     }
 }
