@@ -54,10 +54,11 @@ TEST_F(PlayTest, EachDifficultyHasItsClockPracticeRunsNoneAndSilenceNeverOpensTh
          {std::tuple{0, false, 647, 324}, {1, false, 205, 102}, {2, false, 50, 25}, {2, true, 50, 25}}) {
         game.difficulty = difficulty;
         game.practice = practice;
+        game.musicOn = practice;  // practice plays no music, even with Music On
         startRound();
         EXPECT_EQ(timer("roundClock").interval(), interval) << difficulty;
         EXPECT_EQ(doubles.music.updateInterval, musicInterval) << difficulty;
-        EXPECT_TRUE(doubles.music.mute);
+        EXPECT_EQ(doubles.music.mute, !game.musicOn);
         act("clock*7 spin*30");
         EXPECT_EQ(play.round().buzzersOpen, practice) << "in practice the buzzers open at once";
         act("clock*10");
@@ -103,7 +104,8 @@ TEST_F(PlayTest, MusicThatCannotOpenOrStandsStillForTenTicksIsTurnedOffForGoodAn
     startRound();
     // Told at Open, before any tick: a piece that never opened would end the round at once.
     ASSERT_EQ(messageTitles(), QStringList{"Error"});
-    ASSERT_EQ(std::tuple(game.musicOn, doubles.music.commands.last()), std::tuple(false, QStringLiteral("Close")));
+    ASSERT_EQ(std::tuple(game.musicOn, doubles.music.commands.last()),
+              std::tuple(false, QStringLiteral("Close")));
     act("clock*7 spin*30 clock*10");
     EXPECT_EQ(messageTitles(), QStringList{"Error"}) << "told once";
     EXPECT_EQ(std::tuple(game.clockPosition, game.musicOn), std::tuple(230, false));

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+
 TEST_F(PlayTest, TheLowerPlaceWinsABuzzAndTheBoardIsTheirsWithTheClockAndTheMusicStopped)
 {
     game.playing[3] = true;
@@ -145,6 +147,9 @@ TEST_F(PlayTest, ControllerButtonsAreBuzzersAssignedInTheSetUpWindowAndRemembere
         return setup.buzzerLabels[place]->toolTip();
     };
     EXPECT_EQ(assign(1, buzzers, 127), "G or Joystick 1 button 128");
+    // SDL keeps its hands off the signals: SIGTERM and Ctrl+C end the game as before.
+    for (const int signal : {SIGTERM, SIGINT})
+        EXPECT_EQ(std::signal(signal, SIG_DFL), SIG_DFL) << signal;
     EXPECT_EQ(assign(2, secondPad, 0), "K or Pad 2 A");
     EXPECT_EQ(assign(0, secondPad, 0), "A or Pad 2 A") << "taken from place 3";
     EXPECT_EQ(setup.buzzerLabels[2]->toolTip(), "K");
