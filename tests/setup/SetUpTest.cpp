@@ -59,18 +59,16 @@ TEST_F(SetUpTest, TheRulesAndTheEntriesStartAGameWithNoScoresOrStops)
 {
     openSetUp();
     SetUpWindow& setup = windows.setUpWindow();
-    // "Change Rules" shows on two lines: two bands of dark text rows, one above the other.
+    // "Change Rules" shows on two lines: two bands of rows with dark text, one above the other.
     const QImage button = setup.rulesButton->grab().toImage();
-    int bands = 0;
-    bool inBand = false;
+    QString rows;
     for (int y = 4; y < button.height() - 4; ++y) {
-        bool textInRow = false;
-        for (int x = 4; x < button.width() - 4 && !textInRow; ++x)
-            textInRow = button.pixelColor(x, y).lightness() < 100;
-        bands += textInRow && !inBand;
-        inBand = textInRow;
+        bool dark = false;
+        for (int x = 4; x < button.width() - 4; ++x)
+            dark |= button.pixelColor(x, y).lightness() < 100;
+        rows += dark ? u'#' : u' ';
     }
-    EXPECT_EQ(bands, 2);
+    EXPECT_EQ(rows.simplified().split(u' ').size(), 2) << rows.toStdString();
     // Opens the rules window, types `texts`, presses OK, and closes it by its frame if still open.
     QStringList boxesAfterOk;
     const auto changeRules = [&](const std::array<const char*, 5>& texts) {
