@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlayTest.h"
 
+#include "finder/FinderWindow.h"
 #include "scores/FinalTable.h"
 #include "scores/RoundTable.h"
 #include "setup/SetUpWindow.h"
@@ -46,7 +47,7 @@ TEST_F(PlayTest, ANameFullOfMarkupIsShownAsTypedInEveryWindowAndALongOneIsCutWhe
     act("clock*7 spin*30 target:306 turn:1");
     EXPECT_EQ(play.board().contenderName.caption, longName) << "painted as text, cut only by its panel";
     act("giveUp");
-    // The buzzer key is held until the last turn is used and then once more.
+    // Player 1 takes turns until they are all used, then buzzes once more.
     for (int buzz = 0; buzz < 4 && !messageTitles().contains("All Turns Used"); ++buzz)
         act("turn:0 giveUp");
     ASSERT_TRUE(messageTitles().contains("All Turns Used"));
@@ -56,6 +57,8 @@ TEST_F(PlayTest, ANameFullOfMarkupIsShownAsTypedInEveryWindowAndALongOneIsCutWhe
     exitFinderOnceSolved();
     act("endRound");
     settle();
+    expectShownAsTyped(windows.titleWindow());
+    expectShownAsTyped(windows.finderWindow());
     RoundTable& roundTable = windows.roundTable();
     ASSERT_TRUE(roundTable.isVisible());
     for (const QString& name : {markup, longName})
