@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "doubles/Doubles.h"
+#include "doubles/CoreDoubles.h"
 #include "core/Search.h"
 #include "core/Target.h"
 #include "platform/Random.h"

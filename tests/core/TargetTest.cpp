@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "doubles/Draws.h"
-#include "doubles/Doubles.h"
+#include "doubles/CoreDoubles.h"
 #include "core/Target.h"
 
 #include <gtest/gtest.h>
