@@ -10,6 +10,7 @@
 
 #include <deque>
 #include <random>
+#include <stdexcept>
 #include <vector>
 
 namespace doubles {
@@ -43,7 +44,17 @@ private:
 class ScriptedRandom final : public platform::RandomSource {
 public:
     explicit ScriptedRandom(unsigned seed = 1) : engine_(seed) {}
-    float next() override;
+    float next() override
+    {
+        if (drawLimit >= 0 && draws >= drawLimit)
+            throw std::runtime_error("more draws than the test allows");
+        ++draws;
+        if (script_.empty())
+            return float(engine_() >> 8) / float(1 << 24);
+        const float value = script_.front();
+        script_.pop_front();
+        return value;
+    }
     void reseed() override {}
 
     void script(std::initializer_list<float> values) { script_.insert(script_.end(), values); }

@@ -11,7 +11,6 @@
 #include "platform/KeyState.h"
 #include "platform/MessageBox.h"
 #include "platform/MusicDevice.h"
-#include "platform/Random.h"
 #include "platform/Timer.h"
 
 #include <QStringList>
