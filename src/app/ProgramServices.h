@@ -3,10 +3,10 @@
 
 #include "platform/Application.h"
 #include "platform/Clock.h"
-#include "platform/Controllers.h"
+#include "platform/input/Controllers.h"
 #include "platform/Form.h"
 #include "platform/Help.h"
-#include "platform/KeyState.h"
+#include "platform/input/KeyState.h"
 #include "platform/MessageBox.h"
 #include "platform/Random.h"
 #include "platform/Services.h"

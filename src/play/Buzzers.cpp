@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The buzzers: once the target is shown the buzzerPoll_ timer polls the six buzzer keys, in
-// player order, and the first accepted buzz gives that player the board.
+// The buzzers: once the target is shown the buzzerPoll_ timer asks the six places' buzzers
+// (a key, or a controller button beside it), in player order, and the first accepted buzz
+// gives that player the board.
 #include "play/PlayWindow.h"
 
 #include "core/Game.h"
 #include "core/Numbers.h"
 
 #include "platform/Clock.h"
-#include "platform/Controllers.h"
-#include "platform/KeyState.h"
 #include "platform/MessageBox.h"
 #include "platform/MusicDevice.h"
 #include "platform/Services.h"
@@ -16,14 +15,10 @@
 
 void PlayWindow::pollBuzzers()
 {
-    // A controller button is a buzzer key in every way. When two buzzers are down at once,
-    // the lower player place wins. Without a button in play the controllers are left unread, so
-    // that a round of keyboard players never wakes the devices.
-    if (controllersInUse_)
-        services.controllers.pump();
+    // When two buzzers are down at once, the lower player place wins.
+    buzzers_.read();
     for (int p = 0; p < core::PlayerCount && !round_.answering; ++p) {
-        if (services.keys.isDown(platform::buzzerKeys[p].key)
-            || (controllersInUse_ && services.controllers.isDown(buttons_[p])))
+        if (buzzers_.isDown(p))
             buzzIn(p);
     }
 }

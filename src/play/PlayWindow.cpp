@@ -122,11 +122,7 @@ void PlayWindow::prepareRound()
     clockTimer_->start();
     round_.buzzFlashDone = false;
     round_.dialShown = false;
-    controllersInUse_ = false;
-    for (int p = 0; p < core::PlayerCount; ++p) {
-        buttons_[p] = platform::ControllerButton::fromText(game_.choices.buttons[p]);
-        controllersInUse_ = controllersInUse_ || (game_.playing[p] && buttons_[p].isValid());
-    }
+    buzzers_.useButtons(game_.choices.buttons, game_.playing);
     backBuffer_.fill(play::colour::Background);
     redrawBoard();
     round_.buzzersOpen = false;

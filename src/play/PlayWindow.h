@@ -21,7 +21,7 @@
 // out), RoundEnding.cpp (the round's end), Music.cpp and BoardDrawing.cpp. The dealing and
 // the target choice themselves are pure functions in core/Target.h.
 
-#include "platform/Controllers.h"
+#include "platform/input/Buzzers.h"
 #include "platform/Form.h"
 #include "play/Board.h"
 #include "play/RoundState.h"
@@ -166,8 +166,7 @@ private:
     QImage dialPicture_;  // the clock dial's own picture
     int dialPenWidth_ = 1;
     QRect changed_;  // the part of the board painted since it was last shown, in the design's pixels
-    std::array<platform::ControllerButton, 6> buttons_;  // each player place's controller button, if any
-    bool controllersInUse_ = false;  // a playing place has a button: only then are the controllers read
+    platform::Buzzers buzzers_{services};
 
     QPushButton* addButton_ = nullptr;
     QPushButton* subtractButton_ = nullptr;

@@ -7,11 +7,10 @@
 #include "core/Numbers.h"
 
 #include "platform/ClickArea.h"
-#include "platform/Controllers.h"
+#include "platform/input/Controllers.h"
 #include "platform/Fonts.h"
 #include "platform/Settings.h"
 #include "platform/Timer.h"
-#include "platform/KeyState.h"
 #include "platform/MessageBox.h"
 #include "platform/PlainText.h"
 #include "platform/Services.h"
@@ -240,13 +239,9 @@ void SetUpWindow::takePressedButton()
 
 void SetUpWindow::showBuzzers()
 {
+    buzzers_.useButtons(game_.choices.buttons, {});
     for (int i = 0; i < core::PlayerCount; ++i) {
-        QString text = QString::fromLatin1(platform::buzzerKeys[i].name);
-        const auto button = platform::ControllerButton::fromText(game_.choices.buttons[i]);
-        if (i == waitingPlace_)
-            text = QStringLiteral("Press a button");
-        else if (button.isValid())
-            text += QStringLiteral(" or ") + services.controllers.name(button);
+        const QString text = i == waitingPlace_ ? QStringLiteral("Press a button") : buzzers_.name(i);
         buzzerLabels[i]->setToolTip(platform::plainToolTip(text));
         QLabel* cell = buzzerLabels[i];
         cell->setText(cell->fontMetrics().elidedText(text, Qt::ElideRight, cell->width()));

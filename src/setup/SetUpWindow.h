@@ -8,6 +8,7 @@
 
 #include "platform/Form.h"
 #include "platform/Timer.h"
+#include "platform/input/Buzzers.h"
 
 #include <array>
 #include <memory>
@@ -66,4 +67,5 @@ private:
     core::GameFlow& flow_;
     std::unique_ptr<platform::Timer> buttonPoll_;
     int waitingPlace_ = -1;
+    platform::Buzzers buzzers_{services};  // named in the Buzzer cells
 };

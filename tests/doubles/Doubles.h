@@ -6,9 +6,9 @@
 
 #include "doubles/CoreDoubles.h"
 #include "platform/Application.h"
-#include "platform/Controllers.h"
+#include "platform/input/Controllers.h"
 #include "platform/Help.h"
-#include "platform/KeyState.h"
+#include "platform/input/KeyState.h"
 #include "platform/MessageBox.h"
 #include "platform/MusicDevice.h"
 #include "platform/Timer.h"

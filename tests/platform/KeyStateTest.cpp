@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/KeyState.h"
+#include "platform/input/KeyState.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -2,7 +2,7 @@
 #include "PlayTest.h"
 
 #include "doubles/Draws.h"
-#include "platform/KeyState.h"
+#include "platform/input/Buzzers.h"
 
 #include "finder/FinderWindow.h"
 #include "setup/SetUpWindow.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlayTest.h"
 #include "platform/Clock.h"
-#include "platform/Controllers.h"
+#include "platform/input/Controllers.h"
 #include "setup/SetUpWindow.h"
 
 #include <QLabel>

@@ -16,15 +16,6 @@ constexpr int Numpad0 = 96;
 constexpr int NumpadAdd = 107;
 }  // namespace vk
 
-// The buzzer keys, fixed per player place 1 to 6, with their names as the players see them.
-struct BuzzerKey {
-    int key;
-    const char* name;
-};
-constexpr BuzzerKey buzzerKeys[] = {
-    {vk::A, "A"}, {vk::G, "G"}, {vk::K, "K"}, {vk::Shift, "Shift"}, {vk::Numpad0, "0"}, {vk::NumpadAdd, "+"},
-};
-
 // Is a key held down at the moment of asking?
 class KeyState {
 public:

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/Controllers.h"
+#include "platform/input/Controllers.h"
 
 #include <SDL.h>
 
