@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -41,6 +42,9 @@ constexpr double pixelsPerPoint = 96.0 / 72.0;
 // reading the directory finds it at once, where drawing glyphs to look took milliseconds.
 bool tablesComplete(const QString& file)
 {
+    // Something else in a font's place (a FIFO would keep the reader waiting for ever) is none.
+    if (!QFileInfo(file).isFile())
+        return false;
     QFile font(file);
     if (!font.open(QIODevice::ReadOnly))
         return false;
