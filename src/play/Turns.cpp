@@ -90,4 +90,5 @@ void PlayWindow::cancelWorking()
     if (round_.cancelCount > game_.rules.cancelsAllowed)
         stopTurn(QStringLiteral("You don't know what you're doing, do you?"), QStringLiteral("Cancelled Too Many Times"));
     resetWorking();
+    redrawBoard();
 }

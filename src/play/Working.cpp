@@ -103,6 +103,7 @@ void PlayWindow::makeNumber()
         if (message)
             services.messages.show(QString::fromLatin1(message), QStringLiteral("Operation not allowed"));
         resetWorking();
+        redrawBoard();
     };
     if (r != std::floor(r))
         refuse("Only whole numbers allowed in working out.");
@@ -131,7 +132,8 @@ void PlayWindow::makeNumber()
 
 void PlayWindow::resetWorking()
 {
-    // Chosen numbers go back to the tiles they came from.
+    // Chosen numbers go back to the tiles they came from; the caller redraws the board once,
+    // with whatever else it changes.
     const auto putBack = [this](int source, const QString& text) {
         if (source < 0)
             return;
@@ -145,7 +147,6 @@ void PlayWindow::resetWorking()
     board_.workingRow[0].caption.clear();
     board_.workingRow[1].caption = QStringLiteral("+");
     board_.workingRow[2].caption.clear();
-    redrawBoard();
     round_.firstSource = -1;
     round_.secondSource = -1;
 }
