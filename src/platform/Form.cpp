@@ -84,12 +84,13 @@ void Form::load()
         return;
     loaded_ = true;
     loadEvent();
+    // The window's labels are made by now: none of them reads its text as markup.
+    makeLabelsPlain(this);
 }
 
 void Form::show()
 {
     load();
-    makeLabelsPlain(this);
     restoreSize();
     followScreenChoice();
     QWidget::show();
@@ -110,7 +111,6 @@ void Form::show()
 void Form::showModal()
 {
     load();
-    makeLabelsPlain(this);
     modalOwner_ = activation().active();
     activation().deactivateActive();
     setWindowModality(Qt::ApplicationModal);

@@ -11,8 +11,8 @@ namespace platform {
 // it was typed, never read as markup. Qt reads a label's or a tooltip's text that looks like
 // HTML as HTML, images and local files included: "<img src=/dev/zero>" as a name would
 // allocate until the program dies. So the rule is kept in two places that no window has to
-// remember: every label of a game window is made plain text as the window shows (Form does
-// it, through makeLabelsPlain), and every message box is plain text. A tooltip has no text
+// remember: every label of a game window is made plain text as the window is loaded (Form
+// does it, through makeLabelsPlain), and every message box is plain text. A tooltip has no text
 // format of its own: it goes through plainToolTip.
 void makeLabelsPlain(QWidget* window);
 
