@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The target spin and the two flashes. round_.animationTicks counts the ticks of all three: 0 to 30
+// The target spin and the two flashes. state_.animationTicks counts the ticks of all three: 0 to 30
 // while the target spins, 0 to 16 while the contender panel flashes after a buzz, and 100
 // to 130 while the winning tile flashes.
 #include "play/PlayWindow.h"
@@ -22,18 +22,18 @@ constexpr int winningFlashEnd = 130;
 void PlayWindow::spinTick()
 {
     spinTargetDisplay();
-    ++round_.animationTicks;
-    if (round_.animationTicks < spinTicks)
+    ++state_.animationTicks;
+    if (state_.animationTicks < spinTicks)
         return;
     spinTimer_->stop();
     clockTimer_->start();
     buzzerPoll_->start();
     while (!pickTarget()) {
     }
-    round_.animationTicks = 0;
+    state_.animationTicks = 0;
     // In practice there is no round clock to open the buzzers.
     if (game_.practice)
-        round_.buzzersOpen = true;
+        round_.openBuzzers();
 }
 
 void PlayWindow::spinTargetDisplay()
@@ -43,9 +43,10 @@ void PlayWindow::spinTargetDisplay()
 
 bool PlayWindow::pickTarget()
 {
-    const auto target = core::candidateTarget(dealtNumbers(), services.random, [this] { spinTargetDisplay(); });
+    const auto target = core::candidateTarget(round_.deal(), services.random, [this] { spinTargetDisplay(); });
     if (!target)
         return false;
+    round_.settleTarget(*target);
     const int hundreds = *target / 100;
     const int tens = (*target - 100 * hundreds) / 10;
     showTargetDigits({hundreds, tens, *target - 100 * hundreds - 10 * tens});
@@ -65,7 +66,7 @@ void PlayWindow::showTargetDigits(const std::array<int, 3>& digits)
 void PlayWindow::flashTick()
 {
     // The winning flash needs its tile: without one, this can only be a buzz flash.
-    if (round_.winningSlot != -1)
+    if (round_.winningSlot() != -1)
         flashWinningTile();
     else
         flashContenderPanel();
@@ -73,15 +74,15 @@ void PlayWindow::flashTick()
 
 void PlayWindow::flashWinningTile()
 {
-    ++round_.animationTicks;
-    auto& tile = board_.madeTiles[round_.winningSlot];
-    auto& number = board_.madeNumbers[round_.winningSlot];
+    ++state_.animationTicks;
+    auto& tile = board_.madeTiles[round_.winningSlot()];
+    auto& number = board_.madeNumbers[round_.winningSlot()];
     const bool lit = tile.fill == play::colour::Blue;
     tile.fill = lit ? play::colour::White : play::colour::Blue;
     number.background = tile.fill;
     number.textColour = lit ? play::colour::Blue : play::colour::White;
     redrawCell(tile, number);
-    if (round_.animationTicks >= winningFlashEnd) {
+    if (state_.animationTicks >= winningFlashEnd) {
         flashTimer_->stop();
         endRound();
     }
@@ -89,13 +90,13 @@ void PlayWindow::flashWinningTile()
 
 void PlayWindow::flashContenderPanel()
 {
-    ++round_.animationTicks;
-    if (round_.animationTicks >= buzzFlashTicks) {
+    ++state_.animationTicks;
+    if (state_.animationTicks >= buzzFlashTicks) {
         flashTimer_->stop();
-        round_.buzzFlashDone = true;
+        round_.flashDone();
     }
     // Lit on odd ticks: the flash ends on an even one, in the panel's own colours.
-    showContenderPanel(round_.animationTicks % 2 == 1);
+    showContenderPanel(state_.animationTicks % 2 == 1);
 }
 
 void PlayWindow::showContenderPanel(bool lit)

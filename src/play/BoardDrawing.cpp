@@ -61,8 +61,8 @@ void PlayWindow::rescaleEvent()
 {
     if (!makeSurfaces())
         return;
-    redrawBoard();
-    if (round_.dialShown)
+    showRound(true);
+    if (state_.dialShown)
         redrawDial();
     update();
 }
@@ -126,6 +126,37 @@ void PlayWindow::showBoard()
     changed_ = QRect();
 }
 
+void PlayWindow::showRound(bool drawAll)
+{
+    // The one place where the round becomes captions: a number's decimal text, or nothing.
+    const auto show = [this, drawAll](play::BoardLabel& label, const play::BoardShape& shape, QString caption) {
+        if (label.caption == caption)
+            return;
+        label.caption = std::move(caption);
+        if (drawAll)
+            return;
+        drawShape(shape);
+        drawLabel(label);
+    };
+    const auto number = [](int n) { return n > 0 ? core::numberText(n) : QString(); };
+    using Row = core::Round::Row;
+    for (int i = 0; i < core::DealSize; ++i)
+        show(board_.dealtNumbers[i], board_.dealtTiles[i], number(round_.numberOn({Row::Dealt, i})));
+    for (int i = 0; i < core::Round::MadeSlots; ++i)
+        show(board_.madeNumbers[i], board_.madeTiles[i], number(round_.numberOn({Row::Made, i})));
+    static const QString symbols[] = {QStringLiteral("+"), QStringLiteral("-"), QStringLiteral("×"),
+                                      QStringLiteral("÷")};
+    show(board_.workingRow[0], board_.workingTiles[0], number(round_.first()));
+    show(board_.workingRow[1], board_.workingTiles[1], symbols[int(round_.operation())]);
+    show(board_.workingRow[2], board_.workingTiles[2], number(round_.second()));
+    const int contender = round_.contender();
+    show(board_.contenderName, board_.contenderPanel, contender == -1 ? QString() : game_.playerNames[contender]);
+    if (drawAll)
+        redrawBoard();
+    else
+        showBoard();
+}
+
 void PlayWindow::redrawBoard()
 {
     for (const auto& shape : board_.dealtTiles)
@@ -167,12 +198,12 @@ void PlayWindow::prepareClockDial()
 void PlayWindow::drawClockDial(int position, bool fillGap)
 {
     // With music the clock may jump several steps at once; the marks fill the gap.
-    if (fillGap && round_.lastDrawnPosition - position >= 2 && position != FullDial) {
-        for (int v = round_.lastDrawnPosition; v >= position; --v)
+    if (fillGap && state_.lastDrawnPosition - position >= 2 && position != FullDial) {
+        for (int v = state_.lastDrawnPosition; v >= position; --v)
             drawDialMark(v);
     }
-    round_.lastDrawnPosition = std::int16_t(position);
-    round_.dialShown = true;
+    state_.lastDrawnPosition = std::int16_t(position);
+    state_.dialShown = true;
     drawDialMark(position);
     dialPenWidth_ = handWidth;
     showDial(position);
@@ -182,12 +213,12 @@ void PlayWindow::redrawDial()
 {
     // The first marks are drawn with a fine pen, the later ones with the hand's width.
     prepareClockDial();
-    for (int v = FullDial - 1; v >= round_.lastDrawnPosition; --v) {
+    for (int v = FullDial - 1; v >= state_.lastDrawnPosition; --v) {
         dialPenWidth_ = v >= FullDial - 1 ? 1 : handWidth;
         drawDialMark(v);
     }
     dialPenWidth_ = handWidth;
-    showDial(round_.lastDrawnPosition);
+    showDial(state_.lastDrawnPosition);
 }
 
 void PlayWindow::showDial(int position)

@@ -17,7 +17,7 @@ void PlayWindow::pollBuzzers()
 {
     // When two buzzers are down at once, the lower player place wins.
     buzzers_.read();
-    for (int p = 0; p < core::PlayerCount && !round_.answering; ++p) {
+    for (int p = 0; p < core::PlayerCount && !round_.isAnswering(); ++p) {
         if (buzzers_.isDown(p))
             buzzIn(p);
     }
@@ -25,35 +25,29 @@ void PlayWindow::pollBuzzers()
 
 void PlayWindow::buzzIn(int p)
 {
-    if (!round_.buzzersOpen || !game_.playing[p])
-        return;
-    auto& turns = round_.turnsTaken[p];
-    if (turns < game_.rules.turnsAllowed) {
-        services.music.stop();
-        buzzerPoll_->stop();
-        round_.answering = true;
-        board_.contenderName.caption = game_.playerNames[p];
-        // Every buzz flash starts from its first tick.
-        round_.animationTicks = 0;
-        round_.buzzFlashDone = false;
-        flashTimer_->start();
-        // The player sees the buzz taken at once, the panel lit with their name as the flash's
-        // first tick will show it, not a flash tick later.
-        showContenderPanel(true);
-        round_.answeringPlayer = std::int16_t(p);
-        round_.lastSelection = services.clock.now();
-        round_.cancelCount = 0;
-        ++turns;
-        if (turns == game_.rules.turnsAllowed)
-            services.messages.show(QStringLiteral("Remember, this is your last turn!"), QStringLiteral("Last Turn"));
-        // The answer time starts once the player has read the reminder.
-        round_.answerStart = services.clock.now();
-    } else if (turns == game_.rules.turnsAllowed) {
+    using Buzz = core::Round::Buzz;
+    const Buzz buzz = round_.buzz(p, services.clock.now());
+    if (buzz == Buzz::AllTurnsUsed) {
         // Told once; later buzzes of this player in this round go unanswered.
         services.music.stop();
         services.messages.show(QStringLiteral("You've had all your turns, ") + game_.playerNames[p] + u'.',
                                QStringLiteral("All Turns Used"));
         resumeMusic();
-        ++turns;
+    }
+    if (buzz != Buzz::Accepted && buzz != Buzz::LastTurn)
+        return;
+    services.music.stop();
+    buzzerPoll_->stop();
+    // Every buzz flash starts from its first tick.
+    state_.animationTicks = 0;
+    flashTimer_->start();
+    // The player sees the buzz taken at once, the panel lit with their name as the flash's
+    // first tick will show it, not a flash tick later.
+    showRound();
+    showContenderPanel(true);
+    if (buzz == Buzz::LastTurn) {
+        services.messages.show(QStringLiteral("Remember, this is your last turn!"), QStringLiteral("Last Turn"));
+        // The answer time starts once the player has read the reminder.
+        round_.lastTurnRead(services.clock.now());
     }
 }

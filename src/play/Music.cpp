@@ -39,11 +39,11 @@ void PlayWindow::openMusic()
         const int piece = std::clamp<int>(game_.difficulty, 0, 2);
         music.setDeviceType(QStringLiteral("Sequencer"));
         music.setFileName(services.appDir + u'/' + QString::fromLatin1(pieces[piece]));
-        round_.musicPiece = std::int16_t(piece);
+        state_.musicPiece = std::int16_t(piece);
         if (!music.open())
             soundFault();
     }
-    round_.musicPlaying = false;
+    state_.musicPlaying = false;
 }
 
 void PlayWindow::followMusic()
@@ -52,10 +52,10 @@ void PlayWindow::followMusic()
     const double left = length == 0 ? 0.0 : 1.0 - double(services.music.position()) / double(length);
     game_.clockPosition = std::int16_t(core::roundHalfEven(left * FullDial));
 
-    if (game_.clockPosition != round_.stallPosition) {
-        round_.stallCount = 0;
-        round_.stallPosition = game_.clockPosition;
-    } else if (++round_.stallCount == stallTicks) {
+    if (game_.clockPosition != state_.stallPosition) {
+        state_.stallCount = 0;
+        state_.stallPosition = game_.clockPosition;
+    } else if (++state_.stallCount == stallTicks) {
         soundFault();
     }
 }

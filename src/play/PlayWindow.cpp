@@ -54,7 +54,7 @@ PlayWindow::~PlayWindow() = default;
 void PlayWindow::createControls()
 {
     const auto button = [this](const char* name, const char* caption, QRect geometry, const QFont& font,
-                               void (PlayWindow::*handler)()) {
+                               auto handler) {
         auto* control = new QPushButton(QString::fromUtf8(caption), this);
         control->setObjectName(QString::fromLatin1(name));
         control->setGeometry(geometry);
@@ -64,10 +64,12 @@ void PlayWindow::createControls()
         return control;
     };
     const QFont operatorFont = platform::designFont(QStringLiteral("Impact"), 18, true);
-    addButton_ = button("add", "+", {72, 104, 25, 25}, operatorFont, &PlayWindow::chooseAdd);
-    subtractButton_ = button("subtract", "-", {104, 104, 25, 25}, operatorFont, &PlayWindow::chooseSubtract);
-    multiplyButton_ = button("multiply", "×", {136, 104, 25, 25}, operatorFont, &PlayWindow::chooseMultiply);
-    divideButton_ = button("divide", "÷", {168, 104, 25, 25}, operatorFont, &PlayWindow::chooseDivide);
+    using Operation = core::Round::Operation;
+    const auto choose = [this](Operation operation) { return [this, operation] { chooseOperation(operation); }; };
+    addButton_ = button("add", "+", {72, 104, 25, 25}, operatorFont, choose(Operation::Add));
+    subtractButton_ = button("subtract", "-", {104, 104, 25, 25}, operatorFont, choose(Operation::Subtract));
+    multiplyButton_ = button("multiply", "×", {136, 104, 25, 25}, operatorFont, choose(Operation::Multiply));
+    divideButton_ = button("divide", "÷", {168, 104, 25, 25}, operatorFont, choose(Operation::Divide));
     cancelButton_ = button("cancel", "Cancel", {200, 104, 73, 25}, platform::designFont(QStringLiteral("Impact"), 14.25),
                     &PlayWindow::cancelWorking);
     equalsButton_ = button("equals", "=", {160, 144, 25, 25}, operatorFont, &PlayWindow::makeNumber);
@@ -83,12 +85,13 @@ void PlayWindow::createControls()
         connect(area, &platform::ClickArea::clicked, this, handler);
         return area;
     };
+    using Row = core::Round::Row;
     for (int i = 0; i < 7; ++i)
         dealtClickAreas_[i] = clickArea(QStringLiteral("dealtNumber%1").arg(i), board_.dealtTiles[i].geometry,
-                                 [this, i] { selectDealtNumber(i); });
+                                        [this, i] { selectNumber({Row::Dealt, i}); });
     for (int i = 0; i < 3; ++i)
         madeClickAreas_[i] = clickArea(QStringLiteral("madeNumber%1").arg(i), board_.madeTiles[i].geometry,
-                                 [this, i] { selectMadeNumber(i); });
+                                       [this, i] { selectNumber({Row::Made, i}); });
 }
 
 void PlayWindow::prepareRound()
@@ -98,34 +101,19 @@ void PlayWindow::prepareRound()
     // A flash cut short by the window's deactivation leaves its element in the flashed colours.
     resetColours();
     endRoundButton_->setVisible(game_.practice);
-    round_.winningSlot = -1;
-    round_.firstSource = -1;
-    round_.secondSource = -1;
-    resetWorking();
+    round_.start();
     game_.clockPosition = FullDial;
-    round_.animationTicks = 0;
-    round_.answering = false;
-    round_.answeringPlayer = -1;
-    round_.dealtCount = 0;
-    board_.contenderName.caption.clear();
+    state_.animationTicks = 0;
     for (auto& digit : board_.targetDigits)
         digit.caption = QStringLiteral("0");
-    game_.roundScores.fill(0);
-    round_.turnsTaken.fill(0);
-    for (auto& number : board_.dealtNumbers)
-        number.caption.clear();
-    for (auto& number : board_.madeNumbers)
-        number.caption.clear();
     clockTimer_->setInterval(clockIntervals[std::clamp<int>(game_.difficulty, 0, 2)]);
     openMusic();
-    round_.musicPlaying = false;
+    state_.musicPlaying = false;
     clockTimer_->start();
-    round_.buzzFlashDone = false;
-    round_.dialShown = false;
+    state_.dialShown = false;
     buzzers_.useButtons(game_.choices.buttons, game_.playing);
     backBuffer_.fill(play::colour::Background);
-    redrawBoard();
-    round_.buzzersOpen = false;
+    showRound(true);
 }
 
 void PlayWindow::resetColours()
@@ -149,7 +137,7 @@ void PlayWindow::resetContenderColours()
 
 void PlayWindow::loadEvent()
 {
-    round_.musicPiece = play::RoundState::noMusicPiece;
+    state_.musicPiece = play::RoundState::noMusicPiece;
 }
 
 void PlayWindow::activateEvent()
@@ -190,7 +178,7 @@ void PlayWindow::queryClose(bool& cancel)
 bool PlayWindow::musicIsPlaying() const
 {
     // Started by the round clock, not stopped for an answer or a win.
-    return game_.musicOn && round_.musicPlaying && !round_.answering && round_.winningSlot == -1;
+    return game_.musicOn && state_.musicPlaying && !round_.isAnswering() && round_.winningSlot() == -1;
 }
 
 

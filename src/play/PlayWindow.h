@@ -17,15 +17,17 @@
 //
 // The window's concerns live in one file each: PlayWindow.cpp (preparation and window
 // events), RoundClock.cpp (dealing and the round clock), Animations.cpp (spin, target and
-// flashes), Buzzers.cpp (buzzing in), Turns.cpp (the turn rules), Working.cpp (the working
-// out), RoundEnding.cpp (the round's end), Music.cpp and BoardDrawing.cpp. The dealing and
-// the target choice themselves are pure functions in core/Target.h.
+// flashes), Buzzers.cpp (buzzing in), Turns.cpp (a turn's end), Working.cpp (the working
+// out), RoundEnding.cpp (the round's end), Music.cpp and BoardDrawing.cpp. The rules are the
+// round's (core/Round.h): the window turns clicks and ticks into calls on it, shows its
+// messages and draws what it holds (showRound). The dealing and the target choice are pure
+// functions in core/Target.h.
 
 #include "platform/input/Buzzers.h"
 #include "platform/Form.h"
 #include "play/Board.h"
 #include "play/RoundState.h"
-#include "core/Target.h"
+#include "core/Round.h"
 
 #include <QImage>
 
@@ -54,12 +56,11 @@ public:
     // Resets the window for a new round and starts the clock.
     void prepareRound();
 
-    // The board as painted so far.
+    // The board as painted so far, and its elements as last drawn.
     const QImage& backBuffer() const { return backBuffer_; }
-    // The board's elements and the round's state, as the window keeps them: tests set a
-    // round up through them and read it back.
-    play::Board& board() { return board_; }
-    play::RoundState& round() { return round_; }
+    const play::Board& board() const { return board_; }
+    // The round being played.
+    core::Round& round() { return round_; }
 
 protected:
     void loadEvent() override;
@@ -71,7 +72,7 @@ protected:
 
 private:
     static constexpr std::int16_t FullDial = 240;  // clock steps in one round
-    // round_.animationTicks from here on count the winning flash.
+    // state_.animationTicks from here on count the winning flash.
     static constexpr std::int16_t WinningFlashStart = 100;
 
     // Dealing and the round clock.
@@ -98,29 +99,18 @@ private:
     // Buzzers and turns.
     void pollBuzzers();
     void buzzIn(int p);
+    // The window's part of a turn's end, once the round has ended it.
     void endTurn();
-    // A turn ended by a limit: the limit's message, a stop for the player, the turn's end.
-    void stopTurn(const QString& text, const QString& title);
-    void recordStop(int p);
+    // A turn stopped by a limit: the limit's message, the disqualification's, the turn's end.
+    void showStop(core::Round::Stop stop);
     void giveUp();
     void cancelWorking();
 
     // Working out.
-    void selectDealtNumber(int i);
-    void selectMadeNumber(int i);
-    void selectNumber(play::BoardLabel& number, const play::BoardShape& tile, int source);
-    void chooseAdd();
-    void chooseSubtract();
-    void chooseMultiply();
-    void chooseDivide();
-    void chooseOperator(const QString& symbol);
+    void selectNumber(core::Round::Tile tile);
+    void chooseOperation(core::Round::Operation operation);
     void makeNumber();
-    void resetWorking();
-    void checkTarget(int slot);
-    void targetReached(int slot);
-    // The round's seven dealt numbers, and its target as the display shows it.
-    core::Deal dealtNumbers() const;
-    QString targetText() const;
+    void targetReached();
 
     // Music.
     void openMusic();
@@ -137,6 +127,9 @@ private:
     void drawShape(const play::BoardShape& shape);
     void showBoard();
     void redrawBoard();
+    // The board's captions brought to the round's state, and the board shown: every element
+    // whose caption changed is painted again, or every element.
+    void showRound(bool drawAll = false);
     // Repaints one element, its shape and then its label, and shows the board.
     void redrawCell(const play::BoardShape& shape, const play::BoardLabel& label);
     void prepareClockDial();
@@ -154,7 +147,8 @@ private:
 
     core::Game& game_;
     play::Board board_;
-    play::RoundState round_;
+    core::Round round_{game_};
+    play::RoundState state_;
     core::GameFlow& flow_;
 
     std::unique_ptr<platform::Timer> clockTimer_;

@@ -14,7 +14,7 @@
 
 void PlayWindow::advanceRound()
 {
-    if (round_.dealtCount < core::DealSize)
+    if (round_.phase() == core::Round::Phase::Dealing)
         dealNextNumber();
     else
         runRoundClock();
@@ -22,13 +22,9 @@ void PlayWindow::advanceRound()
 
 void PlayWindow::dealNextNumber()
 {
-    const int k = round_.dealtCount;
-    board_.dealtNumbers[k].caption = core::numberText(core::dealNumber(k, services.random));
-    redrawCell(board_.dealtTiles[k], board_.dealtNumbers[k]);
-    round_.dealtCount = std::int16_t(k + 1);
-    if (round_.dealtCount == core::DealSize) {
-        for (int i = 0; i < core::DealSize; ++i)
-            round_.dealtTexts[i] = board_.dealtNumbers[i].caption;
+    round_.deal(core::dealNumber(round_.dealtCount(), services.random));
+    showRound();
+    if (round_.phase() == core::Round::Phase::Spin) {
         clockTimer_->stop();
         spinTimer_->start();
     }
@@ -37,11 +33,11 @@ void PlayWindow::dealNextNumber()
 void PlayWindow::runRoundClock()
 {
     // The round clock stands still while a player answers, and never runs in practice.
-    if (round_.answering || game_.practice)
+    if (round_.isAnswering() || game_.practice)
         return;
-    if (game_.musicOn && !round_.musicPlaying) {
+    if (game_.musicOn && !state_.musicPlaying) {
         services.music.play();
-        round_.musicPlaying = true;
+        state_.musicPlaying = true;
     }
     if (game_.clockPosition <= 0) {
         // The round is over: nothing of this tick may touch the board or the music again.
@@ -55,5 +51,5 @@ void PlayWindow::runRoundClock()
     else
         --game_.clockPosition;
     drawClockDial(game_.clockPosition, fillGap);
-    round_.buzzersOpen = true;
+    round_.openBuzzers();
 }

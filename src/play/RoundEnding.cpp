@@ -13,7 +13,8 @@
 
 void PlayWindow::endRound()
 {
-    if (!game_.practice && round_.winningSlot == -1)
+    round_.end();
+    if (!game_.practice && round_.winningSlot() == -1)
         showSolutions();
     hide();
     flow_.showRoundTable();
@@ -22,14 +23,13 @@ void PlayWindow::endRound()
 void PlayWindow::showSolutions()
 {
     // While the finder is open this window is not active: its timers stand still.
-    flow_.showSolution(dealtNumbers(), targetText().toInt());
+    flow_.showSolution(round_.deal(), round_.target());
 }
 
 void PlayWindow::endRoundNow()
 {
     // Only once the round's target is shown, and not while the winning tile flashes.
-    const bool targetShown = round_.dealtCount == core::DealSize && !spinTimer_->isEnabled();
-    if (!targetShown || round_.winningSlot != -1)
+    if (!round_.canEndEarly())
         return;
     showSolutions();
     endRound();

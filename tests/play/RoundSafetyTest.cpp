@@ -132,7 +132,7 @@ protected:
     int nextToTry() const
     {
         for (const int p : {1, 0})
-            if (game.playing[p] && play.round().turnsTaken[p] < game.rules.turnsAllowed)
+            if (game.playing[p] && play.round().turnsTaken(p) < game.rules.turnsAllowed)
                 return p;
         return -1;
     }
@@ -146,18 +146,18 @@ protected:
         int chosen = -1;
         for (int step = 0; step < 20000 && !windows.roundTable().isVisible() && !HasFailure(); ++step) {
             expectSoundRound();
-            const bool targetShown = play.round().dealtCount == 7 && !timer("spin").isEnabled();
-            if (targetShown && targetText() != QLatin1String("306"))
+            const bool targetShown = play.round().dealtCount() == 7 && !timer("spin").isEnabled();
+            if (targetShown && play.round().target() != 306)
                 act("target:306");
-            const bool open = targetShown && !play.round().answering && play.round().winningSlot == -1;
-            if (play.round().answering && !timer("flash").isEnabled()) {
-                if (play.round().answeringPlayer == chosen) {
+            const bool open = targetShown && !play.round().isAnswering() && play.round().winningSlot() == -1;
+            if (play.round().isAnswering() && !timer("flash").isEnabled()) {
+                if (play.round().answeringPlayer() == chosen) {
                     expectedPoints[chosen] += game.clockPosition / 60 + 1 - (game.practice ? 3 : 0);
                     make306();
                 } else {
                     act("giveUp");
                 }
-            } else if (open && play.round().buzzersOpen && timer("buzzerPoll").isEnabled() && nextToTry() != -1) {
+            } else if (open && (play.round().phase() == core::Round::Phase::BuzzersOpen) && timer("buzzerPoll").isEnabled() && nextToTry() != -1) {
                 chosen = nextToTry();
                 act(QStringLiteral("buzz:%1").arg(chosen));
             } else if (open && game.practice && nextToTry() == -1) {

@@ -29,9 +29,10 @@ TEST_F(PlayTest, ARoundDealsSevenNumbersSpinsToATargetAndRunsItsClockDownWithThe
     }
     EXPECT_TRUE(timer("spin").isEnabled()) << "the spin lasts thirty ticks";
     act("spin buzz:0");
+    EXPECT_EQ(target(), play.round().target());
     EXPECT_GE(target(), 106);
     EXPECT_FALSE(core::isTooEasy(target(), {2, 3, 4, 10, 20, 100, 150}, [] {}));
-    EXPECT_FALSE(play.round().answering) << "the buzzers open with the round clock's first step";
+    EXPECT_FALSE(play.round().isAnswering()) << "the buzzers open with the round clock's first step";
     act("clock");
     EXPECT_EQ(game.clockPosition, 239);
     act("clock*239");
@@ -44,8 +45,8 @@ TEST_F(PlayTest, ARoundDealsSevenNumbersSpinsToATargetAndRunsItsClockDownWithThe
     EXPECT_TRUE(windows.roundTable().isVisible());
     expectSoundRound();
     // The finder's close prepared the window again; the tick that ended the round did nothing after.
-    EXPECT_EQ(std::tuple(game.clockPosition, play.round().buzzersOpen, play.round().dialShown),
-              std::tuple(240, false, false));
+    EXPECT_EQ(std::tuple(game.clockPosition, play.round().phase(), QColor(pixel(251, 219))),
+              std::tuple(240, core::Round::Phase::Dealing, colour::Background));
 }
 
 TEST_F(PlayTest, EachDifficultyHasItsClockPracticeRunsNoneAndSilenceNeverOpensTheMusic)
@@ -60,7 +61,7 @@ TEST_F(PlayTest, EachDifficultyHasItsClockPracticeRunsNoneAndSilenceNeverOpensTh
         EXPECT_EQ(doubles.music.updateInterval, musicInterval) << difficulty;
         EXPECT_EQ(doubles.music.mute, !game.musicOn);
         act("clock*7 spin*30");
-        EXPECT_EQ(play.round().buzzersOpen, practice) << "in practice the buzzers open at once";
+        EXPECT_EQ((play.round().phase() == core::Round::Phase::BuzzersOpen), practice) << "in practice the buzzers open at once";
         act("clock*10");
         EXPECT_EQ(game.clockPosition, practice ? 240 : 230);
         EXPECT_TRUE(!practice || pixel(251, 219) == colour::Background.rgb()) << "no dial in practice";
@@ -138,9 +139,8 @@ TEST_F(PlayTest, TheBuzzFlashBlinksTheContenderPanelSixteenTimesAndTheWinningTil
     EXPECT_EQ(pixel(195, 147), colour::Red.rgb());
     EXPECT_GT(count({192, 144, 121, 25}, colour::White), 10) << "white name on red";
     act("flash*14 giveUp");
-    EXPECT_TRUE(play.round().answering) << "refused during the buzz flash";
+    EXPECT_TRUE(play.round().isAnswering()) << "refused during the buzz flash";
     act("flash*20");
-    EXPECT_EQ(play.round().animationTicks, 16);
     EXPECT_EQ(pixel(192, 144), colour::Red.rgb());
     EXPECT_EQ(pixel(195, 147), colour::Yellow.rgb());
     EXPECT_GT(count({192, 144, 121, 25}, colour::Black), 10) << "black name on yellow";

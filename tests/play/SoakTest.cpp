@@ -48,10 +48,10 @@ protected:
         act(steps);
         if (steps == QStringLiteral("equals") && numbersOnBoard() == before - 1)
             ++madeSteps;  // a made number took the place of two
-        if (!play.round().answering && play.round().winningSlot == -1)
+        if (!play.round().isAnswering() && play.round().winningSlot() == -1)
             madeSteps = 0;  // no turn, or the turn is over and the board restored
         expectSoundRound();
-        const int dealt = play.round().dealtCount;
+        const int dealt = play.round().dealtCount();
         ASSERT_EQ(numbersOnBoard(), dealt == 7 ? 7 - madeSteps : dealt) << "round " << round;
         for (int i = 0; i < 6; ++i)
             ASSERT_GE(game.totalScores[i], lastTotals[i]);
@@ -74,12 +74,12 @@ protected:
     {
         core::Numbers numbers{};
         for (int i = 0; i < 7; ++i)
-            numbers[i] = play.round().dealtTexts[i].toInt();
+            numbers[i] = play.round().deal()[i];
         std::optional<QString> solution;
         while (!(solution = core::attempt(numbers, target(), doubles.random))) {
         }
         static const QRegularExpression step(QStringLiteral("(\\d+)([-+×÷])(\\d+)=(\\d+)"));
-        for (auto it = step.globalMatch(*solution); it.hasNext() && play.round().answering;) {
+        for (auto it = step.globalMatch(*solution); it.hasNext() && play.round().isAnswering();) {
             const auto match = it.next();
             const QString op = match.captured(2);
             clickNumber(match.captured(1));
@@ -93,7 +93,7 @@ protected:
     void randomEvent()
     {
         const int roll = pick(0, 99);
-        if (play.round().answering && roll < 10)
+        if (play.round().isAnswering() && roll < 10)
             answerToWin();
         else
             playChecked(roll < 50   ? QStringLiteral("clock")
@@ -120,9 +120,9 @@ protected:
                 return;
             if (event > 20000)
                 FAIL() << "round " << round << " does not end";
-            if (play.round().winningSlot != -1 && pick(0, 1) == 0)
+            if (play.round().winningSlot() != -1 && pick(0, 1) == 0)
                 act(QStringLiteral("flash*%1").arg(pick(1, 10)));  // on to the round's end
-            else if (practice && event > 60 && !play.round().answering)
+            else if (practice && event > 60 && !play.round().isAnswering())
                 act("endRound");
             else
                 randomEvent();

@@ -19,11 +19,11 @@ TEST_F(PlayTest, TheLowerPlaceWinsABuzzAndTheBoardIsTheirsWithTheClockAndTheMusi
     game.playing[3] = true;
     openBuzzers();
     act("buzz:2");
-    EXPECT_FALSE(play.round().answering) << "player 3 is not playing";
+    EXPECT_FALSE(play.round().isAnswering()) << "player 3 is not playing";
     doubles.keys.held = {platform::vk::Shift, platform::vk::A};
     timer("buzzerPoll").fire();
-    EXPECT_EQ(play.round().answeringPlayer, 0);
-    EXPECT_EQ(play.round().turnsTaken, (std::array<std::int16_t, 6>{1, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(play.round().answeringPlayer(), 0);
+    EXPECT_EQ(std::tuple(play.round().turnsTaken(0), play.round().turnsTaken(2)), std::tuple(1, 0));
     EXPECT_EQ(play.board().contenderName.caption, "Ann");
     EXPECT_EQ(doubles.music.commands.last(), "Stop") << "asked whether or not music is on";
     EXPECT_EQ(doubles.controllers.pumps, 0) << "no player has a button: the devices stay unread";
@@ -59,9 +59,9 @@ TEST_F(PlayTest, ATurnEndsAtEachOfItsLimitsWithItsMessage)
         doubles.messages.shown.clear();
         openBuzzers();
         act("turn:0 " + limit.justWithin);
-        EXPECT_TRUE(play.round().answering) << limit.limit;
+        EXPECT_TRUE(play.round().isAnswering()) << limit.limit;
         act(limit.over);
-        EXPECT_FALSE(play.round().answering) << limit.limit;
+        EXPECT_FALSE(play.round().isAnswering()) << limit.limit;
         EXPECT_EQ(messageTitles(), QStringList{limit.title}) << limit.limit;
         EXPECT_EQ(doubles.messages.shown.at(0).text, limit.text);
         play.hide();
@@ -79,9 +79,9 @@ TEST_F(PlayTest, TheLastTurnIsAnnouncedItsAnswerTimeStartsOnceReadAndAFurtherBuz
     doubles.messages.whileOpen = nullptr;
     EXPECT_EQ(messageTitles(), QStringList{"Last Turn"});
     EXPECT_EQ(doubles.messages.shown[0].text, "Remember, this is your last turn!");
-    EXPECT_EQ((play.round().answerStart - play.round().lastSelection).count(), 15);
+    EXPECT_EQ((play.round().answerStart() - play.round().lastSelection()).count(), 15);
     act("giveUp buzz:0*3");
-    EXPECT_FALSE(play.round().answering);
+    EXPECT_FALSE(play.round().isAnswering());
     EXPECT_EQ(messageTitles(), (QStringList{"Last Turn", "All Turns Used"}));
     EXPECT_EQ(doubles.messages.shown[1].text, "You've had all your turns, Ann.");
 
@@ -89,7 +89,7 @@ TEST_F(PlayTest, TheLastTurnIsAnnouncedItsAnswerTimeStartsOnceReadAndAFurtherBuz
     play.hide();
     openBuzzers();
     act("buzz:0");
-    EXPECT_TRUE(play.round().answering);
+    EXPECT_TRUE(play.round().isAnswering());
 }
 
 TEST_F(PlayTest, TheFifthStopDisqualifiesAPlayerForTheRestOfTheGame)
@@ -99,15 +99,15 @@ TEST_F(PlayTest, TheFifthStopDisqualifiesAPlayerForTheRestOfTheGame)
     act(QString("turn:0 +21s clock ").repeated(4));
     EXPECT_EQ(std::tuple(game.timesStopped[0], game.playing[0]), std::tuple(4, true));
     act("turn:0 +21s clock buzz:0");
-    EXPECT_FALSE(play.round().answering);
+    EXPECT_FALSE(play.round().isAnswering());
     EXPECT_EQ(messageTitles(), QStringList(5, "Taken Too Long") << "Disqualification");
     EXPECT_EQ(doubles.messages.shown.back().text, "You have been stopped 5 times.  You are disqualified.");
     play.hide();
     openBuzzers();
     act("buzz:0");
-    EXPECT_FALSE(play.round().answering) << "still out in the next round";
+    EXPECT_FALSE(play.round().isAnswering()) << "still out in the next round";
     act("buzz:1");
-    EXPECT_TRUE(play.round().answering);
+    EXPECT_TRUE(play.round().isAnswering());
 }
 
 // SDL's virtual devices stand for the controllers: two identical pads, a USB buzzer set of
@@ -163,22 +163,22 @@ TEST_F(PlayTest, ControllerButtonsAreBuzzersAssignedInTheSetUpWindowAndRemembere
     act("clock*7 spin*30 clock");
     press(firstPad, 0);
     act("poll");
-    EXPECT_FALSE(play.round().answering) << "the same button of the other pad is no buzzer";
+    EXPECT_FALSE(play.round().isAnswering()) << "the same button of the other pad is no buzzer";
     press(secondPad, 0);
     press(buzzers, 127);
     doubles.keys.held = {platform::vk::G};
     act("poll");
-    EXPECT_EQ(play.round().answeringPlayer, 0) << "a key and two buttons: the lower place wins";
+    EXPECT_EQ(play.round().answeringPlayer(), 0) << "a key and two buttons: the lower place wins";
     doubles.keys.held.clear();
     press(secondPad, 0, false);
     act("flash*16 giveUp");
     unplug(buzzers);
     act("poll");
-    EXPECT_FALSE(play.round().answering) << "an unplugged device falls silent";
+    EXPECT_FALSE(play.round().isAnswering()) << "an unplugged device falls silent";
     buzzers = plug(SDL_JOYSTICK_TYPE_UNKNOWN, 128, "Buzzers");
     press(buzzers, 127);
     act("poll");
-    EXPECT_EQ(play.round().answeringPlayer, 1) << "and is heard again when plugged back";
+    EXPECT_EQ(play.round().answeringPlayer(), 1) << "and is heard again when plugged back";
 
     core::Game nextGame;
     Windows nextRun(doubles.services, nextGame);

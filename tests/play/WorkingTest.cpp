@@ -40,7 +40,7 @@ TEST_F(PlayTest, TheWorkingOutKeepsWholeNumbersFrom1To999AndFindsTheTargetInAnyM
         EXPECT_EQ(numbersOnBoard(), c.numbersLeft) << c.steps;
         EXPECT_EQ(messageTitles(), c.refusal ? QStringList{"Operation not allowed"} : QStringList{}) << c.steps;
         EXPECT_TRUE(!c.refusal || doubles.messages.shown.at(0).text == c.refusal) << c.steps;
-        EXPECT_EQ(play.round().winningSlot, c.winningSlot) << c.steps;
+        EXPECT_EQ(play.round().winningSlot(), c.winningSlot) << c.steps;
         play.hide();
     }
     EXPECT_EQ(game.roundScores[0], 4) << "the clock had taken its first step";
