@@ -7,11 +7,19 @@
 #include "platform/Random.h"
 
 #include <QDateTime>
+#include <QString>
 
 #include <deque>
+#include <ostream>
 #include <random>
 #include <stdexcept>
 #include <vector>
+
+// Texts in test failures, as text.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace doubles {
 

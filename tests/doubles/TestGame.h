@@ -15,13 +15,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
-// Texts in test failures, as text.
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace doubles {
 

@@ -1,0 +1,226 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A round's rules on their own, driven as any device would drive them.
+#include "core/Game.h"
+#include "core/Round.h"
+#include "doubles/CoreDoubles.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+using core::Round;
+
+namespace {
+
+const core::Deal example{2, 3, 4, 10, 20, 100, 150};
+
+class RoundTest : public ::testing::Test {
+protected:
+    RoundTest()
+    {
+        game.playing = {true, true, false, false, false, false};
+        game.answerTime = std::chrono::seconds(game.rules.turnSeconds);
+        game.idleTime = std::chrono::seconds(game.rules.idleSeconds);
+    }
+
+    // Deals `deal` and settles on `target`, the buzzers open.
+    void open(const core::Deal& deal = example, int target = 160)
+    {
+        round.start();
+        for (const int number : deal)
+            round.deal(number);
+        round.settleTarget(target);
+        round.openBuzzers();
+    }
+
+    // Plays `steps`, separated by spaces, and says what each step did that a player would be
+    // told of, separated by spaces:
+    //   d0..d6, m0..m2   the number on that dealt or made tile is chosen ("-" when none moves)
+    //   + - x /          an operation
+    //   =                the number is made: "made160@2", "won160@2", or its refusal
+    //   b0..b5           that place buzzes: "accepted", "last", "allUsed" or "closed"
+    //   f                the buzz flash is over
+    //   c, g, t          cancel, give up ("-" when refused), the limits looked at
+    //   +21s             the time moves on
+    // A stop is told as its limit, with "out" when it disqualifies.
+    QString play(const QString& steps)
+    {
+        QStringList told;
+        const auto stop = [&told](Round::Stop s) {
+            static const char* limits[] = {"", "answerTime", "idleTime", "cancels"};
+            if (s)
+                told << QString::fromLatin1(limits[int(s.limit)]) + (s.disqualified ? " out" : "");
+        };
+        for (const QString& step : steps.split(u' ', Qt::SkipEmptyParts)) {
+            const QChar kind = step[0];
+            const int n = step.mid(1).toInt();
+            if (kind == u'd' || kind == u'm') {
+                if (!round.select({kind == u'd' ? Round::Row::Dealt : Round::Row::Made, n}, now))
+                    told << "-";
+            } else if (QStringLiteral("+-x/").contains(kind) && step.size() == 1) {
+                round.chooseOperation(Round::Operation(QStringLiteral("+-x/").indexOf(kind)));
+            } else if (kind == u'+') {
+                now += std::chrono::seconds(step.mid(1).chopped(1).toInt());
+            } else if (kind == u'=') {
+                static const char* outcomes[] = {"", "made", "won", "notWhole", "tooLarge", "zero", "notPositive"};
+                const Round::MadeNumber made = round.makeNumber();
+                told << QString::fromLatin1(outcomes[int(made.outcome)]) +
+                            (made.slot == -1 ? QString() : QStringLiteral("%1@%2").arg(round.numberOn({Round::Row::Made, made.slot})).arg(made.slot));
+            } else if (kind == u'b') {
+                static const char* buzzes[] = {"closed", "accepted", "last", "allUsed"};
+                told << buzzes[int(round.buzz(n, now))];
+            } else if (kind == u'f') {
+                round.flashDone();
+            } else if (kind == u'c') {
+                stop(round.cancel());
+            } else if (kind == u'g') {
+                if (!round.giveUp())
+                    told << "-";
+            } else if (kind == u't') {
+                stop(round.checkLimits(now));
+            }
+        }
+        told.removeAll(QString());
+        return told.join(u' ');
+    }
+
+    // The numbers on the board's tiles, dealt then made, "." for an empty tile.
+    QString tiles() const
+    {
+        QStringList numbers;
+        for (const auto row : {Round::Row::Dealt, Round::Row::Made})
+            for (int i = 0; i < (row == Round::Row::Dealt ? core::DealSize : Round::MadeSlots); ++i) {
+                const int n = round.numberOn({row, i});
+                numbers << (n ? QString::number(n) : QStringLiteral("."));
+            }
+        return numbers.join(u' ');
+    }
+
+    core::Game game;
+    Round round{game};
+    // The answer time runs across midnight.
+    platform::Moment now = platform::momentOf(QDateTime(QDate(2026, 12, 6), QTime(23, 59, 30)));
+};
+
+}  // namespace
+
+TEST_F(RoundTest, TheWorkingOutKeepsWholeNumbersFrom1To999AndWinsWithTheTargetInAnyMadeSlot)
+{
+    const core::Deal fives{5, 5, 3, 10, 15, 100, 150};
+    const struct {
+        core::Deal deal;
+        const char* steps;  // after Ann's buzz, the target 160
+        const char* told;
+        const char* tiles;
+    } cases[] = {
+        // A refused result sends both numbers back, with its reason (none for 0).
+        {fives, "d0 / d2 =", "notWhole", "5 5 3 10 15 100 150 . . ."},
+        {fives, "d3 x d5 =", "tooLarge", "5 5 3 10 15 100 150 . . ."},
+        {fives, "d2 - d0 =", "notPositive", "5 5 3 10 15 100 150 . . ."},
+        {fives, "d0 - d1 =", "zero", "5 5 3 10 15 100 150 . . ."},
+        {fives, "d3 / d0 =", "made2@0", ". 5 3 . 15 100 150 2 . ."},
+        {{9, 11, 4, 10, 20, 100, 150}, "d5 + d1 = m0 x d0 =", "made111@0 made999@0", ". . 4 10 20 . 150 999 . ."},
+        // A result takes the lowest free slot; the operation is + again after each.
+        {example, "d0 x d1 = d2 d3 = m0 d4 =", "made6@0 made14@1 made26@0", ". . . . . 100 150 26 14 ."},
+        // = needs two numbers; with both places taken, a further choice moves nothing; an
+        // empty tile gives nothing.
+        {example, "d0 = d1 d2 d3 m0", "- - -", ". . 4 10 20 100 150 . . ."},
+        // Made in any slot, the target wins, and the board takes nothing after.
+        {example, "d0 d1 = d2 d4 = d6 d3 = d5 - m2 =", "made5@0 made24@1 won160@2 - -",
+         ". . . . . 100 . 5 24 160"},
+        {example, "d4 x d6 =", "tooLarge", "2 3 4 10 20 100 150 . . ."},
+    };
+    for (const auto& c : cases) {
+        open(c.deal);
+        const QString told = play(QStringLiteral("b0 ") + c.steps);
+        EXPECT_EQ(told, QStringLiteral("accepted ") + c.told) << c.steps;
+        EXPECT_EQ(tiles(), c.tiles) << c.steps;
+    }
+    open();
+    play("b1 d0 d1 = d2 d4 = d6 d3 = d5 - m2 =");
+    EXPECT_EQ(std::tuple(round.winningSlot(), round.contender(), round.phase(), game.roundScores[1]),
+              std::tuple(2, 1, Round::Phase::WinningFlash, 1)) << "scored with the clock at 0";
+}
+
+TEST_F(RoundTest, ATurnEndsAtEachOfItsLimitsAndEnoughStopsDisqualify)
+{
+    const struct {
+        const char* steps;
+        const char* told;
+        int idleSeconds = 20;
+    } turns[] = {
+        // The answer time, whatever the player does; then the board is as dealt and open.
+        {"b0 d0 d1 +10s d2 t +80s d3 t +1s t d0", "accepted - - answerTime -"},
+        // The idle time, from the last number chosen (even one that moved nothing); an
+        // operation is no sign of life.
+        {"b0 +15s d0 d1 d2 +20s t x +1s t", "accepted - idleTime"},
+        {"b0 +90s t +1s t", "accepted answerTime", 90},
+        {"b0 d0 c d0 c d0 c d0 c d0 c d0", "accepted"},
+        {"b0 d0 c d0 c d0 c d0 c d0 c d0 c", "accepted cancels"},
+        // The last turn is announced; a further buzz is refused once with a word, then closed.
+        {"b0 f g b0 f g b0 f g b0 b0 b1", "accepted accepted last allUsed closed accepted"},
+        // Another place, one not playing or out of range: closed.
+        {"b2 b6 b-1", "closed closed closed"},
+    };
+    for (const auto& turn : turns) {
+        game.idleTime = std::chrono::seconds(turn.idleSeconds);
+        game.timesStopped.fill(0);
+        open();
+        EXPECT_EQ(play(turn.steps), turn.told) << turn.steps;
+    }
+    game.idleTime = std::chrono::seconds(20);
+    game.timesStopped.fill(0);
+    open();
+    play("b0 f d0 d1 = d2 c d2 +15s g");
+    EXPECT_EQ(tiles(), "2 3 4 10 20 100 150 . . .") << "the board as dealt after a turn";
+    EXPECT_EQ(game.timesStopped[0], 0) << "giving up and cancelling are no stops";
+    play("b0 +15s");
+    round.lastTurnRead(now);
+    EXPECT_EQ(round.answerStart() - round.lastSelection(), std::chrono::seconds(15));
+
+    game.rules.turnsAllowed = 9;
+    open();
+    EXPECT_EQ(play(QStringLiteral("b0 +21s t ").repeated(5) + "b0"),
+              "accepted idleTime accepted idleTime accepted idleTime accepted idleTime accepted idleTime out closed");
+    open();
+    EXPECT_EQ(play("b0 b1"), "closed accepted") << "still out in the next round";
+}
+
+TEST_F(RoundTest, EachPhaseTakesOnlyWhatItAllows)
+{
+    // What each call does in each phase: buzz, choose a number, give up, end early.
+    const struct {
+        const char* steps;  // from the round's start with the example deal
+        Round::Phase phase;
+        const char* told;   // b0 d0 g
+        bool endsEarly;
+    } phases[] = {
+        {"", Round::Phase::Dealing, "closed - -", false},
+        {"deal", Round::Phase::Spin, "closed - -", false},
+        {"deal settle", Round::Phase::TargetShown, "closed -", true},
+        {"deal settle open", Round::Phase::BuzzersOpen, "accepted -", true},
+        {"deal settle open b1", Round::Phase::BuzzFlash, "closed -", true},
+        {"deal settle open b1 f", Round::Phase::Answering, "closed", true},
+        {"deal settle open b1 f d0 d1 = d2 d4 = d6 d3 =", Round::Phase::WinningFlash, "closed - -", false},
+        {"deal settle open end", Round::Phase::Ended, "closed - -", false},
+    };
+    for (const auto& p : phases) {
+        round.start();
+        const QString steps = QString::fromLatin1(p.steps);
+        if (steps.contains("deal"))
+            for (const int number : example)
+                round.deal(number);
+        if (steps.contains("settle"))
+            round.settleTarget(160);
+        if (steps.contains("open"))
+            round.openBuzzers();
+        play(steps.section(QStringLiteral("open"), 1).remove(QStringLiteral("end")));
+        if (steps.contains("end"))
+            round.end();
+        EXPECT_EQ(round.phase(), p.phase) << p.steps;
+        EXPECT_EQ(round.canEndEarly(), p.endsEarly) << p.steps;
+        EXPECT_EQ(play("b0 d0 g"), p.told) << p.steps;
+    }
+}
