@@ -32,6 +32,17 @@ inline int tryOperation(int a, int b, int code)
     return core::applyOperation(a, b, code);
 }
 
+// What the six operations make of a pair of numbers at hand (1 to 999): bit `code` of usable is
+// set when tryOperation(a, b, code) allows the result, and result[code] is that result. The
+// search's own way to the same answers: all six are worked out at once and without a branch,
+// as the search draws an operation for every pair it draws, and a branch on each would be
+// mispredicted as often as not.
+struct Outcomes {
+    unsigned usable;
+    std::array<int, 7> result;
+};
+Outcomes outcomesOf(int a, int b);
+
 // The text of one step, as "75×4=300": the numbers in the order the operation takes them.
 QString stepText(int a, int b, int code, int result);
 

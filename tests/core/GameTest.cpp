@@ -26,18 +26,6 @@ TEST(Game, AWinScoresByTheQuartersOfTheRoundGoneByAndThreeLessInPractice)
     }
 }
 
-TEST(Game, TheStopAtTheLimitDisqualifiesThePlayer)
-{
-    Game game;
-    game.rules.stopsAllowed = 3;
-    game.playing = {true, true, false, false, false, false};
-    for (const bool disqualified : {false, false, true}) {
-        EXPECT_EQ(game.playing[1], true);
-        EXPECT_EQ(game.recordStop(1), disqualified);
-    }
-    EXPECT_EQ(std::tuple(game.timesStopped[1], game.playing[1], game.playing[0]), std::tuple(3, false, true));
-}
-
 TEST(Game, TheRoundsPointsJoinTheTotalsOnceAndTheMostPointsWin)
 {
     Game game;

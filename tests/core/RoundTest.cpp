@@ -66,8 +66,8 @@ protected:
             } else if (kind == u'=') {
                 static const char* outcomes[] = {"", "made", "won", "notWhole", "tooLarge", "zero", "notPositive"};
                 const Round::MadeNumber made = round.makeNumber();
-                told << QString::fromLatin1(outcomes[int(made.outcome)]) +
-                            (made.slot == -1 ? QString() : QStringLiteral("%1@%2").arg(round.numberOn({Round::Row::Made, made.slot})).arg(made.slot));
+                const int number = round.numberOn({Round::Row::Made, made.slot});
+                told << outcomes[int(made.outcome)] + (number ? QStringLiteral("%1@%2").arg(number).arg(made.slot) : "");
             } else if (kind == u'b') {
                 static const char* buzzes[] = {"closed", "accepted", "last", "allUsed"};
                 told << buzzes[int(round.buzz(n, now))];

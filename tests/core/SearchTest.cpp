@@ -139,3 +139,19 @@ TEST(Attempt, TheGameGeneratorDrawsAsAnyOtherSourceWould)
         ASSERT_EQ(fast.next(), plain.next()) << round;
     }
 }
+
+TEST(Outcomes, AreTheSixOperationsRulesForEveryPairOfNumbersFrom1To999)
+{
+    int wrong = 0;
+    for (int a = 1; a <= LargestNumber; ++a)
+        for (int b = 1; b <= LargestNumber; ++b) {
+            const Outcomes outcomes = outcomesOf(a, b);
+            for (int code = 1; code <= 6; ++code) {
+                const int allowed = tryOperation(a, b, code);
+                const bool usable = outcomes.usable >> code & 1;
+                if (usable != (allowed != -1) || (usable && outcomes.result[code] != allowed))
+                    EXPECT_LT(++wrong, 10) << a << " " << b << " operation " << code;
+            }
+        }
+    EXPECT_EQ(wrong, 0);
+}
