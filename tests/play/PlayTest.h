@@ -53,8 +53,8 @@ protected:
     // moves on.
     void runFor(int milliseconds);
     // Checks what must hold between any two events of a round: only the timers the round's
-    // state calls for run, every index is within its row, and the board holds only whole
-    // numbers from 1 to 999.
+    // phase calls for run, the board holds only whole numbers from 1 to 999, and the
+    // contender panel is in its own colours out of its flash.
     void expectSoundRound();
     // The numbers on the board, dealt, made and in the working row, each checked to be a
     // whole number from 1 to 999.
@@ -84,8 +84,12 @@ protected:
     }
     // The bounds of the pixels of `colour` within `area`.
     QRect bounds(const QRect& area, const QColor& colour, int* count = nullptr) const;
-    QString targetText() const;
-    int target() const { return targetText().toInt(); }
+    // The target as the display shows it.
+    int target() const
+    {
+        const auto& digits = play.board().targetDigits;
+        return (digits[0].caption + digits[1].caption + digits[2].caption).toInt();
+    }
 
     PlayWindow& play;
 

@@ -16,14 +16,10 @@
 
 TEST_F(PlayTest, TheLowerPlaceWinsABuzzAndTheBoardIsTheirsWithTheClockAndTheMusicStopped)
 {
-    game.playing[3] = true;
     openBuzzers();
-    act("buzz:2");
-    EXPECT_FALSE(play.round().isAnswering()) << "player 3 is not playing";
     doubles.keys.held = {platform::vk::Shift, platform::vk::A};
     timer("buzzerPoll").fire();
     EXPECT_EQ(play.round().answeringPlayer(), 0);
-    EXPECT_EQ(std::tuple(play.round().turnsTaken(0), play.round().turnsTaken(2)), std::tuple(1, 0));
     EXPECT_EQ(play.board().contenderName.caption, "Ann");
     EXPECT_EQ(doubles.music.commands.last(), "Stop") << "asked whether or not music is on";
     EXPECT_EQ(doubles.controllers.pumps, 0) << "no player has a button: the devices stay unread";
@@ -32,31 +28,48 @@ TEST_F(PlayTest, TheLowerPlaceWinsABuzzAndTheBoardIsTheirsWithTheClockAndTheMusi
     EXPECT_EQ(game.clockPosition, position) << "the round clock stands still during an answer";
 }
 
-TEST_F(PlayTest, AStoppedTurnIsToldByItsLimitTheBoardIsDealtAgainAndTheFifthStopDisqualifies)
+TEST_F(PlayTest, ATurnsMessagesShowOverTheBoardAsItStoodAndTheBoardFollowsOnceTheyAreRead)
 {
-    game.rules.turnsAllowed = 9;
     const struct {
-        const char* over;
-        const char* title;
+        const char* steps;  // once the board is player 1's
+        const char* title;  // of the message, if one is shown
         const char* text;
-    } stops[] = {
-        {"+91s clock", "Out of time", "You've had enough time to answer."},
-        {"+21s clock", "Taken Too Long", "I think you've had enough thinking time matey."},
-        {"dealtNumber0 cancel*6", "Cancelled Too Many Times", "You don't know what you're doing, do you?"},
-        {"+21s clock", "Taken Too Long", "I think you've had enough thinking time matey."},
-        {"dealtNumber1 +21s clock", "Taken Too Long", "You have been stopped 5 times.  You are disqualified."},
+        const char* firstWhileOpen;  // the working row's first number while the message is read
+    } cases[] = {
+        {"dealtNumber0 divide dealtNumber2 equals", "Operation not allowed", "Only whole numbers allowed in working out.",
+         "5"},
+        {"dealtNumber3 multiply dealtNumber5 equals", "Operation not allowed", "Numbers must be under 1000", "10"},
+        {"dealtNumber2 subtract dealtNumber0 equals", "Operation not allowed", "Numbers must be positive", "3"},
+        {"dealtNumber0 subtract dealtNumber1 equals", nullptr, nullptr, nullptr},
+        {"dealtNumber0 dealtNumber1 +91s clock", "Out of time", "You've had enough time to answer.", "5"},
+        {"dealtNumber0 +21s clock", "Taken Too Long", "I think you've had enough thinking time matey.", "5"},
+        {"dealtNumber0 cancel*6", "Cancelled Too Many Times", "You don't know what you're doing, do you?", ""},
     };
-    openBuzzers();
-    for (const auto& stop : stops) {
-        act(QStringLiteral("turn:0 dealtNumber2 dealtNumber3 equals ") + stop.over);
-        EXPECT_EQ(messageTitles().at(messageTitles().size() - (&stop == &stops[4] ? 2 : 1)), stop.title);
-        EXPECT_EQ(doubles.messages.shown.back().text, stop.text);
-        EXPECT_EQ(std::tuple(numbersOnBoard(), play.board().contenderName.caption), std::tuple(7, QString()));
+    for (const auto& c : cases) {
+        openBuzzers({5, 5, 3, 10, 15, 100, 150});
+        doubles.messages.shown.clear();
+        QString firstWhileOpen;
+        doubles.messages.whileOpen = [&] { firstWhileOpen = play.board().workingRow[0].caption; };
+        act(QStringLiteral("turn:0 ") + c.steps);
+        EXPECT_EQ(messageTitles(), c.title ? QStringList{c.title} : QStringList{}) << c.steps;
+        EXPECT_TRUE(!c.title || (doubles.messages.shown.at(0).text == c.text && firstWhileOpen == c.firstWhileOpen))
+            << c.steps;
+        // A refused result leaves the turn going on; a limit ends it.
+        const bool refused = !c.title || messageTitles() == QStringList{"Operation not allowed"};
+        EXPECT_EQ(captions(play.board().workingRow), (QStringList{"", "+", ""})) << c.steps;
+        EXPECT_EQ(std::tuple(numbersOnBoard(), play.round().isAnswering()), std::tuple(7, refused)) << c.steps;
+        doubles.messages.whileOpen = nullptr;
+        play.hide();
     }
-    EXPECT_EQ(messageTitles().back(), "Disqualification");
+    game.timesStopped[0] = 4;
+    doubles.messages.shown.clear();
+    openBuzzers();
+    act("turn:0 +21s clock");
+    EXPECT_EQ(messageTitles(), (QStringList{"Taken Too Long", "Disqualification"}));
+    EXPECT_EQ(doubles.messages.shown.back().text, "You have been stopped 5 times.  You are disqualified.");
 }
 
-TEST_F(PlayTest, TheLastTurnIsAnnouncedItsAnswerTimeStartsOnceReadAndAFurtherBuzzIsRefusedOnce)
+TEST_F(PlayTest, TheLastTurnIsAnnouncedAndItsAnswerTimeStartsOnceRead)
 {
     openBuzzers();
     act("turn:0 giveUp turn:0 giveUp");
@@ -65,11 +78,7 @@ TEST_F(PlayTest, TheLastTurnIsAnnouncedItsAnswerTimeStartsOnceReadAndAFurtherBuz
     doubles.messages.whileOpen = nullptr;
     EXPECT_EQ(messageTitles(), QStringList{"Last Turn"});
     EXPECT_EQ(doubles.messages.shown[0].text, "Remember, this is your last turn!");
-    EXPECT_EQ((play.round().answerStart() - play.round().lastSelection()).count(), 15);
-    act("giveUp buzz:0*3");
-    EXPECT_FALSE(play.round().isAnswering());
-    EXPECT_EQ(messageTitles(), (QStringList{"Last Turn", "All Turns Used"}));
-    EXPECT_EQ(doubles.messages.shown[1].text, "You've had all your turns, Ann.");
+    EXPECT_EQ(play.round().answerStart() - play.round().lastSelection(), std::chrono::seconds(15));
 }
 
 // SDL's virtual devices stand for the controllers: two identical pads, a USB buzzer set of
