@@ -2,10 +2,10 @@
 #pragma once
 
 // The board's templates: plain descriptions of every painted element of the play window
-// (position, size, colours, font and caption), not widgets. Their captions are the board's
-// state: the dealt numbers, the working row, the made numbers, the target's digits and the
-// name of the player answering; an empty caption means no number is there. The play
-// window paints them into its back buffer (BoardDrawing.cpp).
+// (position, size, colours, font and caption), not widgets. Their captions are what was last
+// painted: the play window brings them to the round's state (core::Round) in one place,
+// showRound, and paints them into its back buffer (BoardDrawing.cpp); an empty caption means
+// no number is there. The target's digits are the spin's until the target settles.
 
 #include <QColor>
 #include <QRect>
