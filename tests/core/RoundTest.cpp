@@ -43,6 +43,7 @@ protected:
     //   f                the buzz flash is over
     //   c, g, t          cancel, give up ("-" when refused), the limits looked at
     //   e                "early" when the round may be ended early, else "-"
+    //   ?                "answering" while a player answers, else "open"
     //   +21s             the time moves on
     //   D, S, O, E       the example dealt, the target 160 settled, the buzzers opened, the end
     // A stop is told as its limit, with "out" when it disqualifies.
@@ -63,7 +64,8 @@ protected:
             } else if (QStringLiteral("+-x/").contains(kind) && step.size() == 1) {
                 round.chooseOperation(Round::Operation(QStringLiteral("+-x/").indexOf(kind)));
             } else if (kind == u'+') {
-                now += std::chrono::seconds(step.mid(1).chopped(1).toInt());
+                clock = clock.addSecs(step.mid(1).chopped(1).toInt());
+                now = platform::momentOf(clock);
             } else if (kind == u'=') {
                 static const char* outcomes[] = {"", "made", "won", "notWhole", "tooLarge", "zero", "notPositive"};
                 const Round::MadeNumber made = round.makeNumber();
@@ -81,6 +83,8 @@ protected:
                     told << "-";
             } else if (kind == u't') {
                 stop(round.checkLimits(now));
+            } else if (kind == u'?') {
+                told << (round.isAnswering() ? "answering" : "open");
             } else if (kind == u'e') {
                 told << (round.canEndEarly() ? "early" : "-");
             } else if (kind == u'D') {
@@ -108,8 +112,9 @@ protected:
 
     core::Game game;
     Round round{game};
-    // The answer time runs across midnight.
-    platform::Moment now = platform::momentOf(QDateTime(QDate(2026, 12, 6), QTime(23, 59, 30)));
+    // The answer time runs across midnight, read as the clock reads it.
+    QDateTime clock{QDate(2026, 12, 6), QTime(23, 59, 30)};
+    platform::Moment now = platform::momentOf(clock);
 };
 
 }  // namespace
@@ -168,11 +173,11 @@ TEST_F(RoundTest, EachPhaseTakesOnlyWhatItAllowsAndATurnEndsAtEachOfItsLimits)
         {"D S O b1 f d0 d1 = d2 d4 = d6 d3 = b0 d0 g e", "accepted made5@0 made24@1 won160@2 closed - - -"},
         {"D S O E b0 d0 g e", "closed - - -"},
         // The answer time, whatever the player does; then the board is as dealt and open.
-        {"D S O b0 d0 d1 +10s d2 t +80s d3 t +1s t d0", "accepted - - answerTime -"},
+        {"D S O b0 d0 d1 +10s d2 t +80s d3 t ? +1s t ?", "accepted - - answering answerTime open"},
         // The idle time, from the last number chosen (even one that moved nothing); an
         // operation is no sign of life.
         {"D S O b0 +15s d0 d1 d2 +20s t x +1s t", "accepted - idleTime"},
-        {"D S O b0 +90s t +1s t", "accepted answerTime", 90},
+        {"D S O b0 +90s t ? +1s t", "accepted answering answerTime", 90},
         {"D S O b0 d0 c d0 c d0 c d0 c d0 c d0", "accepted"},
         {"D S O b0 d0 c d0 c d0 c d0 c d0 c d0 c", "accepted cancels"},
         // The last turn is announced; a further buzz is refused once with a word, then closed.
@@ -195,8 +200,8 @@ TEST_F(RoundTest, EachPhaseTakesOnlyWhatItAllowsAndATurnEndsAtEachOfItsLimits)
 
     game.rules.turnsAllowed = 9;
     open();
-    EXPECT_EQ(play(QStringLiteral("b0 +21s t ").repeated(5) + "b0"),
-              "accepted idleTime accepted idleTime accepted idleTime accepted idleTime accepted idleTime out closed");
+    EXPECT_EQ(play(QStringLiteral("b0 +21s t ").repeated(4) + "b0 c c c c c c b0"),
+              "accepted idleTime accepted idleTime accepted idleTime accepted idleTime accepted cancels out closed");
     open();
     EXPECT_EQ(play("b0 b1"), "closed accepted") << "still out in the next round";
 }
