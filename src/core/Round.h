@@ -75,7 +75,7 @@ public:
     // is counted there.
     explicit Round(Game& game) : game_(&game) {}
 
-    // A new round: nothing dealt, every player's turns back.
+    // A new round: nothing dealt, every player's turns back, no points yet this round.
     void start();
     // The next dealt number; after the seventh the target spins.
     void deal(int number);
