@@ -33,7 +33,6 @@
 #include <array>
 #include <cstdio>
 #include <functional>
-#include <optional>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -42,23 +41,6 @@
 namespace {
 
 const std::vector<int> firstDeal{2, 3, 4, 10, 20, 100, 150};
-
-// The target the play window settles on: the same draws from a second source with the same
-// seed and script, in the order the dealing, the spin and the target choice make them.
-int settledTarget(const std::vector<float>& script)
-{
-    doubles::ScriptedRandom random;
-    random.script(script);
-    core::Deal deal{};
-    for (int k = 0; k < core::DealSize; ++k)
-        deal[k] = core::dealNumber(k, random);
-    for (int tick = 0; tick < 30; ++tick)
-        core::spinDigits(random);
-    std::optional<int> target;
-    while (!(target = core::candidateTarget(deal, random, [&] { core::spinDigits(random); }))) {
-    }
-    return *target;
-}
 
 // The board as the answering player works on it: 0..6 the dealt tiles, 7..9 the made ones,
 // 0 an empty tile.
@@ -295,7 +277,7 @@ void Renders::playFirstRound()
     buzz(1);
     tick("flash", 16);
     save("play-second-buzz", play);
-    const int target = settledTarget(draws::deal(firstDeal));
+    const int target = play.round().target();
     const QStringList steps = clicksTo(firstDeal, target);
     if (steps.isEmpty())
         throw std::runtime_error("no way to the target " + std::to_string(target));

@@ -192,7 +192,6 @@ Round::Stop Round::stopTurn(Limit limit)
 
 void Round::endTurn()
 {
-    first_ = second_ = {};
     resetWorking();
     used_.fill(false);
     made_.fill(0);

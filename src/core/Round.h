@@ -54,10 +54,10 @@ public:
         Nothing,      // the working row lacks a number
         Number,       // a number made, in `slot`
         Win,          // the target made, in `slot`
-        NotWhole,     // "Only whole numbers allowed in working out."
-        TooLarge,     // "Numbers must be under 1000"
-        Zero,         // refused without a word
-        NotPositive,  // "Numbers must be positive"
+        NotWhole,     // refused: a fraction
+        TooLarge,     // refused: 1000 or more
+        Zero,         // refused, and the player is told nothing
+        NotPositive,  // refused: below 0
     };
     struct MadeNumber {
         Made outcome = Made::Nothing;

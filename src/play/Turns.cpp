@@ -65,6 +65,6 @@ void PlayWindow::cancelWorking()
 {
     if (const core::Round::Stop stop = round_.cancel())
         showStop(stop);
-    else if (round_.isAnswering())
+    else
         showRound();
 }
