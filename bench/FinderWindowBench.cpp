@@ -3,13 +3,13 @@
 // solution (the search with the window's events let run between attempts, from the modal
 // show to the solution shown), and a full repaint of the board on a 4K screen.
 #include "core/Game.h"
-#include "platform/MusicDevice.h"
+#include "platform/audio/MusicDevice.h"
 #include "platform/Settings.h"
 #include "core/Target.h"
 #include "app/ProgramServices.h"
-#include "app/Windows.h"
-#include "finder/FinderWindow.h"
-#include "play/PlayWindow.h"
+#include "app/Program.h"
+#include "windows/finder/FinderWindow.h"
+#include "windows/play/PlayWindow.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -33,8 +33,8 @@ void FinderWindowToSolution(benchmark::State& state)
     RealServices real{QString()};
     platform::RandomSource& random = real.random;
     core::Game game;
-    Windows windows(real.services, game);
-    FinderWindow& finder = windows.finderWindow();
+    Program program(real.services, game);
+    FinderWindow& finder = program.finderWindow();
 
     // Exit as soon as the search has shown its solution.
     QTimer watcher;
@@ -70,8 +70,8 @@ void BoardRepaintAt4K(benchmark::State& state)
     RealServices real{QString()};
     core::Game game;
     game.playing = {true, true};
-    Windows windows(real.services, game);
-    PlayWindow& play = windows.playWindow();
+    Program program(real.services, game);
+    PlayWindow& play = program.playWindow();
     play.show();
     play.resize((QSizeF(3840, 2160) / play.devicePixelRatioF()).toSize());
     for (auto _ : state) {

@@ -10,15 +10,15 @@
 #include "doubles/Draws.h"
 #include "doubles/TestGame.h"
 #include "core/Target.h"
-#include "finder/FinderWindow.h"
-#include "platform/Fonts.h"
+#include "windows/finder/FinderWindow.h"
+#include "look/Fonts.h"
 #include "platform/input/Buzzers.h"
-#include "play/PlayWindow.h"
-#include "scores/FinalTable.h"
-#include "scores/RoundTable.h"
-#include "setup/RulesWindow.h"
-#include "setup/SetUpWindow.h"
-#include "title/AboutBox.h"
+#include "windows/play/PlayWindow.h"
+#include "windows/scores/FinalTable.h"
+#include "windows/scores/RoundTable.h"
+#include "windows/setup/RulesWindow.h"
+#include "windows/setup/SetUpWindow.h"
+#include "windows/title/AboutBox.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -156,7 +156,7 @@ private:
 
     doubles::TestServices doubles;
     core::Game game;
-    Windows windows{doubles.services, game};
+    Program program{doubles.services, game};
     QDir out_;
     QStringList written_;
 };
@@ -179,7 +179,7 @@ void Renders::buzz(int place)
 void Renders::click(const QString& names)
 {
     for (const QString& name : names.split(u' ', Qt::SkipEmptyParts)) {
-        auto* control = windows.playWindow().findChild<QWidget*>(name);
+        auto* control = program.playWindow().findChild<QWidget*>(name);
         if (!control)
             throw std::runtime_error("no control " + name.toStdString());
         QTest::mouseClick(control, Qt::LeftButton);
@@ -205,17 +205,17 @@ void Renders::whenModalShows(const QString& name, std::function<QAbstractButton*
 void Renders::openGame()
 {
     doubles.clock.set(QDateTime(QDate(2026, 12, 6), QTime(20, 15, 0)));
-    windows.showTitle();
+    program.showTitle();
     settle();
     tick("dials", 5);
-    save("title", windows.titleWindow());
-    whenModalShows("about", [this] { return windows.aboutBox().findChild<QPushButton*>("ok"); });
-    QTest::mouseClick(windows.titleWindow().findChild<QPushButton*>("About"), Qt::LeftButton);
+    save("title", program.titleWindow());
+    whenModalShows("about", [this] { return program.aboutBox().findChild<QPushButton*>("ok"); });
+    QTest::mouseClick(program.titleWindow().findChild<QPushButton*>("About"), Qt::LeftButton);
     settle();
-    QTest::mouseClick(windows.titleWindow().findChild<QPushButton*>("Play!"), Qt::LeftButton);
+    QTest::mouseClick(program.titleWindow().findChild<QPushButton*>("Play!"), Qt::LeftButton);
     settle();
 
-    SetUpWindow& setup = windows.setUpWindow();
+    SetUpWindow& setup = program.setUpWindow();
     save("setup-fresh", setup);
     const QStringList names{"Ann", "Bob"};
     for (int i = 0; i < 6; ++i) {
@@ -228,7 +228,7 @@ void Renders::openGame()
     setup.practiceBox->setChecked(false);
     setup.musicBox->setChecked(false);
     save("setup-filled", setup);
-    whenModalShows("rules", [this] { return windows.rulesWindow().okButton; });
+    whenModalShows("rules", [this] { return program.rulesWindow().okButton; });
     QTest::mouseClick(setup.rulesButton, Qt::LeftButton);
     settle();
 
@@ -239,7 +239,7 @@ void Renders::openGame()
 
 void Renders::playFirstRound()
 {
-    PlayWindow& play = windows.playWindow();
+    PlayWindow& play = program.playWindow();
     tick("roundClock", 3);
     save("play-dealing", play);
     tick("roundClock", 4);
@@ -291,27 +291,27 @@ void Renders::playFirstRound()
     save("play-winning-flash", play);
     tick("flash", 25);
     settle();
-    save("round-table-1", windows.roundTable());
+    save("round-table-1", program.roundTable());
 }
 
 void Renders::playSecondRound()
 {
-    PlayWindow& play = windows.playWindow();
-    QTest::mouseClick(windows.roundTable().nextRoundButton, Qt::LeftButton);
+    PlayWindow& play = program.playWindow();
+    QTest::mouseClick(program.roundTable().nextRoundButton, Qt::LeftButton);
     settle();
     tick("roundClock", 7);
     tick("spin", 30);
     tick("roundClock", 120);
     save("play-round-2-half-time", play);
-    FinderWindow& finder = windows.finderWindow();
+    FinderWindow& finder = program.finderWindow();
     whenModalShows("finder", [&finder] { return finder.findChild<QPushButton*>("exit"); },
                    [&finder] { return !finder.isSearching(); });
     tick("roundClock", 1000);
     settle();
-    save("round-table-2", windows.roundTable());
-    QTest::mouseClick(windows.roundTable().nextRoundButton, Qt::LeftButton);
+    save("round-table-2", program.roundTable());
+    QTest::mouseClick(program.roundTable().nextRoundButton, Qt::LeftButton);
     settle();
-    save("final-table", windows.finalTable());
+    save("final-table", program.finalTable());
 }
 
 void Renders::writeMessages() const
@@ -349,7 +349,7 @@ int main(int argc, char* argv[])
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    platform::registerFonts(doubles::TestServices::dataDir());
+    look::registerFonts(doubles::TestServices::dataDir());
     // A steady text cursor: a blinking one would show or not by the wall clock.
     QGuiApplication::styleHints()->setCursorFlashTime(0);
     Renders renders(QString::fromLocal8Bit(argv[1]));

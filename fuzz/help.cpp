@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The help viewer's check of a help file, on any bytes: it takes only whole UTF-8 text (a
 // leading byte-order mark aside) that ends in a closing html tag.
-#include "platform/Help.h"
+#include "platform/window/Help.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The music device's MIDI reader, on any bytes: it reads nothing beyond them, any length it
 // gives is a real one, and every instrument it finds is a General MIDI one.
-#include "platform/MidiFile.h"
+#include "platform/audio/MidiFile.h"
 
 #include <cmath>
 #include <cstdint>

@@ -4,7 +4,7 @@
 // can mean, and the choices written back and read again are the same choices.
 #include "core/Choices.h"
 #include "core/RuleCheck.h"
-#include "platform/ControllerButton.h"
+#include "platform/input/ControllerButton.h"
 #include "platform/Settings.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The soundfont cut, on any preset data: it reads nothing beyond the bytes, and what it makes
 // is preset data it can read again, which a second cut to the same presets leaves as it is.
-#include "platform/SoundFontCut.h"
+#include "platform/audio/CutSoundFont.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a test program's tests headless, with the game's fonts registered.
 #include "doubles/TestGame.h"
-#include "platform/Fonts.h"
+#include "look/Fonts.h"
 
 #include <QApplication>
 
@@ -11,7 +11,7 @@ int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    platform::registerFonts(doubles::TestServices::dataDir());
+    look::registerFonts(doubles::TestServices::dataDir());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -4,13 +4,13 @@
 #include "platform/Application.h"
 #include "platform/Clock.h"
 #include "platform/input/Controllers.h"
-#include "platform/Form.h"
-#include "platform/Help.h"
+#include "platform/window/Form.h"
+#include "platform/window/Help.h"
 #include "platform/input/KeyState.h"
-#include "platform/MessageBox.h"
+#include "platform/window/MessageBoxes.h"
 #include "platform/Random.h"
 #include "platform/Services.h"
-#include "platform/Timer.h"
+#include "platform/window/Timer.h"
 
 #include <utility>
 
@@ -20,9 +20,9 @@
 // sound nor remember (the benchmarks).
 template <typename Music, typename Settings>
 struct ProgramServices {
-    explicit ProgramServices(QString appDir)
+    explicit ProgramServices(QString dataFolder)
         : services{application, clock,  random,     keys,     controllers, messages,
-                   music,       help,   timers,     activation, settings,  std::move(appDir)}
+                   music,       help,   timers,     activation, settings,  std::move(dataFolder)}
     {
     }
 

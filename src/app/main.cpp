@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/Game.h"
-#include "platform/AppDir.h"
-#include "platform/AppIcon.h"
-#include "platform/FluidSynthMusic.h"
-#include "platform/Fonts.h"
+#include "platform/DataFiles.h"
+#include "look/AppIcon.h"
+#include "platform/audio/FluidSynthMusic.h"
+#include "look/Fonts.h"
 #include "platform/Settings.h"
 #include "app/ProgramServices.h"
-#include "app/Windows.h"
+#include "app/Program.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -17,21 +17,21 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvix"));
-    QApplication::setWindowIcon(platform::appIcon(128));
+    QApplication::setWindowIcon(look::appIcon(128));
     // Only "Yes" to the quit question ends the game, never the last window closing.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    const QString dataDir = platform::appDir();
+    const QString dataDir = platform::dataFolder();
     // The game plays on without them, but a broken install should be easy to see.
     for (const QString& file : platform::missingDataFiles(dataDir))
         std::fprintf(stderr, "quorvix: missing data file %s\n", qPrintable(file));
-    for (const QString& file : platform::registerFonts(dataDir))
+    for (const QString& file : look::registerFonts(dataDir))
         std::fprintf(stderr, "quorvix: cannot use font file %s, a system font stands in\n", qPrintable(file));
 
     ProgramServices<platform::FluidSynthMusic, platform::FileSettings> real(dataDir);
 
     core::Game game;
-    Windows windows(real.services, game);
-    windows.showTitle();
+    Program program(real.services, game);
+    program.showTitle();
     return QApplication::exec();
 }

@@ -3,7 +3,7 @@
 
 #include "core/RuleCheck.h"
 
-#include "platform/ControllerButton.h"
+#include "platform/input/ControllerButton.h"
 #include "platform/Settings.h"
 
 #include <QStringList>

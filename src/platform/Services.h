@@ -32,7 +32,7 @@ struct Services {
     TimerFactory& timers;
     Activation& activation;  // which window is active
     Settings& settings;      // what the game remembers between runs
-    QString appDir;  // where the program's data files lie
+    QString dataFolder;  // where the program's data files lie
 };
 
 }  // namespace platform

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "doubles/TestGame.h"
 #include "platform/Application.h"
-#include "scores/FinalTable.h"
-#include "scores/RoundTable.h"
-#include "setup/SetUpWindow.h"
-#include "title/TitleWindow.h"
-#include "play/PlayWindow.h"
+#include "windows/scores/FinalTable.h"
+#include "windows/scores/RoundTable.h"
+#include "windows/setup/SetUpWindow.h"
+#include "windows/title/TitleWindow.h"
+#include "windows/play/PlayWindow.h"
 #include "core/Choices.h"
 
 #include <QCheckBox>
@@ -27,7 +27,7 @@ TEST_F(ProgramTest, TheWindowsBetweenRoundsAskBeforeQuittingAndOfferTheHelp)
 {
     openSetUp();
     for (platform::Form* window : std::initializer_list<platform::Form*>{
-             &windows.titleWindow(), &windows.setUpWindow(), &windows.roundTable(), &windows.finalTable()}) {
+             &program.titleWindow(), &program.setUpWindow(), &program.roundTable(), &program.finalTable()}) {
         window->show();
         settle();
         doubles.messages.shown.clear();
@@ -43,17 +43,17 @@ TEST_F(ProgramTest, TheWindowsBetweenRoundsAskBeforeQuittingAndOfferTheHelp)
                     box.buttons == platform::Buttons::YesNo);
         window->hide();
     }
-    for (QPushButton* help : {windows.titleWindow().findChild<QPushButton*>("Help"), windows.setUpWindow().helpButton})
+    for (QPushButton* help : {program.titleWindow().findChild<QPushButton*>("Help"), program.setUpWindow().helpButton})
         QTest::mouseClick(help, Qt::LeftButton);
-    EXPECT_EQ(doubles.help.opened, QStringList(2, doubles.services.appDir + "/Solvo.hlp"));
+    EXPECT_EQ(doubles.help.opened, QStringList(2, doubles.services.dataFolder + "/Solvo.hlp"));
     // A help file that cannot be shown is named, with what is wrong with it.
     for (const auto& [outcome, reason] : {std::pair{platform::HelpShown::Unreadable, "is missing or cannot be read"},
                                           std::pair{platform::HelpShown::Damaged, "is damaged"}}) {
         doubles.help.outcome = outcome;
         doubles.messages.shown.clear();
-        QTest::mouseClick(windows.setUpWindow().helpButton, Qt::LeftButton);
+        QTest::mouseClick(program.setUpWindow().helpButton, Qt::LeftButton);
         const doubles::ShownBox& box = doubles.messages.shown.at(0);
-        EXPECT_TRUE(box.title == "Help" && box.text.contains(doubles.services.appDir + "/Solvo.hlp") &&
+        EXPECT_TRUE(box.title == "Help" && box.text.contains(doubles.services.dataFolder + "/Solvo.hlp") &&
                     box.text.contains(reason))
             << box.text.toStdString();
     }
@@ -61,9 +61,9 @@ TEST_F(ProgramTest, TheWindowsBetweenRoundsAskBeforeQuittingAndOfferTheHelp)
 
 TEST_F(ProgramTest, TheTitlesDialsShowTheHandFromTheTopBeforeTheFirstTickAndOnEveryReturn)
 {
-    windows.showTitle();
+    program.showTitle();
     settle();
-    TitleWindow& title = windows.titleWindow();
+    TitleWindow& title = program.titleWindow();
     // The hand up (white above the dial's centre) or at nine o'clock (white left of it).
     const auto hand = [&] {
         const QImage& dial = title.dial();
@@ -76,8 +76,8 @@ TEST_F(ProgramTest, TheTitlesDialsShowTheHandFromTheTopBeforeTheFirstTickAndOnEv
     doubles.timers["dials"].fire(76);
     EXPECT_STREQ(hand(), "nine");
     QTest::mouseClick(title.findChild<QPushButton*>("Play!"), Qt::LeftButton);
-    windows.setUpWindow().hide();
-    windows.showTitle();
+    program.setUpWindow().hide();
+    program.showTitle();
     settle();
     EXPECT_STREQ(hand(), "up") << "back at the top before the first tick";
 }
@@ -93,18 +93,18 @@ namespace {
     platform::ProcessApplication application;
     platform::Services services{application,      doubles.clock, doubles.random, doubles.keys, doubles.controllers,
                                 doubles.messages, doubles.music, doubles.help,   doubles.timers,
-                                doubles.activation, doubles.settings, doubles.services.appDir};
+                                doubles.activation, doubles.settings, doubles.services.dataFolder};
     core::Game game;
-    Windows windows(services, game);
-    windows.showTitle();
-    windows.setUpWindow().show();
+    Program program(services, game);
+    program.showTitle();
+    program.setUpWindow().show();
     doubles.messages.answers = {Answer::Yes};
     int asked = 0;
     doubles.messages.whileOpen = [&] {
         if (++asked > 1)
             std::_Exit(3);
     };
-    windows.setUpWindow().close();
+    program.setUpWindow().close();
     std::_Exit(4);
 }
 
@@ -120,7 +120,7 @@ TEST(ProcessApplication, YesToTheQuitQuestionEndsTheProcessWithoutAskingAgain)
 TEST_F(ProgramTest, TheNextRunStartsWithThePlayersChoicesFullScreenAndTheWindowsSizes)
 {
     openSetUp();
-    SetUpWindow& setup = windows.setUpWindow();
+    SetUpWindow& setup = program.setUpWindow();
     setup.playingBoxes[4]->setChecked(true);
     setup.nameBoxes[4]->setText("Zoë");
     // The name box keeps as much of a name as the next run reads back.
@@ -135,11 +135,11 @@ TEST_F(ProgramTest, TheNextRunStartsWithThePlayersChoicesFullScreenAndTheWindows
     game.rules.idleSeconds = 12;
     QTest::mouseClick(setup.startButton, Qt::LeftButton);
     settle();
-    windows.playWindow().setFullScreen(true);
+    program.playWindow().setFullScreen(true);
 
     core::Game nextGame;
     doubles.activation.fullScreen = false;
-    Windows nextRun(doubles.services, nextGame);
+    Program nextRun(doubles.services, nextGame);
     core::Choices expected;
     expected.playing[4] = true;
     expected.names[4] = "Zoë";

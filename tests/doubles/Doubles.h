@@ -7,11 +7,11 @@
 #include "doubles/CoreDoubles.h"
 #include "platform/Application.h"
 #include "platform/input/Controllers.h"
-#include "platform/Help.h"
+#include "platform/window/Help.h"
 #include "platform/input/KeyState.h"
-#include "platform/MessageBox.h"
-#include "platform/MusicDevice.h"
-#include "platform/Timer.h"
+#include "platform/window/MessageBoxes.h"
+#include "platform/audio/MusicDevice.h"
+#include "platform/window/Timer.h"
 
 #include <QStringList>
 

@@ -3,11 +3,11 @@
 
 #include "core/Game.h"
 #include "doubles/Doubles.h"
-#include "platform/Form.h"
+#include "platform/window/Form.h"
 #include "platform/Services.h"
 #include "platform/Settings.h"
-#include "app/Windows.h"
-#include "title/TitleWindow.h"
+#include "app/Program.h"
+#include "windows/title/TitleWindow.h"
 
 #include <QCoreApplication>
 #include <QPushButton>
@@ -47,15 +47,15 @@ protected:
     // Starts the program and presses "Play!" on the title window: the set-up window is up.
     void openSetUp()
     {
-        windows.showTitle();
+        program.showTitle();
         settle();
-        QTest::mouseClick(windows.titleWindow().findChild<QPushButton*>("Play!"), Qt::LeftButton);
+        QTest::mouseClick(program.titleWindow().findChild<QPushButton*>("Play!"), Qt::LeftButton);
         settle();
     }
 
     TestServices doubles;
     core::Game game;
-    Windows windows{doubles.services, game};
+    Program program{doubles.services, game};
 };
 
 }  // namespace doubles

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/Form.h"
-#include "platform/MessageBox.h"
+#include "platform/window/Form.h"
+#include "platform/window/MessageBoxes.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/Choices.h"
-#include "platform/ControllerButton.h"
+#include "platform/input/ControllerButton.h"
 #include "platform/Settings.h"
 
 #include <QDir>

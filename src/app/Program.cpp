@@ -1,0 +1,154 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/Program.h"
+
+#include "core/Choices.h"
+#include "platform/Services.h"
+
+#include "windows/play/PlayWindow.h"
+#include "windows/scores/FinalTable.h"
+#include "windows/scores/RoundTable.h"
+#include "windows/setup/SetUpWindow.h"
+#include "windows/setup/RulesWindow.h"
+#include "windows/title/AboutBox.h"
+#include "windows/title/TitleWindow.h"
+#include "windows/finder/FinderWindow.h"
+
+#include <QCheckBox>
+
+namespace {
+
+// `unloaded` keeps the windows that have unloaded themselves until Qt deletes them, so that
+// none outlives the services it was made with.
+template <typename Window, typename Holder>
+Window& createdOnFirstUse(Holder& window, const core::WindowContext& context,
+                          std::vector<QPointer<platform::Form>>& unloaded)
+{
+    if (!window) {
+        if constexpr (std::is_same_v<Holder, QPointer<Window>>) {
+            // An unloaded window is gone for the game at once, though Qt deletes it later.
+            window = new Window(context);
+            QObject::connect(window, &platform::Form::unloaded, [&window, &unloaded] {
+                std::erase_if(unloaded, [](const QPointer<platform::Form>& gone) { return gone.isNull(); });
+                unloaded.emplace_back(window.data());
+                window.clear();
+            });
+        } else {
+            window = std::make_unique<Window>(context);
+        }
+        window->load();
+    }
+    return *window;
+}
+
+}  // namespace
+
+Program::Program(platform::Services& services, core::Game& game) : context_{services, game, *this}
+{
+    // What the players chose in the last run.
+    game.choices = core::readChoices(services.settings);
+    game.rules = game.choices.rules;
+    platform::Form::restoreScreenChoice(services);
+}
+
+Program::~Program()
+{
+    delete aboutBox_;
+    delete rulesWindow_;
+    for (const QPointer<platform::Form>& window : unloaded_)
+        delete window.data();
+}
+
+TitleWindow& Program::titleWindow()
+{
+    return createdOnFirstUse<TitleWindow>(titleWindow_, context_, unloaded_);
+}
+
+AboutBox& Program::aboutBox()
+{
+    return createdOnFirstUse<AboutBox>(aboutBox_, context_, unloaded_);
+}
+
+SetUpWindow& Program::setUpWindow()
+{
+    return createdOnFirstUse<SetUpWindow>(setUpWindow_, context_, unloaded_);
+}
+
+RulesWindow& Program::rulesWindow()
+{
+    return createdOnFirstUse<RulesWindow>(rulesWindow_, context_, unloaded_);
+}
+
+PlayWindow& Program::playWindow()
+{
+    return createdOnFirstUse<PlayWindow>(playWindow_, context_, unloaded_);
+}
+
+RoundTable& Program::roundTable()
+{
+    return createdOnFirstUse<RoundTable>(roundTable_, context_, unloaded_);
+}
+
+FinalTable& Program::finalTable()
+{
+    return createdOnFirstUse<FinalTable>(finalTable_, context_, unloaded_);
+}
+
+FinderWindow& Program::finderWindow()
+{
+    return createdOnFirstUse<FinderWindow>(finderWindow_, context_, unloaded_);
+}
+
+void Program::showTitle()
+{
+    titleWindow().show();
+}
+
+void Program::showAbout()
+{
+    aboutBox().showModal();
+}
+
+void Program::showSetUp()
+{
+    setUpWindow().show();
+}
+
+void Program::loadRules()
+{
+    rulesWindow();
+}
+
+void Program::showRules()
+{
+    rulesWindow().showModal();
+}
+
+void Program::startRound()
+{
+    PlayWindow& play = playWindow();
+    play.prepareRound();
+    play.show();
+}
+
+void Program::showSolution(const core::Deal& numbers, int target)
+{
+    FinderWindow& finder = finderWindow();
+    finder.prepareSearch(numbers, target);
+    finder.showModal();
+}
+
+void Program::showRoundTable()
+{
+    roundTable().show();
+}
+
+void Program::showFinalTable()
+{
+    finalTable().show();
+}
+
+void Program::turnMusicOff()
+{
+    setUpWindow().musicBox->setChecked(false);
+    setUpWindow().musicBox->setEnabled(false);
+}

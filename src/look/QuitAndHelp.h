@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The two things every window of the game between rounds offers: the quit question, put
+// when a window is closed by its frame, and the help.
+
+namespace platform {
+struct Services;
+}
+
+namespace look {
+
+// Asks "Do you want to quit?"; Yes ends the program. True when the player said Yes.
+bool confirmQuit(platform::Services& services);
+
+// Opens the game's help file in the help viewer, or tells the player why it cannot.
+void showHelp(platform::Services& services);
+
+}  // namespace look

@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The music device over FluidSynth: a General MIDI soundfont, a MIDI file player, and an
+// audio driver that runs only while a piece is open. What FluidSynth 2.3 does not give
+// directly is made good here: its player knows a piece's length only after it has run, so
+// the length is read from the file at open(); a stopped player reads like a finished one,
+// so "finished" is the position at or past the length; and a player deleted while it
+// plays crashes, so close() stops it and removes the audio driver before the player.
+
+#include "platform/audio/MidiFile.h"
+#include "platform/audio/MusicDevice.h"
+
+#include <QString>
+
+#include <memory>
+#include <set>
+
+typedef struct _fluid_hashtable_t fluid_settings_t;
+typedef struct _fluid_synth_t fluid_synth_t;
+typedef struct _fluid_player_t fluid_player_t;
+typedef struct _fluid_audio_driver_t fluid_audio_driver_t;
+
+namespace platform {
+
+class CutSoundFont;
+
+class FluidSynthMusic final : public MusicDevice {
+public:
+    static QString defaultSoundFont();
+
+    // `audioDriver` names FluidSynth's audio driver (empty: its own choice for the
+    // desktop); `audioFile` is where its "file" driver writes, for machines without sound.
+    explicit FluidSynthMusic(QString soundFont = defaultSoundFont(), const QString& audioDriver = {},
+                             const QString& audioFile = {});
+    ~FluidSynthMusic() override;
+    FluidSynthMusic(const FluidSynthMusic&) = delete;
+    FluidSynthMusic& operator=(const FluidSynthMusic&) = delete;
+
+    void setDeviceType(const QString& type) override { deviceType_ = type; }
+    void setFileName(const QString& fileName) override { fileName_ = fileName; }
+    // The position is read from the player when asked, always current: nothing to refresh.
+    void setUpdateInterval(int) override {}
+    void setMute(bool mute) override;
+
+    // Opens the file as a "Sequencer": the only device type there is.
+    bool open() override;
+    void play() override;
+    void stop() override;
+    void close() override;
+
+    long length() const override { return length_; }
+    long position() const override;
+
+private:
+    bool loadSynth(const MidiPiece& piece);
+    int loadSoundFont(const MidiPiece& piece);
+
+    QString soundFont_;
+    QString deviceType_;
+    QString fileName_;
+    bool mute_ = false;
+
+    fluid_settings_t* settings_ = nullptr;
+    fluid_synth_t* synth_ = nullptr;  // made at the first open
+    // The soundfont is loaded cut down to the instruments the pieces opened so far play, and
+    // loaded again only when a piece plays one more; or whole, when it cannot be cut or a
+    // piece selects banks of its own.
+    int soundFontId_ = -1;
+    std::set<MidiInstrument> instruments_;
+    bool wholeSoundFont_ = false;
+    std::unique_ptr<CutSoundFont> cut_;  // the cut loaded, if it is one
+    fluid_player_t* player_ = nullptr;
+    fluid_audio_driver_t* driver_ = nullptr;
+    long length_ = 0;
+};
+
+}  // namespace platform

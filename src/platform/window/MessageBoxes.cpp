@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/window/MessageBoxes.h"
+
+#include "platform/window/Form.h"
+
+#include <QMessageBox>
+
+namespace platform {
+
+Answer MessageBoxes::show(const QString& text, const QString& title, Buttons buttons)
+{
+    // Counted as open until the player answers, however the box is left.
+    struct Closing {
+        int& openCount;
+        ~Closing() { --openCount; }
+    } closing{++openCount_};
+    return present(text, title, buttons);
+}
+
+Answer QtMessageBoxes::present(const QString& text, const QString& title, Buttons buttons)
+{
+    Form* owner = activation_.active();
+    QMessageBox box(QMessageBox::NoIcon, title, text,
+                    buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+                    owner);
+    // The text may hold a player's name: shown as typed, never as markup.
+    box.setTextFormat(Qt::PlainText);
+    // The text at the scale of the window it belongs to.
+    if (owner)
+        box.setFont(Form::scaledFont(box.font(), owner->scale()));
+    const int pressed = box.exec();
+    // Keyboard focus goes back to the game window, or the buzzer keys would be lost.
+    if (owner)
+        owner->activateWindow();
+    if (buttons == Buttons::Ok)
+        return Answer::Ok;
+    return pressed == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+}  // namespace platform

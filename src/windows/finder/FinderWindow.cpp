@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "windows/finder/FinderWindow.h"
+
+#include "core/GameFlow.h"
+
+#include "look/Fonts.h"
+#include "platform/Services.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScopeGuard>
+
+namespace {
+
+const QString pleaseWait = QStringLiteral("Please Wait");
+// Events run between attempts no more often than this, so that they do not slow the search.
+constexpr int eventInterval = 5;  // milliseconds
+
+}  // namespace
+
+FinderWindow::FinderWindow(const core::WindowContext& context)
+    : Form(context.services)
+{
+    design(QStringLiteral("Finding Solutions"), QSize(217, 162), QColor(192, 255, 192));
+
+    display_ = new QLabel(this);
+    display_->setGeometry(6, 6, 204, 104);
+    display_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    display_->setWordWrap(true);
+    display_->setAutoFillBackground(true);
+    QPalette displayPalette = display_->palette();
+    displayPalette.setColor(QPalette::Window, QColor(255, 255, 192));
+    display_->setPalette(displayPalette);
+    display_->setFont(look::designFont(QStringLiteral("MS Sans Serif"), 12));
+
+    const QFont buttonFont = look::designFont(QStringLiteral("MS Sans Serif"), 13.5);
+    calculateButton_ = new QPushButton(QStringLiteral("Calculate"), this);
+    calculateButton_->setObjectName(QStringLiteral("calculate"));
+    calculateButton_->setGeometry(6, 118, 99, 36);
+    calculateButton_->setFont(buttonFont);
+    connect(calculateButton_, &QPushButton::clicked, this, &FinderWindow::searchAgain);
+    exitButton_ = new QPushButton(QStringLiteral("Exit"), this);
+    exitButton_->setObjectName(QStringLiteral("exit"));
+    exitButton_->setGeometry(111, 118, 99, 36);
+    exitButton_->setFont(buttonFont);
+    connect(exitButton_, &QPushButton::clicked, this, &FinderWindow::exitFinder);
+}
+
+void FinderWindow::prepareSearch(const core::Numbers& numbers, int total)
+{
+    numbers_ = numbers;
+    target_ = total;
+}
+
+QString FinderWindow::displayText() const
+{
+    return display_->text();
+}
+
+void FinderWindow::activateEvent()
+{
+    Calculate();
+}
+
+void FinderWindow::Calculate()
+{
+    const int search = ++search_;
+    ++searchDepth_;
+    const auto done = qScopeGuard([this] { --searchDepth_; });
+    stopRequested_ = false;
+    QCoreApplication::processEvents();
+    sinceEvents_.start();
+    display_->setText(pleaseWait);
+    for (;;) {
+        if (const auto solution = core::attempt(numbers_, target_, services.random)) {
+            display_->setText(*solution);
+            return;
+        }
+        letEventsRun();
+        if (search != search_)
+            return;  // Calculate was pressed: the fresh search has run in its place
+        if (stopRequested_) {
+            hide();
+            return;
+        }
+        if (!isVisible())
+            return;  // hidden at once by an Exit that came before the search began
+    }
+}
+
+void FinderWindow::letEventsRun()
+{
+    if (sinceEvents_.elapsed() < eventInterval)
+        return;
+    QCoreApplication::processEvents();
+    sinceEvents_.start();
+}
+
+void FinderWindow::searchAgain()
+{
+    Calculate();
+}
+
+void FinderWindow::exitFinder()
+{
+    if (display_->text() == pleaseWait)
+        stopRequested_ = true;
+    else
+        hide();
+}
+
+void FinderWindow::queryClose(bool& cancel)
+{
+    // Closing the window by its frame is an Exit.
+    cancel = true;
+    exitFinder();
+}

@@ -1,0 +1,246 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Painting the board. Every element is painted from its template into the back buffer
+// backBuffer_, which showBoard then shows whole, so nothing flickers. The clock dial has a
+// picture of its own, dialPicture_, on which the marks of the time gone by accumulate;
+// each dial step copies it into the back buffer and paints the hand over the copy.
+// Both pictures have as many pixels as the board takes on the screen: the window's scale
+// times the screen's device pixel ratio. Text and lines are painted at that density, sharp
+// at every size, while every coordinate stays in the design's pixels. A repaint of the
+// window copies only the part of the back buffer that changed.
+#include "windows/play/PlayWindow.h"
+
+#include "core/Game.h"
+#include "core/Numbers.h"
+
+#include "look/Fonts.h"
+#include "look/Dial.h"
+
+#include <QFontMetrics>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+constexpr QSize boardSize(337, 289);
+// A caption is cut to the size of the scratch surface it was printed on in the design.
+constexpr QSize captionLimit(121, 41);
+
+constexpr QPoint dialOnBoard(206, 174);
+constexpr int handWidth = 3;
+
+QImage surface(QSize size, qreal ratio)
+{
+    QImage image(size * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(play::colour::Background);
+    return image;
+}
+
+// The point at `distance` from `centre` in the direction of clock position p: 240 straight
+// up, 180 to the left, 120 down, 60 to the right.
+QPointF dialPoint(QPointF centre, int p, double distance)
+{
+    return look::dial::point(centre, p, 240, distance);
+}
+
+}  // namespace
+
+bool PlayWindow::makeSurfaces()
+{
+    const qreal ratio = devicePixelRatioF() * scale();
+    if (!backBuffer_.isNull() && backBuffer_.devicePixelRatio() == ratio)
+        return false;
+    backBuffer_ = surface(boardSize, ratio);
+    dialPicture_ = surface(look::dial::blockSize, ratio);
+    return true;
+}
+
+void PlayWindow::rescaleEvent()
+{
+    if (!makeSurfaces())
+        return;
+    showRound(true);
+    if (state_.dialShown)
+        redrawDial();
+    update();
+}
+
+void PlayWindow::paintEvent(QPaintEvent* event)
+{
+    // A repaint shows the board as it stands and changes nothing.
+    QPainter painter(this);
+    const qreal ratio = devicePixelRatioF();
+    const QRect board(designOrigin(), (QSizeF(backBuffer_.size()) / ratio).toSize());
+    const QRect shown = event->rect() & board;
+    if (shown.isEmpty())
+        return;
+    const QRectF source(QPointF(shown.topLeft() - board.topLeft()) * ratio, QSizeF(shown.size()) * ratio);
+    painter.drawImage(QRectF(shown), backBuffer_, source);
+}
+
+void PlayWindow::drawLabel(const play::BoardLabel& label)
+{
+    if (label.caption.isEmpty())
+        return;
+    const QFont font = look::designFont(label.fontName, label.points);
+    const QFontMetrics metrics(font);
+    // A caption too long for the block (a long name) shows its beginning, cut with an ellipsis.
+    const QString text = metrics.elidedText(label.caption, Qt::ElideRight, captionLimit.width());
+    // The text block is exactly as large as the text, centred on the label and aligned
+    // with its top, with the label's background round the glyphs. A line that the design's
+    // face makes shorter than the font in its place loses the room above the capitals.
+    const int width = std::min(metrics.horizontalAdvance(text), captionLimit.width());
+    const int lineHeight = look::lineHeight(font);
+    const int height = std::min(lineHeight, captionLimit.height());
+    const int baseline = metrics.ascent() - (metrics.height() - lineHeight);
+    const QRect& place = label.geometry;
+    const int left = int(core::roundHalfEven(place.x() + place.width() / 2.0 - width / 2.0));
+    const QRect block(left, place.y(), width, height);
+
+    changed_ |= block;
+    QPainter painter(&backBuffer_);
+    painter.fillRect(block, label.background);
+    painter.setClipRect(block);
+    painter.setFont(font);
+    painter.setPen(label.textColour);
+    painter.drawText(QPoint(left, place.y() + baseline), text);
+}
+
+void PlayWindow::drawShape(const play::BoardShape& shape)
+{
+    // The border lies inside the shape's rectangle.
+    changed_ |= shape.geometry;
+    QPainter painter(&backBuffer_);
+    const int inset = shape.borderWidth;
+    painter.fillRect(shape.geometry, shape.border);
+    painter.fillRect(shape.geometry.adjusted(inset, inset, -inset, -inset), shape.fill);
+}
+
+void PlayWindow::showBoard()
+{
+    if (changed_.isEmpty())
+        return;
+    update(toWindow(changed_).adjusted(-1, -1, 1, 1));
+    changed_ = QRect();
+}
+
+void PlayWindow::showRound(bool drawAll)
+{
+    // The one place where the round becomes captions: a number's decimal text, or nothing.
+    const auto show = [this, drawAll](play::BoardLabel& label, const play::BoardShape& shape, QString caption) {
+        if (label.caption == caption)
+            return;
+        label.caption = std::move(caption);
+        if (drawAll)
+            return;
+        drawShape(shape);
+        drawLabel(label);
+    };
+    const auto number = [](int n) { return n > 0 ? core::numberText(n) : QString(); };
+    using Row = core::Round::Row;
+    for (int i = 0; i < core::DealSize; ++i)
+        show(board_.dealtNumbers[i], board_.dealtTiles[i], number(round_.numberOn({Row::Dealt, i})));
+    for (int i = 0; i < core::Round::MadeSlots; ++i)
+        show(board_.madeNumbers[i], board_.madeTiles[i], number(round_.numberOn({Row::Made, i})));
+    static const QString symbols[] = {QStringLiteral("+"), QStringLiteral("-"), QStringLiteral("×"),
+                                      QStringLiteral("÷")};
+    show(board_.workingRow[0], board_.workingTiles[0], number(round_.first()));
+    show(board_.workingRow[1], board_.workingTiles[1], symbols[int(round_.operation())]);
+    show(board_.workingRow[2], board_.workingTiles[2], number(round_.second()));
+    const int contender = round_.contender();
+    show(board_.contenderName, board_.contenderPanel, contender == -1 ? QString() : game_.playerNames[contender]);
+    if (drawAll)
+        redrawBoard();
+    else
+        showBoard();
+}
+
+void PlayWindow::redrawBoard()
+{
+    for (const auto& shape : board_.dealtTiles)
+        drawShape(shape);
+    for (const auto& shape : board_.workingTiles)
+        drawShape(shape);
+    for (const auto& shape : board_.madeTiles)
+        drawShape(shape);
+    drawShape(board_.targetBox);
+    drawShape(board_.contenderPanel);
+    for (int i = 0; i < 3; ++i) {
+        drawLabel(board_.workingRow[i]);
+        drawLabel(board_.madeNumbers[i]);
+        drawLabel(board_.targetDigits[i]);
+    }
+    for (const auto& number : board_.dealtNumbers)
+        drawLabel(number);
+    drawLabel(board_.contenderName);
+    showBoard();
+}
+
+void PlayWindow::redrawCell(const play::BoardShape& shape, const play::BoardLabel& label)
+{
+    drawShape(shape);
+    drawLabel(label);
+    showBoard();
+}
+
+void PlayWindow::prepareClockDial()
+{
+    QPainter painter(&dialPicture_);
+    painter.setRenderHint(QPainter::Antialiasing);
+    dialPenWidth_ = 1;
+    look::dial::paintFace(painter);
+    painter.end();
+    drawDialMark(FullDial);
+}
+
+void PlayWindow::drawClockDial(int position, bool fillGap)
+{
+    // With music the clock may jump several steps at once; the marks fill the gap.
+    if (fillGap && state_.lastDrawnPosition - position >= 2 && position != FullDial) {
+        for (int v = state_.lastDrawnPosition; v >= position; --v)
+            drawDialMark(v);
+    }
+    state_.lastDrawnPosition = std::int16_t(position);
+    state_.dialShown = true;
+    drawDialMark(position);
+    dialPenWidth_ = handWidth;
+    showDial(position);
+}
+
+void PlayWindow::redrawDial()
+{
+    // The first marks are drawn with a fine pen, the later ones with the hand's width.
+    prepareClockDial();
+    for (int v = FullDial - 1; v >= state_.lastDrawnPosition; --v) {
+        dialPenWidth_ = v >= FullDial - 1 ? 1 : handWidth;
+        drawDialMark(v);
+    }
+    dialPenWidth_ = handWidth;
+    showDial(state_.lastDrawnPosition);
+}
+
+void PlayWindow::showDial(int position)
+{
+    changed_ |= QRect(dialOnBoard, look::dial::blockSize);
+    QPainter painter(&backBuffer_);
+    const QSize block = look::dial::blockSize;
+    painter.drawImage(QRect(dialOnBoard, block), dialPicture_,
+                      QRect(QPoint(0, 0), block * dialPicture_.devicePixelRatio()));
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(play::colour::White, handWidth, Qt::SolidLine, Qt::RoundCap));
+    const QPointF centre = dialOnBoard + look::dial::centre;
+    painter.drawLine(centre, dialPoint(centre, position, look::dial::handLength));
+    painter.end();
+    showBoard();
+}
+
+void PlayWindow::drawDialMark(int position)
+{
+    QPainter painter(&dialPicture_);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(play::colour::DialMark, dialPenWidth_, Qt::SolidLine, Qt::FlatCap));
+    const QPointF centre(look::dial::centre);
+    painter.drawLine(centre, dialPoint(centre, position, look::dial::handLength));
+}

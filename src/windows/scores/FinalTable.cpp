@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "windows/scores/FinalTable.h"
+
+#include "core/GameFlow.h"
+
+#include "core/Game.h"
+#include "core/Numbers.h"
+
+#include "look/Fonts.h"
+#include "core/Result.h"
+#include "look/QuitAndHelp.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+FinalTable::FinalTable(const core::WindowContext& context)
+    : Form(context.services), game_(context.game), flow_(context.flow)
+{
+    design(QStringLiteral("Game Over"), QSize(400, 252), QColor(255, 224, 192));
+    setFont(look::designFont(QStringLiteral("MS Sans Serif"), 9.75));
+
+    heading(QStringLiteral("End of Game"), {16, 4, 368, 40},
+            look::designFont(QStringLiteral("GlaserSteD"), 26.25));
+
+    const auto columns = scores::layTable(this, 16, 52, {{QStringLiteral("Player"), 140}, {QStringLiteral("Total Points"), 90}});
+    nameCells = columns[0];
+    totalCells = columns[1];
+
+    winnerLabel = new QLabel(QStringLiteral("Player X is the Winner!"), this);
+    winnerLabel->setGeometry(256, 52, 128, 120);
+    winnerLabel->setAlignment(Qt::AlignCenter);
+    winnerLabel->setWordWrap(true);
+    winnerLabel->setFont(look::designFont(QStringLiteral("GlaserSteD"), 18, true));
+
+    endButton = new QPushButton(QStringLiteral("End Game"), this);
+    endButton->setGeometry(264, 180, 112, 32);
+    connect(endButton, &QPushButton::clicked, this, &FinalTable::backToTitle);
+}
+
+void FinalTable::activateEvent()
+{
+    for (int i = 0; i < core::PlayerCount; ++i) {
+        scores::showRow({{nameCells[i], game_.playerNames[i]}, {totalCells[i], core::numberText(game_.totalScores[i])}},
+                        game_.playing[i]);
+    }
+    const int winner = game_.winner();
+    winnerLabel->setText(winner == -1 ? QStringLiteral("The game is a draw!")
+                                 : scores::winnerSentence(game_.playerNames[winner], *winnerLabel));
+}
+
+void FinalTable::backToTitle()
+{
+    hide();
+    flow_.showTitle();
+}
+
+void FinalTable::queryClose(bool& cancel)
+{
+    cancel = !look::confirmQuit(services);
+}

@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "windows/setup/RulesWindow.h"
+
+#include "core/GameFlow.h"
+
+#include "core/Game.h"
+#include "core/Numbers.h"
+#include "core/Choices.h"
+#include "core/RuleCheck.h"
+#include "look/Fonts.h"
+#include "platform/window/MessageBoxes.h"
+#include "platform/Services.h"
+#include "look/QuitAndHelp.h"
+
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+// The rule value of each row, top to bottom.
+std::array<std::int16_t*, core::RuleCount> ruleValues(core::Rules& rules)
+{
+    return {&rules.turnsAllowed, &rules.turnSeconds, &rules.idleSeconds, &rules.cancelsAllowed, &rules.stopsAllowed};
+}
+
+}  // namespace
+
+RulesWindow::RulesWindow(const core::WindowContext& context)
+    : Form(context.services), game_(context.game)
+{
+    design(QStringLiteral("Rules"), QSize(400, 250), QColor(255, 192, 255));
+    unloadWhenClosed();
+    setFont(look::designFont(QStringLiteral("MS Sans Serif"), 9.75));
+
+    heading(QStringLiteral("Change Rules"), {16, 8, 368, 32},
+            look::designFont(QStringLiteral("MS Sans Serif"), 18));
+
+    // Each row reads as one sentence: the words, the number, the rest of the words.
+    const QFontMetrics metrics(font());
+    for (int row = 0; row < core::RuleCount; ++row) {
+        const int y = 48 + 32 * row;
+        const QString before = QString::fromLatin1(core::rules[row].before);
+        auto* RuleLabel = new QLabel(before, this);
+        const int beforeWidth = metrics.horizontalAdvance(before);
+        RuleLabel->setGeometry(16, y, beforeWidth, 24);
+        valueBoxes[row] = new QLineEdit(this);
+        valueBoxes[row]->setGeometry(16 + beforeWidth, y, 44, 24);
+        auto* RuleLabel2 = new QLabel(QString::fromLatin1(core::rules[row].after), this);
+        RuleLabel2->setGeometry(16 + beforeWidth + 50, y, 300 - beforeWidth, 24);
+        // Shown and ticked, as in the design, but no rule can be switched off.
+        enableBoxes[row] = new QCheckBox(this);
+        enableBoxes[row]->setGeometry(368, y, 20, 24);
+        enableBoxes[row]->setChecked(true);
+    }
+
+    okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton->setGeometry(104, 210, 88, 30);
+    connect(okButton, &QPushButton::clicked, this, &RulesWindow::storeRules);
+    helpButton = new QPushButton(QStringLiteral("Help"), this);
+    helpButton->setGeometry(208, 210, 88, 30);
+    connect(helpButton, &QPushButton::clicked, this, &RulesWindow::openHelp);
+}
+
+void RulesWindow::loadEvent()
+{
+    for (int row = 0; row < core::RuleCount; ++row)
+        valueBoxes[row]->setText(core::numberText(*ruleValues(game_.rules)[row]));
+}
+
+void RulesWindow::storeRules()
+{
+    std::array<QString, core::RuleCount> texts;
+    for (int row = 0; row < core::RuleCount; ++row) {
+        texts[row] = valueBoxes[row]->text();
+        core::trimSpaces(texts[row]);
+        valueBoxes[row]->setText(texts[row]);
+    }
+    const core::RuleCheck check = core::checkRules(texts);
+    if (check.error) {
+        services.messages.show(*check.error, QStringLiteral("Error"));
+        return;
+    }
+    // The stop limit first, then the rest in row order.
+    game_.rules.stopsAllowed = check.values[4];
+    for (int row = 0; row < 4; ++row)
+        *ruleValues(game_.rules)[row] = check.values[row];
+    game_.choices.rules = game_.rules;
+    core::writeChoices(game_.choices, services.settings);
+    hide();
+}
+
+void RulesWindow::openHelp()
+{
+    look::showHelp(services);
+}

@@ -1,0 +1,259 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "windows/setup/SetUpWindow.h"
+
+#include "core/GameFlow.h"
+
+#include "core/Game.h"
+#include "core/Numbers.h"
+
+#include "platform/window/ClickArea.h"
+#include "platform/input/Controllers.h"
+#include "look/Fonts.h"
+#include "platform/Settings.h"
+#include "platform/window/Timer.h"
+#include "platform/window/MessageBoxes.h"
+#include "platform/window/PlainText.h"
+#include "platform/Services.h"
+#include "platform/window/WrappingButton.h"
+#include "core/Choices.h"
+#include "core/RuleCheck.h"
+#include "look/QuitAndHelp.h"
+
+#include <QButtonGroup>
+#include <QKeyEvent>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+
+namespace {
+
+const QColor background(255, 192, 192);
+constexpr int rowTop = 32;
+constexpr int rowPitch = 28;
+
+}  // namespace
+
+SetUpWindow::SetUpWindow(const core::WindowContext& context)
+    : Form(context.services), game_(context.game), flow_(context.flow)
+{
+    design(QStringLiteral("Players"), QSize(352, 348), background);
+    setFont(look::designFont(QStringLiteral("MS Sans Serif"), 9.75));
+    createControls();
+    buttonPoll_ = services.timers.create("buttonPoll", [this] { takePressedButton(); });
+    buttonPoll_->setInterval(10);
+}
+
+void SetUpWindow::createControls()
+{
+    const auto label = [this](const QString& caption, QRect geometry, Qt::Alignment alignment = Qt::AlignLeft) {
+        auto* control = new QLabel(caption, this);
+        control->setGeometry(geometry);
+        control->setAlignment(alignment | Qt::AlignVCenter);
+        return control;
+    };
+    label(QStringLiteral("Active"), {16, 6, 90, 20});
+    label(QStringLiteral("Name"), {112, 6, 140, 20});
+    label(QStringLiteral("Buzzer"), {264, 6, 72, 20}, Qt::AlignHCenter);
+
+    for (int i = 0; i < 6; ++i) {
+        const int y = rowTop + rowPitch * i;
+        const QString name = QStringLiteral("Player %1").arg(i + 1);
+        playingBoxes[i] = new QCheckBox(name, this);
+        playingBoxes[i]->setGeometry(16, y, 90, 24);
+        connect(playingBoxes[i], &QCheckBox::clicked, this, [this] { updateStartButton(); });
+        nameBoxes[i] = new QLineEdit(this);
+        nameBoxes[i]->setGeometry(112, y, 140, 24);
+        // As long a name as the next run will read back.
+        nameBoxes[i]->setMaxLength(core::LongestName);
+        buzzerLabels[i] = label(QString::fromLatin1(platform::buzzerKeys[i].name), {264, y, 72, 24}, Qt::AlignHCenter);
+        auto* buzzerCell = new platform::ClickArea(this);
+        buzzerCell->setObjectName(QStringLiteral("buzzer%1").arg(i + 1));
+        buzzerCell->setGeometry(264, y, 72, 24);
+        connect(buzzerCell, &platform::ClickArea::clicked, this, [this, i] { waitForButton(i); });
+    }
+
+    const int below = rowTop + rowPitch * 6 + 6;
+    label(QStringLiteral("Rounds"), {16, below, 56, 24});
+    roundsBox = new QLineEdit(this);
+    roundsBox->setGeometry(72, below, 48, 24);
+    helpButton = new QPushButton(QStringLiteral("Help"), this);
+    helpButton->setGeometry(16, below + 32, 104, 28);
+    connect(helpButton, &QPushButton::clicked, this, [this] { openHelp(); });
+    startButton = new QPushButton(QStringLiteral("Start Game"), this);
+    startButton->setGeometry(136, below, 200, 60);
+    startButton->setFont(look::designFont(QStringLiteral("MS Sans Serif"), 18));
+    connect(startButton, &QPushButton::clicked, this, [this] { startGame(); });
+
+    const int bottom = below + 72;
+    auto* difficulty = new QButtonGroup(this);
+    const char* levels[] = {"Easy", "Normal", "Hard"};
+    for (int i = 0; i < 3; ++i) {
+        difficultyButtons[i] = new QRadioButton(QString::fromLatin1(levels[i]), this);
+        difficultyButtons[i]->setGeometry(16, bottom + 22 * i, 100, 22);
+        difficulty->addButton(difficultyButtons[i], i);
+    }
+    practiceBox = new QCheckBox(QStringLiteral("Practise"), this);
+    practiceBox->setGeometry(136, bottom, 110, 22);
+    musicBox = new QCheckBox(QStringLiteral("Music On"), this);
+    musicBox->setGeometry(136, bottom + 22, 110, 22);
+    rulesButton = new platform::WrappingButton(QStringLiteral("   Change     Rules"), 2, this);
+    rulesButton->setGeometry(232, bottom, 104, 60);
+    connect(rulesButton, &QPushButton::clicked, this, &SetUpWindow::changeRules);
+}
+
+void SetUpWindow::loadEvent()
+{
+    // The entries the players chose last time, or the game's defaults.
+    const core::Choices& chosen = game_.choices;
+    for (int i = 0; i < core::PlayerCount; ++i) {
+        playingBoxes[i]->setChecked(chosen.playing[i]);
+        nameBoxes[i]->setText(chosen.names[i]);
+    }
+    updateStartButton();
+    roundsBox->setText(QString::number(chosen.rounds));
+    difficultyButtons[chosen.difficulty]->setChecked(true);
+    practiceBox->setChecked(chosen.practice);
+    musicBox->setChecked(chosen.musicOn);
+    showBuzzers();
+    // The rules window is loaded hidden, so that its boxes hold the stored rule values.
+    flow_.loadRules();
+}
+
+void SetUpWindow::changeRules()
+{
+    flow_.showRules();
+}
+
+void SetUpWindow::updateStartButton()
+{
+    startButton->setEnabled(
+        std::any_of(playingBoxes.begin(), playingBoxes.end(), [](QCheckBox* box) { return box->isChecked(); }));
+}
+
+void SetUpWindow::startGame()
+{
+    for (int i = 0; i < core::PlayerCount; ++i) {
+        game_.playerNames[i] = nameBoxes[i]->text();
+        game_.playing[i] = playingBoxes[i]->isChecked();
+        game_.roundScores[i] = 0;
+        game_.totalScores[i] = 0;
+        game_.timesStopped[i] = 0;
+    }
+    game_.currentRound = 1;
+
+    const core::RoundsCheck rounds = core::checkRounds(roundsBox->text());
+    if (rounds.error) {
+        services.messages.show(*rounds.error, QStringLiteral("Error"));
+        return;
+    }
+    if (rounds.rounds == 0)
+        return;
+    game_.roundCount = rounds.rounds;
+    rememberChoices();
+
+    hide();
+    flow_.startRound();
+
+    // As the players chose them just now; the music as it stands for this run.
+    game_.difficulty = std::int16_t(game_.choices.difficulty);
+    game_.answerTime = std::chrono::seconds(game_.rules.turnSeconds);
+    game_.idleTime = std::chrono::seconds(game_.rules.idleSeconds);
+    game_.practice = game_.choices.practice;
+    game_.musicOn = musicBox->isChecked();
+}
+
+void SetUpWindow::rememberChoices()
+{
+    core::Choices& chosen = game_.choices;
+    for (int i = 0; i < core::PlayerCount; ++i) {
+        chosen.playing[i] = playingBoxes[i]->isChecked();
+        chosen.names[i] = nameBoxes[i]->text();
+    }
+    chosen.rounds = game_.roundCount;
+    for (int i = 0; i < 3; ++i) {
+        if (difficultyButtons[i]->isChecked())
+            chosen.difficulty = i;
+    }
+    chosen.practice = practiceBox->isChecked();
+    // After a sound fault the box is unticked for this run only: the players' choice stays.
+    if (musicBox->isEnabled())
+        chosen.musicOn = musicBox->isChecked();
+    chosen.rules = game_.rules;
+    core::writeChoices(chosen, services.settings);
+}
+
+void SetUpWindow::deactivateEvent()
+{
+    stopWaiting();
+}
+
+void SetUpWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Escape stops a wait for a button, and only that: it does not leave full screen then.
+    if (event->key() == Qt::Key_Escape && waitingPlace_ != -1)
+        stopWaiting();
+    else
+        Form::keyPressEvent(event);
+}
+
+void SetUpWindow::waitForButton(int place)
+{
+    if (waitingPlace_ == place) {
+        stopWaiting();
+        return;
+    }
+    waitingPlace_ = place;
+    // A button already held counts only once it is pressed again.
+    services.controllers.pump();
+    buttonPoll_->start();
+    showBuzzers();
+}
+
+void SetUpWindow::stopWaiting()
+{
+    waitingPlace_ = -1;
+    buttonPoll_->stop();
+    showBuzzers();
+}
+
+void SetUpWindow::takePressedButton()
+{
+    services.controllers.pump();
+    const platform::ControllerButton pressed = services.controllers.newlyPressed();
+    if (!pressed.isValid() || waitingPlace_ == -1)
+        return;
+    // A button is one place's buzzer: taken from the place that had it.
+    auto& buttons = game_.choices.buttons;
+    for (QString& button : buttons) {
+        if (button == pressed.text())
+            button.clear();
+    }
+    buttons[waitingPlace_] = pressed.text();
+    core::writeChoices(game_.choices, services.settings);
+    stopWaiting();
+}
+
+void SetUpWindow::showBuzzers()
+{
+    buzzers_.useButtons(game_.choices.buttons, {});
+    for (int i = 0; i < core::PlayerCount; ++i) {
+        const QString text = i == waitingPlace_ ? QStringLiteral("Press a button") : buzzers_.name(i);
+        buzzerLabels[i]->setToolTip(platform::plainToolTip(text));
+        QLabel* cell = buzzerLabels[i];
+        cell->setText(cell->fontMetrics().elidedText(text, Qt::ElideRight, cell->width()));
+    }
+}
+
+void SetUpWindow::openHelp()
+{
+    look::showHelp(services);
+}
+
+void SetUpWindow::queryClose(bool& cancel)
+{
+    cancel = !look::confirmQuit(services);
+}

@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The player set-up window: who plays, their names, the rounds, the difficulty, practice
+// and music. Created once and then hidden and shown, so every entry is still there for the
+// next game. Start Game checks the rounds, fills in the game, hides itself and asks the
+// program to start a round.
+
+#include "platform/window/Form.h"
+#include "platform/window/Timer.h"
+#include "platform/input/Buzzers.h"
+
+#include <array>
+#include <memory>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace core {
+class GameFlow;
+struct Game;
+struct WindowContext;
+}
+
+class SetUpWindow : public platform::Form {
+    Q_OBJECT
+public:
+    explicit SetUpWindow(const core::WindowContext& context);
+
+    std::array<QCheckBox*, 6> playingBoxes{};
+    std::array<QLineEdit*, 6> nameBoxes{};
+    std::array<QLabel*, 6> buzzerLabels{};
+    QLineEdit* roundsBox = nullptr;
+    std::array<QRadioButton*, 3> difficultyButtons{};
+    QCheckBox* practiceBox = nullptr;
+    QCheckBox* musicBox = nullptr;
+    QPushButton* rulesButton = nullptr;
+    QPushButton* startButton = nullptr;
+    QPushButton* helpButton = nullptr;
+
+protected:
+    void loadEvent() override;
+    void deactivateEvent() override;
+    void queryClose(bool& cancel) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void createControls();
+    void updateStartButton();
+    void changeRules();
+    void startGame();
+    // Stores the entries and the rules the game starts with, for the next run.
+    void rememberChoices();
+    void openHelp();
+    // A click on a place's Buzzer cell waits for the next controller button pressed, and
+    // makes it that place's buzzer; a second click, or Escape, stops waiting.
+    void waitForButton(int place);
+    void stopWaiting();
+    void takePressedButton();
+    // Each Buzzer cell shows its key and its controller button, if any.
+    void showBuzzers();
+
+    core::Game& game_;
+    core::GameFlow& flow_;
+    std::unique_ptr<platform::Timer> buttonPoll_;
+    int waitingPlace_ = -1;
+    platform::Buzzers buzzers_{services};  // named in the Buzzer cells
+};

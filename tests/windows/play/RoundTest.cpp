@@ -1,0 +1,207 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "doubles/Draws.h"
+#include "PlayTest.h"
+#include "core/Target.h"
+#include "windows/finder/FinderWindow.h"
+#include "windows/scores/RoundTable.h"
+#include "windows/setup/SetUpWindow.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QtTest/QTest>
+
+#include <gtest/gtest.h>
+
+namespace colour = play::colour;
+
+TEST_F(PlayTest, ARoundDealsSevenNumbersSpinsToATargetAndRunsItsClockDownWithTheBuzzersClosedTillThen)
+{
+    doubles.random.script(draws::deal({2, 3, 4, 10, 20, 100, 150}));
+    startRound();
+    act("buzz:0 clock*6");
+    EXPECT_EQ(captions(play.board().dealtNumbers), (QStringList{"2", "3", "4", "10", "20", "100", ""}));
+    act("buzz:0 clock buzz:0");
+    for (int tick = 0; tick < 29; ++tick) {
+        act("spin buzz:0");
+        ASSERT_TRUE(target() >= 100 && target() <= 699) << "spinning through random digits";
+    }
+    EXPECT_TRUE(timer("spin").isEnabled()) << "the spin lasts thirty ticks";
+    act("spin buzz:0");
+    EXPECT_EQ(target(), play.round().target());
+    EXPECT_GE(target(), 106);
+    EXPECT_FALSE(core::isTooEasy(target(), {2, 3, 4, 10, 20, 100, 150}, [] {}));
+    EXPECT_FALSE(play.round().isAnswering()) << "the buzzers open with the round clock's first step";
+    act("clock");
+    EXPECT_EQ(game.clockPosition, 239);
+    act("clock*239");
+    EXPECT_EQ(game.clockPosition, 0);
+
+    // The 241st running tick ends the round with the finder, and nothing runs on.
+    exitFinderOnceSolved();
+    act("clock");
+    EXPECT_TRUE(finderText.endsWith(u'!'));
+    EXPECT_TRUE(program.roundTable().isVisible());
+    expectSoundRound();
+    // The finder's close prepared the window again; the tick that ended the round did nothing after.
+    EXPECT_EQ(std::tuple(game.clockPosition, play.round().phase(), QColor(pixel(251, 219))),
+              std::tuple(240, core::Round::Phase::Dealing, colour::Background));
+}
+
+TEST_F(PlayTest, EachDifficultyHasItsClockPracticeRunsNoneAndSilenceNeverOpensTheMusic)
+{
+    for (const auto& [difficulty, practice, interval, musicInterval] :
+         {std::tuple{0, false, 647, 324}, {1, false, 205, 102}, {2, false, 50, 25}, {2, true, 50, 25}}) {
+        game.difficulty = difficulty;
+        game.practice = practice;
+        game.musicOn = practice;  // practice plays no music, even with Music On
+        startRound();
+        EXPECT_EQ(timer("roundClock").interval(), interval) << difficulty;
+        EXPECT_EQ(doubles.music.updateInterval, musicInterval) << difficulty;
+        EXPECT_EQ(doubles.music.mute, !game.musicOn);
+        act("clock*7 spin*30");
+        EXPECT_EQ((play.round().phase() == core::Round::Phase::BuzzersOpen), practice) << "in practice the buzzers open at once";
+        act("clock*10");
+        EXPECT_EQ(game.clockPosition, practice ? 240 : 230);
+        EXPECT_TRUE(!practice || pixel(251, 219) == colour::Background.rgb()) << "no dial in practice";
+        play.hide();
+    }
+    EXPECT_FALSE(doubles.music.commands.contains("Open"));
+}
+
+TEST_F(PlayTest, WithMusicThePieceIsTheRoundClockAndStopsForEveryAnswer)
+{
+    game.musicOn = true;
+    startRound();
+    EXPECT_EQ(doubles.music.deviceType, "Sequencer");
+    EXPECT_EQ(doubles.music.fileName, doubles.services.dataFolder + "/Zarvelm.mid");
+    EXPECT_FALSE(doubles.music.mute);
+    act("clock*7 spin*30");
+    EXPECT_FALSE(doubles.music.commands.contains("Play")) << "the music waits for the round clock";
+    doubles.music.commands.clear();
+
+    doubles.music.lengthTicks = 1000;
+    act("clock");
+    EXPECT_EQ(game.clockPosition, 240);
+    doubles.music.positionTicks = 502;  // 0.498 of the piece left: 119.52 steps
+    act("clock");
+    EXPECT_EQ(game.clockPosition, 120);
+
+    // An answer stops the piece; the quit question resumes only music that was playing.
+    act("turn:0 giveUp quit:No turn:1 quit:No giveUp");
+    EXPECT_EQ(doubles.music.commands, (QStringList{"Play", "Stop", "Play", "Stop", "Play", "Stop", "Stop", "Play"}));
+
+    // A piece of no length leaves no time at all.
+    doubles.music.lengthTicks = 0;
+    act("clock");
+    EXPECT_EQ(game.clockPosition, 0);
+}
+
+TEST_F(PlayTest, MusicThatCannotOpenOrStandsStillForTenTicksIsTurnedOffForGoodAndThePlainClockGoesOn)
+{
+    game.musicOn = true;
+    doubles.music.opens = false;
+    startRound();
+    // Told at Open, before any tick: a piece that never opened would end the round at once.
+    ASSERT_EQ(messageTitles(), QStringList{"Error"});
+    ASSERT_EQ(std::tuple(game.musicOn, doubles.music.commands.last()),
+              std::tuple(false, QStringLiteral("Close")));
+    act("clock*7 spin*30 clock*10");
+    EXPECT_EQ(messageTitles(), QStringList{"Error"}) << "told once";
+    EXPECT_EQ(std::tuple(game.clockPosition, game.musicOn), std::tuple(230, false));
+    play.hide();
+    doubles.messages.shown.clear();
+    game.musicOn = true;
+    doubles.music.opens = true;
+    doubles.music.lengthTicks = 2400;
+    doubles.music.positionTicks = 600;  // and there it stands still
+    startRound();
+    act("clock*7 spin*30 clock*10");
+    EXPECT_TRUE(doubles.messages.shown.empty());
+    act("clock");
+    doubles.music.positionTicks += 100;
+    act("clock");
+    ASSERT_EQ(messageTitles(), QStringList{"Error"}) << "told once";
+    EXPECT_EQ(doubles.messages.shown[0].text,
+              "There appears to be a problem with the sound, music will now be disabled.");
+    EXPECT_EQ(std::tuple(game.musicOn, program.setUpWindow().musicBox->isChecked(),
+                         program.setUpWindow().musicBox->isEnabled(), doubles.music.commands.last()),
+              std::tuple(false, false, false, QStringLiteral("Close")));
+    EXPECT_EQ(game.clockPosition, 179) << "the plain clock goes on from where the music left it";
+}
+
+TEST_F(PlayTest, TheBuzzFlashBlinksTheContenderPanelSixteenTimesAndTheWinningTileThirty)
+{
+    openBuzzers();
+    act("target:306 buzz:0 flash");
+    EXPECT_EQ(pixel(192, 144), colour::Yellow.rgb());
+    EXPECT_EQ(pixel(195, 147), colour::Red.rgb());
+    EXPECT_GT(count({192, 144, 121, 25}, colour::White), 10) << "white name on red";
+    act("flash*14 giveUp");
+    EXPECT_TRUE(play.round().isAnswering()) << "refused during the buzz flash";
+    act("flash*20");
+    EXPECT_EQ(pixel(192, 144), colour::Red.rgb());
+    EXPECT_EQ(pixel(195, 147), colour::Yellow.rgb());
+    EXPECT_GT(count({192, 144, 121, 25}, colour::Black), 10) << "black name on yellow";
+
+    act("dealtNumber1 multiply dealtNumber5 equals dealtNumber0 add dealtNumber2 equals madeNumber0 add madeNumber1 "
+        "equals flash");
+    EXPECT_EQ(pixel(52, 220), colour::White.rgb());
+    EXPECT_GT(count({32, 184, 41, 41}, colour::Blue), 10) << "blue number on white";
+    act("flash*28");
+    EXPECT_TRUE(play.isVisible()) << "the round goes on until the flash ends";
+    act("flash*5");
+    EXPECT_EQ(pixel(52, 220), colour::Blue.rgb());
+    EXPECT_FALSE(play.isVisible()) << "the round has ended, without the finder";
+    EXPECT_TRUE(program.roundTable().isVisible());
+}
+
+TEST_F(PlayTest, F11TakesTheGameFullScreenFromWindowToWindowAndEscapeLeavesIt)
+{
+    openBuzzers();
+    QTest::keyClick(&play, Qt::Key_F11);
+    EXPECT_TRUE(play.isShownFullScreen());
+    EXPECT_EQ(play.geometry(), play.screen()->geometry()) << "with or without a window manager";
+    act("target:306 turn:0");
+    make306();
+    act("flash*30");
+    RoundTable& table = program.roundTable();
+    EXPECT_TRUE(table.isVisible() && table.geometry() == table.screen()->geometry()) << "the round table follows the play window";
+    QTest::keyClick(&table, Qt::Key_Escape);
+    EXPECT_FALSE(table.isShownFullScreen());
+    EXPECT_EQ(table.size(), QSize(352, 260));
+}
+
+TEST_F(PlayTest, EndRoundWaitsForTheTargetAndIsRefusedDuringTheWinningFlash)
+{
+    // Should End Round open the finder too soon, it is noted and left at once (000 is never found).
+    bool finderOpened = false;
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        if (FinderWindow& finder = program.finderWindow(); finder.isVisible()) {
+            finderOpened = true;
+            QTest::mouseClick(finder.findChild<QPushButton*>("exit"), Qt::LeftButton);
+        }
+    });
+    watcher.start(0);
+    game.practice = true;
+    doubles.random.script(draws::deal(exampleDeal));
+    startRound();
+    for (const char* steps : {"clock*3 endRound", "clock*4 spin*10 endRound"}) {
+        act(steps);
+        EXPECT_TRUE(play.isVisible() && !finderOpened) << steps;
+    }
+    // Hidden in the middle of the spin or of a flash, the window leaves no timer of them running.
+    play.hide();
+    EXPECT_FALSE(timer("spin").isEnabled());
+    doubles.random.script(draws::deal(exampleDeal));
+    startRound();
+    act("clock*7 spin*30 target:306 turn:0");
+    make306();
+    act("flash*5 endRound");
+    EXPECT_TRUE(play.isVisible() && !finderOpened) << "refused during the winning flash";
+    EXPECT_EQ(game.roundScores[0], 2);
+    play.hide();
+    EXPECT_FALSE(timer("flash").isEnabled());
+}
