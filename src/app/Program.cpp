@@ -3,6 +3,7 @@
 
 #include "core/Choices.h"
 #include "platform/Services.h"
+#include "platform/window/ScreenMemory.h"
 
 #include "windows/play/PlayWindow.h"
 #include "windows/scores/FinalTable.h"
@@ -47,7 +48,7 @@ Program::Program(platform::Services& services, core::Game& game) : context_{serv
     // What the players chose in the last run.
     game.choices = core::readChoices(services.settings);
     game.rules = game.choices.rules;
-    platform::Form::restoreScreenChoice(services);
+    services.screen.restore();
 }
 
 Program::~Program()

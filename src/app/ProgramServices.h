@@ -10,6 +10,7 @@
 #include "platform/window/MessageBoxes.h"
 #include "platform/Random.h"
 #include "platform/Services.h"
+#include "platform/window/ScreenMemory.h"
 #include "platform/window/Timer.h"
 
 #include <utility>
@@ -22,7 +23,7 @@ template <typename Music, typename Settings>
 struct ProgramServices {
     explicit ProgramServices(QString dataFolder)
         : services{application, clock,  random,     keys,     controllers, messages,
-                   music,       help,   timers,     activation, settings,  std::move(dataFolder)}
+                   music,       help,   timers,     activation, settings, screen, std::move(dataFolder)}
     {
     }
 
@@ -37,5 +38,6 @@ struct ProgramServices {
     platform::HelpViewer help;
     platform::QtTimerFactory timers{messages};
     Settings settings;
+    platform::ScreenMemory screen{settings, timers};
     platform::Services services;
 };

@@ -14,6 +14,7 @@ class KeyState;
 class MessageBoxes;
 class MusicDevice;
 class RandomSource;
+class ScreenMemory;
 class Settings;
 class TimerFactory;
 
@@ -32,6 +33,7 @@ struct Services {
     TimerFactory& timers;
     Activation& activation;  // which window is active
     Settings& settings;      // what the game remembers between runs
+    ScreenMemory& screen;    // full screen and the windows' sizes, from run to run
     QString dataFolder;  // where the program's data files lie
 };
 

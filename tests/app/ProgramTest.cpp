@@ -93,7 +93,7 @@ namespace {
     platform::ProcessApplication application;
     platform::Services services{application,      doubles.clock, doubles.random, doubles.keys, doubles.controllers,
                                 doubles.messages, doubles.music, doubles.help,   doubles.timers,
-                                doubles.activation, doubles.settings, doubles.services.dataFolder};
+                                doubles.activation, doubles.settings, doubles.screen, doubles.services.dataFolder};
     core::Game game;
     Program program(services, game);
     program.showTitle();
@@ -131,15 +131,22 @@ TEST_F(ProgramTest, TheNextRunStartsWithThePlayersChoicesFullScreenAndTheWindows
     // A sound fault unticks Music On for this run only.
     setup.musicBox->setChecked(false);
     setup.musicBox->setEnabled(false);
+    // A size is written once it has settled, or as the window hides.
+    setup.resize(700, 690);
+    EXPECT_FALSE(doubles.settings.values.contains("windows/SetUpWindow/size"));
+    doubles.timers["sizeSettled"].fire();
+    EXPECT_EQ(doubles.settings.values.value("windows/SetUpWindow/size"), "700 690");
     setup.resize(704, 696);
     game.rules.idleSeconds = 12;
     QTest::mouseClick(setup.startButton, Qt::LeftButton);
     settle();
     program.playWindow().setFullScreen(true);
 
+    // The next run: the same stored settings, everything else afresh.
+    doubles::TestServices next;
+    next.settings.values = doubles.settings.values;
     core::Game nextGame;
-    doubles.activation.fullScreen = false;
-    Program nextRun(doubles.services, nextGame);
+    Program nextRun(next.services, nextGame);
     core::Choices expected;
     expected.playing[4] = true;
     expected.names[4] = "Zoë";
@@ -150,20 +157,20 @@ TEST_F(ProgramTest, TheNextRunStartsWithThePlayersChoicesFullScreenAndTheWindows
     expected.rules.idleSeconds = 12;
     EXPECT_TRUE(nextGame.choices == expected);
     EXPECT_EQ(nextGame.rules, expected.rules);
-    EXPECT_TRUE(doubles.activation.fullScreen);
-    doubles.activation.fullScreen = false;
+    EXPECT_TRUE(next.screen.fullScreen());
+    nextRun.setUpWindow().setFullScreen(false);
     nextRun.setUpWindow().show();
     EXPECT_EQ(nextRun.setUpWindow().size(), QSize(704, 696));
     EXPECT_EQ(std::tuple(nextRun.setUpWindow().nameBoxes[4]->text(), nextRun.setUpWindow().roundsBox->text()),
               std::tuple(QString("Zoë"), QString("7")));
     // A size kept from a larger screen takes this screen's room, and is no damage.
-    doubles.settings.setValue("windows/RoundTable/size", "16384 16384");
+    next.settings.setValue("windows/RoundTable/size", "16384 16384");
     nextRun.roundTable().show();
     EXPECT_EQ(nextRun.roundTable().size(), nextRun.roundTable().screen()->availableSize());
-    EXPECT_EQ(doubles.settings.badValues, 0);
+    EXPECT_EQ(next.settings.badValues, 0);
     // Beyond any screen, it is.
-    doubles.settings.setValue("windows/FinalTable/size", "16385 400");
+    next.settings.setValue("windows/FinalTable/size", "16385 400");
     nextRun.finalTable().show();
     EXPECT_EQ(nextRun.finalTable().size(), nextRun.finalTable().minimumSize());
-    EXPECT_EQ(doubles.settings.badValues, 1);
+    EXPECT_EQ(next.settings.badValues, 1);
 }

@@ -6,6 +6,7 @@
 #include "platform/window/Form.h"
 #include "platform/Services.h"
 #include "platform/Settings.h"
+#include "platform/window/ScreenMemory.h"
 #include "app/Program.h"
 #include "windows/title/TitleWindow.h"
 
@@ -31,8 +32,9 @@ struct TestServices {
     platform::Activation activation;
     platform::MemorySettings settings;
     TestControllers controllers;
+    platform::ScreenMemory screen{settings, timers};
     platform::Services services{application, clock, random, keys,       controllers, messages,
-                                music,       help,  timers, activation, settings,    dataDir()};
+                                music,       help,  timers, activation, settings,    screen, dataDir()};
 
     // The build folder, where the fonts lie beside the program.
     static QString dataDir() { return QStringLiteral(QUORVIX_DATA_DIR); }

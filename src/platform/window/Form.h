@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/window/DesignScale.h"
+#include "platform/window/ScreenMemory.h"
+
 #include <QPointer>
 #include <QWidget>
 
 class QEventLoop;
 class QLabel;
-class QProxyStyle;
 
 namespace platform {
 
@@ -18,9 +20,6 @@ struct Services;
 class Activation {
 public:
     Form* active() const { return active_; }
-
-    // The players' choice of full screen, which every game window follows as it is shown.
-    bool fullScreen = false;
 
 private:
     friend class Form;
@@ -49,11 +48,10 @@ private:
 // Qt's own activation events are unreliable without a window manager, so activation is
 // tracked here; Qt is asked to activate a window only to give it the keyboard focus.
 //
-// A window is designed at a fixed size, and its content scales with the window: one
-// transform maps the design's coordinates to the window's, uniformly, the design centred on
-// the window's background where the shapes differ. The child widgets are placed and their
-// fonts, frames and indicators sized through it; a window that paints pictures of its own
-// makes them again in rescaleEvent. At the design size nothing moves.
+// A window is designed at a fixed size, and its content scales with the window (DesignScale);
+// a window that paints pictures of its own makes them again in rescaleEvent. It follows the
+// players' choice of full screen and takes the size they gave it in the last run
+// (ScreenMemory).
 class Form : public QWidget {
     Q_OBJECT
 public:
@@ -72,19 +70,13 @@ public:
     // Full screen on or off for this window and every game window shown after it. F11
     // toggles it and Escape leaves it.
     void setFullScreen(bool on);
-    bool isShownFullScreen() const { return fullScreen_; }
-    // The players' choice of full screen from the last run.
-    static void restoreScreenChoice(Services& services);
+    bool isShownFullScreen() const { return screen_.isFullScreen(); }
 
     // The design-to-window transform: a design length times scale(), a design point times
     // scale() plus designOrigin().
-    qreal scale() const { return scale_; }
-    QPoint designOrigin() const { return origin_; }
-    QRect toWindow(const QRect& design) const;
-    // `font` as it shows at `scale`.
-    static QFont scaledFont(QFont font, qreal scale);
-    // The scale at which `design` fits `window` whole, keeping its proportions.
-    static qreal fitScale(QSize design, QSize window);
+    qreal scale() const { return scale_.scale(); }
+    QPoint designOrigin() const { return scale_.origin(); }
+    QRect toWindow(const QRect& design) const { return scale_.toWindow(design); }
 
 signals:
     void unloaded();
@@ -115,26 +107,14 @@ protected:
 private:
     friend class Activation;
     Activation& activation();
-    // Places and sizes every child widget through the design-to-window transform.
-    void layOut();
-    // Full screen or not, as the players chose.
-    void followScreenChoice();
-    // The size this window had in the last run, kept under its class's name.
-    void restoreSize();
-    QString sizeKey() const;
 
     bool loaded_ = false;
     bool unloadWhenClosed_ = false;
     bool activationPending_ = false;
     QEventLoop* modalLoop_ = nullptr;
     QPointer<Form> modalOwner_;
-    QSize designSize_;
-    qreal scale_ = 1;
-    QPoint origin_;
-    bool fullScreen_ = false;
-    bool sizeRestored_ = false;  // the window has taken the size it had in the last run
-    QRect normalGeometry_;  // where the window was before it went full screen
-    QProxyStyle* scaledStyle_ = nullptr;  // sizes what the style draws at a fixed size
+    DesignScale scale_{*this};
+    WindowScreen screen_;
 };
 
 }  // namespace platform

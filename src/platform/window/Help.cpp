@@ -2,7 +2,7 @@
 #include "platform/window/Help.h"
 
 #include "platform/DataFiles.h"
-#include "platform/window/Form.h"
+#include "platform/window/DesignScale.h"
 
 #include <QApplication>
 #include <QStringDecoder>
@@ -51,7 +51,7 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override
     {
-        setFont(Form::scaledFont(QApplication::font(), Form::fitScale(designSize, size())));
+        setFont(DesignScale::scaledFont(QApplication::font(), DesignScale::fitScale(designSize, size())));
         QTextBrowser::resizeEvent(event);
     }
 };

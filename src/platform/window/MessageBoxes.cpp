@@ -27,7 +27,7 @@ Answer QtMessageBoxes::present(const QString& text, const QString& title, Button
     box.setTextFormat(Qt::PlainText);
     // The text at the scale of the window it belongs to.
     if (owner)
-        box.setFont(Form::scaledFont(box.font(), owner->scale()));
+        box.setFont(DesignScale::scaledFont(box.font(), owner->scale()));
     const int pressed = box.exec();
     // Keyboard focus goes back to the game window, or the buzzer keys would be lost.
     if (owner)

@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QFont>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+#include <memory>
+
+class QProxyStyle;
+class QWidget;
+
+namespace platform {
+
+// A window is designed at a fixed size, and its content scales with the window: one transform
+// maps the design's coordinates to the window's, uniformly, the design centred on the window's
+// background where the shapes differ. The window's child widgets are placed, and their fonts,
+// frames and check-box indicators sized, through it. At the design size nothing moves.
+class DesignScale {
+public:
+    explicit DesignScale(QWidget& window);
+    ~DesignScale();
+    DesignScale(const DesignScale&) = delete;
+    DesignScale& operator=(const DesignScale&) = delete;
+
+    void setDesignSize(QSize size) { designSize_ = size; }
+    // Fits the design to the window's size and places every child widget: each keeps the
+    // geometry, font and frame it had at its first placing as its design. True when the
+    // transform changed.
+    bool layOut();
+
+    // A design length times scale(), a design point times scale() plus origin().
+    qreal scale() const { return scale_; }
+    QPoint origin() const { return origin_; }
+    QRect toWindow(const QRect& design) const;
+
+    // `font` as it shows at `scale`.
+    static QFont scaledFont(QFont font, qreal scale);
+    // The scale at which `design` fits `window` whole, keeping its proportions.
+    static qreal fitScale(QSize design, QSize window);
+
+private:
+    class ScaledStyle;
+
+    QWidget& window_;
+    QSize designSize_;
+    qreal scale_ = 1;
+    QPoint origin_;
+    std::unique_ptr<ScaledStyle> scaledStyle_;  // made at the first scale other than 1
+};
+
+}  // namespace platform
