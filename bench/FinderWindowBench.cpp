@@ -46,7 +46,7 @@ void FinderWindowToSolution(benchmark::State& state)
 
     std::vector<double> milliseconds;
     for (auto _ : state) {
-        core::Numbers numbers{};
+        core::Deal numbers{};
         for (int k = 0; k < core::DealSize; ++k)
             numbers[k] = core::dealNumber(k, random);
         std::optional<int> target;

@@ -15,7 +15,7 @@
 namespace {
 
 struct Round {
-    core::Numbers numbers;
+    core::Deal numbers;
     int target;
 };
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The text routines every typed number goes through: they must take any text, and what they
 // say must hold.
-#include "core/Numbers.h"
+#include "core/NumberText.h"
 
 #include <cmath>
 #include <cstdint>

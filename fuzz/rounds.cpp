@@ -2,7 +2,7 @@
 // The players window's rounds check, on any text: a game starts only with 1 to 999 rounds
 // from a text of at most three characters, and a refusal with a message never starts one.
 #include "core/RuleCheck.h"
-#include "core/Numbers.h"
+#include "core/NumberText.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -2,7 +2,7 @@
 // The rules window's check, on five boxes of any text: a value is accepted only when every box
 // holds a whole number that a rule can keep, at or above its smallest value.
 #include "core/RuleCheck.h"
-#include "core/Numbers.h"
+#include "core/NumberText.h"
 
 #include <QStringList>
 

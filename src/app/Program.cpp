@@ -114,11 +114,6 @@ void Program::showSetUp()
     setUpWindow().show();
 }
 
-void Program::loadRules()
-{
-    rulesWindow();
-}
-
 void Program::showRules()
 {
     rulesWindow().showModal();

@@ -46,7 +46,6 @@ public:
     void showTitle() override;
     void showAbout() override;
     void showSetUp() override;
-    void loadRules() override;
     void showRules() override;
     void startRound() override;
     void showSolution(const core::Deal& numbers, int target) override;

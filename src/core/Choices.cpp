@@ -15,8 +15,10 @@ namespace core {
 
 namespace {
 
-const char* const ruleKeys[RuleCount] = {"rules/turnsAllowed", "rules/turnSeconds", "rules/idleSeconds",
-                                         "rules/cancelsAllowed", "rules/stopsAllowed"};
+QString ruleKey(const Rule& rule)
+{
+    return QStringLiteral("rules/") + QLatin1String(rule.key);
+}
 
 QString playerKey(int place, const char* what)
 {
@@ -79,11 +81,8 @@ Choices readChoices(platform::Settings& settings)
     read(settings, QStringLiteral("game/difficulty"), choices.difficulty, asWholeNumber(0, 2));
     read(settings, QStringLiteral("game/practice"), choices.practice, asBool);
     read(settings, QStringLiteral("game/music"), choices.musicOn, asBool);
-    std::int16_t* const ruleValues[RuleCount] = {&choices.rules.turnsAllowed, &choices.rules.turnSeconds,
-                                                 &choices.rules.idleSeconds, &choices.rules.cancelsAllowed,
-                                                 &choices.rules.stopsAllowed};
-    for (int row = 0; row < RuleCount; ++row)
-        read(settings, QLatin1String(ruleKeys[row]), *ruleValues[row], asWholeNumber(rules[row].smallest, 32767));
+    for (const Rule& rule : rules)
+        read(settings, ruleKey(rule), choices.rules.*rule.value, asWholeNumber(rule.smallest, 32767));
     // A key of no known kind is damage, or another program's.
     const QStringList known{QStringLiteral("players/"), QStringLiteral("game/"), QStringLiteral("rules/"),
                             QStringLiteral("window/"), QStringLiteral("windows/")};
@@ -105,11 +104,8 @@ void writeChoices(const Choices& choices, platform::Settings& settings)
     settings.setValue(QStringLiteral("game/difficulty"), choices.difficulty);
     settings.setValue(QStringLiteral("game/practice"), choices.practice);
     settings.setValue(QStringLiteral("game/music"), choices.musicOn);
-    const std::int16_t ruleValues[RuleCount] = {choices.rules.turnsAllowed, choices.rules.turnSeconds,
-                                                choices.rules.idleSeconds, choices.rules.cancelsAllowed,
-                                                choices.rules.stopsAllowed};
-    for (int row = 0; row < RuleCount; ++row)
-        settings.setValue(QLatin1String(ruleKeys[row]), ruleValues[row]);
+    for (const Rule& rule : rules)
+        settings.setValue(ruleKey(rule), choices.rules.*rule.value);
     settings.save();
 }
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/Game.h"
 
-#include "core/Result.h"
 
 #include <cmath>
 
@@ -43,7 +42,19 @@ void Game::foldRoundScores()
 
 int Game::winner() const
 {
-    return winningPlace(totalScores, playing);
+    // A place out of the game counts as a total of 0, so a disqualified player's points cannot win.
+    int best = -1;
+    int leader = -1;
+    for (int i = 0; i < PlayerCount; ++i) {
+        const int total = playing[i] ? totalScores[i] : 0;
+        if (total == best)
+            leader = -1;
+        if (total > best) {
+            best = total;
+            leader = i;
+        }
+    }
+    return leader;
 }
 
 }  // namespace core

@@ -79,7 +79,8 @@ struct Game {
     bool recordStop(int place);
     // The round's points join the totals, once: they are 0 afterwards.
     void foldRoundScores();
-    // The place with the most points among those playing, or -1 when the game is a draw.
+    // The place with the most points among those playing, or -1 when the game is a draw (two
+    // or more places share the highest total).
     int winner() const;
 };
 

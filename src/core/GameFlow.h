@@ -21,7 +21,6 @@ public:
     virtual void showTitle() = 0;       // the game's front door, after "End Game"
     virtual void showAbout() = 0;       // modal, over the title window
     virtual void showSetUp() = 0;       // "Play!"
-    virtual void loadRules() = 0;       // the rules window, hidden, holding the rule values
     virtual void showRules() = 0;       // modal, over the set-up window
     virtual void startRound() = 0;      // the play window, its round prepared
     // Modal, over the play window: one way from `numbers` to `target`.

@@ -33,7 +33,6 @@ struct Game;
 class Round {
 public:
     enum class Phase : std::uint8_t { Dealing, Spin, TargetShown, BuzzersOpen, BuzzFlash, Answering, WinningFlash, Ended };
-    enum class Operation : std::uint8_t { Add, Subtract, Multiply, Divide };
     enum class Row : std::uint8_t { Dealt, Made };
     // A tile of the board a number can be chosen from: dealt 0 to 6, made 0 to 2.
     struct Tile {
@@ -91,6 +90,7 @@ public:
     // number shows the player is still at it, even one that moves nothing. False when no
     // number moved.
     bool select(Tile tile, platform::Moment now);
+    // One of the four a player chooses from, "a op b".
     bool chooseOperation(Operation operation);
     MadeNumber makeNumber();
     // The working row's numbers go back to their tiles; one cancel too many stops the turn.

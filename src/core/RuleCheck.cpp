@@ -1,23 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/RuleCheck.h"
 
-#include "core/Numbers.h"
+#include "core/NumberText.h"
 
 #include <limits>
 
 namespace core {
 
 const std::array<Rule, RuleCount> rules{{
-    {"Only ", "turns allowed per player per round", 1, "Enter a whole number for the turns allowed.",
-     "You must be allowed to make at least 1 turn!"},
-    {"Only ", "seconds allowed for turn", 10, "Enter a whole number of seconds for a turn.",
-     "You must have at least 10 seconds for a turn!"},
-    {"Spending ", "seconds not doing anything ends turn", 1,
+    {&Rules::turnsAllowed, "turnsAllowed", "Only ", "turns allowed per player per round", 1,
+     "Enter a whole number for the turns allowed.", "You must be allowed to make at least 1 turn!"},
+    {&Rules::turnSeconds, "turnSeconds", "Only ", "seconds allowed for turn", 10,
+     "Enter a whole number of seconds for a turn.", "You must have at least 10 seconds for a turn!"},
+    {&Rules::idleSeconds, "idleSeconds", "Spending ", "seconds not doing anything ends turn", 1,
      "Enter a whole number of seconds not doing anything to end a turn.",
      "You must have some time to do your calculations!"},
-    {"Cancelling ", "times ends turn", 1, "Enter a whole number of cancels allowed.",
-     "You must be able to cancel at least once before your turn ends!"},
-    {"Being stopped ", "times disqualifies player permanently", 1,
+    {&Rules::cancelsAllowed, "cancelsAllowed", "Cancelling ", "times ends turn", 1,
+     "Enter a whole number of cancels allowed.", "You must be able to cancel at least once before your turn ends!"},
+    {&Rules::stopsAllowed, "stopsAllowed", "Being stopped ", "times disqualifies player permanently", 1,
      "Enter a whole number of chances before disqualification.",
      "You can't be disqualified before you've been stopped once!"},
 }};

@@ -7,6 +7,8 @@
 // minus signs only, no larger than a rule can hold) before any box's range is looked at, and
 // the first failure found is the one reported.
 
+#include "core/Game.h"
+
 #include <QString>
 
 #include <array>
@@ -17,7 +19,11 @@ namespace core {
 
 constexpr int RuleCount = 5;
 
+// One turn rule: its value in Rules, the name it is stored under, and its row of the rules
+// window with that row's checks.
 struct Rule {
+    std::int16_t Rules::*value;
+    const char* key;
     const char* before;         // the sentence in front of the box
     const char* after;          // and behind it
     std::int16_t smallest;      // the smallest value accepted

@@ -3,7 +3,7 @@
 
 #include "platform/Random.h"
 #include "core/Target.h"
-#include "core/Numbers.h"
+#include "core/NumberText.h"
 
 #include <algorithm>
 #include <bit>
@@ -19,7 +19,7 @@ constexpr int maxSteps = 6;
 struct Step {
     int a;
     int b;
-    int code;
+    Operation operation;
     int result;
     int kept;     // the position the result is kept in, where a was
     int usedUp;   // the position b is used up from
@@ -45,7 +45,7 @@ QString solutionText(const Step* steps, int count)
             continue;
         if (shown > 0)
             text += shown % 2 == 1 ? QStringLiteral(", ") : QStringLiteral(",\n");
-        text += stepText(steps[i].a, steps[i].b, steps[i].code, steps[i].result);
+        text += stepText(steps[i].a, steps[i].b, steps[i].operation, steps[i].result);
         ++shown;
     }
     return text + u'!';
@@ -220,7 +220,7 @@ private:
 }
 
 // The game's own generator, drawn from without a virtual call, eight values at a time.
-std::optional<QString> attemptWith(const Numbers& numbers, int target, platform::SystemRandom& random)
+std::optional<QString> attemptWith(const Deal& numbers, int target, platform::SystemRandom& random)
 {
     // Positions 1 to 7 as the draws name them; 0 marks a number used up. Bit p of held is set
     // while position p holds a number: the positions a draw may take, as a mask.
@@ -238,9 +238,9 @@ std::optional<QString> attemptWith(const Numbers& numbers, int target, platform:
         const int a = values.position(held);
         const int b = values.position(held & ~(1u << a));
         const Outcomes outcomes = pairOutcomes(search[a], search[b]);
-        const int code = values.operation(outcomes.usable);
-        const int result = outcomes.result[code];
-        steps[step] = {search[a], search[b], code, result, a, b};
+        const int drawn = values.operation(outcomes.usable);
+        const int result = outcomes.result[drawn];
+        steps[step] = {search[a], search[b], Operation(drawn), result, a, b};
         search[a] = result;
         search[b] = 0;
         held &= ~(1u << b);
@@ -253,7 +253,7 @@ std::optional<QString> attemptWith(const Numbers& numbers, int target, platform:
 
 // Any other source, one value at a time, by the rules' own functions: the reference the game's
 // generator must draw exactly as.
-std::optional<QString> attemptWith(const Numbers& numbers, int target, platform::RandomSource& random)
+std::optional<QString> attemptWith(const Deal& numbers, int target, platform::RandomSource& random)
 {
     // Positions 1 to 7 as the draws name them; 0 marks a number used up.
     std::array<int, 8> search{};
@@ -267,13 +267,13 @@ std::optional<QString> attemptWith(const Numbers& numbers, int target, platform:
         int b = randomBetween(1, 7, random);
         while (search[b] == 0 || b == a)
             b = randomBetween(1, 7, random);
-        int code = 0;
+        Operation operation{};
         int result = -1;
         while (result == -1) {
-            code = randomBetween(1, 6, random);
-            result = tryOperation(search[a], search[b], code);
+            operation = Operation(randomBetween(1, 6, random));
+            result = applyOperation(search[a], search[b], operation);
         }
-        steps[step] = {search[a], search[b], code, result, a, b};
+        steps[step] = {search[a], search[b], operation, result, a, b};
         search[a] = result;
         search[b] = 0;
         --usable;
@@ -295,16 +295,14 @@ int randomBetween(int low, int high, platform::RandomSource& random)
     return int(core::roundHalfEven((high - low) * double(random.next()) + low));
 }
 
-QString stepText(int a, int b, int code, int result)
+QString stepText(int a, int b, Operation operation, int result)
 {
-    static const QString symbols[] = {QStringLiteral("+"), QStringLiteral("-"), QStringLiteral("-"),
-                                      QStringLiteral("×"), QStringLiteral("÷"), QStringLiteral("÷")};
-    const bool reversed = code == 3 || code == 6;
-    return QString::number(reversed ? b : a) + symbols[code - 1] + QString::number(reversed ? a : b) + u'=' +
+    const bool reversed = isReversed(operation);
+    return QString::number(reversed ? b : a) + operationSign(operation) + QString::number(reversed ? a : b) + u'=' +
            QString::number(result);
 }
 
-std::optional<QString> attempt(const Numbers& numbers, int target, platform::RandomSource& random)
+std::optional<QString> attempt(const Deal& numbers, int target, platform::RandomSource& random)
 {
     // The game's own generator is drawn from without a virtual call for every value. It is final,
     // so comparing the type is enough, and cheaper than a dynamic_cast on every attempt.

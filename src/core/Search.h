@@ -19,21 +19,12 @@ class RandomSource;
 
 namespace core {
 
-using Numbers = std::array<int, 7>;
-
 // A random whole number from low to high; the two ends come up half as often as the others.
 int randomBetween(int low, int high, platform::RandomSource& random);
 
-// The result of one step: operation `code` (1 a+b, 2 a-b, 3 b-a, 4 a×b, 5 a÷b, 6 b÷a) on a
-// and b, or -1 when the result is not a whole number from 1 to 999 other than a and b. The
-// target's dealing combines numbers by the same rules.
-inline int tryOperation(int a, int b, int code)
-{
-    return core::applyOperation(a, b, code);
-}
-
-// What the six operations make of a pair of numbers at hand (1 to 999): bit `code` of usable is
-// set when tryOperation(a, b, code) allows the result, and result[code] is that result. The
+// What the six operations make of a pair of numbers at hand (1 to 999), by the operation's
+// value: bit v of usable is set when applyOperation(a, b, Operation(v)) allows the result, and
+// result[v] is that result. The
 // search's own way to the same answers: all six are worked out at once and without a branch,
 // as the search draws an operation for every pair it draws, and a branch on each would be
 // mispredicted as often as not.
@@ -44,10 +35,10 @@ struct Outcomes {
 Outcomes outcomesOf(int a, int b);
 
 // The text of one step, as "75×4=300": the numbers in the order the operation takes them.
-QString stepText(int a, int b, int code, int result);
+QString stepText(int a, int b, Operation operation, int result);
 
 // One attempt of at most six steps. The text of its steps, ending in "!", when its last step
 // made the target; nothing otherwise. A 0 among the numbers counts as used up.
-std::optional<QString> attempt(const Numbers& numbers, int target, platform::RandomSource& random);
+std::optional<QString> attempt(const Deal& numbers, int target, platform::RandomSource& random);
 
 }  // namespace core

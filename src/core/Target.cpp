@@ -2,7 +2,7 @@
 #include "core/Target.h"
 
 #include "platform/Random.h"
-#include "core/Numbers.h"
+#include "core/NumberText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -70,16 +70,16 @@ std::array<int, 3> spinDigits(platform::RandomSource& random)
     return {hundreds, tens, units};
 }
 
-int applyOperation(int a, int b, int code)
+int applyOperation(int a, int b, Operation operation)
 {
     double r = 0;
-    switch (code) {
-    case 1: r = double(a) + b; break;
-    case 2: r = double(a) - b; break;
-    case 3: r = double(b) - a; break;
-    case 4: r = double(a) * b; break;
-    case 5: r = double(a) / b; break;
-    case 6: r = double(b) / a; break;
+    switch (operation) {
+    case Operation::Add: r = double(a) + b; break;
+    case Operation::Subtract: r = double(a) - b; break;
+    case Operation::SubtractReversed: r = double(b) - a; break;
+    case Operation::Multiply: r = double(a) * b; break;
+    case Operation::Divide: r = double(a) / b; break;
+    case Operation::DivideReversed: r = double(b) / a; break;
     default: return -1;
     }
     return isFreshResult(r, a, b) ? int(r) : -1;
@@ -88,7 +88,7 @@ int applyOperation(int a, int b, int code)
 std::optional<int> combinePair(int a, int b, platform::RandomSource& random)
 {
     for (int attempt = 0; attempt < MaxCombineAttempts; ++attempt) {
-        if (const int r = applyOperation(a, b, randomUpTo(6, random)); r != -1)
+        if (const int r = applyOperation(a, b, Operation(randomUpTo(6, random))); r != -1)
             return r;
     }
     return std::nullopt;

@@ -7,6 +7,8 @@
 // (dealNumber), spins the target display (spinDigits) and, when the spin ends, asks for
 // candidates (candidateTarget) until one is accepted.
 
+#include "core/Operation.h"
+
 #include <array>
 #include <functional>
 #include <optional>
@@ -24,10 +26,9 @@ constexpr int SmallestTarget = 106;
 constexpr int LargestNumber = 999;
 constexpr int MaxCombineAttempts = 50;
 
-// The result of operation `code` (1 a+b, 2 a-b, 3 b-a, 4 a×b, 5 a÷b, 6 b÷a) on a and b, or
-// -1 when it may not stand: it must be a whole number from 1 to 999 that is neither a nor b
+// The result of `operation` on a and b, or -1 when it may not stand: it must be a whole number from 1 to 999 that is neither a nor b
 // (so no step gives back its own operand, as multiplying by 1 would).
-int applyOperation(int a, int b, int code);
+int applyOperation(int a, int b, Operation operation);
 
 // The number dealt at position k (0..6): three small ones from 2 to 15, two middle ones
 // from 10, 15, 20, 25, 30, 40, 50, two large ones, 150 or a hundred from 100 to 500.

@@ -15,6 +15,8 @@ using core::Round;
 namespace {
 
 const core::Deal example{2, 3, 4, 10, 20, 100, 150};
+using enum core::Operation;
+constexpr core::Operation playerOperations[] = {Add, Subtract, Multiply, Divide};  // + - x /
 
 class RoundTest : public ::testing::Test {
 protected:
@@ -62,7 +64,7 @@ protected:
                 if (!round.select({kind == u'd' ? Round::Row::Dealt : Round::Row::Made, n}, now))
                     told << "-";
             } else if (QStringLiteral("+-x/").contains(kind) && step.size() == 1) {
-                round.chooseOperation(Round::Operation(QStringLiteral("+-x/").indexOf(kind)));
+                round.chooseOperation(playerOperations[QStringLiteral("+-x/").indexOf(kind)]);
             } else if (kind == u'+') {
                 clock = clock.addSecs(step.mid(1).chopped(1).toInt());
                 now = platform::momentOf(clock);

@@ -27,7 +27,7 @@ float operation(int code)
 
 TEST(Attempt, WritesOnlyTheStepsOnTheWayToTheTargetTwoToALine)
 {
-    const Numbers numbers{100, 25, 4, 50, 7, 2, 3};
+    const Deal numbers{100, 25, 4, 50, 7, 2, 3};
     const struct {
         std::vector<float> draws;
         int target;
@@ -147,7 +147,7 @@ TEST(Outcomes, AreTheSixOperationsRulesForEveryPairOfNumbersFrom1To999)
         for (int b = 1; b <= LargestNumber; ++b) {
             const Outcomes outcomes = outcomesOf(a, b);
             for (int code = 1; code <= 6; ++code) {
-                const int allowed = tryOperation(a, b, code);
+                const int allowed = applyOperation(a, b, Operation(code));
                 const bool usable = outcomes.usable >> code & 1;
                 if (usable != (allowed != -1) || (usable && outcomes.result[code] != allowed))
                     EXPECT_LT(++wrong, 10) << a << " " << b << " operation " << code;

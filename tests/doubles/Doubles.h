@@ -81,7 +81,6 @@ class FakeMusicDevice final : public platform::MusicDevice {
 public:
     void setDeviceType(const QString& type) override { deviceType = type; }
     void setFileName(const QString& name) override { fileName = name; }
-    void setUpdateInterval(int milliseconds) override { updateInterval = milliseconds; }
     void setMute(bool on) override { mute = on; }
     bool open() override
     {
@@ -96,7 +95,6 @@ public:
 
     QString deviceType;
     QString fileName;
-    int updateInterval = 0;
     bool mute = false;
     QStringList commands;
     long lengthTicks = 0;

@@ -39,8 +39,6 @@ public:
 
     void setDeviceType(const QString& type) override { deviceType_ = type; }
     void setFileName(const QString& fileName) override { fileName_ = fileName; }
-    // The position is read from the player when asked, always current: nothing to refresh.
-    void setUpdateInterval(int) override {}
     void setMute(bool mute) override;
 
     // Opens the file as a "Sequencer": the only device type there is.

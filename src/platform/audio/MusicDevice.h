@@ -7,13 +7,14 @@ namespace platform {
 
 // The MIDI sequencer the play window plays its round music on. Length and position are
 // in the same unit. Commands sent while nothing is open have no effect and report nothing.
+// Its calls mirror the MIDI device of the desktop the game expects: a device type (only
+// "Sequencer" opens), a file name, then open, play, stop and close.
 class MusicDevice {
 public:
     virtual ~MusicDevice() = default;
 
     virtual void setDeviceType(const QString& type) = 0;
     virtual void setFileName(const QString& fileName) = 0;
-    virtual void setUpdateInterval(int milliseconds) = 0;
     virtual void setMute(bool mute) = 0;
 
     // Opens the piece at its start; false when it cannot be played (a missing or damaged
@@ -32,7 +33,6 @@ class SilentMusicDevice final : public MusicDevice {
 public:
     void setDeviceType(const QString&) override {}
     void setFileName(const QString&) override {}
-    void setUpdateInterval(int) override {}
     void setMute(bool) override {}
     bool open() override { return false; }
     void play() override {}

@@ -47,7 +47,7 @@ FinderWindow::FinderWindow(const core::WindowContext& context)
     connect(exitButton_, &QPushButton::clicked, this, &FinderWindow::exitFinder);
 }
 
-void FinderWindow::prepareSearch(const core::Numbers& numbers, int total)
+void FinderWindow::prepareSearch(const core::Deal& numbers, int total)
 {
     numbers_ = numbers;
     target_ = total;
@@ -60,10 +60,10 @@ QString FinderWindow::displayText() const
 
 void FinderWindow::activateEvent()
 {
-    Calculate();
+    calculate();
 }
 
-void FinderWindow::Calculate()
+void FinderWindow::calculate()
 {
     const int search = ++search_;
     ++searchDepth_;
@@ -99,7 +99,7 @@ void FinderWindow::letEventsRun()
 
 void FinderWindow::searchAgain()
 {
-    Calculate();
+    calculate();
 }
 
 void FinderWindow::exitFinder()

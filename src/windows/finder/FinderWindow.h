@@ -25,7 +25,7 @@ class FinderWindow : public platform::Form {
 public:
     explicit FinderWindow(const core::WindowContext& context);
 
-    void prepareSearch(const core::Numbers& numbers, int total);
+    void prepareSearch(const core::Deal& numbers, int total);
     QString displayText() const;
     // A search is running (the window's events run only between its attempts).
     bool isSearching() const { return searchDepth_ > 0; }
@@ -35,13 +35,13 @@ protected:
     void queryClose(bool& cancel) override;
 
 private:
-    void Calculate();
+    void calculate();
     void searchAgain();
     void exitFinder();
     // Lets pending window events run, at most every few milliseconds.
     void letEventsRun();
 
-    core::Numbers numbers_{};
+    core::Deal numbers_{};
     int target_ = 0;
     bool stopRequested_ = false;
     int search_ = 0;  // counts searches: a Calculate press during a search starts a fresh one

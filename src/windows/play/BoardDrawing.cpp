@@ -10,7 +10,7 @@
 #include "windows/play/PlayWindow.h"
 
 #include "core/Game.h"
-#include "core/Numbers.h"
+#include "core/NumberText.h"
 
 #include "look/Fonts.h"
 #include "look/Dial.h"
@@ -144,10 +144,8 @@ void PlayWindow::showRound(bool drawAll)
         show(board_.dealtNumbers[i], board_.dealtTiles[i], number(round_.numberOn({Row::Dealt, i})));
     for (int i = 0; i < core::Round::MadeSlots; ++i)
         show(board_.madeNumbers[i], board_.madeTiles[i], number(round_.numberOn({Row::Made, i})));
-    static const QString symbols[] = {QStringLiteral("+"), QStringLiteral("-"), QStringLiteral("×"),
-                                      QStringLiteral("÷")};
     show(board_.workingRow[0], board_.workingTiles[0], number(round_.first()));
-    show(board_.workingRow[1], board_.workingTiles[1], symbols[int(round_.operation())]);
+    show(board_.workingRow[1], board_.workingTiles[1], core::operationSign(round_.operation()));
     show(board_.workingRow[2], board_.workingTiles[2], number(round_.second()));
     const int contender = round_.contender();
     show(board_.contenderName, board_.contenderPanel, contender == -1 ? QString() : game_.playerNames[contender]);

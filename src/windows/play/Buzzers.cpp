@@ -5,7 +5,7 @@
 #include "windows/play/PlayWindow.h"
 
 #include "core/Game.h"
-#include "core/Numbers.h"
+#include "core/NumberText.h"
 
 #include "platform/Clock.h"
 #include "platform/window/MessageBoxes.h"

@@ -7,7 +7,7 @@
 
 #include "core/Game.h"
 #include "core/GameFlow.h"
-#include "core/Numbers.h"
+#include "core/NumberText.h"
 
 #include "platform/window/MessageBoxes.h"
 #include "platform/audio/MusicDevice.h"
@@ -27,9 +27,7 @@ constexpr int stallTicks = 10;
 
 void PlayWindow::openMusic()
 {
-    // The device reads its position twice per clock tick, so that every tick sees it move.
     auto& music = services.music;
-    music.setUpdateInterval(int(core::roundHalfEven(clockTimer_->interval() / 2.0)));
     // Practice rounds have no round clock and so no music. A piece left open by a game that
     // had music (the set-up window prepares a round before it stores the new choice) is
     // closed, or it would go on, muted, through a game without music.

@@ -4,7 +4,7 @@
 #include "core/GameFlow.h"
 
 #include "core/Game.h"
-#include "core/Numbers.h"
+#include "core/NumberText.h"
 
 #include "platform/window/ClickArea.h"
 #include "look/Fonts.h"
@@ -64,7 +64,7 @@ void PlayWindow::createControls()
         return control;
     };
     const QFont operatorFont = look::designFont(QStringLiteral("Impact"), 18, true);
-    using Operation = core::Round::Operation;
+    using Operation = core::Operation;
     const auto choose = [this](Operation operation) { return [this, operation] { chooseOperation(operation); }; };
     addButton_ = button("add", "+", {72, 104, 25, 25}, operatorFont, choose(Operation::Add));
     subtractButton_ = button("subtract", "-", {104, 104, 25, 25}, operatorFont, choose(Operation::Subtract));

@@ -108,7 +108,7 @@ private:
 
     // Working out.
     void selectNumber(core::Round::Tile tile);
-    void chooseOperation(core::Round::Operation operation);
+    void chooseOperation(core::Operation operation);
     void makeNumber();
     void targetReached();
 

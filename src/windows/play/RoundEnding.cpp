@@ -6,7 +6,7 @@
 
 #include "core/Game.h"
 #include "core/GameFlow.h"
-#include "core/Numbers.h"
+#include "core/NumberText.h"
 
 #include "platform/window/Timer.h"
 #include "core/Target.h"

@@ -19,7 +19,7 @@ void PlayWindow::selectNumber(core::Round::Tile tile)
         showRound();
 }
 
-void PlayWindow::chooseOperation(core::Round::Operation operation)
+void PlayWindow::chooseOperation(core::Operation operation)
 {
     if (round_.chooseOperation(operation))
         showRound();

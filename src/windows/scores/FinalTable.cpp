@@ -4,10 +4,9 @@
 #include "core/GameFlow.h"
 
 #include "core/Game.h"
-#include "core/Numbers.h"
+#include "core/NumberText.h"
 
 #include "look/Fonts.h"
-#include "core/Result.h"
 #include "look/QuitAndHelp.h"
 
 #include <QLabel>

@@ -4,7 +4,7 @@
 #include "core/GameFlow.h"
 
 #include "core/Game.h"
-#include "core/Numbers.h"
+#include "core/NumberText.h"
 #include "core/Choices.h"
 #include "core/RuleCheck.h"
 #include "look/Fonts.h"
@@ -17,16 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
-namespace {
-
-// The rule value of each row, top to bottom.
-std::array<std::int16_t*, core::RuleCount> ruleValues(core::Rules& rules)
-{
-    return {&rules.turnsAllowed, &rules.turnSeconds, &rules.idleSeconds, &rules.cancelsAllowed, &rules.stopsAllowed};
-}
-
-}  // namespace
 
 RulesWindow::RulesWindow(const core::WindowContext& context)
     : Form(context.services), game_(context.game)
@@ -43,13 +33,13 @@ RulesWindow::RulesWindow(const core::WindowContext& context)
     for (int row = 0; row < core::RuleCount; ++row) {
         const int y = 48 + 32 * row;
         const QString before = QString::fromLatin1(core::rules[row].before);
-        auto* RuleLabel = new QLabel(before, this);
+        auto* beforeLabel = new QLabel(before, this);
         const int beforeWidth = metrics.horizontalAdvance(before);
-        RuleLabel->setGeometry(16, y, beforeWidth, 24);
+        beforeLabel->setGeometry(16, y, beforeWidth, 24);
         valueBoxes[row] = new QLineEdit(this);
         valueBoxes[row]->setGeometry(16 + beforeWidth, y, 44, 24);
-        auto* RuleLabel2 = new QLabel(QString::fromLatin1(core::rules[row].after), this);
-        RuleLabel2->setGeometry(16 + beforeWidth + 50, y, 300 - beforeWidth, 24);
+        auto* afterLabel = new QLabel(QString::fromLatin1(core::rules[row].after), this);
+        afterLabel->setGeometry(16 + beforeWidth + 50, y, 300 - beforeWidth, 24);
         // Shown and ticked, as in the design, but no rule can be switched off.
         enableBoxes[row] = new QCheckBox(this);
         enableBoxes[row]->setGeometry(368, y, 20, 24);
@@ -67,7 +57,7 @@ RulesWindow::RulesWindow(const core::WindowContext& context)
 void RulesWindow::loadEvent()
 {
     for (int row = 0; row < core::RuleCount; ++row)
-        valueBoxes[row]->setText(core::numberText(*ruleValues(game_.rules)[row]));
+        valueBoxes[row]->setText(core::numberText(game_.rules.*core::rules[row].value));
 }
 
 void RulesWindow::storeRules()
@@ -86,7 +76,7 @@ void RulesWindow::storeRules()
     // The stop limit first, then the rest in row order.
     game_.rules.stopsAllowed = check.values[4];
     for (int row = 0; row < 4; ++row)
-        *ruleValues(game_.rules)[row] = check.values[row];
+        game_.rules.*core::rules[row].value = check.values[row];
     game_.choices.rules = game_.rules;
     core::writeChoices(game_.choices, services.settings);
     hide();

@@ -4,7 +4,7 @@
 #include "core/GameFlow.h"
 
 #include "core/Game.h"
-#include "core/Numbers.h"
+#include "core/NumberText.h"
 
 #include "platform/window/ClickArea.h"
 #include "platform/input/Controllers.h"
@@ -119,8 +119,6 @@ void SetUpWindow::loadEvent()
     practiceBox->setChecked(chosen.practice);
     musicBox->setChecked(chosen.musicOn);
     showBuzzers();
-    // The rules window is loaded hidden, so that its boxes hold the stored rule values.
-    flow_.loadRules();
 }
 
 void SetUpWindow::changeRules()

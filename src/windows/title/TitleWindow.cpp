@@ -4,7 +4,7 @@
 #include "core/GameFlow.h"
 
 #include "core/Game.h"
-#include "core/Numbers.h"
+#include "core/NumberText.h"
 
 #include "look/Fonts.h"
 #include "platform/Services.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/Numbers.h"
+#include "core/NumberText.h"
 
 #include <cctype>
 #include <charconv>
