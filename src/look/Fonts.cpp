@@ -18,22 +18,29 @@ namespace look {
 namespace {
 
 struct BundledFont {
-    const char* designName;
+    FontRole role;
+    const char* family;  // the name the game asks for: the role's, put in place of the font's own
     const char* file;
     int stretch;     // per cent of the font's own width
-    int lineHeight;  // the design face's line, in thousandths of the pixel size; 0: the font's own
+    int lineHeight;  // the design's line, in thousandths of the pixel size; 0: the font's own
 };
 
 // The seven-segment digits are narrowed to the design's cells, one digit every 24 pixels.
-// The condensed face in place of the design's condensed heading face has more room above
-// its capitals, and a line 1.36 times its size where the design's is 1.22 times.
+// The condensed face has more room above its capitals than the board was designed for, a
+// line 1.36 times its size where the design's is 1.22 times.
 constexpr BundledFont bundledFonts[] = {
-    {"Arial Black", "Lato-Black.ttf", 100, 0},
-    {"MS Sans Serif", "Lato-Regular.ttf", 100, 0},
-    {"Impact", "OpenSans-CondBold.ttf", 100, 1220},
-    {"LCD", "DSEG7Classic-Regular.ttf", 70, 0},
-    {"GlaserSteD", "LeagueSpartan-Bold.otf", 100, 0},
+    {FontRole::Tiles, "Quorvix Tiles", "Lato-Black.ttf", 100, 0},
+    {FontRole::Controls, "Quorvix Controls", "Lato-Regular.ttf", 100, 0},
+    {FontRole::Signs, "Quorvix Signs", "OpenSans-CondBold.ttf", 100, 1220},
+    {FontRole::Digits, "Quorvix Digits", "DSEG7Classic-Regular.ttf", 70, 0},
+    {FontRole::Titles, "Quorvix Titles", "LeagueSpartan-Bold.otf", 100, 0},
 };
+
+const BundledFont& bundled(FontRole role)
+{
+    return *std::find_if(std::begin(bundledFonts), std::end(bundledFonts),
+                         [role](const BundledFont& font) { return font.role == role; });
+}
 
 constexpr double pixelsPerPoint = 96.0 / 72.0;
 
@@ -87,20 +94,18 @@ QStringList registerFonts(const QString& dataFolder)
         if (families.isEmpty())
             unusable << file;
         else
-            QFont::insertSubstitution(QString::fromLatin1(font.designName), families.last());
+            QFont::insertSubstitution(QString::fromLatin1(font.family), families.last());
     }
     return unusable;
 }
 
-QFont designFont(const QString& family, double points, bool bold)
+QFont gameFont(FontRole role, double points, bool bold)
 {
-    QFont font(family);
+    const BundledFont& face = bundled(role);
+    QFont font(QString::fromLatin1(face.family));
     font.setPixelSize(int(std::lround(points * pixelsPerPoint)));
     font.setBold(bold);
-    for (const BundledFont& bundled : bundledFonts) {
-        if (family == QLatin1String(bundled.designName))
-            font.setStretch(bundled.stretch);
-    }
+    font.setStretch(face.stretch);
     return font;
 }
 
@@ -108,7 +113,7 @@ int lineHeight(const QFont& font)
 {
     const int own = QFontMetrics(font).height();
     for (const BundledFont& bundled : bundledFonts) {
-        if (font.family() == QLatin1String(bundled.designName) && bundled.lineHeight > 0)
+        if (font.family() == QLatin1String(bundled.family) && bundled.lineHeight > 0)
             return std::min(own, int(std::lround(font.pixelSize() * bundled.lineHeight / 1000.0)));
     }
     return own;

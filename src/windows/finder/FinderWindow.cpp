@@ -32,9 +32,9 @@ FinderWindow::FinderWindow(const core::WindowContext& context)
     QPalette displayPalette = display_->palette();
     displayPalette.setColor(QPalette::Window, QColor(255, 255, 192));
     display_->setPalette(displayPalette);
-    display_->setFont(look::designFont(QStringLiteral("MS Sans Serif"), 12));
+    display_->setFont(look::gameFont(look::FontRole::Controls, 12));
 
-    const QFont buttonFont = look::designFont(QStringLiteral("MS Sans Serif"), 13.5);
+    const QFont buttonFont = look::gameFont(look::FontRole::Controls, 13.5);
     calculateButton_ = new QPushButton(QStringLiteral("Calculate"), this);
     calculateButton_->setObjectName(QStringLiteral("calculate"));
     calculateButton_->setGeometry(6, 118, 99, 36);

@@ -17,7 +17,6 @@ constexpr int dealtTop = 56;
 constexpr int workingTop = 136;
 constexpr int madeTop = 184;
 
-constexpr const char* numberFont = "Arial Black";
 constexpr double numberPoints = 12;
 
 template <std::size_t N>
@@ -28,7 +27,7 @@ void layRow(std::array<BoardShape, N>& shapes, std::array<BoardLabel, N>& labels
         const int x = rowLeft + tilePitch * int(i);
         shapes[i] = {QRect(x, top, tileSize, tileSize), colour::LightBlue, 2, fill};
         labels[i] = {QRect(x, top + numberInset, tileSize, numberHeight), fill, text,
-                     QString::fromLatin1(numberFont), numberPoints, {}};
+                     look::FontRole::Tiles, numberPoints, {}};
     }
 }
 
@@ -43,11 +42,11 @@ Board::Board()
     targetBox = {QRect(136, 8, 73, 41), colour::Black, 1, colour::Black};
     for (int i = 0; i < 3; ++i) {
         targetDigits[i] = {QRect(136 + 24 * i, 8, 25, 41), colour::Black, colour::Green,
-                    QStringLiteral("LCD"), 30, {}};
+                    look::FontRole::Digits, 30, {}};
     }
 
     contenderPanel = {QRect(192, 144, 121, 25), colour::Red, 2, colour::Yellow};
-    contenderName = {QRect(192, 144, 121, 25), colour::Yellow, colour::Black, QStringLiteral("Impact"), 14.25, {}};
+    contenderName = {QRect(192, 144, 121, 25), colour::Yellow, colour::Black, look::FontRole::Signs, 14.25, {}};
 }
 
 }  // namespace play

@@ -7,6 +7,8 @@
 // showRound, and paints them into its back buffer (BoardDrawing.cpp); an empty caption means
 // no number is there. The target's digits are the spin's until the target settles.
 
+#include "look/Fonts.h"
+
 #include <QColor>
 #include <QRect>
 #include <QString>
@@ -31,7 +33,7 @@ struct BoardLabel {
     QRect geometry;
     QColor background;
     QColor textColour;
-    QString fontName;
+    look::FontRole font = look::FontRole::Tiles;
     double points = 0;
     QString caption;
 

@@ -84,7 +84,7 @@ void PlayWindow::drawLabel(const play::BoardLabel& label)
 {
     if (label.caption.isEmpty())
         return;
-    const QFont font = look::designFont(label.fontName, label.points);
+    const QFont font = look::gameFont(label.font, label.points);
     const QFontMetrics metrics(font);
     // A caption too long for the block (a long name) shows its beginning, cut with an ellipsis.
     const QString text = metrics.elidedText(label.caption, Qt::ElideRight, captionLimit.width());

@@ -63,17 +63,17 @@ void PlayWindow::createControls()
         connect(control, &QPushButton::clicked, this, handler);
         return control;
     };
-    const QFont operatorFont = look::designFont(QStringLiteral("Impact"), 18, true);
+    const QFont operatorFont = look::gameFont(look::FontRole::Signs, 18, true);
     using Operation = core::Operation;
     const auto choose = [this](Operation operation) { return [this, operation] { chooseOperation(operation); }; };
     addButton_ = button("add", "+", {72, 104, 25, 25}, operatorFont, choose(Operation::Add));
     subtractButton_ = button("subtract", "-", {104, 104, 25, 25}, operatorFont, choose(Operation::Subtract));
     multiplyButton_ = button("multiply", "×", {136, 104, 25, 25}, operatorFont, choose(Operation::Multiply));
     divideButton_ = button("divide", "÷", {168, 104, 25, 25}, operatorFont, choose(Operation::Divide));
-    cancelButton_ = button("cancel", "Cancel", {200, 104, 73, 25}, look::designFont(QStringLiteral("Impact"), 14.25),
+    cancelButton_ = button("cancel", "Cancel", {200, 104, 73, 25}, look::gameFont(look::FontRole::Signs, 14.25),
                     &PlayWindow::cancelWorking);
     equalsButton_ = button("equals", "=", {160, 144, 25, 25}, operatorFont, &PlayWindow::makeNumber);
-    const QFont plainFont = look::designFont(QStringLiteral("MS Sans Serif"), 13.5);
+    const QFont plainFont = look::gameFont(look::FontRole::Controls, 13.5);
     giveUpButton_ = button("giveUp", "Give Up", {32, 232, 81, 33}, plainFont, &PlayWindow::giveUp);
     endRoundButton_ = button("endRound", "End Round", {120, 232, 113, 33}, plainFont, &PlayWindow::endRoundNow);
 

@@ -16,10 +16,10 @@ FinalTable::FinalTable(const core::WindowContext& context)
     : Form(context.services), game_(context.game), flow_(context.flow)
 {
     design(QStringLiteral("Game Over"), QSize(400, 252), QColor(255, 224, 192));
-    setFont(look::designFont(QStringLiteral("MS Sans Serif"), 9.75));
+    setFont(look::gameFont(look::FontRole::Controls, 9.75));
 
     heading(QStringLiteral("End of Game"), {16, 4, 368, 40},
-            look::designFont(QStringLiteral("GlaserSteD"), 26.25));
+            look::gameFont(look::FontRole::Titles, 26.25));
 
     const auto columns = scores::layTable(this, 16, 52, {{QStringLiteral("Player"), 140}, {QStringLiteral("Total Points"), 90}});
     nameCells = columns[0];
@@ -29,7 +29,7 @@ FinalTable::FinalTable(const core::WindowContext& context)
     winnerLabel->setGeometry(256, 52, 128, 120);
     winnerLabel->setAlignment(Qt::AlignCenter);
     winnerLabel->setWordWrap(true);
-    winnerLabel->setFont(look::designFont(QStringLiteral("GlaserSteD"), 18, true));
+    winnerLabel->setFont(look::gameFont(look::FontRole::Titles, 18, true));
 
     endButton = new QPushButton(QStringLiteral("End Game"), this);
     endButton->setGeometry(264, 180, 112, 32);

@@ -16,10 +16,10 @@ RoundTable::RoundTable(const core::WindowContext& context)
     : Form(context.services), game_(context.game), flow_(context.flow)
 {
     design(QStringLiteral("Current Scores"), QSize(352, 260), QColor(255, 255, 192));
-    setFont(look::designFont(QStringLiteral("MS Sans Serif"), 9.75));
+    setFont(look::gameFont(look::FontRole::Controls, 9.75));
 
     heading(QStringLiteral("Current Scores"), {16, 8, 320, 24},
-            look::designFont(QStringLiteral("MS Sans Serif"), 13.5));
+            look::gameFont(look::FontRole::Controls, 13.5));
 
     const auto columns = scores::layTable(this, 16, 40,
                                           {{QStringLiteral("Player"), 122},

@@ -23,10 +23,10 @@ RulesWindow::RulesWindow(const core::WindowContext& context)
 {
     design(QStringLiteral("Rules"), QSize(400, 250), QColor(255, 192, 255));
     unloadWhenClosed();
-    setFont(look::designFont(QStringLiteral("MS Sans Serif"), 9.75));
+    setFont(look::gameFont(look::FontRole::Controls, 9.75));
 
     heading(QStringLiteral("Change Rules"), {16, 8, 368, 32},
-            look::designFont(QStringLiteral("MS Sans Serif"), 18));
+            look::gameFont(look::FontRole::Controls, 18));
 
     // Each row reads as one sentence: the words, the number, the rest of the words.
     const QFontMetrics metrics(font());

@@ -41,7 +41,7 @@ SetUpWindow::SetUpWindow(const core::WindowContext& context)
     : Form(context.services), game_(context.game), flow_(context.flow)
 {
     design(QStringLiteral("Players"), QSize(352, 348), background);
-    setFont(look::designFont(QStringLiteral("MS Sans Serif"), 9.75));
+    setFont(look::gameFont(look::FontRole::Controls, 9.75));
     createControls();
     buttonPoll_ = services.timers.create("buttonPoll", [this] { takePressedButton(); });
     buttonPoll_->setInterval(10);
@@ -85,7 +85,7 @@ void SetUpWindow::createControls()
     connect(helpButton, &QPushButton::clicked, this, [this] { openHelp(); });
     startButton = new QPushButton(QStringLiteral("Start Game"), this);
     startButton->setGeometry(136, below, 200, 60);
-    startButton->setFont(look::designFont(QStringLiteral("MS Sans Serif"), 18));
+    startButton->setFont(look::gameFont(look::FontRole::Controls, 18));
     connect(startButton, &QPushButton::clicked, this, [this] { startGame(); });
 
     const int bottom = below + 72;

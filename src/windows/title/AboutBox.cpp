@@ -15,7 +15,7 @@ AboutBox::AboutBox(const core::WindowContext& context)
 {
     design(QStringLiteral("About Quorvix"), QSize(344, 176), QColor(192, 192, 255));
     unloadWhenClosed();
-    setFont(look::designFont(QStringLiteral("MS Sans Serif"), 9.75));
+    setFont(look::gameFont(look::FontRole::Controls, 9.75));
 
     icon_ = new QLabel(this);
     icon_->setGeometry(16, 16, 64, 64);
@@ -23,7 +23,7 @@ AboutBox::AboutBox(const core::WindowContext& context)
 
     auto* title = new QLabel(QStringLiteral("Quorvix"), this);
     title->setGeometry(96, 12, 232, 36);
-    title->setFont(look::designFont(QStringLiteral("GlaserSteD"), 24));
+    title->setFont(look::gameFont(look::FontRole::Titles, 24));
     auto* version = new QLabel(QStringLiteral("Version 1.0"), this);
     version->setGeometry(96, 52, 232, 20);
     auto* description = new QLabel(

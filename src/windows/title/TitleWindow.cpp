@@ -33,18 +33,18 @@ TitleWindow::TitleWindow(const core::WindowContext& context)
 {
     design(QStringLiteral("Quorvix!"), QSize(384, 210), background);
 
-    const QString display = QStringLiteral("GlaserSteD");
-    heading(QStringLiteral("Quorvix"), {0, 0, 384, 48}, look::designFont(display, 36));
+    using look::FontRole;
+    heading(QStringLiteral("Quorvix"), {0, 0, 384, 48}, look::gameFont(FontRole::Titles, 36));
 
     const char* credits[] = {"The number game for quick minds", "for one to six players", "by the Quorvix developers"};
     for (int i = 0; i < 3; ++i) {
         auto* line = new QLabel(QString::fromLatin1(credits[i]), this);
         line->setGeometry(108, 52 + 18 * i, 168, 18);
         line->setAlignment(Qt::AlignCenter);
-        line->setFont(look::designFont(display, 8.25));
+        line->setFont(look::gameFont(FontRole::Titles, 8.25));
     }
 
-    const QFont buttonFont = look::designFont(display, 15.75);
+    const QFont buttonFont = look::gameFont(FontRole::Titles, 15.75);
     const auto button = [&](const char* caption, const QRect& geometry, void (TitleWindow::*handler)()) {
         auto* control = new QPushButton(QString::fromLatin1(caption), this);
         control->setObjectName(QString::fromLatin1(caption));
