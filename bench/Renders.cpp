@@ -219,21 +219,21 @@ void Renders::openGame()
     save("setup-fresh", setup);
     const QStringList names{"Ann", "Bob"};
     for (int i = 0; i < 6; ++i) {
-        setup.playingBoxes[i]->setChecked(i < names.size());
+        control<QCheckBox>(setup, "playing", i)->setChecked(i < names.size());
         if (i < names.size())
-            setup.nameBoxes[i]->setText(names[i]);
+            control<QLineEdit>(setup, "name", i)->setText(names[i]);
     }
-    setup.roundsBox->setText("2");
-    setup.difficultyButtons[1]->setChecked(true);
-    setup.practiceBox->setChecked(false);
-    setup.musicBox->setChecked(false);
+    control<QLineEdit>(setup, "rounds")->setText("2");
+    control<QRadioButton>(setup, "normal")->setChecked(true);
+    control<QCheckBox>(setup, "practice")->setChecked(false);
+    control<QCheckBox>(setup, "music")->setChecked(false);
     save("setup-filled", setup);
-    whenModalShows("rules", [this] { return program.rulesWindow().okButton; });
-    QTest::mouseClick(setup.rulesButton, Qt::LeftButton);
+    whenModalShows("rules", [this] { return control<QPushButton>(program.rulesWindow(), "ok"); });
+    QTest::mouseClick(control<QPushButton>(setup, "changeRules"), Qt::LeftButton);
     settle();
 
     doubles.random.script(draws::deal(firstDeal));
-    QTest::mouseClick(setup.startButton, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(setup, "start"), Qt::LeftButton);
     settle();
 }
 
@@ -297,7 +297,7 @@ void Renders::playFirstRound()
 void Renders::playSecondRound()
 {
     PlayWindow& play = program.playWindow();
-    QTest::mouseClick(program.roundTable().nextRoundButton, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(program.roundTable(), "nextRound"), Qt::LeftButton);
     settle();
     tick("roundClock", 7);
     tick("spin", 30);
@@ -309,7 +309,7 @@ void Renders::playSecondRound()
     tick("roundClock", 1000);
     settle();
     save("round-table-2", program.roundTable());
-    QTest::mouseClick(program.roundTable().nextRoundButton, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(program.roundTable(), "nextRound"), Qt::LeftButton);
     settle();
     save("final-table", program.finalTable());
 }

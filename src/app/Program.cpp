@@ -14,7 +14,6 @@
 #include "windows/title/TitleWindow.h"
 #include "windows/finder/FinderWindow.h"
 
-#include <QCheckBox>
 
 namespace {
 
@@ -141,10 +140,4 @@ void Program::showRoundTable()
 void Program::showFinalTable()
 {
     finalTable().show();
-}
-
-void Program::turnMusicOff()
-{
-    setUpWindow().musicBox->setChecked(false);
-    setUpWindow().musicBox->setEnabled(false);
 }

@@ -51,7 +51,6 @@ public:
     void showSolution(const core::Deal& numbers, int target) override;
     void showRoundTable() override;
     void showFinalTable() override;
-    void turnMusicOff() override;
 
 private:
     core::WindowContext context_;

@@ -55,6 +55,8 @@ struct Game {
     std::int16_t difficulty = 0;    // 0 Easy, 1 Normal, 2 Hard: the length of a round
     bool practice = false;
     bool musicOn = false;
+    // The sound failed in this run: the music stays off until the program ends.
+    bool soundFailed = false;
     // The rules' times as the game started with them, compared in whole seconds.
     std::chrono::seconds answerTime{0};
     std::chrono::seconds idleTime{0};

@@ -27,9 +27,6 @@ public:
     virtual void showSolution(const Deal& numbers, int target) = 0;
     virtual void showRoundTable() = 0;  // after every round
     virtual void showFinalTable() = 0;  // after the last round's table
-    // After a sound fault: music is off for the rest of the run, and the set-up window's
-    // "Music On" box says so.
-    virtual void turnMusicOff() = 0;
 };
 
 // What every window is given: the platform's services, the game, and the way on.

@@ -43,7 +43,8 @@ TEST_F(ProgramTest, TheWindowsBetweenRoundsAskBeforeQuittingAndOfferTheHelp)
                     box.buttons == platform::Buttons::YesNo);
         window->hide();
     }
-    for (QPushButton* help : {program.titleWindow().findChild<QPushButton*>("Help"), program.setUpWindow().helpButton})
+    for (QPushButton* help : {control<QPushButton>(program.titleWindow(), "Help"),
+                              control<QPushButton>(program.setUpWindow(), "help")})
         QTest::mouseClick(help, Qt::LeftButton);
     EXPECT_EQ(doubles.help.opened, QStringList(2, doubles.services.dataFolder + "/Solvo.hlp"));
     // A help file that cannot be shown is named, with what is wrong with it.
@@ -51,7 +52,7 @@ TEST_F(ProgramTest, TheWindowsBetweenRoundsAskBeforeQuittingAndOfferTheHelp)
                                           std::pair{platform::HelpShown::Damaged, "is damaged"}}) {
         doubles.help.outcome = outcome;
         doubles.messages.shown.clear();
-        QTest::mouseClick(program.setUpWindow().helpButton, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(program.setUpWindow(), "help"), Qt::LeftButton);
         const doubles::ShownBox& box = doubles.messages.shown.at(0);
         EXPECT_TRUE(box.title == "Help" && box.text.contains(doubles.services.dataFolder + "/Solvo.hlp") &&
                     box.text.contains(reason))
@@ -121,16 +122,15 @@ TEST_F(ProgramTest, TheNextRunStartsWithThePlayersChoicesFullScreenAndTheWindows
 {
     openSetUp();
     SetUpWindow& setup = program.setUpWindow();
-    setup.playingBoxes[4]->setChecked(true);
-    setup.nameBoxes[4]->setText("Zoë");
+    control<QCheckBox>(setup, "playing", 4)->setChecked(true);
+    control<QLineEdit>(setup, "name", 4)->setText("Zoë");
     // The name box keeps as much of a name as the next run reads back.
-    setup.nameBoxes[5]->setText(QString(core::LongestName + 200, u'z'));
-    setup.roundsBox->setText("7");
-    setup.difficultyButtons[2]->setChecked(true);
-    setup.practiceBox->setChecked(true);
-    // A sound fault unticks Music On for this run only.
-    setup.musicBox->setChecked(false);
-    setup.musicBox->setEnabled(false);
+    control<QLineEdit>(setup, "name", 5)->setText(QString(core::LongestName + 200, u'z'));
+    control<QLineEdit>(setup, "rounds")->setText("7");
+    control<QRadioButton>(setup, "hard")->setChecked(true);
+    control<QCheckBox>(setup, "practice")->setChecked(true);
+    // A sound fault turns the music off for this run only.
+    game.soundFailed = true;
     // A size is written once it has settled, or as the window hides.
     setup.resize(700, 690);
     EXPECT_FALSE(doubles.settings.values.contains("windows/SetUpWindow/size"));
@@ -138,7 +138,7 @@ TEST_F(ProgramTest, TheNextRunStartsWithThePlayersChoicesFullScreenAndTheWindows
     EXPECT_EQ(doubles.settings.values.value("windows/SetUpWindow/size"), "700 690");
     setup.resize(704, 696);
     game.rules.idleSeconds = 12;
-    QTest::mouseClick(setup.startButton, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(setup, "start"), Qt::LeftButton);
     settle();
     program.playWindow().setFullScreen(true);
 
@@ -161,7 +161,8 @@ TEST_F(ProgramTest, TheNextRunStartsWithThePlayersChoicesFullScreenAndTheWindows
     nextRun.setUpWindow().setFullScreen(false);
     nextRun.setUpWindow().show();
     EXPECT_EQ(nextRun.setUpWindow().size(), QSize(704, 696));
-    EXPECT_EQ(std::tuple(nextRun.setUpWindow().nameBoxes[4]->text(), nextRun.setUpWindow().roundsBox->text()),
+    EXPECT_EQ(std::tuple(control<QLineEdit>(nextRun.setUpWindow(), "name", 4)->text(),
+                         control<QLineEdit>(nextRun.setUpWindow(), "rounds")->text()),
               std::tuple(QString("Zoë"), QString("7")));
     // A size kept from a larger screen takes this screen's room, and is no damage.
     next.settings.setValue("windows/RoundTable/size", "16384 16384");

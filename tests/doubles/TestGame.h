@@ -16,8 +16,28 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 
 namespace doubles {
+
+// The control named `name` on `window`: the tests find every control by its object name, as a
+// player finds it by its caption. A missing one fails the test.
+template <typename Control = QWidget>
+Control* control(const QWidget& window, const QString& name)
+{
+    auto* found = window.findChild<Control*>(name);
+    if (!found)
+        throw std::runtime_error("no control named " + name.toStdString());
+    return found;
+}
+
+// The control of place or row `index` (0 to 5): "name1" for the first.
+template <typename Control = QWidget>
+Control* control(const QWidget& window, const QString& name, int index)
+{
+    return control<Control>(window, name + QString::number(index + 1));
+}
 
 // Every platform service as a double, bundled as the windows expect them.
 struct TestServices {
@@ -61,3 +81,5 @@ protected:
 };
 
 }  // namespace doubles
+
+using doubles::control;

@@ -63,7 +63,7 @@ void PlayWindow::soundFault()
     services.messages.show(QStringLiteral("There appears to be a problem with the sound, music will now be disabled."),
                            QStringLiteral("Error"));
     game_.musicOn = false;
-    flow_.turnMusicOff();
+    game_.soundFailed = true;
     // Music is off from here on, so no round's end would close the device.
     services.music.close();
 }

@@ -21,30 +21,34 @@ FinalTable::FinalTable(const core::WindowContext& context)
     heading(QStringLiteral("End of Game"), {16, 4, 368, 40},
             look::gameFont(look::FontRole::Titles, 26.25));
 
-    const auto columns = scores::layTable(this, 16, 52, {{QStringLiteral("Player"), 140}, {QStringLiteral("Total Points"), 90}});
-    nameCells = columns[0];
-    totalCells = columns[1];
+    const auto columns = scores::layTable(
+        this, 16, 52, {{QStringLiteral("Player"), 140, "name"}, {QStringLiteral("Total Points"), 90, "total"}});
+    nameCells_ = columns[0];
+    totalCells_ = columns[1];
 
-    winnerLabel = new QLabel(QStringLiteral("Player X is the Winner!"), this);
-    winnerLabel->setGeometry(256, 52, 128, 120);
-    winnerLabel->setAlignment(Qt::AlignCenter);
-    winnerLabel->setWordWrap(true);
-    winnerLabel->setFont(look::gameFont(look::FontRole::Titles, 18, true));
+    winnerLabel_ = new QLabel(QStringLiteral("Player X is the Winner!"), this);
+    winnerLabel_->setObjectName(QStringLiteral("winner"));
+    winnerLabel_->setGeometry(256, 52, 128, 120);
+    winnerLabel_->setAlignment(Qt::AlignCenter);
+    winnerLabel_->setWordWrap(true);
+    winnerLabel_->setFont(look::gameFont(look::FontRole::Titles, 18, true));
 
-    endButton = new QPushButton(QStringLiteral("End Game"), this);
-    endButton->setGeometry(264, 180, 112, 32);
-    connect(endButton, &QPushButton::clicked, this, &FinalTable::backToTitle);
+    endButton_ = new QPushButton(QStringLiteral("End Game"), this);
+    endButton_->setObjectName(QStringLiteral("endGame"));
+    endButton_->setGeometry(264, 180, 112, 32);
+    connect(endButton_, &QPushButton::clicked, this, &FinalTable::backToTitle);
 }
 
 void FinalTable::activateEvent()
 {
     for (int i = 0; i < core::PlayerCount; ++i) {
-        scores::showRow({{nameCells[i], game_.playerNames[i]}, {totalCells[i], core::numberText(game_.totalScores[i])}},
+        scores::showRow({{nameCells_[i], game_.playerNames[i]},
+                         {totalCells_[i], core::numberText(game_.totalScores[i])}},
                         game_.playing[i]);
     }
     const int winner = game_.winner();
-    winnerLabel->setText(winner == -1 ? QStringLiteral("The game is a draw!")
-                                 : scores::winnerSentence(game_.playerNames[winner], *winnerLabel));
+    winnerLabel_->setText(winner == -1 ? QStringLiteral("The game is a draw!")
+                                 : scores::winnerSentence(game_.playerNames[winner], *winnerLabel_));
 }
 
 void FinalTable::backToTitle()

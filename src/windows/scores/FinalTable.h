@@ -21,11 +21,6 @@ class FinalTable : public platform::Form {
 public:
     explicit FinalTable(const core::WindowContext& context);
 
-    scores::ColumnLabels nameCells{};
-    scores::ColumnLabels totalCells{};
-    QLabel* winnerLabel = nullptr;
-    QPushButton* endButton = nullptr;
-
 protected:
     void activateEvent() override;
     void queryClose(bool& cancel) override;
@@ -35,4 +30,8 @@ private:
 
     core::Game& game_;
     core::GameFlow& flow_;
+    scores::ColumnLabels nameCells_{};
+    scores::ColumnLabels totalCells_{};
+    QLabel* winnerLabel_ = nullptr;
+    QPushButton* endButton_ = nullptr;
 };

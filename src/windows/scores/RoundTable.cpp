@@ -22,16 +22,17 @@ RoundTable::RoundTable(const core::WindowContext& context)
             look::gameFont(look::FontRole::Controls, 13.5));
 
     const auto columns = scores::layTable(this, 16, 40,
-                                          {{QStringLiteral("Player"), 122},
-                                           {QStringLiteral("Points this round"), 112},
-                                           {QStringLiteral("Total Points"), 90}});
-    nameCells = columns[0];
-    roundCells = columns[1];
-    totalCells = columns[2];
+                                          {{QStringLiteral("Player"), 122, "name"},
+                                           {QStringLiteral("Points this round"), 112, "round"},
+                                           {QStringLiteral("Total Points"), 90, "total"}});
+    nameCells_ = columns[0];
+    roundCells_ = columns[1];
+    totalCells_ = columns[2];
 
-    nextRoundButton = new QPushButton(QStringLiteral("Play Next Round"), this);
-    nextRoundButton->setGeometry(106, 216, 140, 32);
-    connect(nextRoundButton, &QPushButton::clicked, this, &RoundTable::playNextRound);
+    nextRoundButton_ = new QPushButton(QStringLiteral("Play Next Round"), this);
+    nextRoundButton_->setObjectName(QStringLiteral("nextRound"));
+    nextRoundButton_->setGeometry(106, 216, 140, 32);
+    connect(nextRoundButton_, &QPushButton::clicked, this, &RoundTable::playNextRound);
 }
 
 void RoundTable::activateEvent()
@@ -40,9 +41,9 @@ void RoundTable::activateEvent()
     const auto points = game_.roundScores;
     game_.foldRoundScores();
     for (int i = 0; i < core::PlayerCount; ++i) {
-        scores::showRow({{nameCells[i], game_.playerNames[i]},
-                         {roundCells[i], core::numberText(points[i])},
-                         {totalCells[i], core::numberText(game_.totalScores[i])}},
+        scores::showRow({{nameCells_[i], game_.playerNames[i]},
+                         {roundCells_[i], core::numberText(points[i])},
+                         {totalCells_[i], core::numberText(game_.totalScores[i])}},
                         game_.playing[i]);
     }
 }

@@ -21,11 +21,6 @@ class RoundTable : public platform::Form {
 public:
     explicit RoundTable(const core::WindowContext& context);
 
-    scores::ColumnLabels nameCells{};
-    scores::ColumnLabels roundCells{};
-    scores::ColumnLabels totalCells{};
-    QPushButton* nextRoundButton = nullptr;
-
 protected:
     void activateEvent() override;
     void queryClose(bool& cancel) override;
@@ -35,4 +30,8 @@ private:
 
     core::Game& game_;
     core::GameFlow& flow_;
+    scores::ColumnLabels nameCells_{};
+    scores::ColumnLabels roundCells_{};
+    scores::ColumnLabels totalCells_{};
+    QPushButton* nextRoundButton_ = nullptr;
 };

@@ -29,8 +29,10 @@ std::vector<ColumnLabels> layTable(QWidget* window, int left, int top, const std
     for (const TableColumn& column : columns) {
         cell(window, column.head, QRect(x, top, column.width, rowHeight));
         ColumnLabels& cells = labels.emplace_back();
-        for (int row = 0; row < TableRows; ++row)
+        for (int row = 0; row < TableRows; ++row) {
             cells[row] = cell(window, QString(), QRect(x, top + (rowHeight - 1) * (row + 1), column.width, rowHeight));
+            cells[row]->setObjectName(QLatin1String(column.cellName) + QString::number(row + 1));
+        }
         // Neighbouring cells share their outline.
         x += column.width - 1;
     }

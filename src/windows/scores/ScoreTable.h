@@ -21,6 +21,7 @@ constexpr int TableRows = 6;
 struct TableColumn {
     QString head;
     int width;
+    const char* cellName;  // a cell's object name is this and its row, "total1" to "total6"
 };
 
 // The labels of one column of the table, one per player place.

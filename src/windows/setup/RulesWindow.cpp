@@ -36,37 +36,40 @@ RulesWindow::RulesWindow(const core::WindowContext& context)
         auto* beforeLabel = new QLabel(before, this);
         const int beforeWidth = metrics.horizontalAdvance(before);
         beforeLabel->setGeometry(16, y, beforeWidth, 24);
-        valueBoxes[row] = new QLineEdit(this);
-        valueBoxes[row]->setGeometry(16 + beforeWidth, y, 44, 24);
+        valueBoxes_[row] = new QLineEdit(this);
+        valueBoxes_[row]->setObjectName(QStringLiteral("rule%1").arg(row + 1));
+        valueBoxes_[row]->setGeometry(16 + beforeWidth, y, 44, 24);
         auto* afterLabel = new QLabel(QString::fromLatin1(core::rules[row].after), this);
         afterLabel->setGeometry(16 + beforeWidth + 50, y, 300 - beforeWidth, 24);
         // Shown and ticked, as in the design, but no rule can be switched off.
-        enableBoxes[row] = new QCheckBox(this);
-        enableBoxes[row]->setGeometry(368, y, 20, 24);
-        enableBoxes[row]->setChecked(true);
+        enableBoxes_[row] = new QCheckBox(this);
+        enableBoxes_[row]->setGeometry(368, y, 20, 24);
+        enableBoxes_[row]->setChecked(true);
     }
 
-    okButton = new QPushButton(QStringLiteral("OK"), this);
-    okButton->setGeometry(104, 210, 88, 30);
-    connect(okButton, &QPushButton::clicked, this, &RulesWindow::storeRules);
-    helpButton = new QPushButton(QStringLiteral("Help"), this);
-    helpButton->setGeometry(208, 210, 88, 30);
-    connect(helpButton, &QPushButton::clicked, this, &RulesWindow::openHelp);
+    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_->setObjectName(QStringLiteral("ok"));
+    okButton_->setGeometry(104, 210, 88, 30);
+    connect(okButton_, &QPushButton::clicked, this, &RulesWindow::storeRules);
+    helpButton_ = new QPushButton(QStringLiteral("Help"), this);
+    helpButton_->setObjectName(QStringLiteral("help"));
+    helpButton_->setGeometry(208, 210, 88, 30);
+    connect(helpButton_, &QPushButton::clicked, this, &RulesWindow::openHelp);
 }
 
 void RulesWindow::loadEvent()
 {
     for (int row = 0; row < core::RuleCount; ++row)
-        valueBoxes[row]->setText(core::numberText(game_.rules.*core::rules[row].value));
+        valueBoxes_[row]->setText(core::numberText(game_.rules.*core::rules[row].value));
 }
 
 void RulesWindow::storeRules()
 {
     std::array<QString, core::RuleCount> texts;
     for (int row = 0; row < core::RuleCount; ++row) {
-        texts[row] = valueBoxes[row]->text();
+        texts[row] = valueBoxes_[row]->text();
         core::trimSpaces(texts[row]);
-        valueBoxes[row]->setText(texts[row]);
+        valueBoxes_[row]->setText(texts[row]);
     }
     const core::RuleCheck check = core::checkRules(texts);
     if (check.error) {

@@ -26,11 +26,6 @@ class RulesWindow : public platform::Form {
 public:
     explicit RulesWindow(const core::WindowContext& context);
 
-    std::array<QLineEdit*, core::RuleCount> valueBoxes{};
-    std::array<QCheckBox*, core::RuleCount> enableBoxes{};
-    QPushButton* okButton = nullptr;
-    QPushButton* helpButton = nullptr;
-
 protected:
     void loadEvent() override;
 
@@ -40,4 +35,8 @@ private:
 
 private:
     core::Game& game_;
+    std::array<QLineEdit*, core::RuleCount> valueBoxes_{};
+    std::array<QCheckBox*, core::RuleCount> enableBoxes_{};
+    QPushButton* okButton_ = nullptr;
+    QPushButton* helpButton_ = nullptr;
 };

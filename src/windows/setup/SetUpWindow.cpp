@@ -62,14 +62,17 @@ void SetUpWindow::createControls()
     for (int i = 0; i < 6; ++i) {
         const int y = rowTop + rowPitch * i;
         const QString name = QStringLiteral("Player %1").arg(i + 1);
-        playingBoxes[i] = new QCheckBox(name, this);
-        playingBoxes[i]->setGeometry(16, y, 90, 24);
-        connect(playingBoxes[i], &QCheckBox::clicked, this, [this] { updateStartButton(); });
-        nameBoxes[i] = new QLineEdit(this);
-        nameBoxes[i]->setGeometry(112, y, 140, 24);
+        playingBoxes_[i] = new QCheckBox(name, this);
+        playingBoxes_[i]->setObjectName(QStringLiteral("playing%1").arg(i + 1));
+        playingBoxes_[i]->setGeometry(16, y, 90, 24);
+        connect(playingBoxes_[i], &QCheckBox::clicked, this, [this] { updateStartButton(); });
+        nameBoxes_[i] = new QLineEdit(this);
+        nameBoxes_[i]->setObjectName(QStringLiteral("name%1").arg(i + 1));
+        nameBoxes_[i]->setGeometry(112, y, 140, 24);
         // As long a name as the next run will read back.
-        nameBoxes[i]->setMaxLength(core::LongestName);
-        buzzerLabels[i] = label(QString::fromLatin1(platform::buzzerKeys[i].name), {264, y, 72, 24}, Qt::AlignHCenter);
+        nameBoxes_[i]->setMaxLength(core::LongestName);
+        buzzerLabels_[i] = label(QString::fromLatin1(platform::buzzerKeys[i].name), {264, y, 72, 24}, Qt::AlignHCenter);
+        buzzerLabels_[i]->setObjectName(QStringLiteral("buzzerName%1").arg(i + 1));
         auto* buzzerCell = new platform::ClickArea(this);
         buzzerCell->setObjectName(QStringLiteral("buzzer%1").arg(i + 1));
         buzzerCell->setGeometry(264, y, 72, 24);
@@ -78,31 +81,38 @@ void SetUpWindow::createControls()
 
     const int below = rowTop + rowPitch * 6 + 6;
     label(QStringLiteral("Rounds"), {16, below, 56, 24});
-    roundsBox = new QLineEdit(this);
-    roundsBox->setGeometry(72, below, 48, 24);
-    helpButton = new QPushButton(QStringLiteral("Help"), this);
-    helpButton->setGeometry(16, below + 32, 104, 28);
-    connect(helpButton, &QPushButton::clicked, this, [this] { openHelp(); });
-    startButton = new QPushButton(QStringLiteral("Start Game"), this);
-    startButton->setGeometry(136, below, 200, 60);
-    startButton->setFont(look::gameFont(look::FontRole::Controls, 18));
-    connect(startButton, &QPushButton::clicked, this, [this] { startGame(); });
+    roundsBox_ = new QLineEdit(this);
+    roundsBox_->setObjectName(QStringLiteral("rounds"));
+    roundsBox_->setGeometry(72, below, 48, 24);
+    helpButton_ = new QPushButton(QStringLiteral("Help"), this);
+    helpButton_->setObjectName(QStringLiteral("help"));
+    helpButton_->setGeometry(16, below + 32, 104, 28);
+    connect(helpButton_, &QPushButton::clicked, this, [this] { openHelp(); });
+    startButton_ = new QPushButton(QStringLiteral("Start Game"), this);
+    startButton_->setObjectName(QStringLiteral("start"));
+    startButton_->setGeometry(136, below, 200, 60);
+    startButton_->setFont(look::gameFont(look::FontRole::Controls, 18));
+    connect(startButton_, &QPushButton::clicked, this, [this] { startGame(); });
 
     const int bottom = below + 72;
     auto* difficulty = new QButtonGroup(this);
     const char* levels[] = {"Easy", "Normal", "Hard"};
     for (int i = 0; i < 3; ++i) {
-        difficultyButtons[i] = new QRadioButton(QString::fromLatin1(levels[i]), this);
-        difficultyButtons[i]->setGeometry(16, bottom + 22 * i, 100, 22);
-        difficulty->addButton(difficultyButtons[i], i);
+        difficultyButtons_[i] = new QRadioButton(QString::fromLatin1(levels[i]), this);
+        difficultyButtons_[i]->setObjectName(QString::fromLatin1(levels[i]).toLower());
+        difficultyButtons_[i]->setGeometry(16, bottom + 22 * i, 100, 22);
+        difficulty->addButton(difficultyButtons_[i], i);
     }
-    practiceBox = new QCheckBox(QStringLiteral("Practise"), this);
-    practiceBox->setGeometry(136, bottom, 110, 22);
-    musicBox = new QCheckBox(QStringLiteral("Music On"), this);
-    musicBox->setGeometry(136, bottom + 22, 110, 22);
-    rulesButton = new platform::WrappingButton(QStringLiteral("   Change     Rules"), 2, this);
-    rulesButton->setGeometry(232, bottom, 104, 60);
-    connect(rulesButton, &QPushButton::clicked, this, &SetUpWindow::changeRules);
+    practiceBox_ = new QCheckBox(QStringLiteral("Practise"), this);
+    practiceBox_->setObjectName(QStringLiteral("practice"));
+    practiceBox_->setGeometry(136, bottom, 110, 22);
+    musicBox_ = new QCheckBox(QStringLiteral("Music On"), this);
+    musicBox_->setObjectName(QStringLiteral("music"));
+    musicBox_->setGeometry(136, bottom + 22, 110, 22);
+    rulesButton_ = new platform::WrappingButton(QStringLiteral("   Change     Rules"), 2, this);
+    rulesButton_->setObjectName(QStringLiteral("changeRules"));
+    rulesButton_->setGeometry(232, bottom, 104, 60);
+    connect(rulesButton_, &QPushButton::clicked, this, &SetUpWindow::changeRules);
 }
 
 void SetUpWindow::loadEvent()
@@ -110,14 +120,14 @@ void SetUpWindow::loadEvent()
     // The entries the players chose last time, or the game's defaults.
     const core::Choices& chosen = game_.choices;
     for (int i = 0; i < core::PlayerCount; ++i) {
-        playingBoxes[i]->setChecked(chosen.playing[i]);
-        nameBoxes[i]->setText(chosen.names[i]);
+        playingBoxes_[i]->setChecked(chosen.playing[i]);
+        nameBoxes_[i]->setText(chosen.names[i]);
     }
     updateStartButton();
-    roundsBox->setText(QString::number(chosen.rounds));
-    difficultyButtons[chosen.difficulty]->setChecked(true);
-    practiceBox->setChecked(chosen.practice);
-    musicBox->setChecked(chosen.musicOn);
+    roundsBox_->setText(QString::number(chosen.rounds));
+    difficultyButtons_[chosen.difficulty]->setChecked(true);
+    practiceBox_->setChecked(chosen.practice);
+    musicBox_->setChecked(chosen.musicOn);
     showBuzzers();
 }
 
@@ -128,22 +138,22 @@ void SetUpWindow::changeRules()
 
 void SetUpWindow::updateStartButton()
 {
-    startButton->setEnabled(
-        std::any_of(playingBoxes.begin(), playingBoxes.end(), [](QCheckBox* box) { return box->isChecked(); }));
+    startButton_->setEnabled(
+        std::any_of(playingBoxes_.begin(), playingBoxes_.end(), [](QCheckBox* box) { return box->isChecked(); }));
 }
 
 void SetUpWindow::startGame()
 {
     for (int i = 0; i < core::PlayerCount; ++i) {
-        game_.playerNames[i] = nameBoxes[i]->text();
-        game_.playing[i] = playingBoxes[i]->isChecked();
+        game_.playerNames[i] = nameBoxes_[i]->text();
+        game_.playing[i] = playingBoxes_[i]->isChecked();
         game_.roundScores[i] = 0;
         game_.totalScores[i] = 0;
         game_.timesStopped[i] = 0;
     }
     game_.currentRound = 1;
 
-    const core::RoundsCheck rounds = core::checkRounds(roundsBox->text());
+    const core::RoundsCheck rounds = core::checkRounds(roundsBox_->text());
     if (rounds.error) {
         services.messages.show(*rounds.error, QStringLiteral("Error"));
         return;
@@ -161,27 +171,36 @@ void SetUpWindow::startGame()
     game_.answerTime = std::chrono::seconds(game_.rules.turnSeconds);
     game_.idleTime = std::chrono::seconds(game_.rules.idleSeconds);
     game_.practice = game_.choices.practice;
-    game_.musicOn = musicBox->isChecked();
+    game_.musicOn = musicBox_->isChecked() && !game_.soundFailed;
 }
 
 void SetUpWindow::rememberChoices()
 {
     core::Choices& chosen = game_.choices;
     for (int i = 0; i < core::PlayerCount; ++i) {
-        chosen.playing[i] = playingBoxes[i]->isChecked();
-        chosen.names[i] = nameBoxes[i]->text();
+        chosen.playing[i] = playingBoxes_[i]->isChecked();
+        chosen.names[i] = nameBoxes_[i]->text();
     }
     chosen.rounds = game_.roundCount;
     for (int i = 0; i < 3; ++i) {
-        if (difficultyButtons[i]->isChecked())
+        if (difficultyButtons_[i]->isChecked())
             chosen.difficulty = i;
     }
-    chosen.practice = practiceBox->isChecked();
+    chosen.practice = practiceBox_->isChecked();
     // After a sound fault the box is unticked for this run only: the players' choice stays.
-    if (musicBox->isEnabled())
-        chosen.musicOn = musicBox->isChecked();
+    if (!game_.soundFailed)
+        chosen.musicOn = musicBox_->isChecked();
     chosen.rules = game_.rules;
     core::writeChoices(chosen, services.settings);
+}
+
+void SetUpWindow::activateEvent()
+{
+    // After a sound fault the music stays off for the rest of the run, and the box says so.
+    if (game_.soundFailed) {
+        musicBox_->setChecked(false);
+        musicBox_->setEnabled(false);
+    }
 }
 
 void SetUpWindow::deactivateEvent()
@@ -240,8 +259,8 @@ void SetUpWindow::showBuzzers()
     buzzers_.useButtons(game_.choices.buttons, {});
     for (int i = 0; i < core::PlayerCount; ++i) {
         const QString text = i == waitingPlace_ ? QStringLiteral("Press a button") : buzzers_.name(i);
-        buzzerLabels[i]->setToolTip(platform::plainToolTip(text));
-        QLabel* cell = buzzerLabels[i];
+        buzzerLabels_[i]->setToolTip(platform::plainToolTip(text));
+        QLabel* cell = buzzerLabels_[i];
         cell->setText(cell->fontMetrics().elidedText(text, Qt::ElideRight, cell->width()));
     }
 }

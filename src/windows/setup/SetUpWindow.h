@@ -30,19 +30,9 @@ class SetUpWindow : public platform::Form {
 public:
     explicit SetUpWindow(const core::WindowContext& context);
 
-    std::array<QCheckBox*, 6> playingBoxes{};
-    std::array<QLineEdit*, 6> nameBoxes{};
-    std::array<QLabel*, 6> buzzerLabels{};
-    QLineEdit* roundsBox = nullptr;
-    std::array<QRadioButton*, 3> difficultyButtons{};
-    QCheckBox* practiceBox = nullptr;
-    QCheckBox* musicBox = nullptr;
-    QPushButton* rulesButton = nullptr;
-    QPushButton* startButton = nullptr;
-    QPushButton* helpButton = nullptr;
-
 protected:
     void loadEvent() override;
+    void activateEvent() override;
     void deactivateEvent() override;
     void queryClose(bool& cancel) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -68,4 +58,14 @@ private:
     std::unique_ptr<platform::Timer> buttonPoll_;
     int waitingPlace_ = -1;
     platform::Buzzers buzzers_{services};  // named in the Buzzer cells
+    std::array<QCheckBox*, 6> playingBoxes_{};
+    std::array<QLineEdit*, 6> nameBoxes_{};
+    std::array<QLabel*, 6> buzzerLabels_{};
+    QLineEdit* roundsBox_ = nullptr;
+    std::array<QRadioButton*, 3> difficultyButtons_{};
+    QCheckBox* practiceBox_ = nullptr;
+    QCheckBox* musicBox_ = nullptr;
+    QPushButton* rulesButton_ = nullptr;
+    QPushButton* startButton_ = nullptr;
+    QPushButton* helpButton_ = nullptr;
 };

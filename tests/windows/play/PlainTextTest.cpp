@@ -68,18 +68,18 @@ TEST_F(PlayTest, ANameFullOfMarkupIsShownAsTypedInEveryWindowAndALongOneIsCutWhe
         EXPECT_TRUE(cell.text().endsWith(u'…')) << cell.text().toStdString();
         EXPECT_LE(cell.fontMetrics().horizontalAdvance(cell.text()), cell.contentsRect().width());
     };
-    expectCut(*roundTable.nameCells[1]);
+    expectCut(*control<QLabel>(roundTable, "name", 1));
 
     game.totalScores = {0, 4};
-    QTest::mouseClick(roundTable.nextRoundButton, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(roundTable, "nextRound"), Qt::LeftButton);
     settle();
     FinalTable& finalTable = program.finalTable();
     ASSERT_TRUE(finalTable.isVisible());
     for (const QString& name : {markup, longName})
         expectShownAsTyped(finalTable, name);
-    expectCut(*finalTable.nameCells[1]);
+    expectCut(*control<QLabel>(finalTable, "name", 1));
     // The winner's sentence stays whole around the beginning of the name, within its room.
-    const QLabel& winner = *finalTable.winnerLabel;
+    const QLabel& winner = *control<QLabel>(finalTable, "winner");
     EXPECT_TRUE(winner.text().startsWith(longName.left(6)) && winner.text().contains(u'…') &&
                 winner.text().endsWith(" is the winner!")) << winner.text().toStdString();
     const QRect room = winner.contentsRect();

@@ -36,16 +36,16 @@ void PlayTest::startGame(const char* rounds, bool practice, const std::vector<in
     openSetUp();
     SetUpWindow& setup = program.setUpWindow();
     for (int i = 0; i < 6; ++i) {
-        setup.playingBoxes[i]->setChecked(i < names.size());
+        control<QCheckBox>(setup, "playing", i)->setChecked(i < names.size());
         if (i < names.size())
-            setup.nameBoxes[i]->setText(names[i]);
+            control<QLineEdit>(setup, "name", i)->setText(names[i]);
     }
-    setup.roundsBox->setText(rounds);
-    setup.difficultyButtons[difficulty]->setChecked(true);
-    setup.practiceBox->setChecked(practice);
-    setup.musicBox->setChecked(false);
+    control<QLineEdit>(setup, "rounds")->setText(rounds);
+    control<QRadioButton>(setup, QStringList{"easy", "normal", "hard"}[difficulty])->setChecked(true);
+    control<QCheckBox>(setup, "practice")->setChecked(practice);
+    control<QCheckBox>(setup, "music")->setChecked(false);
     doubles.random.script(draws::deal(deal));
-    QTest::mouseClick(setup.startButton, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(setup, "start"), Qt::LeftButton);
     settle();
 }
 

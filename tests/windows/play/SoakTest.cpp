@@ -122,11 +122,11 @@ TEST_P(SoakTest, AGameForSixPlayersKeepsTheBoardAndTheScoresSound)
         RoundTable& table = program.roundTable();
         ASSERT_TRUE(table.isActive()) << "round " << round;
         for (int i = 0; i < 6; ++i)
-            sumOfRounds[i] += table.roundCells[i]->text().toLong();
+            sumOfRounds[i] += control<QLabel>(table, "round", i)->text().toLong();
         // The doubles' records of every box and music command would grow with the game.
         doubles.messages.shown.clear();
         doubles.music.commands.clear();
-        QTest::mouseClick(table.nextRoundButton, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(table, "nextRound"), Qt::LeftButton);
         settle();
     }
     FinalTable& final = program.finalTable();
@@ -134,7 +134,8 @@ TEST_P(SoakTest, AGameForSixPlayersKeepsTheBoardAndTheScoresSound)
     // A disqualified player keeps their points, though their row is left blank.
     for (int i = 0; i < 6; ++i) {
         EXPECT_EQ(game.totalScores[i], sumOfRounds[i]) << "place " << i;
-        EXPECT_EQ(final.totalCells[i]->text(), game.playing[i] ? QString::number(sumOfRounds[i]) : QString());
+        EXPECT_EQ(control<QLabel>(final, "total", i)->text(),
+                  game.playing[i] ? QString::number(sumOfRounds[i]) : QString());
     }
     EXPECT_GT(std::accumulate(sumOfRounds.begin(), sumOfRounds.end(), 0L), 50) << "rounds were won";
 }

@@ -111,11 +111,11 @@ TEST_F(PlayTest, ControllerButtonsAreBuzzersAssignedInTheSetUpWindowAndRemembere
     SetUpWindow& setup = program.setUpWindow();
     const auto assign = [&](int place, SDL_Joystick* device, int button) {
         QTest::mouseClick(setup.findChild<QWidget*>(QStringLiteral("buzzer%1").arg(place + 1)), Qt::LeftButton);
-        EXPECT_EQ(setup.buzzerLabels[place]->toolTip(), "Press a button");
+        EXPECT_EQ(control<QLabel>(setup, "buzzerName", place)->toolTip(), "Press a button");
         press(device, button);
         timer("buttonPoll").fire();
         press(device, button, false);
-        return setup.buzzerLabels[place]->toolTip();
+        return control<QLabel>(setup, "buzzerName", place)->toolTip();
     };
     EXPECT_EQ(assign(1, buzzers, 127), "G or Joystick 1 button 128");
     // SDL keeps its hands off the signals: SIGTERM and Ctrl+C end the game as before.
@@ -123,13 +123,13 @@ TEST_F(PlayTest, ControllerButtonsAreBuzzersAssignedInTheSetUpWindowAndRemembere
         EXPECT_EQ(std::signal(signal, SIG_DFL), SIG_DFL) << signal;
     EXPECT_EQ(assign(2, secondPad, 0), "K or Pad 2 A");
     EXPECT_EQ(assign(0, secondPad, 0), "A or Pad 2 A") << "taken from place 3";
-    EXPECT_EQ(setup.buzzerLabels[2]->toolTip(), "K");
+    EXPECT_EQ(control<QLabel>(setup, "buzzerName", 2)->toolTip(), "K");
     QTest::mouseClick(setup.findChild<QWidget*>("buzzer4"), Qt::LeftButton);
     QTest::keyClick(&setup, Qt::Key_Escape);
-    EXPECT_EQ(setup.buzzerLabels[3]->toolTip(), "Shift") << "Escape stops waiting";
+    EXPECT_EQ(control<QLabel>(setup, "buzzerName", 3)->toolTip(), "Shift") << "Escape stops waiting";
     EXPECT_FALSE(setup.isShownFullScreen());
 
-    QTest::mouseClick(setup.startButton, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(setup, "start"), Qt::LeftButton);
     settle();
     act("clock*7 spin*30 clock");
     press(firstPad, 0);

@@ -30,9 +30,9 @@ TEST_F(ScoresTest, TheFinalTableNamesTheWinnerOrADraw)
         table.hide();
         table.show();
         settle();
-        EXPECT_EQ(table.winnerLabel->text(), c.result);
+        EXPECT_EQ(control<QLabel>(table, "winner")->text(), c.result);
     }
     EXPECT_EQ(table.windowTitle(), "Game Over");
-    EXPECT_EQ(table.totalCells[0]->text(), "0");
-    EXPECT_EQ(table.totalCells[1]->text(), "") << "a disqualified player's row is blank";
+    EXPECT_EQ(control<QLabel>(table, "total", 0)->text(), "0");
+    EXPECT_EQ(control<QLabel>(table, "total", 1)->text(), "") << "a disqualified player's row is blank";
 }

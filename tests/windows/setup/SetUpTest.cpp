@@ -60,7 +60,7 @@ TEST_F(SetUpTest, TheRulesAndTheEntriesStartAGameWithNoScoresOrStops)
     openSetUp();
     SetUpWindow& setup = program.setUpWindow();
     // "Change Rules" shows on two lines: two bands of rows with dark text, one above the other.
-    const QImage button = setup.rulesButton->grab().toImage();
+    const QImage button = control<QPushButton>(setup, "changeRules")->grab().toImage();
     QString rows;
     for (int y = 4; y < button.height() - 4; ++y) {
         bool dark = false;
@@ -75,14 +75,14 @@ TEST_F(SetUpTest, TheRulesAndTheEntriesStartAGameWithNoScoresOrStops)
         QTimer::singleShot(0, [&] {
             RulesWindow& rules = program.rulesWindow();
             for (int row = 0; row < 5; ++row)
-                rules.valueBoxes[row]->setText(texts[row]);
-            QTest::mouseClick(rules.okButton, Qt::LeftButton);
+                control<QLineEdit>(rules, "rule", row)->setText(texts[row]);
+            QTest::mouseClick(control<QPushButton>(rules, "ok"), Qt::LeftButton);
             boxesAfterOk.clear();
-            for (const QLineEdit* box : rules.valueBoxes)
-                boxesAfterOk << box->text();
+            for (int row = 0; row < core::RuleCount; ++row)
+                boxesAfterOk << control<QLineEdit>(rules, "rule", row)->text();
             rules.close();
         });
-        QTest::mouseClick(setup.rulesButton, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(setup, "changeRules"), Qt::LeftButton);
     };
     changeRules({" 7 ", "9", "20", "5", "5"});
     EXPECT_EQ(doubles.messages.shown.back().text, "You must have at least 10 seconds for a turn!");
@@ -94,17 +94,18 @@ TEST_F(SetUpTest, TheRulesAndTheEntriesStartAGameWithNoScoresOrStops)
     EXPECT_EQ(game.rules, (core::Rules{7, 45, 12, 2, 4}));
 
     for (const int place : {0, 1, 4, 0}) {
-        EXPECT_EQ(setup.startButton->isEnabled(), place != 4) << "nobody plays before place 5 is ticked";
-        QTest::mouseClick(setup.playingBoxes[place], Qt::LeftButton, {}, {6, 12});
+        EXPECT_EQ(control<QPushButton>(setup, "start")->isEnabled(), place != 4)
+            << "nobody plays before place 5 is ticked";
+        QTest::mouseClick(control<QCheckBox>(setup, "playing", place), Qt::LeftButton, {}, {6, 12});
     }
     game.totalScores[0] = 9;
     game.timesStopped[1] = 3;
-    setup.nameBoxes[0]->setText("  Zoë ");
-    setup.nameBoxes[5]->setText("名前 🎲");
-    setup.roundsBox->setText("2");
-    setup.difficultyButtons[2]->setChecked(true);
-    setup.practiceBox->setChecked(true);
-    QTest::mouseClick(setup.startButton, Qt::LeftButton);
+    control<QLineEdit>(setup, "name", 0)->setText("  Zoë ");
+    control<QLineEdit>(setup, "name", 5)->setText("名前 🎲");
+    control<QLineEdit>(setup, "rounds")->setText("2");
+    control<QRadioButton>(setup, "hard")->setChecked(true);
+    control<QCheckBox>(setup, "practice")->setChecked(true);
+    QTest::mouseClick(control<QPushButton>(setup, "start"), Qt::LeftButton);
     settle();
     EXPECT_EQ(game.playerNames[0], "  Zoë ");
     EXPECT_EQ(game.playerNames[5], "名前 🎲") << "stored even though the place does not play";
