@@ -2,21 +2,20 @@
 // The game's windows, headless, with the real services: the finder window's own time to a
 // solution (the search with the window's events let run between attempts, from the modal
 // show to the solution shown), and a full repaint of the board on a 4K screen.
+#include "app/Program.h"
+#include "app/ProgramServices.h"
 #include "core/Game.h"
+#include "core/Target.h"
 #include "platform/audio/MusicDevice.h"
 #include "platform/Settings.h"
-#include "core/Target.h"
-#include "app/ProgramServices.h"
-#include "app/Program.h"
 #include "windows/finder/FinderWindow.h"
 #include "windows/play/PlayWindow.h"
 
 #include <QApplication>
 #include <QTimer>
 
-#include <SDL.h>
-
 #include <benchmark/benchmark.h>
+#include <SDL.h>
 
 #include <algorithm>
 #include <array>

@@ -7,12 +7,12 @@
 // BEFORE_DIR, compares each file with the one of the same name there and fails on any
 // difference. The game is driven only as the players drive it: the windows' controls by name,
 // the buzzer keys and the timers through the doubles.
+#include "core/Target.h"
 #include "doubles/Draws.h"
 #include "doubles/TestGame.h"
-#include "core/Target.h"
-#include "windows/finder/FinderWindow.h"
 #include "look/Fonts.h"
 #include "platform/input/Buzzers.h"
+#include "windows/finder/FinderWindow.h"
 #include "windows/play/PlayWindow.h"
 #include "windows/scores/FinalTable.h"
 #include "windows/scores/RoundTable.h"

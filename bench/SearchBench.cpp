@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The players wait on the solution finder: attempts until the first solution, over many
 // dealt rounds with their accepted targets.
-#include "platform/Random.h"
-#include "core/Target.h"
 #include "core/Search.h"
+#include "core/Target.h"
+#include "platform/Random.h"
 
 #include <benchmark/benchmark.h>
 

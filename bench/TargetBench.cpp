@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The target choice runs inside one 25 ms spin tick: every candidate until one is accepted.
-#include "platform/Random.h"
 #include "core/Target.h"
+#include "platform/Random.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The players window's rounds check, on any text: a game starts only with 1 to 999 rounds
 // from a text of at most three characters, and a refusal with a message never starts one.
-#include "core/RuleCheck.h"
 #include "core/NumberText.h"
+#include "core/RuleCheck.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The rules window's check, on five boxes of any text: a value is accepted only when every box
 // holds a whole number that a rule can keep, at or above its smallest value.
-#include "core/RuleCheck.h"
 #include "core/NumberText.h"
+#include "core/RuleCheck.h"
 
 #include <QStringList>
 

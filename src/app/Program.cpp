@@ -4,15 +4,14 @@
 #include "core/Choices.h"
 #include "platform/Services.h"
 #include "platform/window/ScreenMemory.h"
-
+#include "windows/finder/FinderWindow.h"
 #include "windows/play/PlayWindow.h"
 #include "windows/scores/FinalTable.h"
 #include "windows/scores/RoundTable.h"
-#include "windows/setup/SetUpWindow.h"
 #include "windows/setup/RulesWindow.h"
+#include "windows/setup/SetUpWindow.h"
 #include "windows/title/AboutBox.h"
 #include "windows/title/TitleWindow.h"
-#include "windows/finder/FinderWindow.h"
 
 
 namespace {

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/GameFlow.h"
+
 #include <QPointer>
 
 #include <memory>
 #include <vector>
-
-#include "core/GameFlow.h"
 
 namespace platform {
 class Form;

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/Game.h"
-#include "platform/DataFiles.h"
-#include "look/AppIcon.h"
-#include "platform/audio/FluidSynthMusic.h"
-#include "look/Fonts.h"
-#include "platform/Settings.h"
-#include "app/ProgramServices.h"
 #include "app/Program.h"
+#include "app/ProgramServices.h"
+#include "core/Game.h"
+#include "look/AppIcon.h"
+#include "look/Fonts.h"
+#include "platform/audio/FluidSynthMusic.h"
+#include "platform/DataFiles.h"
+#include "platform/Settings.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -2,7 +2,6 @@
 #include "core/Choices.h"
 
 #include "core/RuleCheck.h"
-
 #include "platform/input/ControllerButton.h"
 #include "platform/Settings.h"
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/Game.h"
 
-
 #include <cmath>
 
 namespace core {

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/Search.h"
 
-#include "platform/Random.h"
-#include "core/Target.h"
 #include "core/NumberText.h"
+#include "core/Target.h"
+#include "platform/Random.h"
 
 #include <algorithm>
 #include <bit>
@@ -63,11 +63,12 @@ constexpr int between(int low, int high, std::uint32_t bits)
     return n + (rest > half || (rest == half && (n & 1)));
 }
 
-// What each value of the game's generator draws, at the cost of three loads: the bit of the
-// position (1 to 7) and that of the operation (1 to 6), from a table on the value's top eight
-// bits. Both draws only grow with the bits and change at a handful of widely spaced points, so each
-// range of 2^16 values draws as its first value below a point, `from`, and as its last from there
-// on.
+// A lookup table, built at compile time, from a 24-bit SystemRandom value to what
+// randomBetween(1, 7) and randomBetween(1, 6) make of it, each as a one-hot bit (bit p for
+// position p, bit v for operation v). The table is indexed by the value's top 8 bits: both
+// results grow monotonically with the value and change at a few widely spaced points, so within
+// each of the 256 ranges of 2^16 values there is at most one split point, `from`. A lookup is
+// three loads.
 struct DrawTable {
     std::array<std::uint32_t, 256> from;
     // For range r: 2r below `from`, 2r + 1 from there on.
@@ -131,17 +132,17 @@ std::uint32_t drawIndex(std::uint32_t bits)
     return 2 * range + (bits >= drawTable.from[range]);
 }
 
-// The game's generator's next values, weighed eight at a time. Each value has a byte, the lowest
-// for the next one: in `positions` the bit of the position it draws, in `operations` that of the
-// operation. The first value that draws one of the wanted positions or operations is then found
-// with a mask and a count of trailing zeros, instead of a branch on every value, which would be
-// mispredicted for most of those turned down. The values before it are used up with it, as they
-// are when drawn one at a time.
+// A look-ahead buffer over SystemRandom. refill() peeks at the next eight 24-bit values and packs,
+// for each, its one-hot position and operation bits from drawTable into one byte of positions_
+// and operations_ (a std::uint64_t each, the next value in the lowest byte). take() then finds
+// the first value whose draw is in the wanted mask with an AND and std::countr_zero, rather
+// than a branch per value that would be mispredicted for most of the rejected ones. The values
+// skipped before it are consumed with it, exactly as drawing one at a time would.
 class Lookahead {
 public:
-    // A copy of the generator, which can stay in a register, is drawn from and handed back when
-    // the attempt is over.
-    explicit Lookahead(platform::SystemRandom& random) : original_(random), random_(random) { weigh(); }
+    // Works on a local copy of the generator's state, which the compiler can keep in a
+    // register, and writes it back to `random` in the destructor.
+    explicit Lookahead(platform::SystemRandom& random) : original_(random), random_(random) { refill(); }
     ~Lookahead()
     {
         random_.skip(used_);
@@ -156,7 +157,7 @@ public:
     int operation(unsigned wanted) { return take(false, wanted); }
 
 private:
-    void weigh()
+    void refill()
     {
         const auto bits = random_.peekEight();
         positions_ = 0;
@@ -175,13 +176,13 @@ private:
         const std::uint64_t everyByte = wanted * 0x0101010101010101u;
         std::uint64_t found = (position ? positions_ : operations_) & everyByte;
         while (found == 0) [[unlikely]] {
-            // None of those left draws what is wanted: all eight are used up.
+            // No buffered value draws what is wanted: all eight are consumed.
             random_.skip(8);
-            weigh();
+            refill();
             found = (position ? positions_ : operations_) & everyByte;
         }
         const unsigned bit = unsigned(std::countr_zero(found));
-        const unsigned values = bit / 8 + 1;  // those turned down, and the one taken
+        const unsigned values = bit / 8 + 1;  // the rejected values and the one taken
         // In two shifts, as one by all 64 bits would be undefined.
         positions_ = positions_ >> 8 * (values - 1) >> 8;
         operations_ = operations_ >> 8 * (values - 1) >> 8;
@@ -193,7 +194,7 @@ private:
     platform::SystemRandom random_;
     std::uint64_t positions_;
     std::uint64_t operations_;
-    int used_;  // of the eight weighed
+    int used_;  // how many of the eight buffered values are consumed
 };
 
 // outcomesOf, forced inline in the search, which works it out for every pair it draws: with a
@@ -219,7 +220,8 @@ private:
     return outcomes;
 }
 
-// The game's own generator, drawn from without a virtual call, eight values at a time.
+// attempt() for SystemRandom: its final next() called directly, with no virtual dispatch, through
+// the eight-value look-ahead buffer.
 std::optional<QString> attemptWith(const Deal& numbers, int target, platform::SystemRandom& random)
 {
     // Positions 1 to 7 as the draws name them; 0 marks a number used up. Bit p of held is set
@@ -304,8 +306,8 @@ QString stepText(int a, int b, Operation operation, int result)
 
 std::optional<QString> attempt(const Deal& numbers, int target, platform::RandomSource& random)
 {
-    // The game's own generator is drawn from without a virtual call for every value. It is final,
-    // so comparing the type is enough, and cheaper than a dynamic_cast on every attempt.
+    // SystemRandom takes the devirtualised path with the look-ahead buffer. It is final, so a
+    // typeid comparison identifies it exactly, and costs less than a dynamic_cast per attempt.
     if (typeid(random) == typeid(platform::SystemRandom))
         return attemptWith(numbers, target, static_cast<platform::SystemRandom&>(random));
     return attemptWith(numbers, target, random);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/Target.h"
 
-#include "platform/Random.h"
 #include "core/NumberText.h"
+#include "platform/Random.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,8 +12,8 @@ namespace core {
 
 namespace {
 
-// Int(Random() * scale + offset); the product of a float and a small whole number is
-// exact in double precision.
+// floor(next() * scale + offset), a whole number from [offset, offset + scale); the product of a
+// float and a small whole number is exact in double precision.
 int drawWhole(platform::RandomSource& random, double scale, double offset = 0.0)
 {
     return int(std::floor(double(random.next()) * scale + offset));

@@ -2,9 +2,9 @@
 #include "look/QuitAndHelp.h"
 
 #include "platform/Application.h"
+#include "platform/Services.h"
 #include "platform/window/Help.h"
 #include "platform/window/MessageBoxes.h"
-#include "platform/Services.h"
 
 #include <QDir>
 

@@ -34,9 +34,10 @@ public:
         return bitsOf(old);
     }
 
-    // The bits of the next eight values, without drawing them; skip() then draws as many as were
-    // used. The solution search weighs eight values at once rather than branching on each. The
-    // eight states are worked out from this one independently, not each from the one before.
+    // The 24 bits of each of the next eight values, without advancing the state; skip() then
+    // advances past as many as were consumed. The solution search buffers eight values this way
+    // rather than branching on each. The eight states are computed from this one independently
+    // (by jumps[k]), not each from the one before, so the loop has no dependency chain.
     std::array<std::uint32_t, 8> peekEight() const
     {
         std::array<std::uint32_t, 8> bits;
@@ -46,7 +47,7 @@ public:
         return bits;
     }
 
-    // Draws `count` values, 0 to 8, without their bits: as many nextBits() calls in one step.
+    // Advances the state by `count` values (0 to 8) in one step, as `count` nextBits() calls would.
     void skip(int count) { state_ = state_ * jumps[count].multiplier + jumps[count].increment; }
 
 private:

@@ -1,19 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/Choices.h"
 #include "doubles/TestGame.h"
 #include "platform/Application.h"
+#include "windows/play/PlayWindow.h"
 #include "windows/scores/FinalTable.h"
 #include "windows/scores/RoundTable.h"
 #include "windows/setup/SetUpWindow.h"
 #include "windows/title/TitleWindow.h"
-#include "windows/play/PlayWindow.h"
-#include "core/Choices.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-
-#include <QPushButton>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>

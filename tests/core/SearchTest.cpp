@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "doubles/CoreDoubles.h"
 #include "core/Search.h"
 #include "core/Target.h"
+#include "doubles/CoreDoubles.h"
 #include "platform/Random.h"
 
-#include <tuple>
-
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 using doubles::ScriptedRandom;
 using namespace core;

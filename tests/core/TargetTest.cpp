@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "doubles/Draws.h"
-#include "doubles/CoreDoubles.h"
 #include "core/Target.h"
+#include "doubles/CoreDoubles.h"
+#include "doubles/Draws.h"
 
 #include <gtest/gtest.h>
 

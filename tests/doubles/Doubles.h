@@ -6,11 +6,11 @@
 
 #include "doubles/CoreDoubles.h"
 #include "platform/Application.h"
-#include "platform/input/Controllers.h"
-#include "platform/window/Help.h"
-#include "platform/input/KeyState.h"
-#include "platform/window/MessageBoxes.h"
 #include "platform/audio/MusicDevice.h"
+#include "platform/input/Controllers.h"
+#include "platform/input/KeyState.h"
+#include "platform/window/Help.h"
+#include "platform/window/MessageBoxes.h"
 #include "platform/window/Timer.h"
 
 #include <QStringList>

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/Program.h"
 #include "core/Game.h"
 #include "doubles/Doubles.h"
-#include "platform/window/Form.h"
 #include "platform/Services.h"
 #include "platform/Settings.h"
+#include "platform/window/Form.h"
 #include "platform/window/ScreenMemory.h"
-#include "app/Program.h"
 #include "windows/title/TitleWindow.h"
 
 #include <QCoreApplication>

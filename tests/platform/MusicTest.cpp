@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/audio/CutSoundFont.h"
 #include "platform/audio/FluidSynthMusic.h"
 #include "platform/audio/MidiFile.h"
-#include "platform/audio/CutSoundFont.h"
 
 #include <QFile>
 #include <QTemporaryDir>

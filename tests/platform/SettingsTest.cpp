@@ -9,10 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <algorithm>
 
 TEST(FileSettings, ADamagedUnreadableOrUnwritableFileOrNoRegularFileGivesTheDefaultsAndOneLineOnStderr)
 {

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/audio/FluidSynthMusic.h"
 
-#include "platform/DataFiles.h"
-#include "platform/audio/MidiFile.h"
 #include "platform/audio/CutSoundFont.h"
+#include "platform/audio/MidiFile.h"
+#include "platform/DataFiles.h"
 
 #include <QFile>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/input/Buzzers.h"
 
-#include "platform/Services.h"
 #include "platform/input/Controllers.h"
+#include "platform/Services.h"
 
 namespace platform {
 

@@ -5,8 +5,8 @@
 #include <QString>
 
 #include <map>
-#include <optional>
 #include <memory>
+#include <optional>
 
 class QWidget;
 

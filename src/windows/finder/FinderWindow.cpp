@@ -2,7 +2,6 @@
 #include "windows/finder/FinderWindow.h"
 
 #include "core/GameFlow.h"
-
 #include "look/Fonts.h"
 #include "platform/Services.h"
 

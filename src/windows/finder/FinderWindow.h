@@ -8,8 +8,8 @@
 // Exit hides the window (during a search, once the current attempt is over), and the modal
 // show returns.
 
-#include "platform/window/Form.h"
 #include "core/Search.h"
+#include "platform/window/Form.h"
 
 #include <QElapsedTimer>
 

@@ -7,17 +7,15 @@
 // times the screen's device pixel ratio. Text and lines are painted at that density, sharp
 // at every size, while every coordinate stays in the design's pixels. A repaint of the
 // window copies only the part of the back buffer that changed.
-#include "windows/play/PlayWindow.h"
-
 #include "core/Game.h"
 #include "core/NumberText.h"
-
-#include "look/Fonts.h"
 #include "look/Dial.h"
+#include "look/Fonts.h"
+#include "windows/play/PlayWindow.h"
 
 #include <QFontMetrics>
-#include <QPaintEvent>
 #include <QPainter>
+#include <QPaintEvent>
 
 #include <algorithm>
 

@@ -1,18 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/play/PlayWindow.h"
 
-#include "core/GameFlow.h"
-
 #include "core/Game.h"
+#include "core/GameFlow.h"
 #include "core/NumberText.h"
-
-#include "platform/window/ClickArea.h"
 #include "look/Fonts.h"
+#include "look/QuitAndHelp.h"
 #include "platform/audio/MusicDevice.h"
 #include "platform/Random.h"
 #include "platform/Services.h"
+#include "platform/window/ClickArea.h"
 #include "platform/window/Timer.h"
-#include "look/QuitAndHelp.h"
 
 #include <QPainter>
 #include <QPushButton>

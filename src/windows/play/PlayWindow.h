@@ -23,11 +23,11 @@
 // messages and draws what it holds (showRound). The dealing and the target choice are pure
 // functions in core/Target.h.
 
+#include "core/Round.h"
 #include "platform/input/Buzzers.h"
 #include "platform/window/Form.h"
 #include "windows/play/Board.h"
 #include "windows/play/RoundState.h"
-#include "core/Round.h"
 
 #include <QImage>
 

@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/scores/RoundTable.h"
 
-#include "core/GameFlow.h"
-
 #include "core/Game.h"
+#include "core/GameFlow.h"
 #include "core/NumberText.h"
-
 #include "look/Fonts.h"
 #include "look/QuitAndHelp.h"
 

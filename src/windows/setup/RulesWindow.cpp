@@ -1,16 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/setup/RulesWindow.h"
 
-#include "core/GameFlow.h"
-
-#include "core/Game.h"
-#include "core/NumberText.h"
 #include "core/Choices.h"
+#include "core/Game.h"
+#include "core/GameFlow.h"
+#include "core/NumberText.h"
 #include "core/RuleCheck.h"
 #include "look/Fonts.h"
-#include "platform/window/MessageBoxes.h"
-#include "platform/Services.h"
 #include "look/QuitAndHelp.h"
+#include "platform/Services.h"
+#include "platform/window/MessageBoxes.h"
 
 #include <QCheckBox>
 #include <QFontMetrics>

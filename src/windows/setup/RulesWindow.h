@@ -6,8 +6,8 @@
 // and hides the window. Closing it by its frame stores nothing and unloads it; the next
 // opening makes it afresh from the stored values.
 
-#include "platform/window/Form.h"
 #include "core/RuleCheck.h"
+#include "platform/window/Form.h"
 
 #include <array>
 

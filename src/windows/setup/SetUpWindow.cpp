@@ -1,27 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/setup/SetUpWindow.h"
 
-#include "core/GameFlow.h"
-
+#include "core/Choices.h"
 #include "core/Game.h"
+#include "core/GameFlow.h"
 #include "core/NumberText.h"
-
-#include "platform/window/ClickArea.h"
-#include "platform/input/Controllers.h"
+#include "core/RuleCheck.h"
 #include "look/Fonts.h"
+#include "look/QuitAndHelp.h"
+#include "platform/input/Controllers.h"
+#include "platform/Services.h"
 #include "platform/Settings.h"
-#include "platform/window/Timer.h"
+#include "platform/window/ClickArea.h"
 #include "platform/window/MessageBoxes.h"
 #include "platform/window/PlainText.h"
-#include "platform/Services.h"
+#include "platform/window/Timer.h"
 #include "platform/window/WrappingButton.h"
-#include "core/Choices.h"
-#include "core/RuleCheck.h"
-#include "look/QuitAndHelp.h"
 
 #include <QButtonGroup>
-#include <QKeyEvent>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>

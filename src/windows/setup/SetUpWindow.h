@@ -6,9 +6,9 @@
 // next game. Start Game checks the rounds, fills in the game, hides itself and asks the
 // program to start a round.
 
+#include "platform/input/Buzzers.h"
 #include "platform/window/Form.h"
 #include "platform/window/Timer.h"
-#include "platform/input/Buzzers.h"
 
 #include <array>
 #include <memory>

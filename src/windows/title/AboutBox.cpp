@@ -2,7 +2,6 @@
 #include "windows/title/AboutBox.h"
 
 #include "core/GameFlow.h"
-
 #include "look/AppIcon.h"
 #include "look/Fonts.h"
 

@@ -1,16 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/title/TitleWindow.h"
 
-#include "core/GameFlow.h"
-
 #include "core/Game.h"
+#include "core/GameFlow.h"
 #include "core/NumberText.h"
-
+#include "look/Dial.h"
 #include "look/Fonts.h"
+#include "look/QuitAndHelp.h"
 #include "platform/Services.h"
 #include "platform/window/Timer.h"
-#include "look/Dial.h"
-#include "look/QuitAndHelp.h"
 
 #include <QLabel>
 #include <QPainter>

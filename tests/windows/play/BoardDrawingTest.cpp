@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PlayTest.h"
-
 #include "doubles/Draws.h"
+#include "PlayTest.h"
 
 #include <QGuiApplication>
 #include <QtTest/QTest>

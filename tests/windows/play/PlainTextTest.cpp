@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlayTest.h"
-
 #include "windows/finder/FinderWindow.h"
 #include "windows/scores/FinalTable.h"
 #include "windows/scores/RoundTable.h"

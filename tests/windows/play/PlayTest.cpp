@@ -3,15 +3,13 @@
 
 #include "doubles/Draws.h"
 #include "platform/input/Buzzers.h"
-
 #include "windows/finder/FinderWindow.h"
 #include "windows/setup/SetUpWindow.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QRadioButton>
-
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTimer>
 #include <QtTest/QTest>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/Target.h"
 #include "doubles/Draws.h"
 #include "PlayTest.h"
-#include "core/Target.h"
 #include "windows/finder/FinderWindow.h"
 #include "windows/scores/RoundTable.h"
 #include "windows/setup/SetUpWindow.h"

@@ -1,16 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PlayTest.h"
 #include "platform/Clock.h"
 #include "platform/input/Controllers.h"
+#include "PlayTest.h"
 #include "windows/setup/SetUpWindow.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest/QTest>
 
-#include <SDL.h>
-
 #include <gtest/gtest.h>
+#include <SDL.h>
 
 #include <csignal>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "doubles/TestGame.h"
 #include "core/RuleCheck.h"
+#include "doubles/TestGame.h"
 #include "windows/play/PlayWindow.h"
 #include "windows/setup/RulesWindow.h"
 #include "windows/setup/SetUpWindow.h"
