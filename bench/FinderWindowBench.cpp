@@ -5,7 +5,7 @@
 #include "app/Program.h"
 #include "app/ProgramServices.h"
 #include "core/Game.h"
-#include "core/Target.h"
+#include "core/puzzle/Target.h"
 #include "platform/audio/MusicDevice.h"
 #include "platform/Settings.h"
 #include "windows/finder/FinderWindow.h"

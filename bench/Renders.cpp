@@ -7,7 +7,7 @@
 // BEFORE_DIR, compares each file with the one of the same name there and fails on any
 // difference. The game is driven only as the players drive it: the windows' controls by name,
 // the buzzer keys and the timers through the doubles.
-#include "core/Target.h"
+#include "core/puzzle/Target.h"
 #include "doubles/Draws.h"
 #include "doubles/TestGame.h"
 #include "look/Fonts.h"

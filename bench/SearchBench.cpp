@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The players wait on the solution finder: attempts until the first solution, over many
 // dealt rounds with their accepted targets.
-#include "core/Search.h"
-#include "core/Target.h"
+#include "core/puzzle/Search.h"
+#include "core/puzzle/Target.h"
 #include "platform/Random.h"
 
 #include <benchmark/benchmark.h>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The target choice runs inside one 25 ms spin tick: every candidate until one is accepted.
-#include "core/Target.h"
+#include "core/puzzle/Target.h"
 #include "platform/Random.h"
 
 #include <benchmark/benchmark.h>

@@ -4,7 +4,7 @@
 // The moves from one window of the game to the next. A window asks for them; the program,
 // which alone knows every window, carries them out, so no window knows another.
 
-#include "core/Target.h"
+#include "core/puzzle/Target.h"
 
 namespace platform {
 struct Services;

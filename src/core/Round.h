@@ -20,7 +20,7 @@
 //   WinningFlash  the winning tile flashes
 //   Ended         the round is over (end)
 
-#include "core/Target.h"
+#include "core/puzzle/Target.h"
 #include "platform/Clock.h"
 
 #include <array>

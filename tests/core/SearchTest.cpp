@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/Search.h"
-#include "core/Target.h"
+#include "core/puzzle/Search.h"
+#include "core/puzzle/Target.h"
 #include "doubles/CoreDoubles.h"
 #include "platform/Random.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/Target.h"
+#include "core/puzzle/Target.h"
 #include "doubles/CoreDoubles.h"
 #include "doubles/Draws.h"
 

@@ -6,7 +6,8 @@
 
 namespace platform {
 
-// The virtual-key codes of the buzzer keys.
+// The virtual-key codes of the buzzer keys. The numbers are those of the desktop platform the
+// game was made for, kept so that a key is named the same everywhere.
 namespace vk {
 constexpr int Shift = 16;
 constexpr int A = 65;

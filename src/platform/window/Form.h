@@ -30,7 +30,9 @@ private:
     Form* active_ = nullptr;
 };
 
-// A top-level game window with the life the game's windows expect: load on first use,
+// A top-level game window with the life the game's windows expect. Its name and its events
+// (load, activate, deactivate, query close) mirror the window toolkit of the desktop the game
+// was made for; Qt's own events of those names behave differently. Load on first use,
 // show, modal show, hide and unload, and the program's own notion of which of its windows
 // is active. Exactly one game window is active at a time; message boxes and other
 // programs do not count.

@@ -8,7 +8,7 @@
 // Exit hides the window (during a search, once the current attempt is over), and the modal
 // show returns.
 
-#include "core/Search.h"
+#include "core/puzzle/Search.h"
 #include "platform/window/Form.h"
 
 #include <QElapsedTimer>

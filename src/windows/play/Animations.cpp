@@ -4,7 +4,7 @@
 // to 130 while the winning tile flashes.
 #include "core/Game.h"
 #include "core/NumberText.h"
-#include "core/Target.h"
+#include "core/puzzle/Target.h"
 #include "platform/Services.h"
 #include "platform/window/Timer.h"
 #include "windows/play/PlayWindow.h"

@@ -21,7 +21,7 @@
 // out), RoundEnding.cpp (the round's end), Music.cpp and BoardDrawing.cpp. The rules are the
 // round's (core/Round.h): the window turns clicks and ticks into calls on it, shows its
 // messages and draws what it holds (showRound). The dealing and the target choice are pure
-// functions in core/Target.h.
+// functions in core/puzzle/Target.h.
 
 #include "core/Round.h"
 #include "platform/input/Buzzers.h"

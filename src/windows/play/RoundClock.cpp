@@ -4,7 +4,7 @@
 // still to play) until it has run out.
 #include "core/Game.h"
 #include "core/NumberText.h"
-#include "core/Target.h"
+#include "core/puzzle/Target.h"
 #include "platform/audio/MusicDevice.h"
 #include "platform/Services.h"
 #include "platform/window/Timer.h"

@@ -5,7 +5,7 @@
 #include "core/Game.h"
 #include "core/GameFlow.h"
 #include "core/NumberText.h"
-#include "core/Target.h"
+#include "core/puzzle/Target.h"
 #include "platform/window/Timer.h"
 #include "windows/play/PlayWindow.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/Target.h"
+#include "core/puzzle/Target.h"
 #include "doubles/Draws.h"
 #include "PlayTest.h"
 #include "windows/finder/FinderWindow.h"

@@ -6,7 +6,7 @@
 // the first and uses up the second, and goes on until it hits the target or too few
 // numbers are left. The finder window runs attempts until one succeeds.
 
-#include "core/Target.h"
+#include "core/puzzle/Target.h"
 
 #include <QString>
 

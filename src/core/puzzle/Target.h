@@ -7,7 +7,7 @@
 // (dealNumber), spins the target display (spinDigits) and, when the spin ends, asks for
 // candidates (candidateTarget) until one is accepted.
 
-#include "core/Operation.h"
+#include "core/puzzle/Operation.h"
 
 #include <array>
 #include <functional>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/Search.h"
+#include "core/puzzle/Search.h"
 
 #include "core/NumberText.h"
-#include "core/Target.h"
+#include "core/puzzle/Target.h"
 #include "platform/Random.h"
 
 #include <algorithm>
