@@ -32,6 +32,7 @@ public:
 
 protected:
     void loadEvent() override;
+    // A sound fault of this run shows in the Music On box.
     void activateEvent() override;
     void deactivateEvent() override;
     void queryClose(bool& cancel) override;
