@@ -210,9 +210,9 @@ void Renders::openGame()
     tick("dials", 5);
     save("title", program.titleWindow());
     whenModalShows("about", [this] { return program.aboutBox().findChild<QPushButton*>("ok"); });
-    QTest::mouseClick(program.titleWindow().findChild<QPushButton*>("About"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(program.titleWindow(), "about"), Qt::LeftButton);
     settle();
-    QTest::mouseClick(program.titleWindow().findChild<QPushButton*>("Play!"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(program.titleWindow(), "play"), Qt::LeftButton);
     settle();
 
     SetUpWindow& setup = program.setUpWindow();
@@ -349,7 +349,7 @@ int main(int argc, char* argv[])
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    look::registerFonts(doubles::TestServices::dataDir());
+    look::registerFonts(doubles::TestServices::dataFolder());
     // A steady text cursor: a blinking one would show or not by the wall clock.
     QGuiApplication::styleHints()->setCursorFlashTime(0);
     Renders renders(QString::fromLocal8Bit(argv[1]));

@@ -11,7 +11,7 @@ int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    look::registerFonts(doubles::TestServices::dataDir());
+    look::registerFonts(doubles::TestServices::dataFolder());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

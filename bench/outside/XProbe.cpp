@@ -8,6 +8,10 @@
 //                                   prints the milliseconds until a pixel of the rectangle X Y W H
 //                                   of the window named NAME changes; then lets the flash run out,
 //                                   clicks GX GY (Give Up) and waits for the rectangle to clear
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -18,9 +22,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
-#include <X11/extensions/XTest.h>
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
 
 namespace {
 

@@ -13,7 +13,6 @@
 #include "windows/title/AboutBox.h"
 #include "windows/title/TitleWindow.h"
 
-
 namespace {
 
 // `unloaded` keeps the windows that have unloaded themselves until Qt deletes them, so that
@@ -124,10 +123,10 @@ void Program::startRound()
     play.show();
 }
 
-void Program::showSolution(const core::Deal& numbers, int target)
+void Program::showSolution(const core::Deal& deal, int target)
 {
     FinderWindow& finder = finderWindow();
-    finder.prepareSearch(numbers, target);
+    finder.prepareSearch(deal, target);
     finder.showModal();
 }
 

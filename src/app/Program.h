@@ -48,7 +48,7 @@ public:
     void showSetUp() override;
     void showRules() override;
     void startRound() override;
-    void showSolution(const core::Deal& numbers, int target) override;
+    void showSolution(const core::Deal& deal, int target) override;
     void showRoundTable() override;
     void showFinalTable() override;
 

@@ -21,14 +21,14 @@ int main(int argc, char* argv[])
     // Only "Yes" to the quit question ends the game, never the last window closing.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    const QString dataDir = platform::dataFolder();
+    const QString dataFolder = platform::dataFolder();
     // The game plays on without them, but a broken install should be easy to see.
-    for (const QString& file : platform::missingDataFiles(dataDir))
+    for (const QString& file : platform::missingDataFiles(dataFolder))
         std::fprintf(stderr, "quorvix: missing data file %s\n", qPrintable(file));
-    for (const QString& file : look::registerFonts(dataDir))
+    for (const QString& file : look::registerFonts(dataFolder))
         std::fprintf(stderr, "quorvix: cannot use font file %s, a system font stands in\n", qPrintable(file));
 
-    ProgramServices<platform::FluidSynthMusic, platform::FileSettings> real(dataDir);
+    ProgramServices<platform::FluidSynthMusic, platform::FileSettings> real(dataFolder);
 
     core::Game game;
     Program program(real.services, game);

@@ -23,8 +23,8 @@ public:
     virtual void showSetUp() = 0;       // "Play!"
     virtual void showRules() = 0;       // modal, over the set-up window
     virtual void startRound() = 0;      // the play window, its round prepared
-    // Modal, over the play window: one way from `numbers` to `target`.
-    virtual void showSolution(const Deal& numbers, int target) = 0;
+    // Modal, over the play window: one way from the numbers dealt to `target`.
+    virtual void showSolution(const Deal& deal, int target) = 0;
     virtual void showRoundTable() = 0;  // after every round
     virtual void showFinalTable() = 0;  // after the last round's table
 };

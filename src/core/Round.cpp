@@ -93,7 +93,8 @@ bool Round::select(Tile tile, platform::Moment now)
 
 bool Round::chooseOperation(Operation operation)
 {
-    if (!isAnswering())
+    // The reversed operations are the search's own: the working row reads "first op second".
+    if (!isAnswering() || isReversed(operation))
         return false;
     operation_ = operation;
     return true;

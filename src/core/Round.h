@@ -90,7 +90,7 @@ public:
     // number shows the player is still at it, even one that moves nothing. False when no
     // number moved.
     bool select(Tile tile, platform::Moment now);
-    // One of the four a player chooses from, "a op b".
+    // One of the four a player chooses from, "a op b"; a reversed one is refused.
     bool chooseOperation(Operation operation);
     MadeNumber makeNumber();
     // The working row's numbers go back to their tiles; one cancel too many stops the turn.

@@ -19,7 +19,7 @@ namespace {
 
 struct BundledFont {
     FontRole role;
-    const char* family;  // the name the game asks for: the role's, put in place of the font's own
+    const char* family;  // the family name the game asks Qt for, mapped to the bundled font
     const char* file;
     int stretch;     // per cent of the font's own width
     int lineHeight;  // the design's line, in thousandths of the pixel size; 0: the font's own

@@ -5,6 +5,7 @@
 #include "platform/Services.h"
 #include "platform/window/Help.h"
 #include "platform/window/MessageBoxes.h"
+#include "platform/window/ScreenMemory.h"
 
 #include <QDir>
 
@@ -16,6 +17,8 @@ bool confirmQuit(platform::Services& services)
                                                platform::Buttons::YesNo);
     if (answer != platform::Answer::Yes)
         return false;
+    // A window's size that has not settled yet is kept all the same.
+    services.screen.writeSizes();
     services.application.quit();
     return true;
 }

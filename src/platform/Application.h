@@ -3,7 +3,8 @@
 
 namespace platform {
 
-// The end of the program. The game keeps nothing, so quitting is only ending the process.
+// The end of the program. Whatever the game keeps is written before quit() is called, so
+// quitting is only ending the process.
 class Application {
 public:
     virtual ~Application() = default;

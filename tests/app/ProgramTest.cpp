@@ -29,6 +29,7 @@ TEST_F(ProgramTest, TheWindowsBetweenRoundsAskBeforeQuittingAndOfferTheHelp)
              &program.titleWindow(), &program.setUpWindow(), &program.roundTable(), &program.finalTable()}) {
         window->show();
         settle();
+        window->resize(window->size() + QSize(2, 2));
         doubles.messages.shown.clear();
         doubles.messages.answers = {Answer::No, Answer::Yes};
         const int quits = doubles.application.quits;
@@ -36,13 +37,16 @@ TEST_F(ProgramTest, TheWindowsBetweenRoundsAskBeforeQuittingAndOfferTheHelp)
         EXPECT_TRUE(window->isVisible() && doubles.application.quits == quits) << "No: " << quits;
         window->close();
         EXPECT_EQ(doubles.application.quits, quits + 1) << "Yes";
+        EXPECT_TRUE(doubles.settings.values.contains(
+            QStringLiteral("windows/%1/size").arg(window->metaObject()->className())))
+            << "a size that had not settled is kept all the same";
         ASSERT_EQ(doubles.messages.shown.size(), 2u);
         const doubles::ShownBox& box = doubles.messages.shown[0];
         EXPECT_TRUE(box.text == "Do you want to quit?" && box.title == "Quit" &&
                     box.buttons == platform::Buttons::YesNo);
         window->hide();
     }
-    for (QPushButton* help : {control<QPushButton>(program.titleWindow(), "Help"),
+    for (QPushButton* help : {control<QPushButton>(program.titleWindow(), "help"),
                               control<QPushButton>(program.setUpWindow(), "help")})
         QTest::mouseClick(help, Qt::LeftButton);
     EXPECT_EQ(doubles.help.opened, QStringList(2, doubles.services.dataFolder + "/Solvo.hlp"));
@@ -75,7 +79,7 @@ TEST_F(ProgramTest, TheTitlesDialsShowTheHandFromTheTopBeforeTheFirstTickAndOnEv
     EXPECT_STREQ(hand(), "up") << "before the first tick";
     doubles.timers["dials"].fire(76);
     EXPECT_STREQ(hand(), "nine");
-    QTest::mouseClick(title.findChild<QPushButton*>("Play!"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(title, "play"), Qt::LeftButton);
     program.setUpWindow().hide();
     program.showTitle();
     settle();

@@ -16,7 +16,7 @@ namespace {
 
 const core::Deal example{2, 3, 4, 10, 20, 100, 150};
 using enum core::Operation;
-constexpr core::Operation playerOperations[] = {Add, Subtract, Multiply, Divide};  // + - x /
+constexpr core::Operation operations[] = {Add, Subtract, Multiply, Divide, SubtractReversed};  // + - x / r
 
 class RoundTest : public ::testing::Test {
 protected:
@@ -39,7 +39,7 @@ protected:
     // Plays `steps`, separated by spaces, and says what each step did that a player would be
     // told of, separated by spaces:
     //   d0..d6, m0..m2   the number on that dealt or made tile is chosen ("-" when none moves)
-    //   + - x /          an operation
+    //   + - x / r        an operation, r "b - a" ("-" when refused)
     //   =                the number is made: "made160@2", "won160@2", or its refusal
     //   b0..b5           that place buzzes: "accepted", "last", "allUsed" or "closed"
     //   f                the buzz flash is over
@@ -63,8 +63,9 @@ protected:
             if (kind == u'd' || kind == u'm') {
                 if (!round.select({kind == u'd' ? Round::Row::Dealt : Round::Row::Made, n}, now))
                     told << "-";
-            } else if (QStringLiteral("+-x/").contains(kind) && step.size() == 1) {
-                round.chooseOperation(playerOperations[QStringLiteral("+-x/").indexOf(kind)]);
+            } else if (QStringLiteral("+-x/r").contains(kind) && step.size() == 1) {
+                if (!round.chooseOperation(operations[QStringLiteral("+-x/r").indexOf(kind)]))
+                    told << "-";
             } else if (kind == u'+') {
                 clock = clock.addSecs(step.mid(1).chopped(1).toInt());
                 now = platform::momentOf(clock);
@@ -135,6 +136,8 @@ TEST_F(RoundTest, TheWorkingOutKeepsWholeNumbersFrom1To999AndWinsWithTheTargetIn
         {fives, "d2 - d0 =", "notPositive", "5 5 3 10 15 100 150 . . ."},
         {fives, "d0 - d1 =", "zero", "5 5 3 10 15 100 150 . . ."},
         {fives, "d3 / d0 =", "made2@0", ". 5 3 . 15 100 150 2 . ."},
+        // A reversed operation is the search's alone: refused, the row stays "+".
+        {fives, "d2 r d0 =", "- made8@0", ". 5 . 10 15 100 150 8 . ."},
         {{9, 11, 4, 10, 20, 100, 150}, "d5 + d1 = m0 x d0 =", "made111@0 made999@0", ". . 4 10 20 . 150 999 . ."},
         // A result takes the lowest free slot; the operation is + again after each.
         {example, "d0 x d1 = d2 d3 = m0 d4 =", "made6@0 made14@1 made26@0", ". . . . . 100 150 26 14 ."},
@@ -144,7 +147,7 @@ TEST_F(RoundTest, TheWorkingOutKeepsWholeNumbersFrom1To999AndWinsWithTheTargetIn
         // empty tile gives nothing.
         {example, "d0 = d1 d2 d3 m0", "- - -", ". . 4 10 20 100 150 . . ."},
         // Made in any slot, the target wins, and the board takes nothing after.
-        {example, "d0 d1 = d2 d4 = d6 d3 = d5 - m2 =", "made5@0 made24@1 won160@2 - -",
+        {example, "d0 d1 = d2 d4 = d6 d3 = d5 - m2 =", "made5@0 made24@1 won160@2 - - -",
          ". . . . . 100 . 5 24 160"},
     };
     for (const auto& c : cases) {

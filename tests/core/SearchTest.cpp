@@ -13,14 +13,14 @@ using namespace core;
 
 namespace {
 
-// randomBetween(1, 7) gives `position`; randomBetween(1, 6) gives `code`.
+// randomBetween(1, 7) gives `position`; randomBetween(1, 6) gives the Operation of that value.
 float pick(int position)
 {
     return float(position - 1) / 6.0f;
 }
-float operation(int code)
+float operation(int value)
 {
-    return float(code - 1) / 5.0f;
+    return float(value - 1) / 5.0f;
 }
 
 }  // namespace
@@ -146,11 +146,12 @@ TEST(Outcomes, AreTheSixOperationsRulesForEveryPairOfNumbersFrom1To999)
     for (int a = 1; a <= LargestNumber; ++a)
         for (int b = 1; b <= LargestNumber; ++b) {
             const Outcomes outcomes = outcomesOf(a, b);
-            for (int code = 1; code <= 6; ++code) {
-                const int allowed = applyOperation(a, b, Operation(code));
-                const bool usable = outcomes.usable >> code & 1;
-                if (usable != (allowed != -1) || (usable && outcomes.result[code] != allowed))
-                    EXPECT_LT(++wrong, 10) << a << " " << b << " operation " << code;
+            for (int value = 1; value <= 6; ++value) {
+                const int allowed = applyOperation(a, b, Operation(value));
+                const bool usable = outcomes.usable >> value & 1;
+                if (usable != (allowed != -1) || (usable && outcomes.result[value] != allowed)) {
+                    EXPECT_LT(++wrong, 10) << a << " " << b << " operation " << value;
+                }
             }
         }
     EXPECT_EQ(wrong, 0);

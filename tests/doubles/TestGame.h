@@ -18,7 +18,6 @@
 
 #include <stdexcept>
 
-
 namespace doubles {
 
 // The control named `name` on `window`: the tests find every control by its object name, as a
@@ -54,10 +53,10 @@ struct TestServices {
     TestControllers controllers;
     platform::ScreenMemory screen{settings, timers};
     platform::Services services{application, clock, random, keys,       controllers, messages,
-                                music,       help,  timers, activation, settings,    screen, dataDir()};
+                                music,       help,  timers, activation, settings,    screen, dataFolder()};
 
     // The build folder, where the fonts lie beside the program.
-    static QString dataDir() { return QStringLiteral(QUORVIX_DATA_DIR); }
+    static QString dataFolder() { return QStringLiteral(QUORVIX_DATA_DIR); }
 };
 
 // A fixture with a fresh game at its start-up values, the doubles and the
@@ -71,7 +70,7 @@ protected:
     {
         program.showTitle();
         settle();
-        QTest::mouseClick(program.titleWindow().findChild<QPushButton*>("Play!"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(program.titleWindow(), "play"), Qt::LeftButton);
         settle();
     }
 

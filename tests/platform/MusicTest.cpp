@@ -84,7 +84,7 @@ TEST(FluidSynthMusic, ReportsEveryReasonItCannotPlay)
 // A soundfont cut down to the pieces' instruments holds exactly those presets, and each
 // sounds sample for sample as it does from the whole soundfont, its samples read when it is
 // first chosen as a piece's instruments are.
-TEST(SoundFontCut, HoldsThePiecesInstrumentsAndEachSoundsAsInTheWholeSoundFont)
+TEST(CutSoundFont, HoldsThePiecesInstrumentsAndEachSoundsAsInTheWholeSoundFont)
 {
     std::set<MidiInstrument> instruments;
     for (const char* name : {"Zarvels.mid", "Zarvelm.mid", "Zarvell.mid"}) {

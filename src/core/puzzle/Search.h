@@ -24,10 +24,9 @@ int randomBetween(int low, int high, platform::RandomSource& random);
 
 // What the six operations make of a pair of numbers at hand (1 to 999), by the operation's
 // value: bit v of usable is set when applyOperation(a, b, Operation(v)) allows the result, and
-// result[v] is that result. The
-// search's own way to the same answers: all six are worked out at once and without a branch,
-// as the search draws an operation for every pair it draws, and a branch on each would be
-// mispredicted as often as not.
+// result[v] is that result. The search's own way to the same answers: all six are worked out
+// at once and without a branch, as the search draws an operation for every pair it draws, and
+// a branch on each would be mispredicted as often as not.
 struct Outcomes {
     unsigned usable;
     std::array<int, 7> result;

@@ -26,8 +26,9 @@ constexpr int SmallestTarget = 106;
 constexpr int LargestNumber = 999;
 constexpr int MaxCombineAttempts = 50;
 
-// The result of `operation` on a and b, or -1 when it may not stand: it must be a whole number from 1 to 999 that is neither a nor b
-// (so no step gives back its own operand, as multiplying by 1 would).
+// The result of `operation` on a and b, or -1 when it may not stand: it must be a whole number
+// from 1 to 999 that is neither a nor b (so no step gives back its own operand, as multiplying
+// by 1 would).
 int applyOperation(int a, int b, Operation operation);
 
 // The number dealt at position k (0..6): three small ones from 2 to 15, two middle ones

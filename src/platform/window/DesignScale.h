@@ -8,7 +8,6 @@
 
 #include <memory>
 
-class QProxyStyle;
 class QWidget;
 
 namespace platform {

@@ -8,7 +8,7 @@ namespace platform {
 
 class MessageBoxes;
 
-// A window's timer: an interval in milliseconds and a running switch. A tick runs the
+// A timer of the game's: an interval in milliseconds and a running switch. A tick runs the
 // handler unless the timer has been stopped or a message box is open: the game's steps
 // rely on no tick arriving while a player reads a message.
 class Timer {

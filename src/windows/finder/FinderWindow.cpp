@@ -46,9 +46,9 @@ FinderWindow::FinderWindow(const core::WindowContext& context)
     connect(exitButton_, &QPushButton::clicked, this, &FinderWindow::exitFinder);
 }
 
-void FinderWindow::prepareSearch(const core::Deal& numbers, int total)
+void FinderWindow::prepareSearch(const core::Deal& deal, int total)
 {
-    numbers_ = numbers;
+    deal_ = deal;
     target_ = total;
 }
 
@@ -72,7 +72,7 @@ void FinderWindow::calculate()
     sinceEvents_.start();
     display_->setText(pleaseWait);
     for (;;) {
-        if (const auto solution = core::attempt(numbers_, target_, services.random)) {
+        if (const auto solution = core::attempt(deal_, target_, services.random)) {
             display_->setText(*solution);
             return;
         }

@@ -25,7 +25,7 @@ class FinderWindow : public platform::Form {
 public:
     explicit FinderWindow(const core::WindowContext& context);
 
-    void prepareSearch(const core::Deal& numbers, int total);
+    void prepareSearch(const core::Deal& deal, int total);
     QString displayText() const;
     // A search is running (the window's events run only between its attempts).
     bool isSearching() const { return searchDepth_ > 0; }
@@ -41,7 +41,7 @@ private:
     // Lets pending window events run, at most every few milliseconds.
     void letEventsRun();
 
-    core::Deal numbers_{};
+    core::Deal deal_{};
     int target_ = 0;
     bool stopRequested_ = false;
     int search_ = 0;  // counts searches: a Calculate press during a search starts a fresh one

@@ -2,12 +2,13 @@
 // The target spin and the two flashes. state_.animationTicks counts the ticks of all three: 0 to 30
 // while the target spins, 0 to 16 while the contender panel flashes after a buzz, and 100
 // to 130 while the winning tile flashes.
+#include "windows/play/PlayWindow.h"
+
 #include "core/Game.h"
 #include "core/NumberText.h"
 #include "core/puzzle/Target.h"
 #include "platform/Services.h"
 #include "platform/window/Timer.h"
-#include "windows/play/PlayWindow.h"
 
 namespace {
 

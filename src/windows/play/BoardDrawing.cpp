@@ -7,11 +7,12 @@
 // times the screen's device pixel ratio. Text and lines are painted at that density, sharp
 // at every size, while every coordinate stays in the design's pixels. A repaint of the
 // window copies only the part of the back buffer that changed.
+#include "windows/play/PlayWindow.h"
+
 #include "core/Game.h"
 #include "core/NumberText.h"
 #include "look/Dial.h"
 #include "look/Fonts.h"
-#include "windows/play/PlayWindow.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -87,8 +88,8 @@ void PlayWindow::drawLabel(const play::BoardLabel& label)
     // A caption too long for the block (a long name) shows its beginning, cut with an ellipsis.
     const QString text = metrics.elidedText(label.caption, Qt::ElideRight, captionLimit.width());
     // The text block is exactly as large as the text, centred on the label and aligned
-    // with its top, with the label's background round the glyphs. A line that the design's
-    // face makes shorter than the font in its place loses the room above the capitals.
+    // with its top, with the label's background round the glyphs. A face whose own line is
+    // taller than the design's (look::lineHeight) loses the room above its capitals.
     const int width = std::min(metrics.horizontalAdvance(text), captionLimit.width());
     const int lineHeight = look::lineHeight(font);
     const int height = std::min(lineHeight, captionLimit.height());

@@ -2,6 +2,8 @@
 // The buzzers: once the target is shown the buzzerPoll_ timer asks the six places' buzzers
 // (a key, or a controller button beside it), in player order, and the first accepted buzz
 // gives that player the board.
+#include "windows/play/PlayWindow.h"
+
 #include "core/Game.h"
 #include "core/NumberText.h"
 #include "platform/audio/MusicDevice.h"
@@ -9,7 +11,6 @@
 #include "platform/Services.h"
 #include "platform/window/MessageBoxes.h"
 #include "platform/window/Timer.h"
-#include "windows/play/PlayWindow.h"
 
 void PlayWindow::pollBuzzers()
 {

@@ -3,6 +3,8 @@
 // of it still to play, and the round ends when it has played to its end. Music that cannot
 // be opened, or that stops moving, is a sound fault: the players are told once and the rest
 // of the run is silent, the round going on with the silent clock.
+#include "windows/play/PlayWindow.h"
+
 #include "core/Game.h"
 #include "core/GameFlow.h"
 #include "core/NumberText.h"
@@ -10,7 +12,6 @@
 #include "platform/Services.h"
 #include "platform/window/MessageBoxes.h"
 #include "platform/window/Timer.h"
-#include "windows/play/PlayWindow.h"
 
 #include <algorithm>
 

@@ -2,13 +2,14 @@
 // Dealing and the round clock: each clockTimer_ tick deals one number until seven are on the
 // board, then moves the round clock one step (or, with music, to the share of the piece
 // still to play) until it has run out.
+#include "windows/play/PlayWindow.h"
+
 #include "core/Game.h"
 #include "core/NumberText.h"
 #include "core/puzzle/Target.h"
 #include "platform/audio/MusicDevice.h"
 #include "platform/Services.h"
 #include "platform/window/Timer.h"
-#include "windows/play/PlayWindow.h"
 
 void PlayWindow::advanceRound()
 {

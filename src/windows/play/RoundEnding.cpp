@@ -2,12 +2,13 @@
 // The end of a round: after the winning flash, when the round clock runs out, or by the End
 // Round button of a practice game. When nobody reached the target the solution finder shows
 // one way to it; then the round table follows.
+#include "windows/play/PlayWindow.h"
+
 #include "core/Game.h"
 #include "core/GameFlow.h"
 #include "core/NumberText.h"
 #include "core/puzzle/Target.h"
 #include "platform/window/Timer.h"
-#include "windows/play/PlayWindow.h"
 
 void PlayWindow::endRound()
 {

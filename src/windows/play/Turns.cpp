@@ -4,13 +4,14 @@
 // too many cancels or on Give Up; the round then puts every dealt number back and opens the
 // buzzers again. A turn ended by a limit counts as a stop, and enough stops disqualify the
 // player for the game.
+#include "windows/play/PlayWindow.h"
+
 #include "core/Game.h"
 #include "core/NumberText.h"
 #include "platform/Clock.h"
 #include "platform/Services.h"
 #include "platform/window/MessageBoxes.h"
 #include "platform/window/Timer.h"
-#include "windows/play/PlayWindow.h"
 
 void PlayWindow::tickClock()
 {

@@ -3,13 +3,14 @@
 // operation, moves a second number in and presses "="; the result becomes a made number that
 // can be used again. A made number equal to the target wins the round. The round keeps the
 // numbers and decides; the window says why a result is refused and draws the board.
+#include "windows/play/PlayWindow.h"
+
 #include "core/Game.h"
 #include "platform/audio/MusicDevice.h"
 #include "platform/Clock.h"
 #include "platform/Services.h"
 #include "platform/window/MessageBoxes.h"
 #include "platform/window/Timer.h"
-#include "windows/play/PlayWindow.h"
 
 void PlayWindow::selectNumber(core::Round::Tile tile)
 {

@@ -43,17 +43,18 @@ TitleWindow::TitleWindow(const core::WindowContext& context)
     }
 
     const QFont buttonFont = look::gameFont(FontRole::Titles, 15.75);
-    const auto button = [&](const char* caption, const QRect& geometry, void (TitleWindow::*handler)()) {
+    const auto button = [&](const char* name, const char* caption, const QRect& geometry,
+                            void (TitleWindow::*handler)()) {
         auto* control = new QPushButton(QString::fromLatin1(caption), this);
-        control->setObjectName(QString::fromLatin1(caption));
+        control->setObjectName(QString::fromLatin1(name));
         control->setGeometry(geometry);
         control->setFont(buttonFont);
         connect(control, &QPushButton::clicked, this, handler);
         return control;
     };
-    playButton_ = button("Play!", {128, 112, 128, 40}, &TitleWindow::openSetUp);
-    helpButton_ = button("Help", {128, 160, 62, 34}, &TitleWindow::openHelp);
-    aboutButton_ = button("About", {194, 160, 62, 34}, &TitleWindow::openAbout);
+    playButton_ = button("play", "Play!", {128, 112, 128, 40}, &TitleWindow::openSetUp);
+    helpButton_ = button("help", "Help", {128, 160, 62, 34}, &TitleWindow::openHelp);
+    aboutButton_ = button("about", "About", {194, 160, 62, 34}, &TitleWindow::openAbout);
 
     dialTimer_ = services.timers.create("dials", [this] { turnDials(); });
     dialTimer_->setInterval(tickInterval);
