@@ -12,9 +12,9 @@ namespace platform {
 namespace {
 
 // The design's geometry, font and frame of a child widget, kept on it when it is first laid out.
-constexpr const char* designGeometry = "quorvixDesignGeometry";
-constexpr const char* designFont = "quorvixDesignFont";
-constexpr const char* designLineWidth = "quorvixDesignLineWidth";
+constexpr const char* designGeometryKey = "quorvixDesignGeometry";
+constexpr const char* designFontKey = "quorvixDesignFont";
+constexpr const char* designLineWidthKey = "quorvixDesignLineWidth";
 
 }  // namespace
 
@@ -75,16 +75,16 @@ bool DesignScale::layOut()
     for (QWidget* child : window_.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (child->isWindow())
             continue;
-        if (!child->property(designGeometry).isValid()) {
-            child->setProperty(designGeometry, child->geometry());
-            child->setProperty(designFont, child->font());
+        if (!child->property(designGeometryKey).isValid()) {
+            child->setProperty(designGeometryKey, child->geometry());
+            child->setProperty(designFontKey, child->font());
             if (auto* frame = qobject_cast<QFrame*>(child))
-                child->setProperty(designLineWidth, frame->lineWidth());
+                child->setProperty(designLineWidthKey, frame->lineWidth());
         }
-        child->setGeometry(toWindow(child->property(designGeometry).toRect()));
-        child->setFont(scaledFont(child->property(designFont).value<QFont>(), scale));
+        child->setGeometry(toWindow(child->property(designGeometryKey).toRect()));
+        child->setFont(scaledFont(child->property(designFontKey).value<QFont>(), scale));
         if (auto* frame = qobject_cast<QFrame*>(child)) {
-            const int width = child->property(designLineWidth).toInt();
+            const int width = child->property(designLineWidthKey).toInt();
             frame->setLineWidth(width == 0 ? 0 : std::max(1, int(std::lround(width * scale))));
         }
         // At the design size the widgets keep the application's style, untouched.
@@ -94,6 +94,12 @@ bool DesignScale::layOut()
             child->setStyle(nullptr);
     }
     return changed;
+}
+
+QRect DesignScale::designGeometry(const QWidget& child)
+{
+    const QVariant kept = child.property(designGeometryKey);
+    return kept.isValid() ? kept.toRect() : child.geometry();
 }
 
 QRect DesignScale::toWindow(const QRect& design) const

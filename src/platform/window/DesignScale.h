@@ -34,6 +34,9 @@ public:
     QPoint origin() const { return origin_; }
     QRect toWindow(const QRect& design) const;
 
+    // Where `child` stands in the design: as placed when it was first laid out, or where it
+    // stands now if it has not been laid out yet.
+    static QRect designGeometry(const QWidget& child);
     // `font` as it shows at `scale`.
     static QFont scaledFont(QFont font, qreal scale);
     // The scale at which `design` fits `window` whole, keeping its proportions.

@@ -10,6 +10,7 @@
 #include "platform/Random.h"
 #include "platform/Services.h"
 #include "platform/window/ClickArea.h"
+#include "platform/window/FocusRing.h"
 #include "platform/window/Timer.h"
 
 #include <QPainter>
@@ -90,6 +91,8 @@ void PlayWindow::createControls()
     for (int i = 0; i < 3; ++i)
         madeClickAreas_[i] = clickArea(QStringLiteral("madeNumber%1").arg(i), board_.madeTiles[i].geometry,
                                        [this, i] { selectNumber({Row::Made, i}); });
+    // Made last, the ring stands above every other control.
+    focusRing_ = new platform::FocusRing(*this, clientSize);
 }
 
 void PlayWindow::prepareRound()

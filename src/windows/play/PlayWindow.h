@@ -18,7 +18,8 @@
 // The window's concerns live in one file each: PlayWindow.cpp (preparation and window
 // events), RoundClock.cpp (dealing and the round clock), Animations.cpp (spin, target and
 // flashes), Buzzers.cpp (buzzing in), Turns.cpp (a turn's end), Working.cpp (the working
-// out), RoundEnding.cpp (the round's end), Music.cpp and BoardDrawing.cpp. The rules are the
+// out), Focus.cpp (the keys while a player answers), RoundEnding.cpp (the round's end), Music.cpp
+// and BoardDrawing.cpp. The rules are the
 // round's (core/Round.h): the window turns clicks and ticks into calls on it, shows its
 // messages and draws what it holds (showRound). The dealing and the target choice are pure
 // functions in core/puzzle/Target.h.
@@ -32,7 +33,9 @@
 #include <QImage>
 
 #include <array>
+#include <functional>
 #include <memory>
+#include <vector>
 
 class QPushButton;
 
@@ -44,6 +47,7 @@ struct WindowContext;
 
 namespace platform {
 class ClickArea;
+class FocusRing;
 class Timer;
 }
 
@@ -69,6 +73,8 @@ protected:
     void queryClose(bool& cancel) override;
     void paintEvent(QPaintEvent* event) override;
     void rescaleEvent() override;
+    // While a player answers, the keys work out (Focus.cpp); otherwise F11 and Escape.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     static constexpr std::int16_t FullDial = 240;  // clock steps in one round
@@ -140,6 +146,16 @@ private:
     // The dial painted again from its face and the marks of the clock's steps so far.
     void redrawDial();
 
+    // The answering player's focus (Focus.cpp). The places it walks, each in design
+    // coordinates (empty for a hidden control) with what a click on it does.
+    struct FocusPlace {
+        QRect place;
+        std::function<void()> choose;
+    };
+    std::vector<FocusPlace> focusPlaces();
+    // The ring on the focused place, none when nobody answers.
+    void showFocus();
+
     void createControls();
     // The flashed elements back in their designed colours.
     void resetColours();
@@ -172,4 +188,6 @@ private:
     QPushButton* endRoundButton_ = nullptr;
     std::array<platform::ClickArea*, 7> dealtClickAreas_{};
     std::array<platform::ClickArea*, 3> madeClickAreas_{};
+    platform::FocusRing* focusRing_ = nullptr;
+    int focus_ = -1;  // the focused place of focusPlaces(), -1 when nobody answers
 };

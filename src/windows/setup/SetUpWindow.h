@@ -36,6 +36,8 @@ protected:
     void activateEvent() override;
     void deactivateEvent() override;
     void queryClose(bool& cancel) override;
+
+    // Escape stops a wait for a button before it may leave full screen.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

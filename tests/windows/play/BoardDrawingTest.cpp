@@ -95,7 +95,7 @@ TEST_F(PlayTest, TheBoardScalesWithItsWindowCentredSharpAndClickableAtDoubleDens
         EXPECT_EQ(play.backBuffer().size(), QSize(337, 289) * (scale * ratio));
         const QImage shown = play.grab().toImage();
         const auto at = [&](QPointF design) { return shown.pixel(((design * scale + origin) * ratio).toPoint()); };
-        for (const auto& [x, y, colour] : {std::tuple{32, 56, colour::LightBlue}, {52, 172, colour::White},
+        for (const auto& [x, y, colour] : {std::tuple{272, 56, colour::LightBlue}, {52, 172, colour::White},
                                           {192, 144, colour::Red}, {195, 147, colour::Yellow},
                                           {341, 292, colour::Background}})
             EXPECT_EQ(at(QPointF(x, y)), colour.rgb()) << size.width() << ": " << x << ", " << y;
