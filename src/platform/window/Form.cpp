@@ -4,6 +4,7 @@
 #include "platform/Services.h"
 #include "platform/window/PlainText.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
@@ -116,12 +117,21 @@ void Form::setFullScreen(bool on)
 
 void Form::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_F11 && !event->isAutoRepeat())
+    const bool escape = event->key() == Qt::Key_Escape;
+    auto* focusedButton = qobject_cast<QAbstractButton*>(focusWidget());
+    if (event->key() == Qt::Key_F11 && !event->isAutoRepeat()) {
         setFullScreen(!isShownFullScreen());
-    else if (event->key() == Qt::Key_Escape && isShownFullScreen())
+    } else if (escape && escapeAction_ == Escape::Closes) {
+        close();
+    } else if (escape && escapeAction_ == Escape::LeavesFullScreen && isShownFullScreen()) {
         setFullScreen(false);
-    else
+    } else if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && focusedButton &&
+               !event->isAutoRepeat()) {
+        // A focused button answers Enter as it answers Space.
+        focusedButton->click();
+    } else {
         QWidget::keyPressEvent(event);
+    }
 }
 
 void Form::resizeEvent(QResizeEvent* event)

@@ -103,6 +103,11 @@ protected:
     QLabel* heading(const QString& text, const QRect& place, const QFont& font);
     // A close from the frame unloads this window (the next use makes it afresh).
     void unloadWhenClosed() { unloadWhenClosed_ = true; }
+    // What Escape does here: leave full screen (the default, on the windows of the game's
+    // way), close the window as its frame would (a window with a way back), or nothing (a
+    // window whose only way on is its own buttons).
+    enum class Escape { LeavesFullScreen, Closes, DoesNothing };
+    void setEscape(Escape action) { escapeAction_ = action; }
 
     Services& services;
 
@@ -112,6 +117,7 @@ private:
 
     bool loaded_ = false;
     bool unloadWhenClosed_ = false;
+    Escape escapeAction_ = Escape::LeavesFullScreen;
     bool activationPending_ = false;
     QEventLoop* modalLoop_ = nullptr;
     QPointer<Form> modalOwner_;

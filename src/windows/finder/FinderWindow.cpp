@@ -22,6 +22,7 @@ FinderWindow::FinderWindow(const core::WindowContext& context)
     : Form(context.services)
 {
     design(QStringLiteral("Finding Solutions"), QSize(217, 162), QColor(192, 255, 192));
+    setEscape(Escape::DoesNothing);
 
     display_ = new QLabel(this);
     display_->setGeometry(6, 6, 204, 104);

@@ -22,6 +22,7 @@ RulesWindow::RulesWindow(const core::WindowContext& context)
 {
     design(QStringLiteral("Rules"), QSize(400, 250), QColor(255, 192, 255));
     unloadWhenClosed();
+    setEscape(Escape::DoesNothing);
     setFont(look::gameFont(look::FontRole::Controls, 9.75));
 
     heading(QStringLiteral("Change Rules"), {16, 8, 368, 32},

@@ -14,6 +14,7 @@ AboutBox::AboutBox(const core::WindowContext& context)
 {
     design(QStringLiteral("About Quorvix"), QSize(344, 176), QColor(192, 192, 255));
     unloadWhenClosed();
+    setEscape(Escape::Closes);
     setFont(look::gameFont(look::FontRole::Controls, 9.75));
 
     icon_ = new QLabel(this);
