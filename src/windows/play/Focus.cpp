@@ -56,8 +56,12 @@ void PlayWindow::keyPressEvent(QKeyEvent* event)
         focus_ = platform::nextFocus(places, focus_, direction);
         showFocus();
     };
-    // The keypad's + is a player's buzzer, never an operation.
+    // The keypad's + is a player's buzzer, never an operation. A held arrow goes on moving; a
+    // held key that chooses chooses once.
     const bool keypad = event->modifiers() & Qt::KeypadModifier;
+    const bool arrow = event->key() >= Qt::Key_Left && event->key() <= Qt::Key_Down;
+    if (event->isAutoRepeat() && !arrow)
+        return;
     switch (event->key()) {
     case Qt::Key_Left: move(FocusMove::Left); break;
     case Qt::Key_Right: move(FocusMove::Right); break;
