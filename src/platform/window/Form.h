@@ -70,7 +70,8 @@ public:
 
     bool isActive() const;
     // Full screen on or off for this window and every game window shown after it. F11
-    // toggles it and Escape leaves it.
+    // toggles it, and Escape leaves it where the window does not say otherwise (setEscape).
+    // Enter presses the button that has the keyboard's focus.
     void setFullScreen(bool on);
     bool isShownFullScreen() const { return screen_.isFullScreen(); }
 
