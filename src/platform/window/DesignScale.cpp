@@ -102,6 +102,16 @@ QRect DesignScale::designGeometry(const QWidget& child)
     return kept.isValid() ? kept.toRect() : child.geometry();
 }
 
+void DesignScale::setDesignFont(QWidget& child, const QFont& font)
+{
+    if (!child.property(designFontKey).isValid()) {
+        child.setFont(font);  // taken as the design's at the first layout
+        return;
+    }
+    child.setProperty(designFontKey, font);
+    child.setFont(scaledFont(font, scale_));
+}
+
 QRect DesignScale::toWindow(const QRect& design) const
 {
     // Both edges are mapped and rounded, so that neighbours stay neighbours at every scale.

@@ -37,6 +37,9 @@ public:
     // Where `child` stands in the design: as placed when it was first laid out, or where it
     // stands now if it has not been laid out yet.
     static QRect designGeometry(const QWidget& child);
+    // Gives `child` a font of the design's other than the one it was made with, shown at the
+    // window's scale from now on.
+    void setDesignFont(QWidget& child, const QFont& font);
     // `font` as it shows at `scale`.
     static QFont scaledFont(QFont font, qreal scale);
     // The scale at which `design` fits `window` whole, keeping its proportions.

@@ -102,6 +102,8 @@ protected:
     void design(const QString& caption, QSize size, const QColor& background);
     // A heading: a label centred across `place`.
     QLabel* heading(const QString& text, const QRect& place, const QFont& font);
+    // A child's font of the design, changed after it was made.
+    void setDesignFont(QWidget& child, const QFont& font) { scale_.setDesignFont(child, font); }
     // A close from the frame unloads this window (the next use makes it afresh).
     void unloadWhenClosed() { unloadWhenClosed_ = true; }
     // What Escape does here: leave full screen (the default, on the windows of the game's

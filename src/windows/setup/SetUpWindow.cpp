@@ -12,6 +12,7 @@
 #include "platform/Services.h"
 #include "platform/Settings.h"
 #include "platform/window/ClickArea.h"
+#include "platform/window/DesignScale.h"
 #include "platform/window/MessageBoxes.h"
 #include "platform/window/PlainText.h"
 #include "platform/window/Timer.h"
@@ -259,7 +260,19 @@ void SetUpWindow::showBuzzers()
         const QString text = i == waitingPlace_ ? QStringLiteral("Press a button") : buzzers_.name(i);
         buzzerLabels_[i]->setToolTip(platform::plainToolTip(text));
         QLabel* cell = buzzerLabels_[i];
-        cell->setText(cell->fontMetrics().elidedText(text, Qt::ElideRight, cell->width()));
+        // The whole text, on one line or two, in the largest of the sizes that holds it; a
+        // text that no size holds is cut at the smallest.
+        const QRect room(QPoint(0, 0), platform::DesignScale::designGeometry(*cell).size());
+        QFont font;
+        for (const double points : {9.75, 8.25, 7.0}) {
+            font = look::gameFont(look::FontRole::Controls, points);
+            const QRect needed = QFontMetrics(font).boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap, text);
+            if (needed.width() <= room.width() && needed.height() <= room.height())
+                break;
+        }
+        setDesignFont(*cell, font);
+        cell->setWordWrap(true);
+        cell->setText(QFontMetrics(font).elidedText(text, Qt::ElideRight, 2 * room.width()));
     }
 }
 
