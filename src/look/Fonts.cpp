@@ -109,6 +109,13 @@ QFont gameFont(FontRole role, double points, bool bold)
     return font;
 }
 
+bool fitsWrapped(const QFont& font, QSize room, const QString& text)
+{
+    const QRect needed =
+        QFontMetrics(font).boundingRect(QRect(QPoint(0, 0), room), Qt::AlignCenter | Qt::TextWordWrap, text);
+    return needed.width() <= room.width() && needed.height() <= room.height();
+}
+
 int lineHeight(const QFont& font)
 {
     const int own = QFontMetrics(font).height();

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 class QFont;
+class QSize;
 
 namespace look {
 
@@ -27,6 +28,9 @@ QStringList registerFonts(const QString& dataFolder);
 // pixels to the inch), so the board's layout does not change with the screen's reported
 // resolution; high-density screens scale it through the device pixel ratio.
 QFont gameFont(FontRole role, double points, bool bold = false);
+
+// Whether `text`, centred and wrapped at word breaks, fits `room` in `font`.
+bool fitsWrapped(const QFont& font, QSize room, const QString& text);
 
 // The height of a line of text in a game font, as the design measured it: a face whose own
 // line is taller than the design's is given the design's.

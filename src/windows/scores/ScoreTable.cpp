@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/scores/ScoreTable.h"
 
+#include "look/Fonts.h"
 #include "platform/window/PlainText.h"
 
 #include <QLabel>
@@ -53,10 +54,7 @@ QString winnerSentence(const QString& name, const QLabel& label)
 {
     const QString rest = QStringLiteral(" is the winner!");
     const QRect room = label.contentsRect();
-    const auto fits = [&](const QString& text) {
-        const QRect needed = label.fontMetrics().boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap, text);
-        return needed.width() <= room.width() && needed.height() <= room.height();
-    };
+    const auto fits = [&](const QString& text) { return look::fitsWrapped(label.font(), room.size(), text); };
     // The name is cut shorter and shorter, from one line's width down, until all fits.
     QString sentence = name + rest;
     for (int width = room.width(); width > 0 && !fits(sentence); --width)

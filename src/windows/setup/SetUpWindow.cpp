@@ -72,6 +72,7 @@ void SetUpWindow::createControls()
         nameBoxes_[i]->setMaxLength(core::LongestName);
         buzzerLabels_[i] = label(QString::fromLatin1(platform::buzzerKeys[i].name), {264, y, 72, 24}, Qt::AlignHCenter);
         buzzerLabels_[i]->setObjectName(QStringLiteral("buzzerName%1").arg(i + 1));
+        buzzerLabels_[i]->setWordWrap(true);
         auto* buzzerCell = new platform::ClickArea(this);
         buzzerCell->setObjectName(QStringLiteral("buzzer%1").arg(i + 1));
         buzzerCell->setGeometry(264, y, 72, 24);
@@ -262,16 +263,14 @@ void SetUpWindow::showBuzzers()
         QLabel* cell = buzzerLabels_[i];
         // The whole text, on one line or two, in the largest of the sizes that holds it; a
         // text that no size holds is cut at the smallest.
-        const QRect room(QPoint(0, 0), platform::DesignScale::designGeometry(*cell).size());
+        const QSize room = platform::DesignScale::designGeometry(*cell).size();
         QFont font;
         for (const double points : {9.75, 8.25, 7.0}) {
             font = look::gameFont(look::FontRole::Controls, points);
-            const QRect needed = QFontMetrics(font).boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap, text);
-            if (needed.width() <= room.width() && needed.height() <= room.height())
+            if (look::fitsWrapped(font, room, text))
                 break;
         }
         setDesignFont(*cell, font);
-        cell->setWordWrap(true);
         cell->setText(QFontMetrics(font).elidedText(text, Qt::ElideRight, 2 * room.width()));
     }
 }

@@ -110,9 +110,7 @@ void PlayTest::act(const QString& steps)
             } else if (name.startsWith(u"target:")) {
                 play.round().settleTarget(argument.toInt());
             } else {
-                auto* control = play.findChild<QWidget*>(name);
-                ASSERT_NE(control, nullptr) << name.toStdString();
-                QTest::mouseClick(control, Qt::LeftButton);
+                QTest::mouseClick(control(play, name), Qt::LeftButton);
             }
         }
     }
@@ -202,7 +200,7 @@ void PlayTest::exitFinderOnceSolved(std::function<void()> whileOpen)
         finderText = finder.displayText();
         watcher->stop();
         watcher->deleteLater();
-        QTest::mouseClick(finder.findChild<QPushButton*>("exit"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(finder, "exit"), Qt::LeftButton);
     });
     watcher->start(0);
 }

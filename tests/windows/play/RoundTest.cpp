@@ -183,7 +183,7 @@ TEST_F(PlayTest, EndRoundWaitsForTheTargetAndIsRefusedDuringTheWinningFlash)
     QObject::connect(&watcher, &QTimer::timeout, [&] {
         if (FinderWindow& finder = program.finderWindow(); finder.isVisible()) {
             finderOpened = true;
-            QTest::mouseClick(finder.findChild<QPushButton*>("exit"), Qt::LeftButton);
+            QTest::mouseClick(control<QPushButton>(finder, "exit"), Qt::LeftButton);
         }
     });
     watcher.start(0);

@@ -115,7 +115,7 @@ TEST_F(PlayTest, ControllerButtonsAreBuzzersAssignedInTheSetUpWindowAndRemembere
     openSetUp();
     SetUpWindow& setup = program.setUpWindow();
     const auto assign = [&](int place, SDL_Joystick* device, int button) {
-        QTest::mouseClick(setup.findChild<QWidget*>(QStringLiteral("buzzer%1").arg(place + 1)), Qt::LeftButton);
+        QTest::mouseClick(control(setup, "buzzer", place), Qt::LeftButton);
         // The cell shows its whole text, on two lines and smaller if need be.
         EXPECT_EQ(control<QLabel>(setup, "buzzerName", place)->text(), "Press a button");
         press(device, button);
@@ -130,7 +130,7 @@ TEST_F(PlayTest, ControllerButtonsAreBuzzersAssignedInTheSetUpWindowAndRemembere
     EXPECT_EQ(assign(2, secondPad, 0), "K or Pad 2 A");
     EXPECT_EQ(assign(0, secondPad, 0), "A or Pad 2 A") << "taken from place 3";
     EXPECT_EQ(control<QLabel>(setup, "buzzerName", 2)->toolTip(), "K");
-    QTest::mouseClick(setup.findChild<QWidget*>("buzzer4"), Qt::LeftButton);
+    QTest::mouseClick(control(setup, "buzzer4"), Qt::LeftButton);
     QTest::keyClick(&setup, Qt::Key_Escape);
     EXPECT_EQ(control<QLabel>(setup, "buzzerName", 3)->toolTip(), "Shift") << "Escape stops waiting";
     EXPECT_FALSE(setup.isShownFullScreen());

@@ -115,5 +115,5 @@ TEST_F(SetUpTest, TheRulesAndTheEntriesStartAGameWithNoScoresOrStops)
               std::tuple(0, 0, 1, 2, 2, true, true, 45, 12));
     EXPECT_FALSE(setup.isVisible());
     EXPECT_TRUE(program.playWindow().isActive());
-    EXPECT_TRUE(program.playWindow().findChild<QPushButton*>("endRound")->isVisible());
+    EXPECT_TRUE(control(program.playWindow(), "endRound")->isVisible());
 }
