@@ -3,6 +3,7 @@
 
 #include "core/Choices.h"
 #include "platform/Services.h"
+#include "platform/window/PadPoll.h"
 #include "platform/window/ScreenMemory.h"
 #include "windows/finder/FinderWindow.h"
 #include "windows/play/PlayWindow.h"
@@ -40,7 +41,8 @@ Window& createdOnFirstUse(Holder& window, const core::WindowContext& context,
 
 }  // namespace
 
-Program::Program(platform::Services& services, core::Game& game) : context_{services, game, *this}
+Program::Program(platform::Services& services, core::Game& game)
+    : context_{services, game, *this}, pads_(std::make_unique<platform::PadPoll>(services))
 {
     // What the players chose in the last run.
     game.choices = core::readChoices(services.settings);
@@ -99,6 +101,8 @@ FinderWindow& Program::finderWindow()
 void Program::showTitle()
 {
     titleWindow().show();
+    // The pads are read from once the title shows: their devices' start costs the launch nothing.
+    QMetaObject::invokeMethod(&titleWindow(), [this] { pads_->start(); }, Qt::QueuedConnection);
 }
 
 void Program::showAbout()

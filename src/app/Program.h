@@ -10,6 +10,7 @@
 
 namespace platform {
 class Form;
+class PadPoll;
 struct Services;
 }
 
@@ -54,6 +55,7 @@ public:
 
 private:
     core::WindowContext context_;
+    std::unique_ptr<platform::PadPoll> pads_;
     std::unique_ptr<TitleWindow> titleWindow_;
     std::unique_ptr<SetUpWindow> setUpWindow_;
     std::unique_ptr<PlayWindow> playWindow_;

@@ -35,7 +35,7 @@ struct ProgramServices {
     platform::Activation activation;
     platform::QtMessageBoxes messages{activation};
     Music music;
-    platform::HelpViewer help;
+    platform::HelpViewer help{screen};
     platform::QtTimerFactory timers{messages};
     Settings settings;
     platform::ScreenMemory screen{settings, timers};

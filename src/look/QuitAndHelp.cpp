@@ -23,11 +23,11 @@ bool confirmQuit(platform::Services& services)
     return true;
 }
 
-void showHelp(platform::Services& services)
+void showHelp(platform::Services& services, const QString& part)
 {
     const QString file = services.dataFolder + QStringLiteral("/Solvo.hlp");
     const QString shown = QDir::toNativeSeparators(file);
-    switch (services.help.show(file)) {
+    switch (services.help.show(file, part)) {
     case platform::HelpShown::Shown:
         break;
     case platform::HelpShown::Unreadable:

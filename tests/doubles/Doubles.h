@@ -49,6 +49,7 @@ public:
     {
         return sdl ? sdl->name(button) : QString();
     }
+    std::vector<platform::PadState> pads() const override { return sdl ? sdl->pads() : std::vector<platform::PadState>(); }
     std::unique_ptr<platform::SdlControllers> sdl;
     int pumps = 0;
 };
@@ -105,12 +106,14 @@ public:
 // Shows every file it is asked for, unless `outcome` says otherwise.
 class FakeHelp final : public platform::Help {
 public:
-    platform::HelpShown show(const QString& fileName) override
+    platform::HelpShown show(const QString& fileName, const QString& part) override
     {
         opened << fileName;
+        parts << part;
         return outcome;
     }
     QStringList opened;
+    QStringList parts;
     platform::HelpShown outcome = platform::HelpShown::Shown;
 };
 

@@ -11,6 +11,7 @@ Buzzers::Buzzers(const Services& services) : keys_(services.keys), controllers_(
 void Buzzers::useButtons(const std::array<QString, Places>& stored, const std::array<bool, Places>& playing)
 {
     controllersInUse_ = false;
+    playing_ = playing;
     for (int place = 0; place < Places; ++place) {
         buttons_[place] = ControllerButton::fromText(stored[place]);
         controllersInUse_ = controllersInUse_ || (playing[place] && buttons_[place].isValid());
@@ -26,6 +27,21 @@ void Buzzers::read()
 bool Buzzers::isDown(int place) const
 {
     return keys_.isDown(buzzerKeys[place].key) || (controllersInUse_ && controllers_.isDown(buttons_[place]));
+}
+
+std::vector<ControllerButton> Buzzers::buttons() const
+{
+    std::vector<ControllerButton> inUse;
+    for (int place = 0; place < Places; ++place) {
+        if (playing_[place] && buttons_[place].isValid())
+            inUse.push_back(buttons_[place]);
+    }
+    return inUse;
+}
+
+ControllerButton Buzzers::pressedButton(int place) const
+{
+    return controllersInUse_ && controllers_.isDown(buttons_[place]) ? buttons_[place] : ControllerButton();
 }
 
 QString Buzzers::name(int place) const

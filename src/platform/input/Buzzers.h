@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <array>
+#include <vector>
 
 namespace platform {
 
@@ -39,6 +40,12 @@ public:
     // wakes the devices. The keys are always read as they are at the moment of asking.
     void read();
     bool isDown(int place) const;
+    // Whether a playing place has a controller button: only then are the devices read.
+    bool usesControllers() const { return controllersInUse_; }
+    // The controller buttons of the playing places.
+    std::vector<ControllerButton> buttons() const;
+    // The place's controller button if it is down, or none: the key alone buzzed.
+    ControllerButton pressedButton(int place) const;
     // As the players see it: "A", "A or Pad 1 A".
     QString name(int place) const;
 
@@ -46,6 +53,7 @@ private:
     const KeyState& keys_;
     Controllers& controllers_;
     std::array<ControllerButton, Places> buttons_;
+    std::array<bool, Places> playing_{};
     bool controllersInUse_ = false;
 };
 

@@ -149,4 +149,35 @@ QString SdlControllers::name(const ControllerButton& button) const
     return QStringLiteral("Joystick %1 button %2").arg(device->number).arg(button.button + 1);
 }
 
+std::vector<PadState> SdlControllers::pads() const
+{
+    // A stick counts as pushed beyond about a third of its travel: a worn stick at rest, or a
+    // thumb resting on it, moves nothing.
+    constexpr int deadZone = 12000;
+    constexpr SDL_GameControllerButton buttons[PadInputCount] = {
+        SDL_CONTROLLER_BUTTON_DPAD_UP, SDL_CONTROLLER_BUTTON_DPAD_DOWN, SDL_CONTROLLER_BUTTON_DPAD_LEFT,
+        SDL_CONTROLLER_BUTTON_DPAD_RIGHT, SDL_CONTROLLER_BUTTON_A, SDL_CONTROLLER_BUTTON_B};
+    std::vector<PadState> pads;
+    for (const Device& device : devices_) {
+        if (!device.controller)
+            continue;
+        PadState pad;
+        pad.device = {device.kind, device.copy, -1};
+        for (int input = 0; input < PadInputCount; ++input) {
+            pad.held[input] = SDL_GameControllerGetButton(device.controller, buttons[input]) == SDL_PRESSED;
+            const SDL_GameControllerButtonBind bind = SDL_GameControllerGetBindForButton(device.controller, buttons[input]);
+            if (bind.bindType == SDL_CONTROLLER_BINDTYPE_BUTTON)
+                pad.button[input] = bind.value.button;
+        }
+        const int x = SDL_GameControllerGetAxis(device.controller, SDL_CONTROLLER_AXIS_LEFTX);
+        const int y = SDL_GameControllerGetAxis(device.controller, SDL_CONTROLLER_AXIS_LEFTY);
+        pad.held[int(PadInput::Left)] = pad.held[int(PadInput::Left)] || x < -deadZone;
+        pad.held[int(PadInput::Right)] = pad.held[int(PadInput::Right)] || x > deadZone;
+        pad.held[int(PadInput::Up)] = pad.held[int(PadInput::Up)] || y < -deadZone;
+        pad.held[int(PadInput::Down)] = pad.held[int(PadInput::Down)] || y > deadZone;
+        pads.push_back(pad);
+    }
+    return pads;
+}
+
 }  // namespace platform

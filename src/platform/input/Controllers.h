@@ -5,12 +5,27 @@
 
 #include <QString>
 
+#include <array>
 #include <vector>
 
 struct _SDL_Joystick;
 struct _SDL_GameController;
 
 namespace platform {
+
+// What a pad's player uses to move through the game: the d-pad (or the left stick), the south
+// button (A, cross) and the east button (B, circle).
+enum class PadInput { Up, Down, Left, Right, South, East };
+constexpr int PadInputCount = 6;
+
+// One pad as it stood at the last pump: which of its inputs are held, and which of the device's
+// own buttons each input is (-1 for a stick), so that a button the players made a buzzer can be
+// told apart. Only devices with a d-pad are pads: a plain joystick or a quiz buzzer has none.
+struct PadState {
+    ControllerButton device;  // its kind and copy; no button
+    std::array<bool, PadInputCount> held{};
+    std::array<int, PadInputCount> button{-1, -1, -1, -1, -1, -1};
+};
 
 // The controllers plugged in, read only when asked, on the user-interface thread.
 class Controllers {
@@ -24,6 +39,8 @@ public:
     virtual ControllerButton newlyPressed() const = 0;
     // In words a player understands: "Pad 1 A", "Joystick 2 button 7".
     virtual QString name(const ControllerButton& button) const = 0;
+    // The pads plugged in, as they stood at the last pump.
+    virtual std::vector<PadState> pads() const = 0;
 };
 
 // Controllers through SDL2's joystick and game-controller API, initialised for those alone:
@@ -42,6 +59,7 @@ public:
     bool isDown(const ControllerButton& button) const override;
     ControllerButton newlyPressed() const override;
     QString name(const ControllerButton& button) const override;
+    std::vector<PadState> pads() const override;
 
 private:
     struct Device {

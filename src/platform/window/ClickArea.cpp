@@ -1,9 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/window/ClickArea.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace platform {
+
+void ClickArea::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat())
+        emit clicked();
+    else
+        QWidget::keyPressEvent(event);
+}
 
 void ClickArea::mousePressEvent(QMouseEvent* event)
 {

@@ -15,6 +15,8 @@ signals:
     void clicked();
 
 protected:
+    // With the focus (where the window gives it one), Space clicks it as a button.
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 };

@@ -2,13 +2,18 @@
 #include "platform/window/Form.h"
 
 #include "platform/Services.h"
+#include "platform/window/ClickArea.h"
+#include "platform/window/FocusMoves.h"
+#include "platform/window/FocusRing.h"
 #include "platform/window/PlainText.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 
 namespace platform {
 
@@ -38,6 +43,11 @@ void Form::load()
     loadEvent();
     // The window's labels are made by now: none of them reads its text as markup.
     makeLabelsPlain(this);
+    // A button takes the arrows for moves of its own along the tab order; here they move the
+    // focus the way the eye expects.
+    for (QAbstractButton* button : findChildren<QAbstractButton*>())
+        button->installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, this, [this] { showFocusRing(); });
 }
 
 void Form::show()
@@ -108,6 +118,7 @@ void Form::design(const QString& caption, QSize size, const QColor& background)
     colours.setColor(QPalette::Window, background);
     setPalette(colours);
     setAutoFillBackground(true);
+    focusRing_ = new FocusRing(*this, size);
 }
 
 void Form::setFullScreen(bool on)
@@ -115,23 +126,124 @@ void Form::setFullScreen(bool on)
     screen_.setFullScreen(on);
 }
 
+namespace {
+
+std::optional<Navigation> arrowMove(const QKeyEvent& event)
+{
+    switch (event.key()) {
+    case Qt::Key_Up: return Navigation::Up;
+    case Qt::Key_Down: return Navigation::Down;
+    case Qt::Key_Left: return Navigation::Left;
+    case Qt::Key_Right: return Navigation::Right;
+    default: return std::nullopt;
+    }
+}
+
+FocusMove focusMove(Navigation move)
+{
+    switch (move) {
+    case Navigation::Up: return FocusMove::Up;
+    case Navigation::Down: return FocusMove::Down;
+    case Navigation::Left: return FocusMove::Left;
+    default: return FocusMove::Right;
+    }
+}
+
+}  // namespace
+
 void Form::keyPressEvent(QKeyEvent* event)
 {
     const bool escape = event->key() == Qt::Key_Escape;
-    auto* focusedButton = qobject_cast<QAbstractButton*>(focusWidget());
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (event->key() == Qt::Key_F11 && !event->isAutoRepeat()) {
         setFullScreen(!isShownFullScreen());
     } else if (escape && escapeAction_ == Escape::Closes) {
         close();
     } else if (escape && escapeAction_ == Escape::LeavesFullScreen && isShownFullScreen()) {
         setFullScreen(false);
-    } else if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && focusedButton &&
-               !event->isAutoRepeat()) {
+    } else if (const auto move = arrowMove(*event)) {
+        navigate(*move, false);
+    } else if (enter && !event->isAutoRepeat()) {
         // A focused button answers Enter as it answers Space.
-        focusedButton->click();
+        navigate(Navigation::Choose, false);
     } else {
         QWidget::keyPressEvent(event);
     }
+}
+
+bool Form::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        if (const auto move = arrowMove(*static_cast<QKeyEvent*>(event))) {
+            navigate(*move, false);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form::navigate(Navigation navigation, bool fromPad)
+{
+    QWidget* focused = focusWidget();
+    if (navigation == Navigation::Choose) {
+        if (auto* button = qobject_cast<QAbstractButton*>(focused); button && button->isEnabled())
+            button->click();
+        else if (auto* area = qobject_cast<ClickArea*>(focused))
+            emit area->clicked();
+        return;
+    }
+    const auto stepped = std::find_if(steppedBoxes_.begin(), steppedBoxes_.end(),
+                                      [&](const SteppedBox& stepped) { return stepped.box == focused; });
+    const bool sideways = navigation == Navigation::Left || navigation == Navigation::Right;
+    if (fromPad && sideways && stepped != steppedBoxes_.end()) {
+        bool number = false;
+        const int value = stepped->box->text().trimmed().toInt(&number);
+        const int next = number ? value + (navigation == Navigation::Right ? 1 : -1) : stepped->lowest;
+        stepped->box->setText(QString::number(std::clamp(next, stepped->lowest, stepped->highest)));
+        return;
+    }
+    if (navigation == Navigation::Back) {
+        // A pad's back button closes what has a way back, and never leaves full screen.
+        if (escapeAction_ == Escape::Closes)
+            close();
+        return;
+    }
+    std::vector<QWidget*> controls;
+    std::vector<QRect> places;
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const bool typed = qobject_cast<QLineEdit*>(child) &&
+                           std::none_of(steppedBoxes_.begin(), steppedBoxes_.end(),
+                                        [&](const SteppedBox& stepped) { return stepped.box == child; });
+        if (child->isVisible() && child->isEnabled() && (child->focusPolicy() & Qt::TabFocus) && !(fromPad && typed)) {
+            controls.push_back(child);
+            places.push_back(DesignScale::designGeometry(*child));
+        }
+    }
+    const auto from = std::find(controls.begin(), controls.end(), focused);
+    if (from == controls.end()) {
+        // Nothing focused yet, or a text box a pad passes over: the first control takes the focus.
+        QWidget* first = firstFocus_ && firstFocus_->isVisible() ? firstFocus_.data()
+                                                                 : (controls.empty() ? nullptr : controls[0]);
+        if (first)
+            first->setFocus(Qt::OtherFocusReason);
+    } else {
+        const int next = nextFocus(places, int(from - controls.begin()), focusMove(navigation));
+        controls[next]->setFocus(Qt::OtherFocusReason);
+    }
+    showFocusRing();
+}
+
+void Form::showFocusRing()
+{
+    QWidget* focused = focusWidget();
+    if (!focused && firstFocus_ && firstFocus_->isVisible()) {
+        firstFocus_->setFocus(Qt::OtherFocusReason);
+        focused = firstFocus_;
+    }
+    if (!focusRing_)
+        return;
+    const bool ours = focused && focused->parentWidget() == this && focused->isVisible();
+    focusRing_->ring(ours ? DesignScale::designGeometry(*focused) : QRect());
 }
 
 void Form::resizeEvent(QResizeEvent* event)
@@ -173,6 +285,7 @@ void Activation::activate(Form* form)
     active_ = form;
     form->activateWindow();
     form->activateEvent();
+    form->showFocusRing();
 }
 
 void Activation::deactivateActive()

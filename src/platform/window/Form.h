@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/input/PadNavigator.h"
 #include "platform/window/DesignScale.h"
 #include "platform/window/ScreenMemory.h"
 
@@ -9,9 +10,11 @@
 
 class QEventLoop;
 class QLabel;
+class QLineEdit;
 
 namespace platform {
 
+class FocusRing;
 class Form;
 struct Services;
 
@@ -81,6 +84,21 @@ public:
     QPoint designOrigin() const { return scale_.origin(); }
     QRect toWindow(const QRect& design) const { return scale_.toWindow(design); }
 
+    // What the pads may do here, asked at every tick of their poll.
+    struct PadUse {
+        bool read = true;  // false: the pads are left unread, as in a round of keyboard players
+        bool readByWindow = false;  // the window's own poll has just read the devices
+        int scene = 0;  // a change makes every press held so far count for nothing
+        bool anyDevice = true;  // false: only the presses of onlyDevice act (of none, when it is none)
+        ControllerButton onlyDevice;  // its kind and copy
+        std::vector<ControllerButton> buzzerButtons;  // buttons that only buzz here
+    };
+    virtual PadUse padUse() const { return {}; }
+    // A press of a pad, or an arrow, Enter or Escape of the keyboard: the arrows move the
+    // focus to the nearest control that way, Choose presses the focused button, and Back
+    // closes a window with a way back. A pad passes over the text boxes: names are typed.
+    virtual void navigate(Navigation navigation, bool fromPad);
+
 signals:
     void unloaded();
 
@@ -96,6 +114,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     // The window as designed: its caption, its client size (the smallest it may be) and a
     // background colour.
@@ -111,6 +130,15 @@ protected:
     // window whose only way on is its own buttons).
     enum class Escape { LeavesFullScreen, Closes, DoesNothing };
     void setEscape(Escape action) { escapeAction_ = action; }
+    // The control that has the focus when the window first shows.
+    void setFirstFocus(QWidget& control) { firstFocus_ = &control; }
+    // A number box that a pad can set: left and right lower and raise its number within
+    // [lowest, highest] (a box holding no number starts from `lowest`). The keyboard types in it.
+    void letPadStep(QLineEdit& box, int lowest, int highest) { steppedBoxes_.push_back({&box, lowest, highest}); }
+    // The ring that marks the focus, on the focused control unless the window rings a place
+    // of its own (showFocusRing).
+    FocusRing& focusRing() { return *focusRing_; }
+    virtual void showFocusRing();
 
     Services& services;
 
@@ -126,6 +154,14 @@ private:
     QPointer<Form> modalOwner_;
     DesignScale scale_{*this};
     WindowScreen screen_;
+    FocusRing* focusRing_ = nullptr;
+    QPointer<QWidget> firstFocus_;
+    struct SteppedBox {
+        QLineEdit* box;
+        int lowest;
+        int highest;
+    };
+    std::vector<SteppedBox> steppedBoxes_;
 };
 
 }  // namespace platform

@@ -25,9 +25,20 @@ Answer QtMessageBoxes::present(const QString& text, const QString& title, Button
                     owner);
     // The text may hold a player's name: shown as typed, never as markup.
     box.setTextFormat(Qt::PlainText);
-    // The text at the scale of the window it belongs to.
+    // The text at the scale of the window it belongs to, and the focused answer ringed as the
+    // focus is on the game's windows, to be seen from across a room.
+    const qreal scale = owner ? owner->scale() : 1.0;
     if (owner)
-        box.setFont(DesignScale::scaledFont(box.font(), owner->scale()));
+        box.setFont(DesignScale::scaledFont(box.font(), scale));
+    const auto pixels = [scale](qreal design) { return qMax(1, qRound(design * scale)); };
+    box.setStyleSheet(QStringLiteral("QPushButton { min-width: %1px; padding: %2px %3px; border: %4px solid #808080;"
+                                     " background: #f0f0f0; color: black; }"
+                                     " QPushButton:focus { border: %5px solid #ffff00; }")
+                          .arg(pixels(60))
+                          .arg(pixels(4))
+                          .arg(pixels(12))
+                          .arg(pixels(1))
+                          .arg(pixels(4)));
     const int pressed = box.exec();
     // Keyboard focus goes back to the game window, or the buzzer keys would be lost.
     if (owner)

@@ -26,7 +26,7 @@ void Timer::setEnabled(bool enabled)
 void Timer::deliverTick()
 {
     // Qt goes on firing timers inside a message box's own loop; those ticks are dropped.
-    if (!enabled_ || messages_.anyOpen())
+    if (!enabled_ || (messages_.anyOpen() && !overMessages_))
         return;
     handler_();
 }

@@ -25,6 +25,9 @@ public:
     void setEnabled(bool enabled);
     void start() { setEnabled(true); }
     void stop() { setEnabled(false); }
+    // This timer's ticks go on while a message box is open: the pads' poll, which answers
+    // the box itself.
+    void tickOverMessages() { overMessages_ = true; }
 
 protected:
     // Ticks wait while one of `messages` is open.
@@ -39,6 +42,7 @@ private:
     const MessageBoxes& messages_;
     int interval_ = 0;
     bool enabled_ = false;
+    bool overMessages_ = false;
 };
 
 class TimerFactory {

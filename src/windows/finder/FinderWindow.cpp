@@ -45,6 +45,7 @@ FinderWindow::FinderWindow(const core::WindowContext& context)
     exitButton_->setGeometry(111, 118, 99, 36);
     exitButton_->setFont(buttonFont);
     connect(exitButton_, &QPushButton::clicked, this, &FinderWindow::exitFinder);
+    setFirstFocus(*calculateButton_);
 }
 
 void FinderWindow::prepareSearch(const core::Deal& deal, int total)

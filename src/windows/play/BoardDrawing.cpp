@@ -148,7 +148,7 @@ void PlayWindow::showRound(bool drawAll)
     show(board_.workingRow[2], board_.workingTiles[2], number(round_.second()));
     const int contender = round_.contender();
     show(board_.contenderName, board_.contenderPanel, contender == -1 ? QString() : game_.playerNames[contender]);
-    showFocus();
+    showFocusRing();
     if (drawAll)
         redrawBoard();
     else

@@ -40,6 +40,8 @@ void PlayWindow::buzzIn(int p)
     // Every buzz flash starts from its first tick, and every answer's focus on the first number.
     state_.animationTicks = 0;
     focus_ = 0;
+    ++answers_;
+    answeringPad_ = buzzers_.pressedButton(p);
     flashTimer_->start();
     // The player sees the buzz taken at once, the panel lit with their name as the flash's
     // first tick will show it, not a flash tick later.

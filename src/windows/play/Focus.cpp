@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The answering player's focus: while a player answers, a ring marks the place of the board
-// that the keyboard chooses, moved with the arrows. The keys are one more way to the same
-// calls as the clicks, so every rule, refusal and message stays the round's: Enter or Space
-// chooses the place, + - * / an operation, = makes the number, Backspace cancels the working
-// row. Moving the focus chooses nothing, so it does not count as being at it for the idle limit.
+// that the keyboard or the player's own pad chooses, moved with the arrows or the d-pad. The
+// keys and the pad are more ways to the same calls as the clicks, so every rule, refusal and
+// message stays the round's: Enter, Space or the pad's south button chooses the place, + - * /
+// an operation, = makes the number, Backspace or the east button cancels the working row.
+// Moving the focus chooses nothing, so it does not count as being at it for the idle limit.
+// Outside an answer the ring marks End Round in practice, the one control there.
 #include "windows/play/PlayWindow.h"
 
+#include "platform/input/Controllers.h"
 #include "platform/window/DesignScale.h"
 #include "platform/window/FocusMoves.h"
 #include "platform/window/FocusRing.h"
+#include "platform/window/Timer.h"
 
 #include <QKeyEvent>
 #include <QPushButton>
@@ -35,11 +39,59 @@ std::vector<PlayWindow::FocusPlace> PlayWindow::focusPlaces()
     return places;
 }
 
-void PlayWindow::showFocus()
+void PlayWindow::showFocusRing()
 {
     if (!round_.isAnswering())
         focus_ = -1;
-    focusRing_->ring(focus_ == -1 ? QRect() : focusPlaces()[focus_].place);
+    QRect place;
+    if (focus_ != -1)
+        place = focusPlaces()[focus_].place;
+    else if (!endRoundButton_->isHidden())
+        place = platform::DesignScale::designGeometry(*endRoundButton_);
+    focusRing().ring(place);
+}
+
+platform::Form::PadUse PlayWindow::padUse() const
+{
+    // In a round of keyboard players the devices stay unread; otherwise the buzzer poll reads
+    // them while it runs. Outside an answer a buzzer's button only buzzes, and during one only
+    // the pad that buzzed drives the board.
+    PadUse use;
+    use.read = buzzers_.usesControllers();
+    use.readByWindow = buzzerPoll_->isEnabled();
+    if (round_.isAnswering()) {
+        use.scene = answers_;
+        use.anyDevice = false;
+        use.onlyDevice = answeringPad_;
+    } else {
+        use.buzzerButtons = buzzers_.buttons();
+    }
+    return use;
+}
+
+void PlayWindow::navigate(platform::Navigation navigation, bool fromPad)
+{
+    using platform::Navigation;
+    if (!round_.isAnswering() || focus_ == -1) {
+        // End Round, when it shows, is the only control to choose.
+        if (navigation == Navigation::Choose && !endRoundButton_->isHidden())
+            endRoundButton_->click();
+        return;
+    }
+    switch (navigation) {
+    case Navigation::Choose: focusPlaces()[focus_].choose(); break;
+    case Navigation::Back: cancelWorking(); break;
+    default: {
+        std::vector<QRect> places;
+        for (const FocusPlace& place : focusPlaces())
+            places.push_back(place.place);
+        const platform::FocusMove moves[] = {platform::FocusMove::Up, platform::FocusMove::Down,
+                                             platform::FocusMove::Left, platform::FocusMove::Right};
+        focus_ = platform::nextFocus(places, focus_, moves[int(navigation)]);
+        showFocusRing();
+    }
+    }
+    (void)fromPad;
 }
 
 void PlayWindow::keyPressEvent(QKeyEvent* event)
@@ -48,14 +100,6 @@ void PlayWindow::keyPressEvent(QKeyEvent* event)
         Form::keyPressEvent(event);
         return;
     }
-    using platform::FocusMove;
-    const auto move = [this](FocusMove direction) {
-        std::vector<QRect> places;
-        for (const FocusPlace& place : focusPlaces())
-            places.push_back(place.place);
-        focus_ = platform::nextFocus(places, focus_, direction);
-        showFocus();
-    };
     // The keypad's + is a player's buzzer, never an operation. A held arrow goes on moving; a
     // held key that chooses chooses once.
     const bool keypad = event->modifiers() & Qt::KeypadModifier;
@@ -63,13 +107,7 @@ void PlayWindow::keyPressEvent(QKeyEvent* event)
     if (event->isAutoRepeat() && !arrow)
         return;
     switch (event->key()) {
-    case Qt::Key_Left: move(FocusMove::Left); break;
-    case Qt::Key_Right: move(FocusMove::Right); break;
-    case Qt::Key_Up: move(FocusMove::Up); break;
-    case Qt::Key_Down: move(FocusMove::Down); break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space: focusPlaces()[focus_].choose(); break;
+    case Qt::Key_Space: navigate(platform::Navigation::Choose, false); break;
     case Qt::Key_Plus:
         if (!keypad)
             chooseOperation(core::Operation::Add);

@@ -91,8 +91,6 @@ void PlayWindow::createControls()
     for (int i = 0; i < 3; ++i)
         madeClickAreas_[i] = clickArea(QStringLiteral("madeNumber%1").arg(i), board_.madeTiles[i].geometry,
                                        [this, i] { selectNumber({Row::Made, i}); });
-    // Made last, the ring stands above every other control.
-    focusRing_ = new platform::FocusRing(*this, clientSize);
 }
 
 void PlayWindow::prepareRound()

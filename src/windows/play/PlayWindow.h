@@ -73,8 +73,12 @@ protected:
     void queryClose(bool& cancel) override;
     void paintEvent(QPaintEvent* event) override;
     void rescaleEvent() override;
-    // While a player answers, the keys work out (Focus.cpp); otherwise F11 and Escape.
+    // While a player answers, the keys and the player's pad work out (Focus.cpp); otherwise
+    // F11 and Escape, and Enter or a pad's south button on End Round in practice.
     void keyPressEvent(QKeyEvent* event) override;
+    PadUse padUse() const override;
+    void navigate(platform::Navigation navigation, bool fromPad) override;
+    void showFocusRing() override;
 
 private:
     static constexpr std::int16_t FullDial = 240;  // clock steps in one round
@@ -153,8 +157,6 @@ private:
         std::function<void()> choose;
     };
     std::vector<FocusPlace> focusPlaces();
-    // The ring on the focused place, none when nobody answers.
-    void showFocus();
 
     void createControls();
     // The flashed elements back in their designed colours.
@@ -188,6 +190,7 @@ private:
     QPushButton* endRoundButton_ = nullptr;
     std::array<platform::ClickArea*, 7> dealtClickAreas_{};
     std::array<platform::ClickArea*, 3> madeClickAreas_{};
-    platform::FocusRing* focusRing_ = nullptr;
     int focus_ = -1;  // the focused place of focusPlaces(), -1 when nobody answers
+    int answers_ = 0;  // answers begun in this window, so that a pad's presses start afresh with each
+    platform::ControllerButton answeringPad_;  // the pad whose button buzzed, none for a key
 };

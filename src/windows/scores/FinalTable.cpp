@@ -35,6 +35,7 @@ FinalTable::FinalTable(const core::WindowContext& context)
     endButton_->setObjectName(QStringLiteral("endGame"));
     endButton_->setGeometry(264, 180, 112, 32);
     connect(endButton_, &QPushButton::clicked, this, &FinalTable::backToTitle);
+    setFirstFocus(*endButton_);
 }
 
 void FinalTable::activateEvent()

@@ -31,6 +31,7 @@ RoundTable::RoundTable(const core::WindowContext& context)
     nextRoundButton_->setObjectName(QStringLiteral("nextRound"));
     nextRoundButton_->setGeometry(106, 216, 140, 32);
     connect(nextRoundButton_, &QPushButton::clicked, this, &RoundTable::playNextRound);
+    setFirstFocus(*nextRoundButton_);
 }
 
 void RoundTable::activateEvent()

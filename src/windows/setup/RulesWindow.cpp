@@ -39,12 +39,14 @@ RulesWindow::RulesWindow(const core::WindowContext& context)
         valueBoxes_[row] = new QLineEdit(this);
         valueBoxes_[row]->setObjectName(QStringLiteral("rule%1").arg(row + 1));
         valueBoxes_[row]->setGeometry(16 + beforeWidth, y, 44, 24);
+        letPadStep(*valueBoxes_[row], core::rules[row].smallest, 999);
         auto* afterLabel = new QLabel(QString::fromLatin1(core::rules[row].after), this);
         afterLabel->setGeometry(16 + beforeWidth + 50, y, 300 - beforeWidth, 24);
         // Shown and ticked, as in the design, but no rule can be switched off.
         enableBoxes_[row] = new QCheckBox(this);
         enableBoxes_[row]->setGeometry(368, y, 20, 24);
         enableBoxes_[row]->setChecked(true);
+        enableBoxes_[row]->setFocusPolicy(Qt::NoFocus);
     }
 
     okButton_ = new QPushButton(QStringLiteral("OK"), this);
@@ -55,6 +57,7 @@ RulesWindow::RulesWindow(const core::WindowContext& context)
     helpButton_->setObjectName(QStringLiteral("help"));
     helpButton_->setGeometry(208, 210, 88, 30);
     connect(helpButton_, &QPushButton::clicked, this, &RulesWindow::openHelp);
+    setFirstFocus(*okButton_);
 }
 
 void RulesWindow::loadEvent()
@@ -87,5 +90,5 @@ void RulesWindow::storeRules()
 
 void RulesWindow::openHelp()
 {
-    look::showHelp(services);
+    look::showHelp(services, look::helpAtRules);
 }

@@ -76,6 +76,7 @@ void SetUpWindow::createControls()
         auto* buzzerCell = new platform::ClickArea(this);
         buzzerCell->setObjectName(QStringLiteral("buzzer%1").arg(i + 1));
         buzzerCell->setGeometry(264, y, 72, 24);
+        buzzerCell->setFocusPolicy(Qt::TabFocus);
         connect(buzzerCell, &platform::ClickArea::clicked, this, [this, i] { waitForButton(i); });
     }
 
@@ -84,6 +85,7 @@ void SetUpWindow::createControls()
     roundsBox_ = new QLineEdit(this);
     roundsBox_->setObjectName(QStringLiteral("rounds"));
     roundsBox_->setGeometry(72, below, 48, 24);
+    letPadStep(*roundsBox_, 1, 999);
     helpButton_ = new QPushButton(QStringLiteral("Help"), this);
     helpButton_->setObjectName(QStringLiteral("help"));
     helpButton_->setGeometry(16, below + 32, 104, 28);
@@ -113,6 +115,7 @@ void SetUpWindow::createControls()
     rulesButton_->setObjectName(QStringLiteral("changeRules"));
     rulesButton_->setGeometry(232, bottom, 104, 60);
     connect(rulesButton_, &QPushButton::clicked, this, &SetUpWindow::changeRules);
+    setFirstFocus(*startButton_);
 }
 
 void SetUpWindow::loadEvent()
@@ -230,6 +233,14 @@ void SetUpWindow::waitForButton(int place)
     showBuzzers();
 }
 
+platform::Form::PadUse SetUpWindow::padUse() const
+{
+    // While a cell waits for a button, the wait reads the pads itself and takes their presses.
+    PadUse use;
+    use.read = waitingPlace_ == -1;
+    return use;
+}
+
 void SetUpWindow::stopWaiting()
 {
     waitingPlace_ = -1;
@@ -243,6 +254,14 @@ void SetUpWindow::takePressedButton()
     const platform::ControllerButton pressed = services.controllers.newlyPressed();
     if (!pressed.isValid() || waitingPlace_ == -1)
         return;
+    // A pad's east button is its way back: it stops the wait, as Escape does.
+    for (const platform::PadState& pad : services.controllers.pads()) {
+        if (pressed == platform::ControllerButton{pad.device.kind, pad.device.copy,
+                                                  pad.button[int(platform::PadInput::East)]}) {
+            stopWaiting();
+            return;
+        }
+    }
     // A button is one place's buzzer: taken from the place that had it.
     auto& buttons = game_.choices.buttons;
     for (QString& button : buttons) {
@@ -277,7 +296,7 @@ void SetUpWindow::showBuzzers()
 
 void SetUpWindow::openHelp()
 {
-    look::showHelp(services);
+    look::showHelp(services, look::helpAtStart);
 }
 
 void SetUpWindow::queryClose(bool& cancel)

@@ -39,6 +39,7 @@ protected:
 
     // Escape stops a wait for a button before it may leave full screen.
     void keyPressEvent(QKeyEvent* event) override;
+    PadUse padUse() const override;
 
 private:
     void createControls();

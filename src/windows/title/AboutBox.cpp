@@ -36,6 +36,7 @@ AboutBox::AboutBox(const core::WindowContext& context)
     okButton->setObjectName(QStringLiteral("ok"));
     okButton->setGeometry(132, 132, 80, 30);
     connect(okButton, &QPushButton::clicked, this, &AboutBox::closeBox);
+    setFirstFocus(*okButton);
 }
 
 void AboutBox::rescaleEvent()

@@ -55,6 +55,7 @@ TitleWindow::TitleWindow(const core::WindowContext& context)
     playButton_ = button("play", "Play!", {128, 112, 128, 40}, &TitleWindow::openSetUp);
     helpButton_ = button("help", "Help", {128, 160, 62, 34}, &TitleWindow::openHelp);
     aboutButton_ = button("about", "About", {194, 160, 62, 34}, &TitleWindow::openAbout);
+    setFirstFocus(*playButton_);
 
     dialTimer_ = services.timers.create("dials", [this] { turnDials(); });
     dialTimer_->setInterval(tickInterval);
