@@ -38,21 +38,26 @@ Control* control(const QWidget& window, const QString& name, int index)
     return control<Control>(window, name + QString::number(index + 1));
 }
 
-// Every platform service as a double, bundled as the windows expect them.
+// Every platform service as a double, bundled as the windows expect them. With `realBoxes` the
+// message boxes are Qt's own, for a test to answer as a player would.
 struct TestServices {
+    explicit TestServices(bool realBoxes = false) : boxes(realBoxes ? static_cast<platform::MessageBoxes&>(qtBoxes) : messages) {}
+
     FakeApplication application;
     FakeClock clock;
     ScriptedRandom random;
     FakeKeyState keys;
     FakeMessageBoxes messages;
+    platform::Activation activation;
+    platform::QtMessageBoxes qtBoxes{activation};
+    platform::MessageBoxes& boxes;
     FakeMusicDevice music;
     FakeHelp help;
-    ManualTimers timers{messages};
-    platform::Activation activation;
+    ManualTimers timers{boxes};
     platform::MemorySettings settings;
     TestControllers controllers;
     platform::ScreenMemory screen{settings, timers};
-    platform::Services services{application, clock, random, keys,       controllers, messages,
+    platform::Services services{application, clock, random, keys,       controllers, boxes,
                                 music,       help,  timers, activation, settings,    screen, dataFolder()};
 
     // The build folder, where the fonts lie beside the program.

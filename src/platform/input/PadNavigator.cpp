@@ -16,17 +16,16 @@ std::vector<PadPress> PadNavigator::read(const std::vector<PadState>& pads, cons
     for (const PadState& state : pads) {
         auto known = std::find_if(before.begin(), before.end(), [&](const Pad& pad) { return pad.device == state.device; });
         // A pad first seen with a button held: that press began before anyone could see it.
-        Pad pad = known != before.end() ? *known : Pad{state.device, state.held, state.held, {}};
+        Pad pad = known != before.end() ? *known : Pad{state.device, state.held, {}};
         for (int input = 0; input < PadInputCount; ++input) {
-            const bool held = state.held[input];
-            const bool begins = held && !pad.held[input];
-            pad.held[input] = held;
-            if (!held) {
+            if (!state.held[input]) {
                 pad.stale[input] = false;
                 pad.heldTicks[input] = 0;
                 continue;
             }
-            if (newTarget && !begins)
+            // Held as the target changes: it may have begun before, unseen between two
+            // readings (the buzzer poll took the press that buzzed), so it waits for its release.
+            if (newTarget)
                 pad.stale[input] = true;
             if (pad.stale[input])
                 continue;

@@ -17,8 +17,8 @@ struct PadPress {
 
 // Turns the pads' held inputs, read at each tick of a poll, into presses. A press counts once,
 // when it begins; a held direction repeats after a moment, as a held arrow key does, but a
-// held button chooses once. What was already held when the window or box being driven
-// appeared counts for nothing until it is let go: the press that buzzed cannot also
+// held button chooses once. What is held when the window or box being driven appears counts
+// for nothing until it is let go: the press that buzzed cannot also choose on the board, nor
 // close the box it opened.
 class PadNavigator {
 public:
@@ -33,8 +33,7 @@ public:
 private:
     struct Pad {
         ControllerButton device;
-        std::array<bool, PadInputCount> held{};
-        std::array<bool, PadInputCount> stale{};
+        std::array<bool, PadInputCount> stale{};  // held since before the target, till let go
         std::array<int, PadInputCount> heldTicks{};
     };
     std::vector<Pad> pads_;

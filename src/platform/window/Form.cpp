@@ -45,8 +45,11 @@ void Form::load()
     makeLabelsPlain(this);
     // A button takes the arrows for moves of its own along the tab order; here they move the
     // focus the way the eye expects.
-    for (QAbstractButton* button : findChildren<QAbstractButton*>())
-        button->installEventFilter(this);
+    // A text box keeps left and right for its cursor, but passes them on at its ends.
+    for (QWidget* control : findChildren<QWidget*>()) {
+        if (qobject_cast<QAbstractButton*>(control) || qobject_cast<QLineEdit*>(control))
+            control->installEventFilter(this);
+    }
     connect(qApp, &QApplication::focusChanged, this, [this] { showFocusRing(); });
 }
 
@@ -174,7 +177,11 @@ void Form::keyPressEvent(QKeyEvent* event)
 bool Form::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
-        if (const auto move = arrowMove(*static_cast<QKeyEvent*>(event))) {
+        const auto move = arrowMove(*static_cast<QKeyEvent*>(event));
+        auto* box = qobject_cast<QLineEdit*>(watched);
+        const bool withinText = box && ((move == Navigation::Left && box->cursorPosition() > 0) ||
+                                        (move == Navigation::Right && box->cursorPosition() < box->text().size()));
+        if (move && !withinText) {
             navigate(*move, false);
             return true;
         }

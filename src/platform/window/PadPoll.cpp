@@ -65,12 +65,13 @@ void PadPoll::poll()
 
 void navigateByKeys(QWidget& window, Navigation navigation)
 {
-    if (navigation == Navigation::Choose) {
+    auto* button = qobject_cast<QAbstractButton*>(window.focusWidget());
+    if (navigation == Navigation::Choose && button) {
         // As Space on the focused button: pressed once, never again while held.
-        if (auto* button = qobject_cast<QAbstractButton*>(window.focusWidget()))
-            button->click();
+        button->click();
         return;
     }
+    // Else as the keys: Enter takes a box's default answer, Escape its way back.
     static constexpr Qt::Key keys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right, Qt::Key_Return,
                                        Qt::Key_Escape};
     QWidget* receiver = window.focusWidget() ? window.focusWidget() : &window;
