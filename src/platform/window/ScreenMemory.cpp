@@ -107,10 +107,12 @@ void WindowScreen::followChoice()
     fullScreen_ = on;
     if (on) {
         normalGeometry_ = window_.geometry();
-        window_.setWindowState(window_.windowState() | Qt::WindowFullScreen);
-        // Without a window manager nobody else would: the window takes the whole screen itself.
+        // Without a window manager nobody else would: the window takes the whole screen itself,
+        // before it asks to be full screen. Qt drops the full-screen state of a window whose
+        // geometry is set afterwards, and a window manager then keeps the frame on it.
         if (QScreen* shown = window_.screen())
             window_.setGeometry(shown->geometry());
+        window_.setWindowState(window_.windowState() | Qt::WindowFullScreen);
     } else {
         window_.setWindowState(window_.windowState() & ~Qt::WindowFullScreen);
         if (normalGeometry_.isValid())
