@@ -20,6 +20,7 @@
 #include <SDL.h>
 
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -169,6 +170,17 @@ TEST_P(SofaTest, TwoPlayersPlayAWholeGameWithoutTheMouse)
     program.showTitle();
     settle();
     doubles.timers["padPoll"].fire();  // the pads as they stand before anyone presses
+    if (withPads) {
+        // The left stick moves the focus once pushed beyond its dead zone: down to Help, and
+        // a touch to the right moves nothing.
+        for (const auto [axis, push] : {std::pair{SDL_CONTROLLER_AXIS_LEFTY, 30000}, {SDL_CONTROLLER_AXIS_LEFTY, 0},
+                                        {SDL_CONTROLLER_AXIS_LEFTX, 9000}, {SDL_CONTROLLER_AXIS_LEFTX, 0}}) {
+            SDL_JoystickSetVirtualAxis(pads[0], axis, Sint16(push));
+            doubles.timers["padPoll"].fire();
+        }
+        EXPECT_EQ(program.titleWindow().focusWidget(), control(program.titleWindow(), "help"));
+        press(Navigation::Up);
+    }
     press(Navigation::Choose);  // Play!, where the focus starts
     SetUpWindow& setup = program.setUpWindow();
     ASSERT_TRUE(setup.isActive());
@@ -242,6 +254,11 @@ TEST_P(SofaTest, TwoPlayersPlayAWholeGameWithoutTheMouse)
     whenBoxOpens([this] { press(Navigation::Choose); });
     choose("equals", 0);
     EXPECT_EQ(boxesSeen, QStringList{"Operation not allowed"});
+    if (withPads) {
+        choose("dealtNumber1", 0);
+        press(Navigation::Back, 0);
+        EXPECT_EQ(play.board().workingRow[0].caption, "") << "the east button cancels the working row";
+    }
     choose("giveUp", 0);
     EXPECT_FALSE(play.round().isAnswering());
 

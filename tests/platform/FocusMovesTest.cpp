@@ -49,3 +49,14 @@ TEST(FocusMoves, GoAlongARowAndToTheNearestPlaceOfTheNextRow)
     }
     EXPECT_EQ(platform::nextFocus(places, -1, FocusMove::Down), -1) << "no focus stays none";
 }
+
+// The set-up window's rows: a tall Start Game beside the short rounds box, under two short
+// rows. Up from the tall button reaches the row just above it; down onto the rows of unlike
+// heights lands on the one nearest across.
+TEST(FocusMoves, RowsOfUnlikeHeightsAreOneRow)
+{
+    const std::vector<QRect> places{{264, 144, 72, 24}, {264, 172, 72, 24}, {72, 206, 48, 24}, {136, 206, 200, 60}};
+    EXPECT_EQ(platform::nextFocus(places, 3, FocusMove::Up), 1);
+    EXPECT_EQ(platform::nextFocus(places, 1, FocusMove::Down), 3);
+    EXPECT_EQ(platform::nextFocus(places, 2, FocusMove::Right), 3);
+}

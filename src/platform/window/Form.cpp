@@ -9,11 +9,13 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 
 namespace platform {
 
@@ -250,7 +252,11 @@ void Form::showFocusRing()
     if (!focusRing_)
         return;
     const bool ours = focused && focused->parentWidget() == this && focused->isVisible();
-    focusRing_->ring(ours ? DesignScale::designGeometry(*focused) : QRect());
+    QRect place = ours ? DesignScale::designGeometry(*focused) : QRect();
+    // A tick box or a choice is ringed around its box and caption, not the room after them.
+    if (ours && (qobject_cast<QCheckBox*>(focused) || qobject_cast<QRadioButton*>(focused)))
+        place.setWidth(std::min(place.width(), qCeil(focused->sizeHint().width() / scale()) + 2));
+    focusRing_->ring(place);
 }
 
 void Form::resizeEvent(QResizeEvent* event)
