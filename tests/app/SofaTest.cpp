@@ -20,6 +20,7 @@
 #include <SDL.h>
 
 #include <functional>
+#include <string_view>
 #include <utility>
 
 namespace {
@@ -35,61 +36,50 @@ protected:
     SofaTest()
     {
         doubles.clock.set(QDateTime(QDate(2026, 12, 8), QTime(21, 0, 0)));
-        if (GetParam() == Hands::Pads) {
-            doubles.controllers.sdl = std::make_unique<platform::SdlControllers>();
-            for (SDL_Joystick*& pad : pads) {
-                SDL_VirtualJoystickDesc device{};
-                device.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-                device.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
-                device.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
-                device.naxes = SDL_CONTROLLER_AXIS_MAX;
-                device.name = "Sofa pad";
-                pad = SDL_JoystickOpen(SDL_JoystickAttachVirtualEx(&device));
-            }
+        if (GetParam() == Hands::Keys)
+            return;
+        doubles.controllers.sdl = std::make_unique<platform::SdlControllers>();
+        for (SDL_Joystick*& pad : pads) {
+            SDL_VirtualJoystickDesc device{SDL_VIRTUAL_JOYSTICK_DESC_VERSION, SDL_JOYSTICK_TYPE_GAMECONTROLLER,
+                                           SDL_CONTROLLER_AXIS_MAX, SDL_CONTROLLER_BUTTON_MAX};
+            pad = SDL_JoystickOpen(SDL_JoystickAttachVirtualEx(&device));
         }
     }
     ~SofaTest() override
     {
-        for (SDL_Joystick* pad : pads) {
-            if (!pad)
-                continue;
-            const SDL_JoystickID id = SDL_JoystickInstanceID(pad);
+        for (SDL_Joystick* pad : pads)
             SDL_JoystickClose(pad);
-            for (int index = 0; index < SDL_NumJoysticks(); ++index)
-                if (SDL_JoystickGetDeviceInstanceID(index) == id)
-                    SDL_JoystickDetachVirtual(index);
-        }
+        for (int index = SDL_NumJoysticks() - 1; index >= 0; --index)
+            SDL_JoystickDetachVirtual(index);
     }
 
-    // What is in front: the open box, or the active game window.
-    static QWidget* front(const doubles::TestServices& services)
+    // Presses of `player`'s pad (the first pad for the windows between rounds), or of the keys
+    // that do the same on the window or box in front, one letter each: U D L R for the moves,
+    // A to choose, B to go back.
+    void press(const char* letters, int player = 0)
     {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-            return box;
-        return services.activation.active();
-    }
-
-    // One press of `player`'s pad (the first pad for the windows between rounds), or of the
-    // key that does the same on the window in front.
-    void press(Navigation navigation, int player = 0)
-    {
-        if (GetParam() == Hands::Pads) {
-            static constexpr SDL_GameControllerButton buttons[] = {
-                SDL_CONTROLLER_BUTTON_DPAD_UP, SDL_CONTROLLER_BUTTON_DPAD_DOWN, SDL_CONTROLLER_BUTTON_DPAD_LEFT,
-                SDL_CONTROLLER_BUTTON_DPAD_RIGHT, SDL_CONTROLLER_BUTTON_A, SDL_CONTROLLER_BUTTON_B};
-            // Up, down and up again, each seen by a poll (a press that opened a box may still
-            // be held as the box's own loop polls).
-            for (const Uint8 state : {SDL_RELEASED, SDL_PRESSED, SDL_RELEASED}) {
-                SDL_JoystickSetVirtualButton(pads[player], buttons[int(navigation)], state);
-                doubles.timers["padPoll"].fire();
+        static constexpr SDL_GameControllerButton buttons[] = {
+            SDL_CONTROLLER_BUTTON_DPAD_UP, SDL_CONTROLLER_BUTTON_DPAD_DOWN, SDL_CONTROLLER_BUTTON_DPAD_LEFT,
+            SDL_CONTROLLER_BUTTON_DPAD_RIGHT, SDL_CONTROLLER_BUTTON_A, SDL_CONTROLLER_BUTTON_B};
+        static constexpr Qt::Key keys[] = {Qt::Key_Up,    Qt::Key_Down,   Qt::Key_Left,
+                                           Qt::Key_Right, Qt::Key_Return, Qt::Key_Escape};
+        for (const char* letter = letters; *letter; ++letter) {
+            const int input = int(std::string_view("UDLRAB").find(*letter));
+            if (GetParam() == Hands::Pads) {
+                // Up, down and up again, each seen by a poll: a press that opened a box may
+                // still be held as the box's own loop polls.
+                for (const Uint8 state : {SDL_RELEASED, SDL_PRESSED, SDL_RELEASED}) {
+                    SDL_JoystickSetVirtualButton(pads[player], buttons[input], state);
+                    doubles.timers["padPoll"].fire();
+                }
+            } else {
+                QWidget* front = QApplication::activeModalWidget();
+                if (!qobject_cast<QMessageBox*>(front))
+                    front = doubles.activation.active();
+                QTest::keyClick(front->focusWidget() ? front->focusWidget() : front, keys[input]);
             }
-        } else {
-            static constexpr Qt::Key keys[] = {Qt::Key_Up,     Qt::Key_Down,  Qt::Key_Left,
-                                               Qt::Key_Right,  Qt::Key_Return, Qt::Key_Escape};
-            QWidget* window = front(doubles);
-            QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, keys[int(navigation)]);
+            settle();
         }
-        settle();
     }
 
     // The player of `place` buzzes: their pad's A, or their key.
@@ -104,55 +94,40 @@ protected:
         if (GetParam() == Hands::Pads)
             SDL_JoystickSetVirtualButton(pads[place], SDL_CONTROLLER_BUTTON_A, SDL_RELEASED);
         doubles.keys.held.clear();
-        doubles.timers["padPoll"].fire();
         doubles.timers["flash"].fire(16);
     }
 
-    // Moves the answering player's focus onto `place` of the board, as a player's eye would.
-    void focusOn(const QRect& place, int player)
-    {
-        const auto& ring = *program.playWindow().findChild<platform::FocusRing*>();
-        for (int step = 0; step < 12 && ring.place() != place; ++step) {
-            const QRect at = ring.place();
-            press(place.center().y() > at.bottom()  ? Navigation::Down
-                  : place.center().y() < at.top()   ? Navigation::Up
-                  : place.center().x() > at.center().x() ? Navigation::Right
-                                                         : Navigation::Left,
-                  player);
-        }
-        ASSERT_EQ(ring.place(), place);
-    }
-    // The board's control or tile named as the play window's tests name them, chosen.
+    // The answering player moves the ring onto the board's tile or control named as the play
+    // window's tests name them, as the eye would, and chooses it.
     void choose(const QString& name, int player)
     {
         PlayWindow& play = program.playWindow();
-        const auto& board = play.board();
-        QRect place;
-        if (name.startsWith(u"dealt"))
-            place = board.dealtTiles[name.back().digitValue()].geometry;
-        else if (name.startsWith(u"made"))
-            place = board.madeTiles[name.back().digitValue()].geometry;
-        else
-            place = platform::DesignScale::designGeometry(*control(play, name));
-        focusOn(place, player);
-        press(Navigation::Choose, player);
+        const auto& ring = *play.findChild<platform::FocusRing*>();
+        const QRect place = name.startsWith(u"dealt") ? play.board().dealtTiles[name.back().digitValue()].geometry
+                            : name.startsWith(u"made") ? play.board().madeTiles[name.back().digitValue()].geometry
+                                                       : platform::DesignScale::designGeometry(*control(play, name));
+        for (int step = 0; step < 12 && ring.place() != place; ++step) {
+            const QRect at = ring.place();
+            press(place.center().y() > at.bottom()         ? "D"
+                  : place.center().y() < at.top()          ? "U"
+                  : place.center().x() > at.center().x()   ? "R"
+                                                           : "L",
+                  player);
+        }
+        ASSERT_EQ(ring.place(), place) << name.toStdString();
+        press("A", player);
     }
-    // Runs `answer` once a box is open, from inside the box's own loop.
-    void whenBoxOpens(std::function<void()> answer)
+
+    // Runs `act` once `shown` holds, from inside the event loop of the box or window shown.
+    void once(std::function<bool()> shown, std::function<void()> act)
     {
         auto* watcher = new QTimer(&program.titleWindow());
-        QObject::connect(watcher, &QTimer::timeout, watcher, [this, watcher, answer] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box)
+        QObject::connect(watcher, &QTimer::timeout, watcher, [watcher, shown, act] {
+            if (!shown())
                 return;
             watcher->deleteLater();
             watcher->stop();
-            boxesSeen << box->windowTitle();
-            answer();
-            if (box->isVisible()) {
-                ADD_FAILURE() << "the box was not answered";
-                box->done(0);
-            }
+            act();
         });
         watcher->start(0);
     }
@@ -161,7 +136,6 @@ protected:
     core::Game game;
     Program program{doubles.services, game};
     SDL_Joystick* pads[2]{};
-    QStringList boxesSeen;
 };
 
 TEST_P(SofaTest, TwoPlayersPlayAWholeGameWithoutTheMouse)
@@ -179,58 +153,41 @@ TEST_P(SofaTest, TwoPlayersPlayAWholeGameWithoutTheMouse)
             doubles.timers["padPoll"].fire();
         }
         EXPECT_EQ(program.titleWindow().focusWidget(), control(program.titleWindow(), "help"));
-        press(Navigation::Up);
+        press("U");
     }
-    press(Navigation::Choose);  // Play!, where the focus starts
+    press("A");  // Play!, where the focus starts
     SetUpWindow& setup = program.setUpWindow();
     ASSERT_TRUE(setup.isActive());
     if (withPads) {
-        // Each player's pad A is their buzzer, given in the Buzzer column: the cell's wait
-        // takes the next button pressed.
-        for (int step = 0; step < 6; ++step)
-            press(Navigation::Up);  // up the Buzzer column from Start Game
+        // Up the Buzzer column from Start Game: each player's pad A becomes their buzzer, the
+        // cell's wait taking the next button pressed.
+        press("UUUUUU");
         for (int place = 0; place < 2; ++place) {
-            if (place > 0)
-                press(Navigation::Down);
-            ASSERT_EQ(setup.focusWidget(), control(setup, "buzzer", place));
-            press(Navigation::Choose);
+            press(place ? "DA" : "A");
             doubles.timers["buttonPoll"].fire();  // the press that chose the cell is over
             SDL_JoystickSetVirtualButton(pads[place], SDL_CONTROLLER_BUTTON_A, SDL_PRESSED);
             doubles.timers["buttonPoll"].fire();
             SDL_JoystickSetVirtualButton(pads[place], SDL_CONTROLLER_BUTTON_A, SDL_RELEASED);
-            doubles.timers["padPoll"].fire();
         }
         EXPECT_EQ(control<QLabel>(setup, "buzzerName", 1)->toolTip(), "G or Pad 2 A");
-        // Down from the last cell to Start Game, left to the rounds, lowered from the pad
-        // (left and right set a number box), and by Help back to Start Game.
-        for (int step = 0; step < 5; ++step)
-            press(Navigation::Down);
-        press(Navigation::Left);
-        ASSERT_EQ(setup.focusWidget(), control(setup, "rounds"));
-        press(Navigation::Left);
+        // Down to Start Game, left to the rounds, lowered from the pad (left and right set a
+        // number box), and by Help back to Start Game.
+        press("DDDDDLL");
         EXPECT_EQ(control<QLineEdit>(setup, "rounds")->text(), "2");
-        press(Navigation::Down);
-        press(Navigation::Right);
+        press("DR");
     } else {
         // The rounds typed; right at the end of the text goes on to Start Game.
-        press(Navigation::Left);
-        ASSERT_EQ(setup.focusWidget(), control(setup, "rounds"));
+        press("L");
         QTest::keyClick(setup.focusWidget(), Qt::Key_Backspace);
         QTest::keyClick(setup.focusWidget(), Qt::Key_2);
-        press(Navigation::Right);
+        press("R");
     }
+    press("DDAUU");  // Music off, below, and back up
     EXPECT_EQ(control<QLineEdit>(setup, "rounds")->text(), "2");
-    ASSERT_EQ(setup.focusWidget(), control(setup, "start"));
-    // Music off, below, and back up.
-    press(Navigation::Down);
-    press(Navigation::Down);
-    press(Navigation::Choose);
     EXPECT_FALSE(control<QCheckBox>(setup, "music")->isChecked());
-    press(Navigation::Up);
-    press(Navigation::Up);
     ASSERT_EQ(setup.focusWidget(), control(setup, "start"));
     doubles.random.script(draws::deal({2, 3, 4, 10, 20, 100, 150}));
-    press(Navigation::Choose);
+    press("A");
 
     PlayWindow& play = program.playWindow();
     ASSERT_TRUE(play.isVisible());
@@ -242,21 +199,22 @@ TEST_P(SofaTest, TwoPlayersPlayAWholeGameWithoutTheMouse)
     // Player 1 buzzes, tries a quotient that is no whole number and answers the box from the
     // pad, then gives up. Player 2's pad cannot touch the board meanwhile.
     buzz(0);
-    ASSERT_EQ(play.round().answeringPlayer(), 0);
     if (withPads) {
-        press(Navigation::Right, 1);
+        press("R", 1);
         EXPECT_EQ(play.findChild<platform::FocusRing*>()->place(), play.board().dealtTiles[0].geometry)
             << "another player's pad drives nothing";
     }
-    choose("dealtNumber1", 0);
-    choose("divide", 0);
-    choose("dealtNumber0", 0);
-    whenBoxOpens([this] { press(Navigation::Choose); });
+    for (const char* step : {"dealtNumber1", "divide", "dealtNumber0"})
+        choose(QString::fromLatin1(step), 0);
+    QString box;
+    once([] { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); },
+         [&] { box = QApplication::activeModalWidget()->windowTitle(), press("A"); });
     choose("equals", 0);
-    EXPECT_EQ(boxesSeen, QStringList{"Operation not allowed"});
+    EXPECT_EQ(box, "Operation not allowed");
+    EXPECT_FALSE(QApplication::activeModalWidget()) << "answered";
     if (withPads) {
         choose("dealtNumber1", 0);
-        press(Navigation::Back, 0);
+        press("B", 0);
         EXPECT_EQ(play.board().workingRow[0].caption, "") << "the east button cancels the working row";
     }
     choose("giveUp", 0);
@@ -264,38 +222,28 @@ TEST_P(SofaTest, TwoPlayersPlayAWholeGameWithoutTheMouse)
 
     // Player 2 makes 306 as 3 × 100 + (2 + 4), and wins the round.
     buzz(1);
-    ASSERT_EQ(play.round().answeringPlayer(), 1);
     for (const char* step : {"dealtNumber1", "multiply", "dealtNumber5", "equals", "dealtNumber0", "add",
                              "dealtNumber2", "equals", "madeNumber0", "add", "madeNumber1", "equals"})
         choose(QString::fromLatin1(step), 1);
     doubles.timers["flash"].fire(40);
     settle();
     EXPECT_EQ(game.roundScores[1] + game.totalScores[1], 4) << "won with the first step of the clock gone";
-    press(Navigation::Choose);  // Play Next Round
+    press("A");  // Play Next Round
 
     // Nobody reaches the second target: the finder shows a way, and is left from the pad.
+    FinderWindow& finder = program.finderWindow();
+    once([&] { return finder.isVisible() && !finder.isSearching(); }, [&] { press("RA"); });
     doubles.random.script(draws::deal({2, 3, 4, 10, 20, 100, 150}));
-    ASSERT_TRUE(play.isVisible());
-    auto* watcher = new QTimer(&play);
-    QObject::connect(watcher, &QTimer::timeout, watcher, [this, watcher] {
-        FinderWindow& finder = program.finderWindow();
-        if (!finder.isVisible() || finder.isSearching())
-            return;
-        watcher->stop();
-        press(Navigation::Right);
-        press(Navigation::Choose);  // Exit
-    });
-    watcher->start(0);
     doubles.timers["roundClock"].fire(7);
     doubles.timers["spin"].fire(30);
     doubles.timers["roundClock"].fire(242);
     settle();
-    EXPECT_FALSE(program.finderWindow().isVisible());
-    press(Navigation::Choose);  // Play Next Round: the game is over
+    EXPECT_FALSE(finder.isVisible());
+    press("A");  // Play Next Round: the game is over
     FinalTable& final = program.finalTable();
     ASSERT_TRUE(final.isActive());
     EXPECT_EQ(control<QLabel>(final, "winner")->text(), "Player 2 is the winner!");
-    press(Navigation::Choose);  // End Game
+    press("A");  // End Game
     EXPECT_TRUE(program.titleWindow().isActive());
     EXPECT_TRUE(doubles.messages.shown.empty()) << "every box was Qt's own";
 }

@@ -3,6 +3,8 @@
 
 #include "platform/window/Form.h"
 
+#include <QAbstractButton>
+#include <QIcon>
 #include <QMessageBox>
 
 namespace platform {
@@ -31,14 +33,18 @@ Answer QtMessageBoxes::present(const QString& text, const QString& title, Button
     if (owner)
         box.setFont(DesignScale::scaledFont(box.font(), scale));
     const auto pixels = [scale](qreal design) { return qMax(1, qRound(design * scale)); };
-    box.setStyleSheet(QStringLiteral("QPushButton { min-width: %1px; padding: %2px %3px; border: %4px solid #808080;"
-                                     " background: #f0f0f0; color: black; }"
-                                     " QPushButton:focus { border: %5px solid #ffff00; }")
+    // The ring's width is kept by every button, in grey off the focus, so that the caption
+    // never moves or shrinks as the focus moves.
+    box.setStyleSheet(QStringLiteral("QPushButton { min-width: %1px; padding: %2px %3px; border: %4px solid #c8c8c8;"
+                                     " background: #f0f0f0; color: black; font-size: %5pt; }"
+                                     " QPushButton:focus { border-color: #ffff00; }")
                           .arg(pixels(60))
                           .arg(pixels(4))
                           .arg(pixels(12))
-                          .arg(pixels(1))
-                          .arg(pixels(4)));
+                          .arg(pixels(4))
+                          .arg(box.font().pointSizeF()));
+    for (QAbstractButton* button : box.buttons())
+        button->setIcon(QIcon());
     const int pressed = box.exec();
     // Keyboard focus goes back to the game window, or the buzzer keys would be lost.
     if (owner)
