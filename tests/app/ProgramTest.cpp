@@ -2,13 +2,10 @@
 #include "core/Choices.h"
 #include "doubles/TestGame.h"
 #include "platform/Application.h"
-#include "windows/finder/FinderWindow.h"
 #include "windows/play/PlayWindow.h"
 #include "windows/scores/FinalTable.h"
 #include "windows/scores/RoundTable.h"
-#include "windows/setup/RulesWindow.h"
 #include "windows/setup/SetUpWindow.h"
-#include "windows/title/AboutBox.h"
 #include "windows/title/TitleWindow.h"
 
 #include <QCheckBox>
@@ -16,7 +13,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QTimer>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
@@ -54,6 +50,7 @@ TEST_F(ProgramTest, TheWindowsBetweenRoundsAskBeforeQuittingAndOfferTheHelp)
                               control<QPushButton>(program.setUpWindow(), "help")})
         QTest::mouseClick(help, Qt::LeftButton);
     EXPECT_EQ(doubles.help.opened, QStringList(2, doubles.services.dataFolder + "/Solvo.hlp"));
+    EXPECT_EQ(doubles.help.parts, (QStringList{"", "starting"})) << "each at its window's part";
     // A help file that cannot be shown is named, with what is wrong with it.
     for (const auto& [outcome, reason] : {std::pair{platform::HelpShown::Unreadable, "is missing or cannot be read"},
                                           std::pair{platform::HelpShown::Damaged, "is damaged"}}) {
@@ -181,30 +178,4 @@ TEST_F(ProgramTest, TheNextRunStartsWithThePlayersChoicesFullScreenAndTheWindows
     nextRun.finalTable().show();
     EXPECT_EQ(nextRun.finalTable().size(), nextRun.finalTable().minimumSize());
     EXPECT_EQ(next.settings.badValues, 1);
-}
-
-TEST_F(ProgramTest, EscapeClosesTheAboutBoxLeavesFullScreenAloneInTheRulesAndTheFinderAndEnterPressesAButton)
-{
-    openSetUp();
-    program.setUpWindow().setFullScreen(true);
-    QStringList seen;  // after Escape in each window: whether it is still open and full screen
-    const auto pressEscape = [&](platform::Form& window) {
-        QTest::keyClick(&window, Qt::Key_Escape);
-        seen << QStringLiteral("%1 %2").arg(window.isVisible()).arg(window.isShownFullScreen());
-        if (window.isVisible())
-            window.close();
-    };
-    QTimer::singleShot(0, [&] { pressEscape(program.aboutBox()); });
-    program.showAbout();
-    QTimer::singleShot(0, [&] { pressEscape(program.rulesWindow()); });
-    program.showRules();
-    QTimer::singleShot(0, [&] { pressEscape(program.finderWindow()); });
-    program.showSolution(core::Deal{}, 500);
-    EXPECT_EQ(seen, (QStringList{"0 1", "1 1", "1 1"}));
-    EXPECT_TRUE(doubles.screen.fullScreen());
-    // Enter presses the button that has the keyboard's focus.
-    auto* start = control<QPushButton>(program.setUpWindow(), "start");
-    start->setFocus();
-    QTest::keyClick(&program.setUpWindow(), Qt::Key_Return);
-    EXPECT_FALSE(program.setUpWindow().isVisible()) << "Start Game pressed";
 }

@@ -22,11 +22,10 @@ TEST(HelpViewer, OpensAtThePartAskedForAndClosesWithEscapeOrThePadsWayBack)
     platform::HelpViewer help(screen);
     const QString file = QStringLiteral(QUORVIX_DATA_DIR "/Solvo.hlp");
     const auto scrolled = [&] { return help.openWindow()->findChild<QTextBrowser*>()->verticalScrollBar()->value(); };
-
     ASSERT_EQ(help.show(file, QStringLiteral("rules")), platform::HelpShown::Shown);
     EXPECT_GT(scrolled(), 0) << "at the turn rules";
     QTest::keyClick(help.openWindow(), Qt::Key_Escape);
-    EXPECT_EQ(help.openWindow(), nullptr);
+    ASSERT_EQ(help.openWindow(), nullptr);
     help.show(file);
     EXPECT_EQ(scrolled(), 0) << "at the top";
     platform::navigateByKeys(*help.openWindow(), platform::Navigation::Back);

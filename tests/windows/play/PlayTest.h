@@ -45,7 +45,7 @@ protected:
     //   +21s                                        21 seconds pass on the wall clock
     //   quit:No, quit:Yes                           the frame is closed and the quit question answered
     //   target:306                                  the target shows 306, as if the spin settled there
-    //   key:Right, key:Return, key:x (the * key)     a key pressed and released on the play window
+    //   key:Right, key:Return                       that key pressed and released on the play window
     // Any other step followed by *N is taken N times.
     void act(const QString& steps);
     QStringList messageTitles() const;

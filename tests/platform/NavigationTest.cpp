@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/input/PadNavigator.h"
 #include "platform/window/FocusMoves.h"
 
 #include <QStringList>
 
 #include <gtest/gtest.h>
 
+#include <string_view>
 #include <vector>
 
 using platform::FocusMove;
@@ -50,13 +52,31 @@ TEST(FocusMoves, GoAlongARowAndToTheNearestPlaceOfTheNextRow)
     EXPECT_EQ(platform::nextFocus(places, -1, FocusMove::Down), -1) << "no focus stays none";
 }
 
-// The set-up window's rows: a tall Start Game beside the short rounds box, under two short
-// rows. Up from the tall button reaches the row just above it; down onto the rows of unlike
-// heights lands on the one nearest across.
-TEST(FocusMoves, RowsOfUnlikeHeightsAreOneRow)
+// One pad's presses, a tick at a time; inputs and presses as letters: U D L R for the moves,
+// A and B for the buttons.
+TEST(PadNavigator, APressCountsOnceAHeldMoveRepeatsAndWhatWasHeldBeforeWaits)
 {
-    const std::vector<QRect> places{{264, 144, 72, 24}, {264, 172, 72, 24}, {72, 206, 48, 24}, {136, 206, 200, 60}};
-    EXPECT_EQ(platform::nextFocus(places, 3, FocusMove::Up), 1);
-    EXPECT_EQ(platform::nextFocus(places, 1, FocusMove::Down), 3);
-    EXPECT_EQ(platform::nextFocus(places, 2, FocusMove::Right), 3);
+    constexpr std::string_view letters = "UDLRAB";
+    platform::PadNavigator navigator;
+    int window = 0, box = 0;
+    const auto tick = [&](std::string_view held, const void* target, int scene = 0) {
+        platform::PadState pad{{QStringLiteral("pad"), 0, -1}};
+        for (const char input : held)
+            pad.held[letters.find(input)] = true;
+        std::string presses;
+        for (const platform::PadPress& press : navigator.read({pad}, target, scene))
+            presses += letters[int(press.navigation)];
+        return presses;
+    };
+    EXPECT_EQ(tick("A", &window), "") << "held as the pad was first seen";
+    tick("", &window);
+    EXPECT_EQ(tick("A", &window), "A");
+    std::string held;
+    for (int ticks = 0; ticks < 20; ++ticks)
+        held += tick("AR", &window);
+    EXPECT_EQ(held, "RRRRR") << "the move repeats after ten ticks, then every third; the button never";
+    EXPECT_EQ(tick("R", &box), "") << "a box opened while it was held";
+    tick("", &box);
+    EXPECT_EQ(tick("B", &box), "B");
+    EXPECT_EQ(tick("B", &box, 1), "") << "the window's scene changed under the held button";
 }
