@@ -85,9 +85,13 @@ void Form::showModal()
     QEventLoop loop;
     modalLoop_ = &loop;
     activation().activate(this);
+    // A window that unloads itself (the About box closed) may be deleted by its own loop's
+    // last events: then nothing of it is touched again.
+    const QPointer<Form> self(this);
     if (isVisible())
         loop.exec();
-    modalLoop_ = nullptr;
+    if (self)
+        modalLoop_ = nullptr;
 }
 
 void Form::hide()

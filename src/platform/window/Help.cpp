@@ -43,7 +43,7 @@ public:
 
     explicit HelpWindow(ScreenMemory& memory) : screen_(*this, memory)
     {
-        setObjectName(QStringLiteral("help"));
+        setObjectName(QStringLiteral("HelpWindow"));
         setWindowTitle(QStringLiteral("Quorvix Help"));
         setMinimumSize(designSize);
         resize(designSize);

@@ -122,7 +122,9 @@ void WindowScreen::followChoice()
 
 QString WindowScreen::name() const
 {
-    return QLatin1String(window_.metaObject()->className());
+    // A game window by its class; a window of no class of its own (the help) by its object name.
+    const QString own = window_.objectName();
+    return own.isEmpty() ? QLatin1String(window_.metaObject()->className()) : own;
 }
 
 }  // namespace platform
