@@ -27,11 +27,13 @@ PadPoll::~PadPoll() = default;
 
 void PadPoll::start()
 {
+    timer_->setInterval(FirstReading);
     timer_->start();
 }
 
 void PadPoll::poll()
 {
+    timer_->setInterval(Interval);
     Form* form = services_.activation.active();
     Form::PadUse use = form ? form->padUse() : Form::PadUse{};
     if (!use.read)

@@ -15,11 +15,14 @@ class Timer;
 // The pads' poll outside the buzzers: any pad drives the window in front, as consoles do (the
 // open message box, else the help, else the active game window), unless that window limits
 // them: the play window lets only the answering player's pad drive the board, and lets a
-// buzzer's button only buzz. Started once the first window shows, so that the devices'
-// start costs the launch nothing.
+// buzzer's button only buzz. Started once the first window shows, its first reading half a
+// second later, so that the devices' start costs the launch nothing.
 class PadPoll {
 public:
     static constexpr int Interval = 40;  // milliseconds: 25 readings a second
+    // The first reading starts the devices (SDL's scan of them takes milliseconds): it waits
+    // until the first window has surely been drawn.
+    static constexpr int FirstReading = 500;
 
     explicit PadPoll(Services& services);
     ~PadPoll();
