@@ -241,13 +241,17 @@ TEST_P(SofaTest, TwoPlayersPlayAWholeGameWithoutTheMouse)
 
     // Nobody reaches the second target: the finder shows a way, and is left from the pad.
     FinderWindow& finder = program.finderWindow();
-    once([&] { return finder.isVisible() && !finder.isSearching(); }, [&] { press("BRA"); });
+    QString heading;
+    once([&] { return finder.isVisible() && !finder.isSearching(); },
+         [&] { press("BA"), heading = finder.headingText(), press("RA"); });  // Calculate, then Exit
     doubles.random.script(draws::deal({2, 3, 4, 10, 20, 100, 150}));
     doubles.timers["roundClock"].fire(7);
     doubles.timers["spin"].fire(30);
     doubles.timers["roundClock"].fire(242);
     settle();
     EXPECT_FALSE(finder.isVisible());
+    EXPECT_TRUE(heading.startsWith("Nobody made ") && heading.endsWith(". Another way from 2 3 4 10 20 100 150:"))
+        << heading.toStdString();
     press("A");  // Play Next Round: the game is over
     FinalTable& final = program.finalTable();
     ASSERT_TRUE(final.isActive());

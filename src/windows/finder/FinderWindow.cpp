@@ -2,6 +2,7 @@
 #include "windows/finder/FinderWindow.h"
 
 #include "core/GameFlow.h"
+#include "core/NumberText.h"
 #include "look/Fonts.h"
 #include "platform/Services.h"
 
@@ -21,11 +22,19 @@ constexpr int eventInterval = 5;  // milliseconds
 FinderWindow::FinderWindow(const core::WindowContext& context)
     : Form(context.services)
 {
-    design(QStringLiteral("Finding Solutions"), QSize(217, 162), QColor(192, 255, 192));
+    design(QStringLiteral("Finding Solutions"), QSize(217, 202), QColor(192, 255, 192));
     setEscape(Escape::DoesNothing);
 
+    // What the steps below are for: the target nobody made and the numbers it is made from.
+    heading_ = new QLabel(this);
+    heading_->setObjectName(QStringLiteral("heading"));
+    heading_->setGeometry(6, 4, 204, 36);
+    heading_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    heading_->setWordWrap(true);
+    heading_->setFont(look::gameFont(look::FontRole::Controls, 9.75, true));
+
     display_ = new QLabel(this);
-    display_->setGeometry(6, 6, 204, 104);
+    display_->setGeometry(6, 46, 204, 104);
     display_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     display_->setWordWrap(true);
     display_->setAutoFillBackground(true);
@@ -37,12 +46,12 @@ FinderWindow::FinderWindow(const core::WindowContext& context)
     const QFont buttonFont = look::gameFont(look::FontRole::Controls, 13.5);
     calculateButton_ = new QPushButton(QStringLiteral("Calculate"), this);
     calculateButton_->setObjectName(QStringLiteral("calculate"));
-    calculateButton_->setGeometry(6, 118, 99, 36);
+    calculateButton_->setGeometry(6, 158, 99, 36);
     calculateButton_->setFont(buttonFont);
     connect(calculateButton_, &QPushButton::clicked, this, &FinderWindow::searchAgain);
     exitButton_ = new QPushButton(QStringLiteral("Exit"), this);
     exitButton_->setObjectName(QStringLiteral("exit"));
-    exitButton_->setGeometry(111, 118, 99, 36);
+    exitButton_->setGeometry(111, 158, 99, 36);
     exitButton_->setFont(buttonFont);
     connect(exitButton_, &QPushButton::clicked, this, &FinderWindow::exitFinder);
     setFirstFocus(*calculateButton_);
@@ -59,8 +68,14 @@ QString FinderWindow::displayText() const
     return display_->text();
 }
 
+QString FinderWindow::headingText() const
+{
+    return heading_->text();
+}
+
 void FinderWindow::activateEvent()
 {
+    searches_ = 0;
     calculate();
 }
 
@@ -68,6 +83,14 @@ void FinderWindow::calculate()
 {
     const int search = ++search_;
     ++searchDepth_;
+    // The first search of a showing finds one way; every Calculate after it, another.
+    QStringList numbers;
+    for (const int number : deal_)
+        numbers << core::numberText(number);
+    heading_->setText(QStringLiteral("Nobody made %1. %2 way from %3:")
+                          .arg(core::numberText(target_), searches_++ == 0 ? QStringLiteral("One")
+                                                                            : QStringLiteral("Another"),
+                               numbers.join(u' ')));
     const auto done = qScopeGuard([this] { --searchDepth_; });
     stopRequested_ = false;
     QCoreApplication::processEvents();

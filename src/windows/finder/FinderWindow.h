@@ -27,6 +27,8 @@ public:
 
     void prepareSearch(const core::Deal& deal, int total);
     QString displayText() const;
+    // "Nobody made 781. One way from 25 4 7 100 3 50 8:", or "Another way" after Calculate.
+    QString headingText() const;
     // A search is running (the window's events run only between its attempts).
     bool isSearching() const { return searchDepth_ > 0; }
 
@@ -46,8 +48,10 @@ private:
     bool stopRequested_ = false;
     int search_ = 0;  // counts searches: a Calculate press during a search starts a fresh one
     int searchDepth_ = 0;
+    int searches_ = 0;  // since the window was last shown
     QElapsedTimer sinceEvents_;
 
+    QLabel* heading_ = nullptr;
     QLabel* display_ = nullptr;
     QPushButton* calculateButton_ = nullptr;
     QPushButton* exitButton_ = nullptr;

@@ -192,7 +192,7 @@ void PlayTest::exitFinderOnceSolved(std::function<void()> whileOpen)
             std::exchange(whileOpen, nullptr)();
         if (finder.isSearching())
             return;
-        finderText = finder.displayText();
+        finderText = finder.headingText() + u'\n' + finder.displayText();
         watcher->stop();
         watcher->deleteLater();
         QTest::mouseClick(control<QPushButton>(finder, "exit"), Qt::LeftButton);

@@ -60,8 +60,9 @@ protected:
     // The numbers on the board, dealt, made and in the working row, each checked to be a
     // whole number from 1 to 999.
     int numbersOnBoard() const;
-    // Plays the player at the solution finder: once it shows a solution, the text is kept in
-    // finderText and Exit is pressed. `whileOpen` runs once, as soon as the finder is up.
+    // Plays the player at the solution finder: once it shows a solution, its heading and text
+    // are kept in finderText, a line apart, and Exit is pressed. `whileOpen` runs once, as soon
+    // as the finder is up.
     void exitFinderOnceSolved(std::function<void()> whileOpen = nullptr);
     QString finderText;
     // The captions of a row of the board's labels.
