@@ -46,7 +46,7 @@ Board::Board()
     }
 
     contenderPanel = {QRect(192, 144, 121, 25), colour::Red, 2, colour::Yellow};
-    contenderName = {QRect(192, 144, 121, 25), colour::Yellow, colour::Black, look::FontRole::Signs, 14.25, {}};
+    contenderName = {QRect(192, 144, 121, 25), colour::Yellow, colour::Black, look::FontRole::Signs, 14.25, {}, 2};
 }
 
 }  // namespace play

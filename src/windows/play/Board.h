@@ -36,6 +36,7 @@ struct BoardLabel {
     look::FontRole font = look::FontRole::Tiles;
     double points = 0;
     QString caption;
+    int inset = 0;  // the text and its background keep this far inside the rectangle (a border)
 
     bool operator==(const BoardLabel&) const = default;
 };

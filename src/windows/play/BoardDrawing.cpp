@@ -85,18 +85,22 @@ void PlayWindow::drawLabel(const play::BoardLabel& label)
         return;
     const QFont font = look::gameFont(label.font, label.points);
     const QFontMetrics metrics(font);
-    // A caption too long for the block (a long name) shows its beginning, cut with an ellipsis.
-    const QString text = metrics.elidedText(label.caption, Qt::ElideRight, captionLimit.width());
+    // A caption too long for the block (a long name) shows its beginning, cut with an ellipsis,
+    // inside the border of the label's shape (the contender panel's stays whole).
+    const QRect room = label.geometry.adjusted(label.inset, label.inset, -label.inset, -label.inset);
+    const int widest = label.inset ? std::min(captionLimit.width(), room.width()) : captionLimit.width();
+    const QString text = metrics.elidedText(label.caption, Qt::ElideRight, widest);
     // The text block is exactly as large as the text, centred on the label and aligned
     // with its top, with the label's background round the glyphs. A face whose own line is
     // taller than the design's (look::lineHeight) loses the room above its capitals.
-    const int width = std::min(metrics.horizontalAdvance(text), captionLimit.width());
+    const int width = std::min(metrics.horizontalAdvance(text), widest);
     const int lineHeight = look::lineHeight(font);
     const int height = std::min(lineHeight, captionLimit.height());
     const int baseline = metrics.ascent() - (metrics.height() - lineHeight);
     const QRect& place = label.geometry;
     const int left = int(core::roundHalfEven(place.x() + place.width() / 2.0 - width / 2.0));
-    const QRect block(left, place.y(), width, height);
+    const QRect line(left, place.y(), width, height);
+    const QRect block = label.inset ? line.intersected(room) : line;
 
     changed_ |= block;
     QPainter painter(&backBuffer_);

@@ -48,14 +48,14 @@ TEST_F(PlayTest, TheContenderPanelLightsAtTheBuzzAndShowsANameWithinItsBorderCut
     EXPECT_EQ(count({192, 169, 121, 1}, colour::Background), 121) << "nothing below the panel";
     act("giveUp");
 
-    // A long name starts at the panel's left and ends in three dots at its right.
+    // A long name fills the panel inside its border and ends in three dots; the border stays whole.
     act("turn:1");
     const QRect text = bounds(panel, colour::Black);
-    EXPECT_LE(text.left(), panel.left() + 4);
-    EXPECT_LE(text.right(), panel.right());
+    EXPECT_TRUE(text.left() >= panel.left() + 2 && text.left() <= panel.left() + 14 && text.right() <= panel.right() - 2);
     const QRect end = bounds({text.right() - 8, panel.top(), 9, panel.height()}, colour::Black);
     EXPECT_LE(end.height(), 4) << "only dots at the end";
     EXPECT_GE(text.height(), 12);
+    EXPECT_EQ(count(panel, colour::Red) - count(panel.adjusted(2, 2, -2, -2), colour::Red), 121 * 25 - 117 * 21);
 }
 
 TEST_F(PlayTest, OnADoubleDensityScreenTheBoardIsPaintedAtTwiceThePixels)
