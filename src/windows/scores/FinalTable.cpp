@@ -19,10 +19,8 @@ FinalTable::FinalTable(const core::WindowContext& context)
     heading(QStringLiteral("End of Game"), {16, 4, 368, 40},
             look::gameFont(look::FontRole::Titles, 26.25));
 
-    const auto columns = scores::layTable(
+    columns_ = scores::layTable(
         this, 16, 52, {{QStringLiteral("Player"), 140, "name"}, {QStringLiteral("Total Points"), 90, "total"}});
-    nameCells_ = columns[0];
-    totalCells_ = columns[1];
 
     winnerLabel_ = new QLabel(QStringLiteral("Player X is the Winner!"), this);
     winnerLabel_->setObjectName(QStringLiteral("winner"));
@@ -40,12 +38,17 @@ FinalTable::FinalTable(const core::WindowContext& context)
 
 void FinalTable::activateEvent()
 {
-    for (int i = 0; i < core::PlayerCount; ++i) {
-        scores::showRow({{nameCells_[i], game_.playerNames[i]},
-                         {totalCells_[i], core::numberText(game_.totalScores[i])}},
-                        game_.playing[i]);
-    }
+    // The winner's row marked; in a draw, the row of every player with the top total.
     const int winner = game_.winner();
+    int top = 0;
+    for (int i = 0; i < core::PlayerCount; ++i)
+        top = std::max<int>(top, game_.playing[i] ? game_.totalScores[i] : 0);
+    std::array<bool, core::PlayerCount> marked{};
+    for (int i = 0; i < core::PlayerCount; ++i)
+        marked[i] = game_.playing[i] && (winner == -1 ? game_.totalScores[i] == top : i == winner);
+    scores::showPlayingRows(columns_, game_.playing, marked, [&](int place) {
+        return QStringList{game_.playerNames[place], core::numberText(game_.totalScores[place])};
+    });
     winnerLabel_->setText(winner == -1 ? QStringLiteral("The game is a draw!")
                                  : scores::winnerSentence(game_.playerNames[winner], *winnerLabel_));
 }

@@ -30,8 +30,7 @@ private:
 
     core::Game& game_;
     core::GameFlow& flow_;
-    scores::ColumnLabels nameCells_{};
-    scores::ColumnLabels totalCells_{};
+    std::vector<scores::ColumnLabels> columns_;  // name, total
     QLabel* winnerLabel_ = nullptr;
     QPushButton* endButton_ = nullptr;
 };

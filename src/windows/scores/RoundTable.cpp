@@ -7,29 +7,33 @@
 #include "look/Fonts.h"
 #include "look/QuitAndHelp.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 
 RoundTable::RoundTable(const core::WindowContext& context)
     : Form(context.services), game_(context.game), flow_(context.flow)
 {
-    design(QStringLiteral("Current Scores"), QSize(352, 260), QColor(255, 255, 192));
+    design(QStringLiteral("Current Scores"), QSize(352, 284), QColor(255, 255, 192));
     setFont(look::gameFont(look::FontRole::Controls, 9.75));
 
     heading(QStringLiteral("Current Scores"), {16, 8, 320, 24},
             look::gameFont(look::FontRole::Controls, 13.5));
 
-    const auto columns = scores::layTable(this, 16, 40,
-                                          {{QStringLiteral("Player"), 122, "name"},
-                                           {QStringLiteral("Points this round"), 112, "round"},
-                                           {QStringLiteral("Total Points"), 90, "total"}});
-    nameCells_ = columns[0];
-    roundCells_ = columns[1];
-    totalCells_ = columns[2];
+    columns_ = scores::layTable(this, 16, 40,
+                                {{QStringLiteral("Player"), 122, "name"},
+                                 {QStringLiteral("Points this round"), 112, "round"},
+                                 {QStringLiteral("Total Points"), 90, "total"}});
+    // Who won the round, under the table, in the gold of their row.
+    resultLabel_ = new QLabel(this);
+    resultLabel_->setObjectName(QStringLiteral("roundResult"));
+    resultLabel_->setGeometry(16, 208, 320, 24);
+    resultLabel_->setAlignment(Qt::AlignCenter);
+    resultLabel_->setFont(look::gameFont(look::FontRole::Controls, 9.75, true));
 
     nextRoundButton_ = new QPushButton(QStringLiteral("Play Next Round"), this);
     nextRoundButton_->setObjectName(QStringLiteral("nextRound"));
-    nextRoundButton_->setGeometry(106, 216, 140, 32);
+    nextRoundButton_->setGeometry(106, 240, 140, 32);
     connect(nextRoundButton_, &QPushButton::clicked, this, &RoundTable::playNextRound);
     setFirstFocus(*nextRoundButton_);
 }
@@ -39,12 +43,24 @@ void RoundTable::activateEvent()
     // The round's points join the totals here, once: a second activation finds them at 0.
     const auto points = game_.roundScores;
     game_.foldRoundScores();
+    // Only a win scores, and only one player wins a round.
+    std::array<bool, core::PlayerCount> won{};
+    int winner = -1;
     for (int i = 0; i < core::PlayerCount; ++i) {
-        scores::showRow({{nameCells_[i], game_.playerNames[i]},
-                         {roundCells_[i], core::numberText(points[i])},
-                         {totalCells_[i], core::numberText(game_.totalScores[i])}},
-                        game_.playing[i]);
+        won[i] = game_.playing[i] && points[i] > 0;
+        if (won[i])
+            winner = i;
     }
+    scores::showPlayingRows(columns_, game_.playing, won, [&](int place) {
+        return QStringList{game_.playerNames[place], core::numberText(points[place]),
+                           core::numberText(game_.totalScores[place])};
+    });
+    const QString rest = QStringLiteral(" won the round!");
+    const QFontMetrics metrics(resultLabel_->font());
+    resultLabel_->setText(winner == -1 ? QStringLiteral("Nobody made the target this round.")
+                                       : metrics.elidedText(game_.playerNames[winner], Qt::ElideRight,
+                                                            resultLabel_->width() - metrics.horizontalAdvance(rest)) +
+                                             rest);
 }
 
 void RoundTable::playNextRound()

@@ -8,6 +8,7 @@
 #include "platform/window/Form.h"
 #include "windows/scores/ScoreTable.h"
 
+class QLabel;
 class QPushButton;
 
 namespace core {
@@ -30,8 +31,7 @@ private:
 
     core::Game& game_;
     core::GameFlow& flow_;
-    scores::ColumnLabels nameCells_{};
-    scores::ColumnLabels roundCells_{};
-    scores::ColumnLabels totalCells_{};
+    std::vector<scores::ColumnLabels> columns_;  // name, points this round, total
+    QLabel* resultLabel_ = nullptr;
     QPushButton* nextRoundButton_ = nullptr;
 };

@@ -40,13 +40,30 @@ std::vector<ColumnLabels> layTable(QWidget* window, int left, int top, const std
     return labels;
 }
 
-void showRow(std::initializer_list<std::pair<QLabel*, QString>> cells, bool playing)
+void showPlayingRows(const std::vector<ColumnLabels>& columns, const std::array<bool, TableRows>& playing,
+                     const std::array<bool, TableRows>& marked, const std::function<QStringList(int place)>& texts)
 {
-    for (const auto& [label, text] : cells) {
-        const QString shown = playing ? text : QString();
-        const QString fitted = label->fontMetrics().elidedText(shown, Qt::ElideRight, label->contentsRect().width());
-        label->setText(fitted);
-        label->setToolTip(fitted == shown ? QString() : platform::plainToolTip(shown));
+    int row = 0;
+    for (int place = 0; place < TableRows; ++place) {
+        if (!playing[place])
+            continue;
+        const QStringList shown = texts(place);
+        for (std::size_t column = 0; column < columns.size(); ++column) {
+            QLabel* label = columns[column][row];
+            const QString& text = shown.value(int(column));
+            const QString fitted = label->fontMetrics().elidedText(text, Qt::ElideRight, label->contentsRect().width());
+            label->setText(fitted);
+            label->setToolTip(fitted == text ? QString() : platform::plainToolTip(text));
+            label->setAutoFillBackground(marked[place]);
+            QPalette colours = label->palette();
+            colours.setColor(QPalette::Window, WinnerGold);
+            label->setPalette(colours);
+        }
+        ++row;
+    }
+    for (const ColumnLabels& cells : columns) {
+        for (int shownRow = 0; shownRow < TableRows; ++shownRow)
+            cells[shownRow]->setVisible(shownRow < row);
     }
 }
 

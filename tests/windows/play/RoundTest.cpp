@@ -179,7 +179,7 @@ TEST_F(PlayTest, F11TakesTheGameFullScreenFromWindowToWindowAndEscapeLeavesIt)
     EXPECT_TRUE(table.isVisible() && table.geometry() == table.screen()->geometry()) << "the round table follows the play window";
     QTest::keyClick(&table, Qt::Key_Escape);
     EXPECT_FALSE(table.isShownFullScreen());
-    EXPECT_EQ(table.size(), QSize(352, 260));
+    EXPECT_EQ(table.size(), QSize(352, 284));
 }
 
 TEST_F(PlayTest, EndRoundWaitsForTheTargetAndIsRefusedDuringTheWinningFlash)

@@ -121,8 +121,11 @@ TEST_P(SoakTest, AGameForSixPlayersKeepsTheBoardAndTheScoresSound)
         playRound(practice);
         RoundTable& table = program.roundTable();
         ASSERT_TRUE(table.isActive()) << "round " << round;
-        for (int i = 0; i < 6; ++i)
-            sumOfRounds[i] += control<QLabel>(table, "round", i)->text().toLong();
+        // A row for each place still playing, in place order; a disqualified player has none.
+        for (int i = 0, row = 0; i < 6; ++i) {
+            if (game.playing[i])
+                sumOfRounds[i] += control<QLabel>(table, "round", row++)->text().toLong();
+        }
         // The doubles' records of every box and music command would grow with the game.
         doubles.messages.shown.clear();
         doubles.music.commands.clear();
@@ -131,11 +134,11 @@ TEST_P(SoakTest, AGameForSixPlayersKeepsTheBoardAndTheScoresSound)
     }
     FinalTable& final = program.finalTable();
     ASSERT_TRUE(final.isActive());
-    // A disqualified player keeps their points, though their row is left blank.
-    for (int i = 0; i < 6; ++i) {
+    // A disqualified player keeps their points, though they have no row.
+    for (int i = 0, row = 0; i < 6; ++i) {
         EXPECT_EQ(game.totalScores[i], sumOfRounds[i]) << "place " << i;
-        EXPECT_EQ(control<QLabel>(final, "total", i)->text(),
-                  game.playing[i] ? QString::number(sumOfRounds[i]) : QString());
+        if (game.playing[i])
+            EXPECT_EQ(control<QLabel>(final, "total", row++)->text(), QString::number(sumOfRounds[i]));
     }
     EXPECT_GT(std::accumulate(sumOfRounds.begin(), sumOfRounds.end(), 0L), 50) << "rounds were won";
 }

@@ -32,7 +32,36 @@ TEST_F(ScoresTest, TheFinalTableNamesTheWinnerOrADraw)
         settle();
         EXPECT_EQ(control<QLabel>(table, "winner")->text(), c.result);
     }
-    EXPECT_EQ(table.windowTitle(), "Game Over");
-    EXPECT_EQ(control<QLabel>(table, "total", 0)->text(), "0");
-    EXPECT_EQ(control<QLabel>(table, "total", 1)->text(), "") << "a disqualified player's row is blank";
+}
+
+// Rows for the places that play, packed from the top; the winners' rows in gold: the round's
+// winner in the round table, the game's in the final table, and in a draw all who lead.
+TEST_F(ScoresTest, TheTablesHaveARowForEachPlayerAndMarkTheWinners)
+{
+    game.playerNames = {"Ann", "Bob", "Cy", "Dee", "Eve", "Flo"};
+    game.playing = {false, true, false, true, true, false};
+    game.totalScores = {0, 5, 0, 7, 7};
+    game.roundScores = {0, 0, 0, 0, 3};
+    const auto rows = [](const QWidget& table, const char* column) {
+        QStringList shown;
+        for (int row = 0; row < 6 && !control(table, column, row)->isHidden(); ++row) {
+            const auto* cell = control<QLabel>(table, column, row);
+            shown << cell->text() + (cell->autoFillBackground() ? "*" : "");
+        }
+        return shown;
+    };
+    RoundTable& round = program.roundTable();
+    round.show();
+    settle();
+    EXPECT_EQ(rows(round, "name"), (QStringList{"Bob", "Dee", "Eve*"}));
+    EXPECT_EQ(control<QLabel>(round, "roundResult")->text(), "Eve won the round!");
+    round.hide();
+    round.show();
+    settle();
+    EXPECT_EQ(control<QLabel>(round, "roundResult")->text(), "Nobody made the target this round.");
+    game.totalScores[3] = 10;
+    FinalTable& final = program.finalTable();
+    final.show();
+    settle();
+    EXPECT_EQ(rows(final, "name"), (QStringList{"Bob", "Dee*", "Eve*"})) << "a draw";
 }
