@@ -63,7 +63,8 @@ bool DesignScale::layOut()
         return false;
     const qreal scale = fitScale(designSize_, window_.size());
     // The design is centred on whole pixels, so that what is painted stays sharp.
-    const QPoint origin(int((window_.width() - designSize_.width() * scale) / 2),
+    const qreal spare = window_.width() - designSize_.width() * scale;
+    const QPoint origin(atLeft_ && spare >= designSize_.width() * scale / 2 ? 0 : int(spare / 2),
                         int((window_.height() - designSize_.height() * scale) / 2));
     const bool changed = scale != scale_ || origin != origin_;
     scale_ = scale;
@@ -73,7 +74,8 @@ bool DesignScale::layOut()
     if (scaledStyle_)
         scaledStyle_->scale = scale;
     for (QWidget* child : window_.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (child->isWindow())
+        // A window's own pieces outside its design (the play window's scoreboard) it places itself.
+        if (child->isWindow() || child->property("placedByWindow").toBool())
             continue;
         if (!child->property(designGeometryKey).isValid()) {
             child->setProperty(designGeometryKey, child->geometry());

@@ -24,6 +24,10 @@ public:
     DesignScale& operator=(const DesignScale&) = delete;
 
     void setDesignSize(QSize size) { designSize_ = size; }
+    // The design stands at the window's left rather than in its middle, so that the width a
+    // wider window has is all on its right (for the play window's scoreboard), once that width
+    // is at least half the design's.
+    void setAtLeft(bool atLeft) { atLeft_ = atLeft; }
     // Fits the design to the window's size and places every child widget: each keeps the
     // geometry, font and frame it had at its first placing as its design. True when the
     // transform changed.
@@ -50,6 +54,7 @@ private:
 
     QWidget& window_;
     QSize designSize_;
+    bool atLeft_ = false;
     qreal scale_ = 1;
     QPoint origin_;
     std::unique_ptr<ScaledStyle> scaledStyle_;  // made at the first scale other than 1

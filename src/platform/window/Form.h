@@ -121,6 +121,8 @@ protected:
     void design(const QString& caption, QSize size, const QColor& background);
     // A heading: a label centred across `place`.
     QLabel* heading(const QString& text, const QRect& place, const QFont& font);
+    // The design at the window's left, the width a wider window has all on its right.
+    void designAtLeft() { scale_.setAtLeft(true); }
     // A child's font of the design, changed after it was made.
     void setDesignFont(QWidget& child, const QFont& font) { scale_.setDesignFont(child, font); }
     // A close from the frame unloads this window (the next use makes it afresh).

@@ -13,6 +13,8 @@
 #include "core/NumberText.h"
 #include "look/Dial.h"
 #include "look/Fonts.h"
+#include "platform/Clock.h"
+#include "platform/Services.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -58,6 +60,7 @@ bool PlayWindow::makeSurfaces()
 
 void PlayWindow::rescaleEvent()
 {
+    placeScoreboard();
     if (!makeSurfaces())
         return;
     showRound(true);
@@ -153,6 +156,7 @@ void PlayWindow::showRound(bool drawAll)
     const int contender = round_.contender();
     show(board_.contenderName, board_.contenderPanel, contender == -1 ? QString() : game_.playerNames[contender]);
     showFocusRing();
+    showScoreboard();
     if (drawAll)
         redrawBoard();
     else
@@ -245,4 +249,53 @@ void PlayWindow::drawDialMark(int position)
     painter.setPen(QPen(play::colour::DialMark, dialPenWidth_, Qt::SolidLine, Qt::FlatCap));
     const QPointF centre(look::dial::centre);
     painter.drawLine(centre, dialPoint(centre, position, look::dial::handLength));
+}
+
+void PlayWindow::placeScoreboard()
+{
+    // In the width beside the board, when there is enough of it to read (a 16:9 window has
+    // more than half the board's width beside it); its text as large as the board's, or as
+    // large as fits.
+    const QRect board = toWindow(QRect(QPoint(0, 0), DesignSize));
+    const int gap = qRound(8 * scale());
+    const int room = width() - board.right() - 2 * gap;
+    const bool wide = width() - board.width() >= DesignSize.width() * scale() / 2;
+    scoreboard_->setVisible(wide);
+    if (!wide)
+        return;
+    scoreboard_->setGeometry(board.right() + gap, board.top(), room, board.height());
+    scoreboard_->setScale(std::min(scale(), room / 230.0));
+}
+
+void PlayWindow::showScoreboard()
+{
+    using Line = play::Scoreboard::Line;
+    std::vector<Line> lines{{Line::Kind::Heading, game_.practice ? QStringLiteral("Practice")
+                                                                 : QStringLiteral("Round %1 of %2")
+                                                                       .arg(game_.currentRound)
+                                                                       .arg(game_.roundCount)}};
+    const auto text = [](int n) { return core::numberText(n); };
+    for (int p = 0; p < core::PlayerCount; ++p) {
+        const bool out = !game_.playing[p] && game_.timesStopped[p] >= game_.rules.stopsAllowed;
+        if (!game_.playing[p] && !out)
+            continue;
+        const bool answering = round_.isAnswering() && round_.answeringPlayer() == p;
+        lines.push_back({out ? Line::Kind::Out : answering ? Line::Kind::Answering : Line::Kind::Name,
+                         game_.playerNames[p] + (out ? QStringLiteral(" (out)") : QString())});
+        const int turnsLeft = std::max(0, game_.rules.turnsAllowed - round_.turnsTaken(p));
+        lines.push_back({Line::Kind::Plain, QStringLiteral("%1: %2 points, %3 turns left, %4 stops")
+                                                .arg(buzzers_.name(p), text(game_.totalScores[p]), text(turnsLeft),
+                                                     text(game_.timesStopped[p]))});
+        if (answering) {
+            // Counting down in whole seconds, the answer's limit and the idle limit.
+            const auto now = services.clock.now();
+            const auto left = [](std::chrono::seconds limit, std::chrono::seconds gone) {
+                return core::numberText(std::max<long long>(0, (limit - gone).count()));
+            };
+            lines.push_back({Line::Kind::Plain, QStringLiteral("Answer: %1 s left, idle: %2 s")
+                                                    .arg(left(game_.answerTime, now - round_.answerStart()),
+                                                         left(game_.idleTime, now - round_.lastSelection()))});
+        }
+    }
+    scoreboard_->setLines(lines);
 }

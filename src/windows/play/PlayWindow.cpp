@@ -20,7 +20,6 @@
 
 namespace {
 
-constexpr QSize clientSize(345, 294);
 // The round clock's tick by difficulty: Easy, Normal, Hard.
 constexpr int clockIntervals[] = {647, 205, 50};
 constexpr int spinInterval = 25;
@@ -32,7 +31,8 @@ constexpr int flashInterval = 10;
 PlayWindow::PlayWindow(const core::WindowContext& context)
     : Form(context.services), game_(context.game), flow_(context.flow)
 {
-    design(QStringLiteral("Quorvix!"), clientSize, play::colour::Background);
+    design(QStringLiteral("Quorvix!"), DesignSize, play::colour::Background);
+    designAtLeft();  // the scoreboard takes the width a wider window has
     setFocusPolicy(Qt::StrongFocus);
 
     auto& timers = services.timers;
@@ -91,6 +91,7 @@ void PlayWindow::createControls()
     for (int i = 0; i < 3; ++i)
         madeClickAreas_[i] = clickArea(QStringLiteral("madeNumber%1").arg(i), board_.madeTiles[i].geometry,
                                        [this, i] { selectNumber({Row::Made, i}); });
+    scoreboard_ = new play::Scoreboard(*this);
 }
 
 void PlayWindow::prepareRound()

@@ -29,6 +29,7 @@
 #include "platform/window/Form.h"
 #include "windows/play/Board.h"
 #include "windows/play/RoundState.h"
+#include "windows/play/Scoreboard.h"
 
 #include <QImage>
 
@@ -56,6 +57,9 @@ class PlayWindow : public platform::Form {
 public:
     explicit PlayWindow(const core::WindowContext& context);
     ~PlayWindow() override;
+
+    // The board's size as designed: the window's at scale 1.
+    static constexpr QSize DesignSize{345, 294};
 
     // Resets the window for a new round and starts the clock.
     void prepareRound();
@@ -158,6 +162,11 @@ private:
     };
     std::vector<FocusPlace> focusPlaces();
 
+    // The scoreboard beside the board (Scoreboard.h), brought to the game's state, and placed
+    // in the room a wide window leaves.
+    void showScoreboard();
+    void placeScoreboard();
+
     void createControls();
     // The flashed elements back in their designed colours.
     void resetColours();
@@ -190,6 +199,7 @@ private:
     QPushButton* endRoundButton_ = nullptr;
     std::array<platform::ClickArea*, 7> dealtClickAreas_{};
     std::array<platform::ClickArea*, 3> madeClickAreas_{};
+    play::Scoreboard* scoreboard_ = nullptr;
     int focus_ = -1;  // the focused place of focusPlaces(), -1 when nobody answers
     int answers_ = 0;  // answers begun in this window, so that a pad's presses start afresh with each
     platform::ControllerButton answeringPad_;  // the pad whose button buzzed, none for a key

@@ -19,6 +19,8 @@ void PlayWindow::tickClock()
         advanceRound();
     else if (const core::Round::Stop stop = round_.checkLimits(services.clock.now()))
         showStop(stop);
+    else
+        showScoreboard();  // the answer's time left
 }
 
 void PlayWindow::showStop(core::Round::Stop stop)

@@ -157,3 +157,18 @@ TEST_F(PlayTest, ControllerButtonsAreBuzzersAssignedInTheSetUpWindowAndRemembere
     for (SDL_Joystick* device : {firstPad, buzzers, secondPad})
         SDL_JoystickClose(device);
 }
+
+// At 16:9 a scoreboard stands beside the board: the round, and each player's buzzer, points,
+// turns left and stops, the one answering marked with the time their answer has left.
+TEST_F(PlayTest, AWideWindowShowsTheScoresTurnsAndTimeLeftBesideTheBoard)
+{
+    play.resize(1024, 576);
+    game.totalScores = {4, 0};
+    openBuzzers();
+    act("turn:1 +5s clock dealtNumber0 +3s clock");
+    using Kind = play::Scoreboard::Line::Kind;
+    const auto& board = *play.findChild<play::Scoreboard*>();
+    EXPECT_EQ(board.texts(), (QStringList{"Round 1 of 3", "Ann", "A: 4 points, 3 turns left, 0 stops", "Bob",
+                                          "G: 0 points, 2 turns left, 0 stops", "Answer: 82 s left, idle: 17 s"}));
+    EXPECT_EQ(board.lines()[3].kind, Kind::Answering);
+}
