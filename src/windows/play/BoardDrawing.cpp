@@ -283,8 +283,9 @@ void PlayWindow::showScoreboard()
         lines.push_back({out ? Line::Kind::Out : answering ? Line::Kind::Answering : Line::Kind::Name,
                          game_.playerNames[p] + (out ? QStringLiteral(" (out)") : QString())});
         const int turnsLeft = std::max(0, game_.rules.turnsAllowed - round_.turnsTaken(p));
-        lines.push_back({Line::Kind::Plain, QStringLiteral("%1: %2 points, %3 turns left, %4 stops")
-                                                .arg(buzzers_.name(p), text(game_.totalScores[p]), text(turnsLeft),
+        lines.push_back({Line::Kind::Detail, buzzers_.name(p)});
+        lines.push_back({Line::Kind::Plain, QStringLiteral("%1 points, %2 turns left, %3 stops")
+                                                .arg(text(game_.totalScores[p]), text(turnsLeft),
                                                      text(game_.timesStopped[p]))});
         if (answering) {
             // Counting down in whole seconds, the answer's limit and the idle limit.

@@ -50,7 +50,8 @@ void Scoreboard::paintEvent(QPaintEvent*)
     const int margin = qRound(6 * scale_);
     int y = margin;
     for (const Line& line : lines_) {
-        const QFont& font = line.kind == Kind::Heading ? heading : line.kind == Kind::Plain ? plain : name;
+        const bool small = line.kind == Kind::Plain || line.kind == Kind::Detail;
+        const QFont& font = line.kind == Kind::Heading ? heading : small ? plain : name;
         const int height = QFontMetrics(font).height();
         const QRect place(margin, y, width() - 2 * margin, height);
         if (line.kind == Kind::Answering)

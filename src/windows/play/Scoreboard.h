@@ -15,9 +15,9 @@ class Scoreboard final : public QWidget {
     Q_OBJECT
 public:
     // A line as shown: a heading, a player's name (marked while they answer, grey when out),
-    // or plain text.
+    // a detail under it (their buzzer), or plain text, after which a little room is left.
     struct Line {
-        enum class Kind { Heading, Name, Answering, Out, Plain };
+        enum class Kind { Heading, Name, Answering, Out, Detail, Plain };
         Kind kind = Kind::Plain;
         QString text;
         bool operator==(const Line&) const = default;
