@@ -15,6 +15,7 @@ namespace {
 constexpr const char* designGeometryKey = "quorvixDesignGeometry";
 constexpr const char* designFontKey = "quorvixDesignFont";
 constexpr const char* designLineWidthKey = "quorvixDesignLineWidth";
+constexpr const char* placedByWindowKey = "quorvixPlacedByWindow";
 
 }  // namespace
 
@@ -75,7 +76,7 @@ bool DesignScale::layOut()
         scaledStyle_->scale = scale;
     for (QWidget* child : window_.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         // A window's own pieces outside its design (the play window's scoreboard) it places itself.
-        if (child->isWindow() || child->property("placedByWindow").toBool())
+        if (child->isWindow() || child->property(placedByWindowKey).toBool())
             continue;
         if (!child->property(designGeometryKey).isValid()) {
             child->setProperty(designGeometryKey, child->geometry());
@@ -96,6 +97,11 @@ bool DesignScale::layOut()
             child->setStyle(nullptr);
     }
     return changed;
+}
+
+void DesignScale::placedByWindow(QWidget& child)
+{
+    child.setProperty(placedByWindowKey, true);
 }
 
 QRect DesignScale::designGeometry(const QWidget& child)

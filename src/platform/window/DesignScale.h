@@ -41,6 +41,9 @@ public:
     // Where `child` stands in the design: as placed when it was first laid out, or where it
     // stands now if it has not been laid out yet.
     static QRect designGeometry(const QWidget& child);
+    // Leaves `child` out of the design: its window places and sizes it itself (the play
+    // window's scoreboard, in the width beside the board).
+    static void placedByWindow(QWidget& child);
     // Gives `child` a font of the design's other than the one it was made with, shown at the
     // window's scale from now on.
     void setDesignFont(QWidget& child, const QFont& font);

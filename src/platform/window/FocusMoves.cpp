@@ -34,6 +34,16 @@ Offset offset(const QRect& from, const QRect& to, FocusMove move)
 
 }  // namespace
 
+FocusMove focusMove(Navigation navigation)
+{
+    switch (navigation) {
+    case Navigation::Up: return FocusMove::Up;
+    case Navigation::Down: return FocusMove::Down;
+    case Navigation::Left: return FocusMove::Left;
+    default: return FocusMove::Right;
+    }
+}
+
 int nextFocus(std::span<const QRect> places, int from, FocusMove move)
 {
     if (from < 0 || from >= int(places.size()))

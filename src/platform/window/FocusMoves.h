@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/input/PadNavigator.h"
+
 #include <QRect>
 
 #include <span>
@@ -8,6 +10,9 @@
 namespace platform {
 
 enum class FocusMove { Left, Right, Up, Down };
+
+// The move a navigation's direction asks for (Choose and Back ask none: Right is given).
+FocusMove focusMove(Navigation navigation);
 
 // Where a focus moves from `places[from]` the way the eye expects on a screen laid out in rows:
 // left and right to the nearest place whose centre lies that way on the same row (its centre

@@ -148,16 +148,6 @@ std::optional<Navigation> arrowMove(const QKeyEvent& event)
     }
 }
 
-FocusMove focusMove(Navigation move)
-{
-    switch (move) {
-    case Navigation::Up: return FocusMove::Up;
-    case Navigation::Down: return FocusMove::Down;
-    case Navigation::Left: return FocusMove::Left;
-    default: return FocusMove::Right;
-    }
-}
-
 }  // namespace
 
 void Form::keyPressEvent(QKeyEvent* event)

@@ -69,7 +69,7 @@ platform::Form::PadUse PlayWindow::padUse() const
     return use;
 }
 
-void PlayWindow::navigate(platform::Navigation navigation, bool fromPad)
+void PlayWindow::navigate(platform::Navigation navigation, bool /*fromPad*/)
 {
     using platform::Navigation;
     if (!round_.isAnswering() || focus_ == -1) {
@@ -85,13 +85,10 @@ void PlayWindow::navigate(platform::Navigation navigation, bool fromPad)
         std::vector<QRect> places;
         for (const FocusPlace& place : focusPlaces())
             places.push_back(place.place);
-        const platform::FocusMove moves[] = {platform::FocusMove::Up, platform::FocusMove::Down,
-                                             platform::FocusMove::Left, platform::FocusMove::Right};
-        focus_ = platform::nextFocus(places, focus_, moves[int(navigation)]);
+        focus_ = platform::nextFocus(places, focus_, platform::focusMove(navigation));
         showFocusRing();
     }
     }
-    (void)fromPad;
 }
 
 void PlayWindow::keyPressEvent(QKeyEvent* event)

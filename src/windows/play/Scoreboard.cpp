@@ -2,6 +2,7 @@
 #include "windows/play/Scoreboard.h"
 
 #include "look/Fonts.h"
+#include "platform/window/DesignScale.h"
 #include "windows/play/Board.h"
 
 #include <QPainter>
@@ -12,7 +13,7 @@ Scoreboard::Scoreboard(QWidget& window) : QWidget(&window)
 {
     setObjectName(QStringLiteral("scoreboard"));
     // Placed by its window beside the board, not as part of the board's design.
-    setProperty("placedByWindow", true);
+    platform::DesignScale::placedByWindow(*this);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     hide();

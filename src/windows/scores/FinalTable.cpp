@@ -38,17 +38,17 @@ FinalTable::FinalTable(const core::WindowContext& context)
 
 void FinalTable::activateEvent()
 {
-    // The winner's row marked; in a draw, the row of every player with the top total.
-    const int winner = game_.winner();
+    // The rows with the top total are marked: the winner's, or in a draw all who share it.
     int top = 0;
     for (int i = 0; i < core::PlayerCount; ++i)
         top = std::max<int>(top, game_.playing[i] ? game_.totalScores[i] : 0);
     std::array<bool, core::PlayerCount> marked{};
     for (int i = 0; i < core::PlayerCount; ++i)
-        marked[i] = game_.playing[i] && (winner == -1 ? game_.totalScores[i] == top : i == winner);
+        marked[i] = game_.playing[i] && game_.totalScores[i] == top;
     scores::showPlayingRows(columns_, game_.playing, marked, [&](int place) {
         return QStringList{game_.playerNames[place], core::numberText(game_.totalScores[place])};
     });
+    const int winner = game_.winner();
     winnerLabel_->setText(winner == -1 ? QStringLiteral("The game is a draw!")
                                  : scores::winnerSentence(game_.playerNames[winner], *winnerLabel_));
 }
