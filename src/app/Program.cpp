@@ -100,6 +100,7 @@ FinderWindow& Program::finderWindow()
 
 void Program::showTitle()
 {
+    services().music.closeSounds();  // the game is over
     titleWindow().show();
     // The pads are read from once the title shows: their devices' start costs the launch nothing.
     QMetaObject::invokeMethod(&titleWindow(), [this] { pads_->start(); }, Qt::QueuedConnection);
@@ -141,5 +142,6 @@ void Program::showRoundTable()
 
 void Program::showFinalTable()
 {
+    services().music.closeSounds();  // the last round's sounds have played out behind its table
     finalTable().show();
 }

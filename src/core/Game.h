@@ -36,6 +36,7 @@ struct Choices {
     int difficulty = 1;  // 0 Easy, 1 Normal, 2 Hard
     bool practice = false;
     bool musicOn = true;  // the players' own choice, even when a sound fault has turned the music off
+    bool soundsOn = true;  // the buzz, win and other event sounds; as the music after a fault
     Rules rules;
     // Each place's controller button beside its key, as platform::ControllerButton's text;
     // empty for none.
@@ -55,7 +56,8 @@ struct Game {
     std::int16_t difficulty = 0;    // 0 Easy, 1 Normal, 2 Hard: the length of a round
     bool practice = false;
     bool musicOn = false;
-    // The sound failed in this run: the music stays off until the program ends.
+    bool soundsOn = false;
+    // The sound failed in this run: the music and the sounds stay off until the program ends.
     bool soundFailed = false;
     // The rules' times as the game started with them, compared in whole seconds.
     std::chrono::seconds answerTime{0};

@@ -30,4 +30,11 @@ std::unique_ptr<platform::Timer> ManualTimers::create(const char* name, platform
     return timer;
 }
 
+void FakeMusicDevice::playSound(platform::GameSound sound)
+{
+    static const char* const names[] = {"Buzz", "Win", "Refused", "TurnOver", "RoundOver"};
+    if (soundsOpen)
+        sounds << QString::fromLatin1(names[int(sound)]);
+}
+
 }  // namespace doubles

@@ -93,6 +93,13 @@ public:
     void close() override { commands << QStringLiteral("Close"); }
     long length() const override { return lengthTicks; }
     long position() const override { return positionTicks; }
+    bool openSounds() override
+    {
+        soundsOpen = soundsOpen || soundsOpens;
+        return soundsOpens;
+    }
+    void playSound(platform::GameSound sound) override;
+    void closeSounds() override { soundsOpen = false; }
 
     QString deviceType;
     QString fileName;
@@ -101,6 +108,9 @@ public:
     long lengthTicks = 0;
     long positionTicks = 0;
     bool opens = true;  // false: the piece cannot be played
+    bool soundsOpen = false;
+    bool soundsOpens = true;  // false: the sounds cannot be played
+    QStringList sounds;       // each sound played while open: "Buzz", "Win" and so on
 };
 
 // Shows every file it is asked for, unless `outcome` says otherwise.

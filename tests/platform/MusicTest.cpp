@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <set>
 #include <vector>
 
@@ -24,6 +25,17 @@ QByteArray contents(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The loudest sample FluidSynth's file driver has written to `path` so far (raw 16-bit audio).
+int loudest(const QString& path)
+{
+    const QByteArray audio = contents(path);
+    const auto* samples = reinterpret_cast<const qint16*>(audio.constData());
+    int peak = 0;
+    for (qsizetype i = 0; i < audio.size() / 2; ++i)
+        peak = std::max(peak, std::abs(int(samples[i])));
+    return peak;
 }
 
 }  // namespace
@@ -51,6 +63,30 @@ TEST(FluidSynthMusic, KnowsTheLengthAtOnceAndPlaysInRealTime)
     EXPECT_EQ(std::pair(music.length(), music.position()), std::pair(0L, 0L));
 }
 
+// A muted piece plays no note; the event sounds play over it, and on after it has closed.
+TEST(FluidSynthMusic, PlaysTheEventSoundsOverAMutedPieceAndAfterIt)
+{
+    QTemporaryDir folder;
+    const QString audio = folder.filePath("audio.raw");
+    FluidSynthMusic music(FluidSynthMusic::defaultSoundFont(), QStringLiteral("file"), audio);
+    music.playSound(GameSound::Buzz);  // nothing open: nothing happens
+    music.setDeviceType(QStringLiteral("Sequencer"));
+    music.setFileName(piece);
+    music.setMute(true);
+    ASSERT_TRUE(music.open());
+    music.play();
+    QTest::qWait(500);
+    EXPECT_LT(loudest(audio), 100);
+    ASSERT_TRUE(music.openSounds());
+    music.close();
+    QTest::qWait(100);
+    EXPECT_LT(loudest(audio), 100);
+    music.playSound(GameSound::Buzz);
+    QTest::qWait(300);
+    music.closeSounds();
+    EXPECT_GT(loudest(audio), 3000);
+}
+
 TEST(FluidSynthMusic, ReportsEveryReasonItCannotPlay)
 {
     QTemporaryDir folder;
@@ -73,6 +109,8 @@ TEST(FluidSynthMusic, ReportsEveryReasonItCannotPlay)
         music.setDeviceType(f.deviceType);
         music.setFileName(f.file);
         EXPECT_FALSE(music.open()) << f.file.toStdString() << " " << f.driver.toStdString();
+        EXPECT_EQ(music.openSounds(), f.soundFont == soundFont && f.driver == "file")
+            << "the sounds need the soundfont and the driver, not the piece";
         // Commands with nothing open do nothing.
         music.play();
         music.stop();

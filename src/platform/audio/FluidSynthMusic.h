@@ -7,12 +7,17 @@
 // the length is read from the file at open(); a stopped player reads like a finished one,
 // so "finished" is the position at or past the length; and a player deleted while it
 // plays crashes, so close() stops it and removes the audio driver before the player.
+// The event sounds play on channels the pieces leave free, scheduled by a
+// FluidSynth sequencer in the audio thread; while they are open the audio runs with short
+// periods, so that a sound is heard within a few hundredths of a second of its event, and a
+// closed piece's player is kept, stopped, until the audio stops.
 
 #include "platform/audio/MidiFile.h"
 #include "platform/audio/MusicDevice.h"
 
 #include <QString>
 
+#include <atomic>
 #include <memory>
 #include <set>
 
@@ -20,6 +25,8 @@ typedef struct _fluid_hashtable_t fluid_settings_t;
 typedef struct _fluid_synth_t fluid_synth_t;
 typedef struct _fluid_player_t fluid_player_t;
 typedef struct _fluid_audio_driver_t fluid_audio_driver_t;
+typedef struct _fluid_sequencer_t fluid_sequencer_t;
+typedef struct _fluid_midi_event_t fluid_midi_event_t;
 
 namespace platform {
 
@@ -50,14 +57,23 @@ public:
     long length() const override { return length_; }
     long position() const override;
 
+    bool openSounds() override;
+    void playSound(GameSound sound) override;
+    void closeSounds() override;
+
 private:
     bool loadSynth(const MidiPiece& piece);
     int loadSoundFont(const MidiPiece& piece);
+    void prepareSoundChannels();
+    bool startAudio();
+    void stopAudio();
+    // The player's way into the synth: a muted piece plays on without a note.
+    static int playEvent(void* music, fluid_midi_event_t* event);
 
     QString soundFont_;
     QString deviceType_;
     QString fileName_;
-    bool mute_ = false;
+    std::atomic<bool> mute_ = false;  // read in the audio thread
 
     fluid_settings_t* settings_ = nullptr;
     fluid_synth_t* synth_ = nullptr;  // made at the first open
@@ -69,8 +85,13 @@ private:
     bool wholeSoundFont_ = false;
     std::unique_ptr<CutSoundFont> cut_;  // the cut loaded, if it is one
     fluid_player_t* player_ = nullptr;
+    fluid_player_t* retiredPlayer_ = nullptr;  // a closed piece's, while the sounds' audio runs
     fluid_audio_driver_t* driver_ = nullptr;
+    bool driverForSounds_ = false;  // started with the sounds' short periods
     long length_ = 0;
+    bool soundsOpen_ = false;
+    fluid_sequencer_t* sequencer_ = nullptr;  // made at the first openSounds()
+    short synthClient_ = -1;                 // the synth as the sequencer's destination
 };
 
 }  // namespace platform

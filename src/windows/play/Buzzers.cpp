@@ -43,6 +43,7 @@ void PlayWindow::buzzIn(int p)
     ++answers_;
     answeringPad_ = buzzers_.pressedButton(p);
     flashTimer_->start();
+    playSound(platform::GameSound::Buzz);
     // The player sees the buzz taken at once, the panel lit with their name as the flash's
     // first tick will show it, not a flash tick later.
     showRound();

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The round's music. With music on, the piece is the round clock: the dial shows the share
-// of it still to play, and the round ends when it has played to its end. Music that cannot
-// be opened, or that stops moving, is a sound fault: the players are told once and the rest
-// of the run is silent, the round going on with the silent clock.
+// The round's music and the game's event sounds. With music on, the piece is the round
+// clock: the dial shows the share of it still to play, and the round ends when it has played
+// to its end. Music or sounds that cannot be opened, or music that stops moving, are a sound
+// fault: the players are told once and the rest of the run is silent, music and sounds, the
+// round going on with the silent clock.
 #include "windows/play/PlayWindow.h"
 
 #include "core/Game.h"
@@ -41,6 +42,17 @@ void PlayWindow::openMusic()
             soundFault();
     }
     state_.musicPlaying = false;
+    // The event sounds, once open, sound until the game is over; none run in a game without.
+    if (!game_.soundsOn)
+        music.closeSounds();
+    else if (!music.openSounds())
+        soundFault();
+}
+
+void PlayWindow::playSound(platform::GameSound sound)
+{
+    if (game_.soundsOn)
+        services.music.playSound(sound);
 }
 
 void PlayWindow::followMusic()
@@ -62,9 +74,11 @@ void PlayWindow::soundFault()
     services.messages.show(QStringLiteral("There appears to be a problem with the sound, music will now be disabled."),
                            QStringLiteral("Error"));
     game_.musicOn = false;
+    game_.soundsOn = false;
     game_.soundFailed = true;
     // Music is off from here on, so no round's end would close the device.
     services.music.close();
+    services.music.closeSounds();
 }
 
 void PlayWindow::resumeMusic()

@@ -25,6 +25,7 @@
 // functions in core/puzzle/Target.h.
 
 #include "core/Round.h"
+#include "platform/audio/MusicDevice.h"
 #include "platform/input/Buzzers.h"
 #include "platform/window/Form.h"
 #include "windows/play/Board.h"
@@ -126,8 +127,9 @@ private:
     void makeNumber();
     void targetReached();
 
-    // Music.
+    // Music and the event sounds.
     void openMusic();
+    void playSound(platform::GameSound sound);
     // The clock from the share of the piece still to play, and the stall check.
     void followMusic();
     void soundFault();

@@ -40,6 +40,7 @@ void PlayWindow::runRoundClock()
     }
     if (game_.clockPosition <= 0) {
         // The round is over: nothing of this tick may touch the board or the music again.
+        playSound(platform::GameSound::RoundOver);
         endRound();
         return;
     }

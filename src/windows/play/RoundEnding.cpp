@@ -30,6 +30,7 @@ void PlayWindow::endRoundNow()
     // Only once the round's target is shown, and not while the winning tile flashes.
     if (!round_.canEndEarly())
         return;
+    playSound(platform::GameSound::RoundOver);
     showSolutions();
     endRound();
 }

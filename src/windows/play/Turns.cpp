@@ -26,6 +26,8 @@ void PlayWindow::tickClock()
 void PlayWindow::showStop(core::Round::Stop stop)
 {
     using Limit = core::Round::Limit;
+    if (stop.limit != Limit::Cancels)
+        playSound(platform::GameSound::TurnOver);
     if (stop.limit == Limit::AnswerTime)
         services.messages.show(QStringLiteral("You've had enough time to answer."), QStringLiteral("Out of time"));
     else if (stop.limit == Limit::IdleTime)

@@ -33,8 +33,10 @@ void PlayWindow::makeNumber()
                           : made.outcome == Made::NotPositive ? "Numbers must be positive"
                                                               : nullptr;
     // The board still shows the refused working while the player reads why.
-    if (refusal)
+    if (refusal) {
+        playSound(platform::GameSound::Refused);
         services.messages.show(QString::fromLatin1(refusal), QStringLiteral("Operation not allowed"));
+    }
     if (made.outcome == Made::Win)
         targetReached();
     if (made.outcome != Made::Nothing)
@@ -45,6 +47,7 @@ void PlayWindow::targetReached()
 {
     if (game_.musicOn)
         services.music.stop();
+    playSound(platform::GameSound::Win);
     state_.animationTicks = WinningFlashStart;
     clockTimer_->stop();
     flashTimer_->start();

@@ -111,6 +111,9 @@ void SetUpWindow::createControls()
     musicBox_ = new QCheckBox(QStringLiteral("Music On"), this);
     musicBox_->setObjectName(QStringLiteral("music"));
     musicBox_->setGeometry(136, bottom + 22, 110, 22);
+    soundsBox_ = new QCheckBox(QStringLiteral("Sounds"), this);
+    soundsBox_->setObjectName(QStringLiteral("sounds"));
+    soundsBox_->setGeometry(136, bottom + 44, 110, 22);
     rulesButton_ = new platform::WrappingButton(QStringLiteral("   Change     Rules"), 2, this);
     rulesButton_->setObjectName(QStringLiteral("changeRules"));
     rulesButton_->setGeometry(232, bottom, 104, 60);
@@ -131,6 +134,7 @@ void SetUpWindow::loadEvent()
     difficultyButtons_[chosen.difficulty]->setChecked(true);
     practiceBox_->setChecked(chosen.practice);
     musicBox_->setChecked(chosen.musicOn);
+    soundsBox_->setChecked(chosen.soundsOn);
     showBuzzers();
 }
 
@@ -175,6 +179,7 @@ void SetUpWindow::startGame()
     game_.idleTime = std::chrono::seconds(game_.rules.idleSeconds);
     game_.practice = game_.choices.practice;
     game_.musicOn = musicBox_->isChecked() && !game_.soundFailed;
+    game_.soundsOn = soundsBox_->isChecked() && !game_.soundFailed;
 }
 
 void SetUpWindow::rememberChoices()
@@ -191,18 +196,23 @@ void SetUpWindow::rememberChoices()
     }
     chosen.practice = practiceBox_->isChecked();
     // After a sound fault the box is unticked for this run only: the players' choice stays.
-    if (!game_.soundFailed)
+    if (!game_.soundFailed) {
         chosen.musicOn = musicBox_->isChecked();
+        chosen.soundsOn = soundsBox_->isChecked();
+    }
     chosen.rules = game_.rules;
     core::writeChoices(chosen, services.settings);
 }
 
 void SetUpWindow::activateEvent()
 {
-    // After a sound fault the music stays off for the rest of the run, and the box says so.
+    // After a sound fault the music and the sounds stay off for the rest of the run, and the
+    // boxes say so.
     if (game_.soundFailed) {
-        musicBox_->setChecked(false);
-        musicBox_->setEnabled(false);
+        for (QCheckBox* box : {musicBox_, soundsBox_}) {
+            box->setChecked(false);
+            box->setEnabled(false);
+        }
     }
 }
 

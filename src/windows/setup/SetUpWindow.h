@@ -32,7 +32,7 @@ public:
 
 protected:
     void loadEvent() override;
-    // A sound fault of this run shows in the Music On box.
+    // A sound fault of this run shows in the Music On and Sounds boxes.
     void activateEvent() override;
     void deactivateEvent() override;
     void queryClose(bool& cancel) override;
@@ -69,6 +69,7 @@ private:
     std::array<QRadioButton*, 3> difficultyButtons_{};
     QCheckBox* practiceBox_ = nullptr;
     QCheckBox* musicBox_ = nullptr;
+    QCheckBox* soundsBox_ = nullptr;
     QPushButton* rulesButton_ = nullptr;
     QPushButton* startButton_ = nullptr;
     QPushButton* helpButton_ = nullptr;

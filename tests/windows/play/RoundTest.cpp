@@ -103,12 +103,14 @@ TEST_F(PlayTest, WithMusicThePieceIsTheRoundClockAndStopsForEveryAnswer)
 TEST_F(PlayTest, MusicThatCannotOpenOrStandsStillForTenTicksIsTurnedOffForGoodAndThePlainClockGoesOn)
 {
     game.musicOn = true;
+    game.soundsOn = true;
     doubles.music.opens = false;
     startRound();
     // Told at Open, before any tick: a piece that never opened would end the round at once.
     ASSERT_EQ(messageTitles(), QStringList{"Error"});
     ASSERT_EQ(std::tuple(game.musicOn, doubles.music.commands.last()),
               std::tuple(false, QStringLiteral("Close")));
+    EXPECT_FALSE(game.soundsOn || doubles.music.soundsOpen) << "the sounds fall silent with the music";
     act("clock*7 spin*30 clock*10");
     EXPECT_EQ(messageTitles(), QStringList{"Error"}) << "told once";
     EXPECT_EQ(std::tuple(game.clockPosition, game.musicOn), std::tuple(230, false));
@@ -132,8 +134,42 @@ TEST_F(PlayTest, MusicThatCannotOpenOrStandsStillForTenTicksIsTurnedOffForGoodAn
     play.hide();
     program.setUpWindow().show();
     settle();
-    const QCheckBox* music = control<QCheckBox>(program.setUpWindow(), "music");
-    EXPECT_FALSE(music->isChecked() || music->isEnabled()) << "the set-up window says so for the rest of the run";
+    for (const char* name : {"music", "sounds"}) {
+        const QCheckBox* box = control<QCheckBox>(program.setUpWindow(), name);
+        EXPECT_FALSE(box->isChecked() || box->isEnabled()) << "the set-up window says so for the rest of the run";
+    }
+}
+
+TEST_F(PlayTest, TheWinAndTheRoundsEndSoundAtTheirMomentsSoundsThatCannotOpenAreAFaultAndSoundsOffIsSilent)
+{
+    for (const bool soundsOn : {true, false}) {
+        game.soundsOn = soundsOn;
+        doubles.music.sounds.clear();
+        openBuzzers();
+        act("target:306 turn:1");
+        make306();
+        const QStringList won = soundsOn ? QStringList{"Buzz", "Win"} : QStringList{};
+        EXPECT_EQ(doubles.music.sounds, won) << "the win is heard as the target is made";
+        act("flash*40");
+        ASSERT_TRUE(program.roundTable().isVisible());
+        EXPECT_EQ(doubles.music.sounds, won) << "a won round ends on the win's sound";
+        program.roundTable().hide();
+        openBuzzers();
+        exitFinderOnceSolved([&] {
+            EXPECT_EQ(doubles.music.sounds.mid(2), soundsOn ? QStringList{"RoundOver"} : QStringList{});
+        });
+        act("clock*241");
+        ASSERT_TRUE(program.roundTable().isVisible());
+        EXPECT_EQ(doubles.music.soundsOpen, soundsOn);
+        program.roundTable().hide();
+    }
+    // Sounds that cannot open are the one sound fault, with music off too.
+    game.soundsOn = true;
+    doubles.music.soundsOpens = false;
+    startRound();
+    startRound();
+    EXPECT_EQ(std::tuple(messageTitles(), game.soundsOn, game.soundFailed),
+              std::tuple(QStringList{"Error"}, false, true));
 }
 
 TEST_F(PlayTest, TheBuzzFlashBlinksTheContenderPanelSixteenTimesAndTheWinningTileThirty)

@@ -34,28 +34,39 @@ TEST_F(PlayTest, ATurnsMessagesShowOverTheBoardAsItStoodAndTheBoardFollowsOnceTh
         const char* title;  // of the message, if one is shown
         const char* text;
         const char* firstWhileOpen;  // the working row's first number while the message is read
+        const char* sounds;          // the sounds played by then
     } cases[] = {
         {"dealtNumber0 divide dealtNumber2 equals", "Operation not allowed", "Only whole numbers allowed in working out.",
-         "5"},
-        {"dealtNumber3 multiply dealtNumber5 equals", "Operation not allowed", "Numbers must be under 1000", "10"},
-        {"dealtNumber2 subtract dealtNumber0 equals", "Operation not allowed", "Numbers must be positive", "3"},
-        {"dealtNumber0 subtract dealtNumber1 equals", nullptr, nullptr, nullptr},
-        {"dealtNumber0 dealtNumber1 +91s clock", "Out of time", "You've had enough time to answer.", "5"},
-        {"dealtNumber0 +21s clock", "Taken Too Long", "I think you've had enough thinking time matey.", "5"},
-        {"dealtNumber0 cancel*6", "Cancelled Too Many Times", "You don't know what you're doing, do you?", ""},
+         "5", "Buzz Refused"},
+        {"dealtNumber3 multiply dealtNumber5 equals", "Operation not allowed", "Numbers must be under 1000", "10",
+         "Buzz Refused"},
+        {"dealtNumber2 subtract dealtNumber0 equals", "Operation not allowed", "Numbers must be positive", "3",
+         "Buzz Refused"},
+        {"dealtNumber0 subtract dealtNumber1 equals", nullptr, nullptr, nullptr, "Buzz"},
+        {"dealtNumber0 dealtNumber1 +91s clock", "Out of time", "You've had enough time to answer.", "5",
+         "Buzz TurnOver"},
+        {"dealtNumber0 +21s clock", "Taken Too Long", "I think you've had enough thinking time matey.", "5",
+         "Buzz TurnOver"},
+        {"dealtNumber0 cancel*6", "Cancelled Too Many Times", "You don't know what you're doing, do you?", "", "Buzz"},
         // From the keyboard: moving the focus is no sign of being at it.
         {"key:Return +19s key:Right*3 +2s clock", "Taken Too Long", "I think you've had enough thinking time matey.",
-         "5"},
+         "5", "Buzz TurnOver"},
     };
+    game.soundsOn = true;
     for (const auto& c : cases) {
         openBuzzers({5, 5, 3, 10, 15, 100, 150});
         doubles.messages.shown.clear();
-        QString firstWhileOpen;
-        doubles.messages.whileOpen = [&] { firstWhileOpen = play.board().workingRow[0].caption; };
+        doubles.music.sounds.clear();
+        QString firstWhileOpen, soundsWhileOpen;
+        doubles.messages.whileOpen = [&] {
+            firstWhileOpen = play.board().workingRow[0].caption;
+            soundsWhileOpen = doubles.music.sounds.join(u' ');
+        };
         act(QStringLiteral("turn:0 ") + c.steps);
         EXPECT_EQ(messageTitles(), c.title ? QStringList{c.title} : QStringList{}) << c.steps;
         EXPECT_TRUE(!c.title || (doubles.messages.shown.at(0).text == c.text && firstWhileOpen == c.firstWhileOpen))
             << c.steps;
+        EXPECT_EQ(c.title ? soundsWhileOpen : doubles.music.sounds.join(u' '), c.sounds) << c.steps;
         // A refused result leaves the turn going on; a limit ends it.
         const bool refused = !c.title || messageTitles() == QStringList{"Operation not allowed"};
         EXPECT_EQ(captions(play.board().workingRow), (QStringList{"", "+", ""})) << c.steps;
