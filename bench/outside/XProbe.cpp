@@ -7,7 +7,9 @@
 //                                   COUNT times: presses KEY (a keysym name) through XTest and
 //                                   prints the milliseconds until a pixel of the rectangle X Y W H
 //                                   of the window named NAME changes; then lets the flash run out,
-//                                   clicks GX GY (Give Up) and waits for the rectangle to clear
+//                                   clicks GX GY (Give Up) and waits for the rectangle to clear;
+//                                   with XPROBE_PRESSES set, also writes each press's moment
+//                                   (CLOCK_MONOTONIC, in milliseconds) to the file it names
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
@@ -120,12 +122,16 @@ int buzz(Display* display, char** argv)
     // The presses fall at every phase of the game's poll.
     std::mt19937 generator(2026);
     std::uniform_real_distribution<double> phase(0, 10);
+    const char* pressesFile = std::getenv("XPROBE_PRESSES");
+    FILE* presses = pressesFile ? std::fopen(pressesFile, "w") : nullptr;
     for (int i = 0; i < count; ++i) {
         const std::string before = pixels(display, window, x, y, w, h);
         sleepMs(phase(generator));
         XTestFakeKeyEvent(display, key, True, CurrentTime);
         XFlush(display);
         const double start = nowMs();
+        if (presses)
+            std::fprintf(presses, "%.2f\n", start);
         double seen = -1;
         while (nowMs() - start < 1000) {
             if (pixels(display, window, x, y, w, h) != before) {
@@ -152,6 +158,8 @@ int buzz(Display* display, char** argv)
         }
         sleepMs(50);
     }
+    if (presses)
+        std::fclose(presses);
     return 0;
 }
 

@@ -42,7 +42,7 @@ struct SoundNote {
 // Each sound's notes: short, bright, and loud enough to be heard over the music.
 // Buzz: two quick rising notes; Win: a trumpet's arpeggio and a cymbal; Refused: a low
 // falling pair; TurnOver: three falling notes; RoundOver: a low chord on a cymbal and a drum.
-constexpr SoundNote buzzNotes[] = {{&squareLead, 76, 0, 90}, {&squareLead, 83, 90, 160}};
+constexpr SoundNote buzzNotes[] = {{&squareLead, 76, 0, 70}, {&squareLead, 83, 70, 80}};
 constexpr SoundNote winNotes[] = {{&trumpet, 72, 0, 110},   {&trumpet, 76, 110, 110}, {&trumpet, 79, 220, 110},
                                   {&trumpet, 84, 330, 500}, {&drums, 49, 330, 500}};
 constexpr SoundNote refusedNotes[] = {{&squareLead, 55, 0, 140}, {&squareLead, 49, 150, 260}};
@@ -64,9 +64,10 @@ std::span<const SoundNote> soundNotes(GameSound sound)
 }
 
 // Audio periods: long ones for music alone, which is lighter on the processor (a stop lags by
-// a few hundredths of a second); short ones while the event sounds are open.
-constexpr int musicPeriod = 1024;
-constexpr int soundsPeriod = 256;
+// a few hundredths of a second); two short ones while the event sounds are open, so that a buzz
+// is heard some 30 ms after its key (scripts/measure: 256 frames took 50 to 60 ms).
+constexpr int musicPeriod = 1024, musicPeriods = 16;
+constexpr int soundsPeriod = 128, soundsPeriods = 2;
 
 // FluidSynth reports problems on the terminal; the game reports them to the player instead.
 void quietFluidSynth()
@@ -212,6 +213,7 @@ bool FluidSynthMusic::startAudio()
         return true;
     stopAudio();
     fluid_settings_setint(settings_, "audio.period-size", soundsOpen_ ? soundsPeriod : musicPeriod);
+    fluid_settings_setint(settings_, "audio.periods", soundsOpen_ ? soundsPeriods : musicPeriods);
     driver_ = new_fluid_audio_driver(settings_, synth_);
     driverForSounds_ = soundsOpen_;
     return driver_ != nullptr;
