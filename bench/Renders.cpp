@@ -292,6 +292,13 @@ void Renders::playFirstRound()
     tick("flash", 25);
     settle();
     save("round-table-1", program.roundTable());
+    // As a television shows it, for the README.
+    const QSize tableSize = program.roundTable().size();
+    program.roundTable().resize(1920, 1080);
+    settle();
+    save("round-table-1-television", program.roundTable());
+    program.roundTable().resize(tableSize);
+    settle();
 }
 
 void Renders::playSecondRound()

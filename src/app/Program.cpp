@@ -2,7 +2,9 @@
 #include "app/Program.h"
 
 #include "core/Choices.h"
+#include "look/Fonts.h"
 #include "platform/Services.h"
+#include "platform/window/MessageBoxes.h"
 #include "platform/window/PadPoll.h"
 #include "platform/window/ScreenMemory.h"
 #include "windows/finder/FinderWindow.h"
@@ -48,6 +50,7 @@ Program::Program(platform::Services& services, core::Game& game)
     game.choices = core::readChoices(services.settings);
     game.rules = game.choices.rules;
     services.screen.restore();
+    services.messages.setFace(look::gameFont(look::FontRole::Controls, 12));
 }
 
 Program::~Program()

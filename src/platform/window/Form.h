@@ -98,6 +98,9 @@ public:
     // focus to the nearest control that way, Choose presses the focused button, and Back
     // closes a window with a way back. A pad passes over the text boxes: names are typed.
     virtual void navigate(Navigation navigation, bool fromPad);
+    // The places, in window coordinates, a message box over this window should hide the least
+    // of; none: the box stands over the window's middle.
+    virtual QList<QRect> placesToKeepInView() const { return {}; }
 
 signals:
     void unloaded();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QFont>
 #include <QString>
 
 namespace platform {
@@ -18,6 +19,9 @@ public:
 
     Answer show(const QString& text, const QString& title, Buttons buttons = Buttons::Ok);
     bool anyOpen() const { return openCount_ > 0; }
+    // The face of the boxes' text and buttons, at the design's size.
+    void setFace(const QFont& face) { face_ = face; }
+    const QFont& face() const { return face_; }
 
 protected:
     // Shows the box and waits for the player's answer.
@@ -25,9 +29,13 @@ protected:
 
 private:
     int openCount_ = 0;
+    QFont face_;
 };
 
-// Each box belongs to the active game window.
+// Each box belongs to the active game window and is drawn in its look: its background, a blue
+// edge, the title in bold over the text (the box has no frame, with or without a window
+// manager), all at the window's scale, standing where it hides the least of what the window
+// keeps in view.
 class QtMessageBoxes final : public MessageBoxes {
 public:
     explicit QtMessageBoxes(const Activation& activation) : activation_(activation) {}

@@ -19,6 +19,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPaintEvent>
+#include <QPushButton>
 
 #include <algorithm>
 
@@ -299,4 +300,22 @@ void PlayWindow::showScoreboard()
         }
     }
     scoreboard_->setLines(lines);
+}
+
+QList<QRect> PlayWindow::placesToKeepInView() const
+{
+    // A box of the round leaves the room the numbers, the working row, the operations and who
+    // answers: a limit's or a refusal's box is read against them. The clock stands still.
+    QList<QRect> places{toWindow(board_.targetBox.geometry), toWindow(board_.contenderPanel.geometry)};
+    for (const play::BoardShape& tile : board_.dealtTiles)
+        places << toWindow(tile.geometry);
+    for (const play::BoardShape& tile : board_.workingTiles)
+        places << toWindow(tile.geometry);
+    for (const play::BoardShape& tile : board_.madeTiles)
+        places << toWindow(tile.geometry);
+    for (const QPushButton* button : {addButton_, subtractButton_, multiplyButton_, divideButton_, equalsButton_})
+        places << button->geometry();
+    if (scoreboard_->isVisible())
+        places << QRect(scoreboard_->pos(), QSize(scoreboard_->width(), scoreboard_->linesHeight()));
+    return places;
 }

@@ -82,6 +82,7 @@ protected:
     // F11 and Escape, and Enter or a pad's south button on End Round in practice.
     void keyPressEvent(QKeyEvent* event) override;
     PadUse padUse() const override;
+    QList<QRect> placesToKeepInView() const override;
     void navigate(platform::Navigation navigation, bool fromPad) override;
     void showFocusRing() override;
 

@@ -43,8 +43,13 @@ void Scoreboard::setScale(qreal scale)
 
 void Scoreboard::paintEvent(QPaintEvent*)
 {
-    using Kind = Line::Kind;
     QPainter painter(this);
+    drawLines(&painter);
+}
+
+int Scoreboard::drawLines(QPainter* painter) const
+{
+    using Kind = Line::Kind;
     const QFont heading = look::gameFont(look::FontRole::Signs, 14.25 * scale_);
     const QFont name = look::gameFont(look::FontRole::Controls, 12 * scale_, true);
     const QFont plain = look::gameFont(look::FontRole::Controls, 9.75 * scale_);
@@ -55,15 +60,18 @@ void Scoreboard::paintEvent(QPaintEvent*)
         const QFont& font = line.kind == Kind::Heading ? heading : small ? plain : name;
         const int height = QFontMetrics(font).height();
         const QRect place(margin, y, width() - 2 * margin, height);
-        if (line.kind == Kind::Answering)
-            painter.fillRect(place.adjusted(-margin / 2, 0, margin / 2, 0), colour::Yellow);
-        painter.setFont(font);
-        painter.setPen(line.kind == Kind::Out ? QColor(96, 96, 96) : colour::Black);
-        painter.drawText(place, Qt::AlignLeft | Qt::AlignVCenter,
-                         QFontMetrics(font).elidedText(line.text, Qt::ElideRight, place.width()));
+        if (painter && line.kind == Kind::Answering)
+            painter->fillRect(place.adjusted(-margin / 2, 0, margin / 2, 0), colour::Yellow);
+        if (painter) {
+            painter->setFont(font);
+            painter->setPen(line.kind == Kind::Out ? QColor(96, 96, 96) : colour::Black);
+            painter->drawText(place, Qt::AlignLeft | Qt::AlignVCenter,
+                              QFontMetrics(font).elidedText(line.text, Qt::ElideRight, place.width()));
+        }
         // A little room before each player's name and after the heading.
         y += height + (line.kind == Kind::Plain ? margin : 0) + (line.kind == Kind::Heading ? margin : 0);
     }
+    return y;
 }
 
 }  // namespace play

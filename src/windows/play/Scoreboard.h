@@ -31,11 +31,16 @@ public:
     QStringList texts() const;
     // The size of the board's text at the window's scale.
     void setScale(qreal scale);
+    // The height its lines take, from its top.
+    int linesHeight() const { return drawLines(nullptr); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Draws the lines with `painter` (none: only measures them); returns their height.
+    int drawLines(QPainter* painter) const;
+
     std::vector<Line> lines_;
     qreal scale_ = 1;
 };
