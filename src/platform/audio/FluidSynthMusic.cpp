@@ -64,8 +64,8 @@ std::span<const SoundNote> soundNotes(GameSound sound)
 }
 
 // Audio periods: long ones for music alone, which is lighter on the processor (a stop lags by
-// a few hundredths of a second); two short ones while the event sounds are open, so that a buzz
-// is heard some 30 ms after its key (scripts/measure: 256 frames took 50 to 60 ms).
+// a few hundredths of a second); two short ones for the event sounds, so that a buzz is heard
+// some 30 ms after its key (scripts/measure: periods of 256 frames took 50 to 60 ms).
 constexpr int musicPeriod = 1024, musicPeriods = 16;
 constexpr int soundsPeriod = 128, soundsPeriods = 2;
 
@@ -86,6 +86,8 @@ QString FluidSynthMusic::defaultSoundFont()
 FluidSynthMusic::FluidSynthMusic(QString soundFont, const QString& audioDriver, const QString& audioFile)
     : soundFont_(std::move(soundFont))
 {
+    soundsSounding_.setSingleShot(true);
+    soundsSounding_.callOnTimeout([this] { soundsOver(); });
     quietFluidSynth();
     settings_ = new_fluid_settings();
     if (!audioDriver.isEmpty())
@@ -106,6 +108,7 @@ FluidSynthMusic::FluidSynthMusic(QString soundFont, const QString& audioDriver, 
 FluidSynthMusic::~FluidSynthMusic()
 {
     soundsOpen_ = false;
+    soundsSounding_.stop();
     close();
     if (sequencer_)
         delete_fluid_sequencer(sequencer_);
@@ -265,26 +268,42 @@ bool FluidSynthMusic::openSounds()
     }
     soundsOpen_ = true;
     prepareSoundChannels();
+    // Tried now, so that a missing sound device is found at once, not at the first sound.
     if (!startAudio()) {
         closeSounds();
         return false;
     }
+    if (!player_)
+        stopAudio();
     return true;
 }
 
 void FluidSynthMusic::playSound(GameSound sound)
 {
-    if (!soundsOpen_)
+    // Without a piece the audio runs only from a sound until a second after it: an audio
+    // stream of short periods left running costs more of the processor than the music does.
+    if (!soundsOpen_ || !startAudio())
         return;
     fluid_event_t* event = new_fluid_event();
     fluid_event_set_source(event, -1);
     fluid_event_set_dest(event, synthClient_);
     const unsigned now = fluid_sequencer_get_tick(sequencer_);
+    unsigned end = 0;
     for (const SoundNote& note : soundNotes(sound)) {
         fluid_event_note(event, note.voice->channel, note.key, 120, note.lengthMs);
         fluid_sequencer_send_at(sequencer_, event, now + note.startMs, 1);
+        end = std::max(end, note.startMs + note.lengthMs);
     }
     delete_fluid_event(event);
+    soundsSounding_.start(int(end) + 1000);
+}
+
+void FluidSynthMusic::soundsOver()
+{
+    if (player_)
+        return;
+    stopAudio();
+    fluid_synth_all_sounds_off(synth_, -1);
 }
 
 void FluidSynthMusic::closeSounds()
@@ -292,6 +311,7 @@ void FluidSynthMusic::closeSounds()
     if (!soundsOpen_)
         return;
     soundsOpen_ = false;
+    soundsSounding_.stop();
     if (sequencer_)
         fluid_sequencer_remove_events(sequencer_, -1, synthClient_, -1);
     if (player_) {
@@ -318,12 +338,12 @@ void FluidSynthMusic::close()
 {
     if (player_) {
         fluid_player_stop(player_);
-        // While the sounds play on, the stopped player waits for the audio to stop (open()
+        // While a sound plays on, the stopped player waits for the audio to stop (open()
         // stops it before it makes a player, so no other is waiting).
-        if (soundsOpen_)
+        if (soundsSounding_.isActive())
             retiredPlayer_ = std::exchange(player_, nullptr);
     }
-    if (!soundsOpen_)
+    if (!soundsSounding_.isActive())
         stopAudio();
     if (player_) {
         delete_fluid_player(player_);

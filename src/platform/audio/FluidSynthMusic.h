@@ -7,15 +7,17 @@
 // the length is read from the file at open(); a stopped player reads like a finished one,
 // so "finished" is the position at or past the length; and a player deleted while it
 // plays crashes, so close() stops it and removes the audio driver before the player.
-// The event sounds play on channels the pieces leave free, scheduled by a
-// FluidSynth sequencer in the audio thread; while they are open the audio runs with short
-// periods, so that a sound is heard within a few hundredths of a second of its event, and a
-// closed piece's player is kept, stopped, until the audio stops.
+// The event sounds play on channels the pieces leave free, scheduled by a FluidSynth
+// sequencer in the audio thread. For them the audio runs with short periods, so that a sound
+// is heard within a few hundredths of a second of its event: all along with a piece, and
+// without one only from a sound to a second after it. A piece closed while a sound plays keeps
+// its stopped player until the audio stops.
 
 #include "platform/audio/MidiFile.h"
 #include "platform/audio/MusicDevice.h"
 
 #include <QString>
+#include <QTimer>
 
 #include <atomic>
 #include <memory>
@@ -67,6 +69,7 @@ private:
     void prepareSoundChannels();
     bool startAudio();
     void stopAudio();
+    void soundsOver();  // a second after the last sound
     // The player's way into the synth: a muted piece plays on without a note.
     static int playEvent(void* music, fluid_midi_event_t* event);
 
@@ -90,6 +93,7 @@ private:
     bool driverForSounds_ = false;  // started with the sounds' short periods
     long length_ = 0;
     bool soundsOpen_ = false;
+    QTimer soundsSounding_;  // runs from a sound until a second after it
     fluid_sequencer_t* sequencer_ = nullptr;  // made at the first openSounds()
     short synthClient_ = -1;                 // the synth as the sequencer's destination
 };

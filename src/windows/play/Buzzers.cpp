@@ -43,11 +43,12 @@ void PlayWindow::buzzIn(int p)
     ++answers_;
     answeringPad_ = buzzers_.pressedButton(p);
     flashTimer_->start();
-    playSound(platform::GameSound::Buzz);
     // The player sees the buzz taken at once, the panel lit with their name as the flash's
     // first tick will show it, not a flash tick later.
     showRound();
     showContenderPanel(true);
+    // Heard after the panel is drawn: the sound's audio may have to start first.
+    playSound(platform::GameSound::Buzz);
     if (buzz == Buzz::LastTurn) {
         services.messages.show(QStringLiteral("Remember, this is your last turn!"), QStringLiteral("Last Turn"));
         // The answer time starts once the player has read the reminder.
