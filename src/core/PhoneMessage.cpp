@@ -1,0 +1,109 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/PhoneMessage.h"
+
+#include "core/Choices.h"
+#include "core/Game.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+#include <QSet>
+
+#include <algorithm>
+#include <cmath>
+
+namespace core {
+
+namespace {
+
+PhoneMessageReading refused(const char* reason)
+{
+    return {std::nullopt, QString::fromLatin1(reason)};
+}
+
+bool isRoomCode(const QString& text)
+{
+    return text.size() == 4 && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'A' && c <= u'Z'; });
+}
+
+bool isToken(const QString& text)
+{
+    return text.size() == 32 && std::all_of(text.begin(), text.end(), [](QChar c) {
+               return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f');
+           });
+}
+
+bool isName(const QJsonValue& value)
+{
+    if (!value.isString())
+        return false;
+    const QString name = value.toString();
+    return name.size() <= LongestName && std::none_of(name.begin(), name.end(), [](QChar c) {
+               return c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line ||
+                      c.category() == QChar::Separator_Paragraph;
+           });
+}
+
+}  // namespace
+
+PhoneMessageReading readPhoneMessage(const QByteArray& text)
+{
+    if (text.size() > LongestPhoneMessage)
+        return refused("message too long");
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(text, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        return refused("not a JSON object");
+    const QJsonObject object = document.object();
+    const QString type = object.value(QStringLiteral("type")).toString();
+    // The members each type may have; "type" is one of them.
+    const QSet<QString> allowed = type == u"join"     ? QSet<QString>{"type", "room", "place", "name"}
+                                  : type == u"resume" ? QSet<QString>{"type", "token"}
+                                  : type == u"buzz"   ? QSet<QString>{"type", "down"}
+                                  : type == u"name"   ? QSet<QString>{"type", "name"}
+                                                      : QSet<QString>{};
+    if (allowed.isEmpty())
+        return refused("unknown message type");
+    for (const QString& key : object.keys()) {
+        if (!allowed.contains(key))
+            return refused("unknown member");
+    }
+
+    PhoneMessage message;
+    if (type == u"join") {
+        message.kind = PhoneMessage::Kind::Join;
+        message.room = object.value(QStringLiteral("room")).toString();
+        if (!isRoomCode(message.room))
+            return refused("bad room code");
+        if (object.contains(QStringLiteral("place"))) {
+            const QJsonValue place = object.value(QStringLiteral("place"));
+            const double number = place.toDouble(0);
+            if (!place.isDouble() || number != std::floor(number) || number < 1 || number > PlayerCount)
+                return refused("bad place");
+            message.place = int(number);
+        }
+        if (object.contains(QStringLiteral("name"))) {
+            if (!isName(object.value(QStringLiteral("name"))))
+                return refused("bad name");
+            message.name = object.value(QStringLiteral("name")).toString();
+        }
+    } else if (type == u"resume") {
+        message.kind = PhoneMessage::Kind::Resume;
+        message.token = object.value(QStringLiteral("token")).toString();
+        if (!isToken(message.token))
+            return refused("bad token");
+    } else if (type == u"buzz") {
+        message.kind = PhoneMessage::Kind::Buzz;
+        if (!object.value(QStringLiteral("down")).isBool())
+            return refused("bad buzz");
+        message.down = object.value(QStringLiteral("down")).toBool();
+    } else {
+        message.kind = PhoneMessage::Kind::Name;
+        if (!isName(object.value(QStringLiteral("name"))))
+            return refused("bad name");
+        message.name = object.value(QStringLiteral("name")).toString();
+    }
+    return {message, {}};
+}
+
+}  // namespace core

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// What a phone may say to the game, read strictly. Each message is one WebSocket text message
+// of at most 1 KiB holding one JSON object whose "type" names it and whose other members are
+// exactly those of its type:
+//   {"type": "join", "room": "KQXZ"}                  the room's code, four letters A to Z; with
+//                                                     "place": 1 to 6 to ask for that place, and
+//                                                     "name": the player's name, if they give one
+//   {"type": "resume", "token": "<32 hex digits>"}    a phone back with the token it was given
+//   {"type": "buzz", "down": true}                    the buzzer pressed (true) or let go (false)
+//   {"type": "name", "name": "Zoë"}                   the player's name, changed
+// Anything else, a member too many or of the wrong kind, is refused with the reason, to be
+// given as the connection is closed. A name is kept as typed (it is shown as plain text), up to
+// the longest name the game keeps; a name holding control characters is refused.
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+namespace core {
+
+constexpr qsizetype LongestPhoneMessage = 1024;
+
+struct PhoneMessage {
+    enum class Kind { Join, Resume, Buzz, Name };
+    Kind kind = Kind::Buzz;
+    QString room;   // join
+    int place = 0;  // join: 1 to 6, or 0 for any free place
+    QString name;   // join (may be empty) and name
+    QString token;  // resume: 32 lowercase hexadecimal digits
+    bool down = false;  // buzz
+};
+
+struct PhoneMessageReading {
+    std::optional<PhoneMessage> message;
+    QString refusal;  // why there is none
+};
+
+PhoneMessageReading readPhoneMessage(const QByteArray& text);
+
+}  // namespace core
