@@ -1,0 +1,138 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/network/PhoneServer.h"
+
+#include <QHash>
+#include <QHttpServerRequest>
+#include <QHttpServerResponder>
+#include <QPointer>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+#include <QWebSocket>
+
+namespace platform {
+
+// The listening socket, handed to the HTTP server: it counts and watches every connection
+// before the server reads a byte of it.
+class PhoneServer::Guard final : public QTcpServer {
+public:
+    Guard(Limits limits, QObject* parent) : QTcpServer(parent), limits_(limits) {}
+
+    int connectionCount() const { return int(unanswered_.size()); }
+
+    // The server has answered a request on `socket`: its count and its silence start again.
+    void answered(QTcpSocket* socket)
+    {
+        if (auto found = unanswered_.find(socket); found != unanswered_.end())
+            found.value() = 0;
+        if (auto* silence = socket->findChild<QTimer*>())
+            silence->start();
+    }
+
+protected:
+    void incomingConnection(qintptr descriptor) override
+    {
+        auto* socket = new QTcpSocket(this);
+        if (!socket->setSocketDescriptor(descriptor)) {
+            delete socket;
+            return;
+        }
+        if (connectionCount() >= limits_.connections) {
+            socket->abort();
+            socket->deleteLater();
+            return;
+        }
+        unanswered_.insert(socket, 0);
+        connect(socket, &QObject::destroyed, this, [this, socket] { unanswered_.remove(socket); });
+        connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+        // Connected before the server's own reader, so that this count sees every byte first.
+        connect(socket, &QTcpSocket::readyRead, this, [this, socket] {
+            qint64& bytes = unanswered_[socket];
+            bytes += socket->bytesAvailable();
+            if (bytes > limits_.unansweredBytes)
+                socket->abort();
+        });
+        auto* silence = new QTimer(socket);
+        silence->setSingleShot(true);
+        silence->setInterval(limits_.silenceMilliseconds);
+        connect(silence, &QTimer::timeout, socket, [socket] { socket->abort(); });
+        silence->start();
+        addPendingConnection(socket);
+    }
+
+private:
+    Limits limits_;
+    QHash<QTcpSocket*, qint64> unanswered_;  // each open connection's bytes since its last answer
+};
+
+PhoneServer::PhoneServer(QByteArray page, Limits limits, QObject* parent)
+    : QAbstractHttpServer(parent), page_(std::move(page)), guard_(new Guard(limits, this))
+{
+    connect(this, &QAbstractHttpServer::newWebSocketConnection, this, &PhoneServer::refuseWebSockets);
+}
+
+PhoneServer::~PhoneServer() = default;
+
+quint16 PhoneServer::start(const QHostAddress& address, quint16 port)
+{
+    // Never every interface: only the address the game shows.
+    if (address.isNull() || address == QHostAddress::Any || address == QHostAddress::AnyIPv6 ||
+        address == QHostAddress::AnyIPv4)
+        return 0;
+    if (!guard_->isListening()) {
+        if (!guard_->listen(address, port))
+            return 0;
+        bind(guard_);
+    }
+    return guard_->serverPort();
+}
+
+void PhoneServer::stop()
+{
+    guard_->close();
+    for (QTcpSocket* socket : guard_->findChildren<QTcpSocket*>())
+        socket->abort();
+}
+
+bool PhoneServer::isListening() const
+{
+    return guard_->isListening();
+}
+
+int PhoneServer::connectionCount() const
+{
+    return guard_->connectionCount();
+}
+
+bool PhoneServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* socket)
+{
+    guard_->answered(socket);
+    QHttpServerResponder responder = makeResponder(request, socket);
+    if (request.url().path() != u"/")
+        responder.write(QHttpServerResponder::StatusCode::NotFound);
+    else if (request.method() != QHttpServerRequest::Method::Get)
+        responder.write({{"Allow", "GET"}}, QHttpServerResponder::StatusCode::MethodNotAllowed);
+    else
+        responder.write(page_,
+                        {{"Content-Type", "text/html; charset=utf-8"},
+                         {"Content-Security-Policy", "default-src 'self'"},
+                         {"X-Content-Type-Options", "nosniff"},
+                         {"Cache-Control", "no-store"}});
+    return true;
+}
+
+void PhoneServer::missingHandler(const QHttpServerRequest& request, QTcpSocket* socket)
+{
+    makeResponder(request, socket).write(QHttpServerResponder::StatusCode::NotFound);
+}
+
+void PhoneServer::refuseWebSockets()
+{
+    // The phones' own connections are not taken here yet: each is closed as it comes.
+    while (hasPendingWebSocketConnections()) {
+        const std::unique_ptr<QWebSocket> phone = nextPendingWebSocketConnection();
+        phone->close(QWebSocketProtocol::CloseCodePolicyViolated, QStringLiteral("no phones are taken"));
+    }
+}
+
+}  // namespace platform
