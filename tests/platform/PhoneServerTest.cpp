@@ -72,6 +72,9 @@ TEST(PhoneServer, AnswersOnlyAGetOfThePageOnTheOneAddressItWasGiven)
     }
     server.stop();
     EXPECT_FALSE(server.isListening());
+    // Started again, as when the players turn the phones off and on.
+    Client again(server.start(loopback));
+    EXPECT_TRUE(again.answer("GET / HTTP/1.1\r\nHost: x\r\n\r\n").startsWith("HTTP/1.1 200"));
 }
 
 // Each limit closes only the connection that breaks it; the others are answered as before.

@@ -25,7 +25,7 @@ public:
     {
         if (auto found = unanswered_.find(socket); found != unanswered_.end())
             found.value() = 0;
-        if (auto* silence = socket->findChild<QTimer*>())
+        if (auto* silence = socket->findChild<QTimer*>(QStringLiteral("silence"), Qt::FindDirectChildrenOnly))
             silence->start();
     }
 
@@ -53,6 +53,7 @@ protected:
                 socket->abort();
         });
         auto* silence = new QTimer(socket);
+        silence->setObjectName(QStringLiteral("silence"));
         silence->setSingleShot(true);
         silence->setInterval(limits_.silenceMilliseconds);
         connect(silence, &QTimer::timeout, socket, [socket] { socket->abort(); });
@@ -82,7 +83,10 @@ quint16 PhoneServer::start(const QHostAddress& address, quint16 port)
     if (!guard_->isListening()) {
         if (!guard_->listen(address, port))
             return 0;
-        bind(guard_);
+        // Handed to the HTTP server the first time only: it keeps it, listening or not.
+        if (!bound_)
+            bind(guard_);
+        bound_ = true;
     }
     return guard_->serverPort();
 }

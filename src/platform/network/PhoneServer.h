@@ -47,6 +47,7 @@ private:
 
     QByteArray page_;
     Guard* guard_ = nullptr;  // owned by this server, as Qt's children are
+    bool bound_ = false;
 };
 
 }  // namespace platform
