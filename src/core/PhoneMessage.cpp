@@ -33,15 +33,17 @@ bool isToken(const QString& text)
            });
 }
 
-bool isName(const QJsonValue& value)
+// The object's "name" as typed, if it is one the game can show.
+std::optional<QString> readName(const QJsonObject& object)
 {
-    if (!value.isString())
-        return false;
+    const QJsonValue value = object.value(QStringLiteral("name"));
     const QString name = value.toString();
-    return name.size() <= LongestName && std::none_of(name.begin(), name.end(), [](QChar c) {
-               return c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line ||
-                      c.category() == QChar::Separator_Paragraph;
-           });
+    const bool good = value.isString() && name.size() <= LongestName &&
+                      std::none_of(name.begin(), name.end(), [](QChar c) {
+                          return c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line ||
+                                 c.category() == QChar::Separator_Paragraph;
+                      });
+    return good ? std::optional(name) : std::nullopt;
 }
 
 }  // namespace
@@ -83,9 +85,10 @@ PhoneMessageReading readPhoneMessage(const QByteArray& text)
             message.place = int(number);
         }
         if (object.contains(QStringLiteral("name"))) {
-            if (!isName(object.value(QStringLiteral("name"))))
+            const std::optional<QString> name = readName(object);
+            if (!name)
                 return refused("bad name");
-            message.name = object.value(QStringLiteral("name")).toString();
+            message.name = *name;
         }
     } else if (type == u"resume") {
         message.kind = PhoneMessage::Kind::Resume;
@@ -99,9 +102,10 @@ PhoneMessageReading readPhoneMessage(const QByteArray& text)
         message.down = object.value(QStringLiteral("down")).toBool();
     } else {
         message.kind = PhoneMessage::Kind::Name;
-        if (!isName(object.value(QStringLiteral("name"))))
+        const std::optional<QString> name = readName(object);
+        if (!name)
             return refused("bad name");
-        message.name = object.value(QStringLiteral("name")).toString();
+        message.name = *name;
     }
     return {message, {}};
 }

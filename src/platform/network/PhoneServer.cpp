@@ -18,15 +18,15 @@ class PhoneServer::Guard final : public QTcpServer {
 public:
     Guard(Limits limits, QObject* parent) : QTcpServer(parent), limits_(limits) {}
 
-    int connectionCount() const { return int(unanswered_.size()); }
+    int connectionCount() const { return int(connections_.size()); }
 
     // The server has answered a request on `socket`: its count and its silence start again.
     void answered(QTcpSocket* socket)
     {
-        if (auto found = unanswered_.find(socket); found != unanswered_.end())
-            found.value() = 0;
-        if (auto* silence = socket->findChild<QTimer*>(QStringLiteral("silence"), Qt::FindDirectChildrenOnly))
-            silence->start();
+        if (auto found = connections_.find(socket); found != connections_.end()) {
+            found->unanswered = 0;
+            found->silence->start();
+        }
     }
 
 protected:
@@ -42,28 +42,31 @@ protected:
             socket->deleteLater();
             return;
         }
-        unanswered_.insert(socket, 0);
-        connect(socket, &QObject::destroyed, this, [this, socket] { unanswered_.remove(socket); });
-        connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-        // Connected before the server's own reader, so that this count sees every byte first.
-        connect(socket, &QTcpSocket::readyRead, this, [this, socket] {
-            qint64& bytes = unanswered_[socket];
-            bytes += socket->bytesAvailable();
-            if (bytes > limits_.unansweredBytes)
-                socket->abort();
-        });
         auto* silence = new QTimer(socket);
-        silence->setObjectName(QStringLiteral("silence"));
         silence->setSingleShot(true);
         silence->setInterval(limits_.silenceMilliseconds);
         connect(silence, &QTimer::timeout, socket, [socket] { socket->abort(); });
         silence->start();
+        connections_.insert(socket, {0, silence});
+        connect(socket, &QObject::destroyed, this, [this, socket] { connections_.remove(socket); });
+        connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+        // Connected before the server's own reader, so that this count sees every byte first.
+        connect(socket, &QTcpSocket::readyRead, this, [this, socket] {
+            qint64& bytes = connections_[socket].unanswered;
+            bytes += socket->bytesAvailable();
+            if (bytes > limits_.unansweredBytes)
+                socket->abort();
+        });
         addPendingConnection(socket);
     }
 
 private:
+    struct Connection {
+        qint64 unanswered = 0;  // bytes since its last answer
+        QTimer* silence = nullptr;  // the socket's own
+    };
     Limits limits_;
-    QHash<QTcpSocket*, qint64> unanswered_;  // each open connection's bytes since its last answer
+    QHash<QTcpSocket*, Connection> connections_;  // every open one
 };
 
 PhoneServer::PhoneServer(QByteArray page, Limits limits, QObject* parent)

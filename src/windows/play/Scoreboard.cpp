@@ -60,9 +60,9 @@ int Scoreboard::drawLines(QPainter* painter) const
         const QFont& font = line.kind == Kind::Heading ? heading : small ? plain : name;
         const int height = QFontMetrics(font).height();
         const QRect place(margin, y, width() - 2 * margin, height);
-        if (painter && line.kind == Kind::Answering)
-            painter->fillRect(place.adjusted(-margin / 2, 0, margin / 2, 0), colour::Yellow);
         if (painter) {
+            if (line.kind == Kind::Answering)
+                painter->fillRect(place.adjusted(-margin / 2, 0, margin / 2, 0), colour::Yellow);
             painter->setFont(font);
             painter->setPen(line.kind == Kind::Out ? QColor(96, 96, 96) : colour::Black);
             painter->drawText(place, Qt::AlignLeft | Qt::AlignVCenter,
