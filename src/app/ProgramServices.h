@@ -5,6 +5,7 @@
 #include "platform/Clock.h"
 #include "platform/input/Controllers.h"
 #include "platform/input/KeyState.h"
+#include "platform/network/Phones.h"
 #include "platform/Random.h"
 #include "platform/Services.h"
 #include "platform/window/Form.h"
@@ -23,7 +24,7 @@ template <typename Music, typename Settings>
 struct ProgramServices {
     explicit ProgramServices(QString dataFolder)
         : services{application, clock,  random,     keys,     controllers, messages,
-                   music,       help,   timers,     activation, settings, screen, std::move(dataFolder)}
+                   music,       help,   timers,     activation, settings, screen, phones, std::move(dataFolder)}
     {
     }
 
@@ -39,5 +40,6 @@ struct ProgramServices {
     platform::QtTimerFactory timers{messages};
     Settings settings;
     platform::ScreenMemory screen{settings, timers};
+    platform::Phones phones{messages};
     platform::Services services;
 };

@@ -81,6 +81,7 @@ Choices readChoices(platform::Settings& settings)
     read(settings, QStringLiteral("game/practice"), choices.practice, asBool);
     read(settings, QStringLiteral("game/music"), choices.musicOn, asBool);
     read(settings, QStringLiteral("game/sounds"), choices.soundsOn, asBool);
+    read(settings, QStringLiteral("game/phones"), choices.phonesOn, asBool);
     for (const Rule& rule : rules)
         read(settings, ruleKey(rule), choices.rules.*rule.value, asWholeNumber(rule.smallest, 32767));
     // A key of no known kind is damage, or another program's.
@@ -105,6 +106,7 @@ void writeChoices(const Choices& choices, platform::Settings& settings)
     settings.setValue(QStringLiteral("game/practice"), choices.practice);
     settings.setValue(QStringLiteral("game/music"), choices.musicOn);
     settings.setValue(QStringLiteral("game/sounds"), choices.soundsOn);
+    settings.setValue(QStringLiteral("game/phones"), choices.phonesOn);
     for (const Rule& rule : rules)
         settings.setValue(ruleKey(rule), choices.rules.*rule.value);
     settings.save();

@@ -37,6 +37,7 @@ struct Choices {
     bool practice = false;
     bool musicOn = true;  // the players' own choice, even when a sound fault has turned the music off
     bool soundsOn = true;  // the buzz, win and other event sounds; as the music after a fault
+    bool phonesOn = false;  // the room's phones may join as buzzers
     Rules rules;
     // Each place's controller button beside its key, as platform::ControllerButton's text;
     // empty for none.

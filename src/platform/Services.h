@@ -13,6 +13,7 @@ class Help;
 class KeyState;
 class MessageBoxes;
 class MusicDevice;
+class Phones;
 class RandomSource;
 class ScreenMemory;
 class Settings;
@@ -34,6 +35,7 @@ struct Services {
     Activation& activation;  // which window is active
     Settings& settings;      // what the game remembers between runs
     ScreenMemory& screen;    // full screen and the windows' sizes, from run to run
+    Phones& phones;          // the room's phones as buzzers, while the players want them
     QString dataFolder;  // where the program's data files lie
 };
 

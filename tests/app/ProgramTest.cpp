@@ -98,7 +98,8 @@ namespace {
     platform::ProcessApplication application;
     platform::Services services{application,      doubles.clock, doubles.random, doubles.keys, doubles.controllers,
                                 doubles.messages, doubles.music, doubles.help,   doubles.timers,
-                                doubles.activation, doubles.settings, doubles.screen, doubles.services.dataFolder};
+                                doubles.activation, doubles.settings, doubles.screen, doubles.phones,
+                                doubles.services.dataFolder};
     core::Game game;
     Program program(services, game);
     program.showTitle();

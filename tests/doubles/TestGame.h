@@ -4,6 +4,7 @@
 #include "app/Program.h"
 #include "core/Game.h"
 #include "doubles/Doubles.h"
+#include "platform/network/Phones.h"
 #include "platform/Services.h"
 #include "platform/Settings.h"
 #include "platform/window/Form.h"
@@ -57,8 +58,9 @@ struct TestServices {
     platform::MemorySettings settings;
     TestControllers controllers;
     platform::ScreenMemory screen{settings, timers};
-    platform::Services services{application, clock, random, keys,       controllers, boxes,
-                                music,       help,  timers, activation, settings,    screen, dataFolder()};
+    platform::Phones phones{boxes};
+    platform::Services services{application, clock, random, keys,     controllers, boxes,  music,
+                                help,        timers, activation, settings, screen, phones, dataFolder()};
 
     // The build folder, where the fonts lie beside the program.
     static QString dataFolder() { return QStringLiteral(QUORVIX_DATA_DIR); }

@@ -13,6 +13,12 @@ namespace {
 
 const QHostAddress loopback(QHostAddress::LocalHost);
 
+// A page and its script, as the game serves them.
+platform::PhoneServer::Files files(const QByteArray& page)
+{
+    return {{"/", {"text/html; charset=utf-8", page}}, {"/phone.js", {"text/javascript", "script"}}};
+}
+
 // A raw connection to the server; what it has been sent, once the server is done with it or a
 // second has passed.
 struct Client {
@@ -47,7 +53,7 @@ struct Client {
 // and nothing else: 405 for another method, 404 for another path.
 TEST(PhoneServer, AnswersOnlyAGetOfThePageOnTheOneAddressItWasGiven)
 {
-    platform::PhoneServer server("<p>page</p>");
+    platform::PhoneServer server(files("<p>page</p>"));
     EXPECT_FALSE(server.isListening());
     EXPECT_EQ(server.start(QHostAddress::Any), 0) << "never every interface";
     const quint16 port = server.start(loopback);
@@ -58,6 +64,7 @@ TEST(PhoneServer, AnswersOnlyAGetOfThePageOnTheOneAddressItWasGiven)
     } cases[] = {
         {"GET / HTTP/1.1\r\nHost: x\r\n\r\n", "HTTP/1.1 200"},
         {"GET /?room=KQXZ HTTP/1.1\r\nHost: x\r\n\r\n", "HTTP/1.1 200"},
+        {"GET /phone.js HTTP/1.1\r\nHost: x\r\n\r\n", "HTTP/1.1 200"},
         {"POST / HTTP/1.1\r\nHost: x\r\nContent-Length: 2\r\n\r\nab", "HTTP/1.1 405"},
         {"GET /index.html HTTP/1.1\r\nHost: x\r\n\r\n", "HTTP/1.1 404"},
         {"GET /../../etc/passwd HTTP/1.1\r\nHost: x\r\n\r\n", "HTTP/1.1 404"},
@@ -66,9 +73,11 @@ TEST(PhoneServer, AnswersOnlyAGetOfThePageOnTheOneAddressItWasGiven)
         Client client(port);
         const QByteArray answer = client.answer(c.request);
         EXPECT_TRUE(answer.startsWith(c.status)) << c.request.toStdString() << answer.toStdString();
-        if (c.status.endsWith("200"))
-            EXPECT_TRUE(answer.contains("Content-Security-Policy: default-src 'self'") && answer.endsWith("<p>page</p>"))
+        if (c.status.endsWith("200")) {
+            EXPECT_TRUE(answer.contains("Content-Security-Policy: default-src 'self'") &&
+                        (answer.endsWith("<p>page</p>") || answer.endsWith("script")))
                 << answer.toStdString();
+        }
     }
     server.stop();
     EXPECT_FALSE(server.isListening());
@@ -80,7 +89,7 @@ TEST(PhoneServer, AnswersOnlyAGetOfThePageOnTheOneAddressItWasGiven)
 // Each limit closes only the connection that breaks it; the others are answered as before.
 TEST(PhoneServer, ClosesAConnectionTooManyTooLongARequestAndASilentOneAndOnlyThose)
 {
-    platform::PhoneServer server("page");
+    platform::PhoneServer server(files("page"));
     const quint16 port = server.start(loopback);
     std::vector<std::unique_ptr<Client>> open;
     for (int i = 0; i < 16; ++i)
@@ -95,7 +104,7 @@ TEST(PhoneServer, ClosesAConnectionTooManyTooLongARequestAndASilentOneAndOnlyTho
     flooding.socket.write("POST / HTTP/1.1\r\nHost: x\r\nContent-Length: 100000\r\n\r\n" + QByteArray(5000, 'x'));
     EXPECT_TRUE(flooding.closedWithin(1000)) << "more than 4 KiB unanswered";
 
-    platform::PhoneServer quick("page", {16, 4096, 200});
+    platform::PhoneServer quick(files("page"), {16, 4096, 200});
     const quint16 quickPort = quick.start(loopback);
     Client silent(quickPort);
     Client asking(quickPort);

@@ -2,11 +2,15 @@
 #include "platform/input/Buzzers.h"
 
 #include "platform/input/Controllers.h"
+#include "platform/network/Phones.h"
 #include "platform/Services.h"
 
 namespace platform {
 
-Buzzers::Buzzers(const Services& services) : keys_(services.keys), controllers_(services.controllers) {}
+Buzzers::Buzzers(const Services& services)
+    : keys_(services.keys), controllers_(services.controllers), phones_(services.phones)
+{
+}
 
 void Buzzers::useButtons(const std::array<QString, Places>& stored, const std::array<bool, Places>& playing)
 {
@@ -22,11 +26,19 @@ void Buzzers::read()
 {
     if (controllersInUse_)
         controllers_.pump();
+    phonesDown_ = phones_.takeDown();
+}
+
+void Buzzers::startPolling()
+{
+    phones_.forgetPresses();
+    phonesDown_ = {};
 }
 
 bool Buzzers::isDown(int place) const
 {
-    return keys_.isDown(buzzerKeys[place].key) || (controllersInUse_ && controllers_.isDown(buttons_[place]));
+    return keys_.isDown(buzzerKeys[place].key) || (controllersInUse_ && controllers_.isDown(buttons_[place])) ||
+           phonesDown_[place];
 }
 
 std::vector<ControllerButton> Buzzers::buttons() const
@@ -46,8 +58,12 @@ ControllerButton Buzzers::pressedButton(int place) const
 
 QString Buzzers::name(int place) const
 {
-    const QString key = QString::fromLatin1(buzzerKeys[place].name);
-    return buttons_[place].isValid() ? key + QStringLiteral(" or ") + controllers_.name(buttons_[place]) : key;
+    QString name = QString::fromLatin1(buzzerKeys[place].name);
+    if (buttons_[place].isValid())
+        name += QStringLiteral(" or ") + controllers_.name(buttons_[place]);
+    if (const QString phone = phones_.buzzerName(place); !phone.isEmpty())
+        name += QStringLiteral(" or ") + phone;
+    return name;
 }
 
 }  // namespace platform

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/network/PhoneServer.h"
 
+#include "platform/network/PhoneMessage.h"
+
 #include <QHash>
 #include <QHttpServerRequest>
 #include <QHttpServerResponder>
@@ -8,6 +10,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
+#include <QUrl>
 #include <QWebSocket>
 
 namespace platform {
@@ -29,6 +32,46 @@ public:
         }
     }
 
+    // A connection has become `phone`'s WebSocket: its bytes are the phone's to count now, and
+    // it is counted among the connections until the phone or its socket is gone. Its silence
+    // runs on until the phone joins. False when it is none of this server's.
+    bool upgraded(QWebSocket* phone)
+    {
+        QTcpSocket* socket = socketOf(phone);
+        if (!socket)
+            return false;
+        Connection& connection = connections_[socket];
+        disconnect(connection.counting);
+        connection.phone = phone;
+        // Qt's server disconnects the socket's signals as it hands it over: watched again.
+        connect(socket, &QObject::destroyed, this, [this, socket] { connections_.remove(socket); });
+        connect(phone, &QObject::destroyed, this, [this, socket] {
+            if (QTcpSocket* left = connections_.value(socket).socket) {
+                left->abort();
+                left->deleteLater();
+            }
+            connections_.remove(socket);
+        });
+        return true;
+    }
+
+    void abortAll()
+    {
+        QList<QPointer<QTcpSocket>> open;
+        for (const Connection& connection : std::as_const(connections_))
+            open << connection.socket;
+        for (const QPointer<QTcpSocket>& socket : open) {
+            if (socket)
+                socket->abort();
+        }
+    }
+
+    void joined(QWebSocket* phone)
+    {
+        if (QTcpSocket* socket = socketOf(phone))
+            connections_[socket].silence->stop();
+    }
+
 protected:
     void incomingConnection(qintptr descriptor) override
     {
@@ -47,32 +90,46 @@ protected:
         silence->setInterval(limits_.silenceMilliseconds);
         connect(silence, &QTimer::timeout, socket, [socket] { socket->abort(); });
         silence->start();
-        connections_.insert(socket, {0, silence});
         connect(socket, &QObject::destroyed, this, [this, socket] { connections_.remove(socket); });
         connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
         // Connected before the server's own reader, so that this count sees every byte first.
-        connect(socket, &QTcpSocket::readyRead, this, [this, socket] {
+        const QMetaObject::Connection counting = connect(socket, &QTcpSocket::readyRead, this, [this, socket] {
             qint64& bytes = connections_[socket].unanswered;
             bytes += socket->bytesAvailable();
             if (bytes > limits_.unansweredBytes)
                 socket->abort();
         });
+        connections_.insert(socket, {socket, 0, silence, counting, nullptr});
         addPendingConnection(socket);
     }
 
 private:
+    // The connection under `phone`: the one from the same port of the same peer.
+    QTcpSocket* socketOf(const QWebSocket* phone) const
+    {
+        for (const Connection& connection : connections_) {
+            if (connection.socket && connection.socket->peerPort() == phone->peerPort() &&
+                connection.socket->peerAddress() == phone->peerAddress())
+                return connection.socket;
+        }
+        return nullptr;
+    }
+
     struct Connection {
+        QPointer<QTcpSocket> socket;
         qint64 unanswered = 0;  // bytes since its last answer
         QTimer* silence = nullptr;  // the socket's own
+        QMetaObject::Connection counting;
+        QPointer<QWebSocket> phone;  // once it is one
     };
     Limits limits_;
     QHash<QTcpSocket*, Connection> connections_;  // every open one
 };
 
-PhoneServer::PhoneServer(QByteArray page, Limits limits, QObject* parent)
-    : QAbstractHttpServer(parent), page_(std::move(page)), guard_(new Guard(limits, this))
+PhoneServer::PhoneServer(Files files, Limits limits, QObject* parent)
+    : QAbstractHttpServer(parent), files_(std::move(files)), guard_(new Guard(limits, this))
 {
-    connect(this, &QAbstractHttpServer::newWebSocketConnection, this, &PhoneServer::refuseWebSockets);
+    connect(this, &QAbstractHttpServer::newWebSocketConnection, this, &PhoneServer::takeWebSockets);
 }
 
 PhoneServer::~PhoneServer() = default;
@@ -97,8 +154,7 @@ quint16 PhoneServer::start(const QHostAddress& address, quint16 port)
 void PhoneServer::stop()
 {
     guard_->close();
-    for (QTcpSocket* socket : guard_->findChildren<QTcpSocket*>())
-        socket->abort();
+    guard_->abortAll();
 }
 
 bool PhoneServer::isListening() const
@@ -111,17 +167,36 @@ int PhoneServer::connectionCount() const
     return guard_->connectionCount();
 }
 
+QString PhoneServer::origin() const
+{
+    QUrl page;
+    page.setScheme(QStringLiteral("http"));
+    page.setHost(guard_->serverAddress().toString());
+    page.setPort(guard_->serverPort());
+    return page.toString();
+}
+
+void PhoneServer::joined(QWebSocket* phone)
+{
+    guard_->joined(phone);
+}
+
 bool PhoneServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* socket)
 {
     guard_->answered(socket);
+    // A WebSocket's upgrade is answered by Qt's own WebSocket server, which the request goes to
+    // next; its path and origin are checked as it arrives there.
+    if (request.value("upgrade").compare("websocket", Qt::CaseInsensitive) == 0)
+        return true;
     QHttpServerResponder responder = makeResponder(request, socket);
-    if (request.url().path() != u"/")
+    const auto file = files_.constFind(request.url().path());
+    if (file == files_.cend())
         responder.write(QHttpServerResponder::StatusCode::NotFound);
     else if (request.method() != QHttpServerRequest::Method::Get)
         responder.write({{"Allow", "GET"}}, QHttpServerResponder::StatusCode::MethodNotAllowed);
     else
-        responder.write(page_,
-                        {{"Content-Type", "text/html; charset=utf-8"},
+        responder.write(file->body,
+                        {{"Content-Type", file->contentType},
                          {"Content-Security-Policy", "default-src 'self'"},
                          {"X-Content-Type-Options", "nosniff"},
                          {"Cache-Control", "no-store"}});
@@ -133,12 +208,29 @@ void PhoneServer::missingHandler(const QHttpServerRequest& request, QTcpSocket* 
     makeResponder(request, socket).write(QHttpServerResponder::StatusCode::NotFound);
 }
 
-void PhoneServer::refuseWebSockets()
+void PhoneServer::takeWebSockets()
 {
-    // The phones' own connections are not taken here yet: each is closed as it comes.
     while (hasPendingWebSocketConnections()) {
-        const std::unique_ptr<QWebSocket> phone = nextPendingWebSocketConnection();
-        phone->close(QWebSocketProtocol::CloseCodePolicyViolated, QStringLiteral("no phones are taken"));
+        QWebSocket* phone = nextPendingWebSocketConnection().release();
+        phone->setParent(this);
+        connect(phone, &QWebSocket::disconnected, phone, &QObject::deleteLater);
+        if (!guard_->upgraded(phone)) {
+            phone->abort();
+            phone->deleteLater();
+            continue;
+        }
+        // Only the page's own script, on the page's own path: another site open in the phone's
+        // browser may not reach the game.
+        const char* refusal = phone->requestUrl().path() != u"/phone" ? "Wrong path."
+                            : phone->origin() != origin()              ? "Wrong origin."
+                                                                       : nullptr;
+        if (refusal) {
+            phone->close(QWebSocketProtocol::CloseCodePolicyViolated, QString::fromLatin1(refusal));
+            continue;
+        }
+        phone->setMaxAllowedIncomingMessageSize(LongestPhoneMessage);
+        phone->setMaxAllowedIncomingFrameSize(LongestPhoneMessage);
+        emit phoneConnected(phone);
     }
 }
 

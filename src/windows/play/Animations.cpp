@@ -26,6 +26,7 @@ void PlayWindow::spinTick()
         return;
     spinTimer_->stop();
     clockTimer_->start();
+    buzzers_.startPolling();
     buzzerPoll_->start();
     while (!pickTarget()) {
     }

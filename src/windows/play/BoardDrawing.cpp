@@ -14,6 +14,7 @@
 #include "look/Dial.h"
 #include "look/Fonts.h"
 #include "platform/Clock.h"
+#include "platform/network/Phones.h"
 #include "platform/Services.h"
 
 #include <QFontMetrics>
@@ -300,6 +301,35 @@ void PlayWindow::showScoreboard()
         }
     }
     scoreboard_->setLines(lines);
+    showPhones();
+}
+
+void PlayWindow::showPhones()
+{
+    if (!services.phones.isOn())
+        return;
+    // The phones see what the room sees: the scoreboard, the numbers dealt, the target once it
+    // has settled, and the round clock.
+    platform::PhoneView view;
+    for (const play::Scoreboard::Line& line : scoreboard_->lines()) {
+        if (line.kind == play::Scoreboard::Line::Kind::Heading)
+            view.heading = line.text;
+        else
+            view.scores.push_back({line.text, line.kind != play::Scoreboard::Line::Kind::Plain &&
+                                                  line.kind != play::Scoreboard::Line::Kind::Detail});
+    }
+    using Phase = core::Round::Phase;
+    if (round_.phase() != Phase::Dealing && round_.phase() != Phase::Spin && round_.target() > 0)
+        view.target = core::numberText(round_.target());
+    for (const play::BoardLabel& number : board_.dealtNumbers) {
+        if (!number.caption.isEmpty())
+            view.numbers << number.caption;
+    }
+    if (!game_.practice) {
+        view.clockLeft = game_.clockPosition;
+        view.clockSteps = FullDial;
+    }
+    services.phones.show(view);
 }
 
 QList<QRect> PlayWindow::placesToKeepInView() const

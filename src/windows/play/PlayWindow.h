@@ -169,6 +169,8 @@ private:
     // in the room a wide window leaves.
     void showScoreboard();
     void placeScoreboard();
+    // The phones shown what the room's view shows.
+    void showPhones();
 
     void createControls();
     // The flashed elements back in their designed colours.

@@ -51,5 +51,6 @@ void PlayWindow::runRoundClock()
     else
         --game_.clockPosition;
     drawClockDial(game_.clockPosition, fillGap);
+    showPhones();
     round_.openBuzzers();
 }

@@ -50,6 +50,7 @@ void PlayWindow::endTurn()
     flashTimer_->stop();
     resetContenderColours();
     clockTimer_->start();
+    buzzers_.startPolling();
     buzzerPoll_->start();
     state_.animationTicks = 0;
     showRound(true);

@@ -8,7 +8,9 @@
 #include "core/RuleCheck.h"
 #include "look/Fonts.h"
 #include "look/QuitAndHelp.h"
+#include "look/JoinCode.h"
 #include "platform/input/Controllers.h"
+#include "platform/network/Phones.h"
 #include "platform/Services.h"
 #include "platform/Settings.h"
 #include "platform/window/ClickArea.h"
@@ -20,6 +22,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -39,7 +42,7 @@ constexpr int rowPitch = 28;
 SetUpWindow::SetUpWindow(const core::WindowContext& context)
     : Form(context.services), game_(context.game), flow_(context.flow)
 {
-    design(QStringLiteral("Players"), QSize(352, 348), background);
+    design(QStringLiteral("Players"), QSize(560, 348), background);
     setFont(look::gameFont(look::FontRole::Controls, 9.75));
     createControls();
     buttonPoll_ = services.timers.create("buttonPoll", [this] { takePressedButton(); });
@@ -64,7 +67,10 @@ void SetUpWindow::createControls()
         playingBoxes_[i] = new QCheckBox(name, this);
         playingBoxes_[i]->setObjectName(QStringLiteral("playing%1").arg(i + 1));
         playingBoxes_[i]->setGeometry(16, y, 90, 24);
-        connect(playingBoxes_[i], &QCheckBox::clicked, this, [this] { updateStartButton(); });
+        connect(playingBoxes_[i], &QCheckBox::clicked, this, [this] {
+            updateStartButton();
+            tellPhonesWhoPlays();
+        });
         nameBoxes_[i] = new QLineEdit(this);
         nameBoxes_[i]->setObjectName(QStringLiteral("name%1").arg(i + 1));
         nameBoxes_[i]->setGeometry(112, y, 140, 24);
@@ -78,7 +84,40 @@ void SetUpWindow::createControls()
         buzzerCell->setGeometry(264, y, 72, 24);
         buzzerCell->setFocusPolicy(Qt::TabFocus);
         connect(buzzerCell, &platform::ClickArea::clicked, this, [this, i] { waitForButton(i); });
+        freeButtons_[i] = new QPushButton(QStringLiteral("Free"), this);
+        freeButtons_[i]->setObjectName(QStringLiteral("free%1").arg(i + 1));
+        freeButtons_[i]->setGeometry(360, y, 56, 24);
+        freeButtons_[i]->setToolTip(QStringLiteral("Free Player %1's place for another phone").arg(i + 1));
+        connect(freeButtons_[i], &QPushButton::clicked, this, [this, i] { services.phones.free(i); });
     }
+
+    // The phones, at the right: the switch, the address as a code and in words.
+    phonesBox_ = new QCheckBox(QStringLiteral("Phones"), this);
+    phonesBox_->setObjectName(QStringLiteral("phones"));
+    phonesBox_->setGeometry(360, 6, 184, 20);
+    connect(phonesBox_, &QCheckBox::clicked, this, [this] {
+        game_.choices.phonesOn = phonesBox_->isChecked();
+        core::writeChoices(game_.choices, services.settings);
+        turnPhones();
+    });
+    joinCode_ = new look::JoinCode(this);
+    joinCode_->setObjectName(QStringLiteral("joinCode"));
+    joinCode_->setGeometry(424, 32, 128, 128);
+    roomCodeLabel_ = label(QString(), {424, 162, 128, 34}, Qt::AlignHCenter);
+    roomCodeLabel_->setObjectName(QStringLiteral("roomCode"));
+    roomCodeLabel_->setTextFormat(Qt::PlainText);
+    roomCodeLabel_->setFont(look::gameFont(look::FontRole::Controls, 15.75, true));
+    joinAddressLabel_ = label(QString(), {360, 206, 192, 44});
+    joinAddressLabel_->setObjectName(QStringLiteral("joinAddress"));
+    joinAddressLabel_->setTextFormat(Qt::PlainText);
+    joinAddressLabel_->setWordWrap(true);
+    joinAddressLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    addressBox_ = new QComboBox(this);
+    addressBox_->setObjectName(QStringLiteral("phoneAddress"));
+    addressBox_->setGeometry(360, 254, 192, 24);
+    addressBox_->setToolTip(QStringLiteral("The address the phones reach this computer at"));
+    connect(addressBox_, &QComboBox::activated, this, [this] { turnPhones(); });
+    connect(&services.phones, &platform::Phones::placesChanged, this, [this] { showPhones(); });
 
     const int below = rowTop + rowPitch * 6 + 6;
     label(QStringLiteral("Rounds"), {16, below, 56, 24});
@@ -135,7 +174,8 @@ void SetUpWindow::loadEvent()
     practiceBox_->setChecked(chosen.practice);
     musicBox_->setChecked(chosen.musicOn);
     soundsBox_->setChecked(chosen.soundsOn);
-    showBuzzers();
+    phonesBox_->setChecked(chosen.phonesOn);
+    turnPhones();
 }
 
 void SetUpWindow::changeRules()
@@ -169,6 +209,7 @@ void SetUpWindow::startGame()
         return;
     game_.roundCount = rounds.rounds;
     rememberChoices();
+    tellPhonesWhoPlays();
 
     hide();
     flow_.startRound();
@@ -200,12 +241,21 @@ void SetUpWindow::rememberChoices()
         chosen.musicOn = musicBox_->isChecked();
         chosen.soundsOn = soundsBox_->isChecked();
     }
+    chosen.phonesOn = phonesBox_->isChecked();
     chosen.rules = game_.rules;
     core::writeChoices(chosen, services.settings);
 }
 
 void SetUpWindow::activateEvent()
 {
+    // The phones wait for the host, and see who is in.
+    platform::PhoneView waiting;
+    waiting.heading = QStringLiteral("Waiting for the game to start");
+    for (int i = 0; i < core::PlayerCount; ++i) {
+        if (playingBoxes_[i]->isChecked())
+            waiting.scores.push_back({nameBoxes_[i]->text(), true});
+    }
+    services.phones.show(waiting);
     // After a sound fault the music and the sounds stay off for the rest of the run, and the
     // boxes say so.
     if (game_.soundFailed) {
@@ -302,6 +352,61 @@ void SetUpWindow::showBuzzers()
         setDesignFont(*cell, font);
         cell->setText(QFontMetrics(font).elidedText(text, Qt::ElideRight, 2 * room.width()));
     }
+}
+
+void SetUpWindow::tellPhonesWhoPlays()
+{
+    std::array<bool, core::PlayerCount> playing{};
+    for (int i = 0; i < core::PlayerCount; ++i)
+        playing[i] = playingBoxes_[i]->isChecked();
+    services.phones.setPlaying(playing);
+}
+
+void SetUpWindow::turnPhones()
+{
+    platform::Phones& phones = services.phones;
+    tellPhonesWhoPlays();
+    if (!phonesBox_->isChecked()) {
+        phones.turnOff();
+    } else {
+        // The host chooses among this computer's addresses when it has several.
+        const QList<QHostAddress> addresses = platform::Phones::addresses();
+        const QString chosen = addressBox_->count() ? addressBox_->currentText() : phones.address().toString();
+        addressBox_->clear();
+        for (const QHostAddress& address : addresses)
+            addressBox_->addItem(address.toString());
+        addressBox_->setCurrentIndex(std::max(0, addressBox_->findText(chosen)));
+        if (!addresses.isEmpty())
+            phones.turnOn(QHostAddress(addressBox_->currentText()));
+    }
+    showPhones();
+}
+
+void SetUpWindow::showPhones()
+{
+    const platform::Phones& phones = services.phones;
+    const bool on = phonesBox_->isChecked();
+    joinCode_->setAddress(phones.joinAddress());
+    roomCodeLabel_->setText(phones.isOn() ? QStringLiteral("Room ") + phones.roomCode() : QString());
+    if (phones.isOn())
+        joinAddressLabel_->setText(QStringLiteral("Scan the code or open ") + phones.joinAddress());
+    else if (on && addressBox_->count() == 0)
+        joinAddressLabel_->setText(QStringLiteral("Phones cannot join: this computer has no address on a local "
+                                                  "network."));
+    else if (on)
+        joinAddressLabel_->setText(QStringLiteral("Phones cannot join: the address cannot be listened on."));
+    else
+        joinAddressLabel_->setText(QStringLiteral("Tick Phones to let the room's phones buzz, over this "
+                                                  "computer's own network."));
+    addressBox_->setVisible(on && addressBox_->count() > 1);
+    for (int i = 0; i < core::PlayerCount; ++i) {
+        freeButtons_[i]->setVisible(on);
+        freeButtons_[i]->setEnabled(phones.holds(i));
+        // The name a player typed on their phone, shown as typed.
+        if (const QString name = phones.playerName(i); !name.isEmpty())
+            nameBoxes_[i]->setText(name);
+    }
+    showBuzzers();
 }
 
 void SetUpWindow::openHelp()

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The player set-up window: who plays, their names, the rounds, the difficulty, practice
-// and music. Created once and then hidden and shown, so every entry is still there for the
+// The player set-up window: who plays, their names, the rounds, the difficulty, practice,
+// music and sounds, and the phones: while Phones is ticked the room's phones may join as
+// buzzers, by the address and the QR code shown here, and the host may free a phone's place. Created once and then hidden and shown, so every entry is still there for the
 // next game. Start Game checks the rounds, fills in the game, hides itself and asks the
 // program to start a round.
 
@@ -14,10 +15,15 @@
 #include <memory>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+
+namespace look {
+class JoinCode;
+}
 
 namespace core {
 class GameFlow;
@@ -56,6 +62,11 @@ private:
     void takePressedButton();
     // Each Buzzer cell shows its key and its controller button, if any.
     void showBuzzers();
+    // The phones: turned on or off as the Phones box says, listening on the chosen address.
+    void turnPhones();
+    void tellPhonesWhoPlays();
+    // The phones' address and code, each place's Free button, and the names the phones gave.
+    void showPhones();
 
     core::Game& game_;
     core::GameFlow& flow_;
@@ -70,6 +81,12 @@ private:
     QCheckBox* practiceBox_ = nullptr;
     QCheckBox* musicBox_ = nullptr;
     QCheckBox* soundsBox_ = nullptr;
+    QCheckBox* phonesBox_ = nullptr;
+    std::array<QPushButton*, 6> freeButtons_{};
+    look::JoinCode* joinCode_ = nullptr;
+    QLabel* roomCodeLabel_ = nullptr;
+    QLabel* joinAddressLabel_ = nullptr;
+    QComboBox* addressBox_ = nullptr;
     QPushButton* rulesButton_ = nullptr;
     QPushButton* startButton_ = nullptr;
     QPushButton* helpButton_ = nullptr;

@@ -19,9 +19,13 @@
 
 #include <optional>
 
-namespace core {
+namespace platform {
 
 constexpr qsizetype LongestPhoneMessage = 1024;
+// The player places a phone may hold, 1 to 6 as the players count them.
+constexpr int PhonePlaces = 6;
+// The longest name a phone may give: as long as a name the game keeps.
+constexpr qsizetype LongestPhoneName = 1000;
 
 struct PhoneMessage {
     enum class Kind { Join, Resume, Buzz, Name };
@@ -40,4 +44,4 @@ struct PhoneMessageReading {
 
 PhoneMessageReading readPhoneMessage(const QByteArray& text);
 
-}  // namespace core
+}  // namespace platform

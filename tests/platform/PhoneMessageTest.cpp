@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/PhoneMessage.h"
+#include "platform/network/PhoneMessage.h"
 
 #include <gtest/gtest.h>
 
-using core::PhoneMessage;
+using platform::PhoneMessage;
 using Kind = PhoneMessage::Kind;
 
 // What a phone says is read exactly as the game's own page says it, and anything else is
@@ -50,7 +50,7 @@ TEST(PhoneMessage, ReadsTheFourMessagesExactlyAndRefusesEverythingElse)
         {R"({"type":"name","name":")" + QByteArray(1000, 'z') + R"("})", "message too long"},
     };
     for (const auto& c : cases) {
-        const core::PhoneMessageReading read = core::readPhoneMessage(c.text);
+        const platform::PhoneMessageReading read = platform::readPhoneMessage(c.text);
         EXPECT_EQ(read.refusal, QString::fromLatin1(c.refusal ? c.refusal : "")) << c.text.toStdString();
         if (c.refusal || !read.message)
             continue;

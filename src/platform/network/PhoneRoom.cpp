@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/PhoneRoom.h"
+#include "platform/network/PhoneRoom.h"
 
-namespace core {
+namespace platform {
 
-PhoneRoom::Joining PhoneRoom::join(const QString& code, int place, const std::array<bool, PlayerCount>& playing,
+PhoneRoom::Joining PhoneRoom::join(const QString& code, int place, const std::array<bool, PhonePlaces>& playing,
                                    const QString& token, Moment now)
 {
     // Locked for a minute from the tenth wrong code in a minute: a code of four letters is no
@@ -22,13 +22,13 @@ PhoneRoom::Joining PhoneRoom::join(const QString& code, int place, const std::ar
     }
     int chosen = place - 1;
     if (place == 0) {
-        for (int p = 0; p < PlayerCount && chosen < 0; ++p) {
+        for (int p = 0; p < PhonePlaces && chosen < 0; ++p) {
             if (playing[p] && !isHeld(p))
                 chosen = p;
         }
         if (chosen < 0)
             return {Joined::NoFreePlace};
-    } else if (chosen < 0 || chosen >= PlayerCount || !playing[chosen] || isHeld(chosen)) {
+    } else if (chosen < 0 || chosen >= PhonePlaces || !playing[chosen] || isHeld(chosen)) {
         return {Joined::PlaceTaken};
     }
     tokens_[chosen] = token;
@@ -39,7 +39,7 @@ int PhoneRoom::placeOf(const QString& token) const
 {
     int found = -1;
     // Every place is compared, so that the time taken tells nothing of which one matched.
-    for (int p = 0; p < PlayerCount; ++p) {
+    for (int p = 0; p < PhonePlaces; ++p) {
         if (isHeld(p) && sameSecret(token, tokens_[p]))
             found = p;
     }
@@ -48,7 +48,7 @@ int PhoneRoom::placeOf(const QString& token) const
 
 void PhoneRoom::free(int place)
 {
-    if (place >= 0 && place < PlayerCount)
+    if (place >= 0 && place < PhonePlaces)
         tokens_[place].clear();
 }
 
@@ -62,4 +62,4 @@ bool sameSecret(const QString& a, const QString& b)
     return difference == 0;
 }
 
-}  // namespace core
+}  // namespace platform

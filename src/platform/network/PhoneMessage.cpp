@@ -1,8 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/PhoneMessage.h"
-
-#include "core/Choices.h"
-#include "core/Game.h"
+#include "platform/network/PhoneMessage.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -12,7 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace core {
+namespace platform {
 
 namespace {
 
@@ -38,7 +35,7 @@ std::optional<QString> readName(const QJsonObject& object)
 {
     const QJsonValue value = object.value(QStringLiteral("name"));
     const QString name = value.toString();
-    const bool good = value.isString() && name.size() <= LongestName &&
+    const bool good = value.isString() && name.size() <= LongestPhoneName &&
                       std::none_of(name.begin(), name.end(), [](QChar c) {
                           return c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line ||
                                  c.category() == QChar::Separator_Paragraph;
@@ -80,7 +77,7 @@ PhoneMessageReading readPhoneMessage(const QByteArray& text)
         if (object.contains(QStringLiteral("place"))) {
             const QJsonValue place = object.value(QStringLiteral("place"));
             const double number = place.toDouble(0);
-            if (!place.isDouble() || number != std::floor(number) || number < 1 || number > PlayerCount)
+            if (!place.isDouble() || number != std::floor(number) || number < 1 || number > PhonePlaces)
                 return refused("bad place");
             message.place = int(number);
         }
@@ -110,4 +107,4 @@ PhoneMessageReading readPhoneMessage(const QByteArray& text)
     return {message, {}};
 }
 
-}  // namespace core
+}  // namespace platform

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/PhoneRoom.h"
+#include "platform/network/PhoneRoom.h"
 
 #include <gtest/gtest.h>
 
-using core::PhoneRoom;
+using platform::PhoneRoom;
 using Joined = PhoneRoom::Joined;
 using namespace std::chrono_literals;
 
@@ -12,7 +12,7 @@ using namespace std::chrono_literals;
 TEST(PhoneRoom, GivesPlacesByCodeKeepsThemByTokenAndLocksOutAGuesser)
 {
     PhoneRoom room("KQXZ");
-    const std::array<bool, core::PlayerCount> playing{true, false, true, true, true, false};
+    const std::array<bool, platform::PhonePlaces> playing{true, false, true, true, true, false};
     const PhoneRoom::Moment start{};
     const auto join = [&](const char* code, int place, const char* token, std::chrono::seconds at = 0s) {
         const PhoneRoom::Joining joining = room.join(code, place, playing, token, start + at);
@@ -34,5 +34,5 @@ TEST(PhoneRoom, GivesPlacesByCodeKeepsThemByTokenAndLocksOutAGuesser)
     EXPECT_EQ(join("KQXZ", 0, "t4", 30s), std::pair(Joined::Locked, -1)) << "even with the right code";
     EXPECT_EQ(join("KQXZ", 0, "t4", 60s), std::pair(Joined::Locked, -1)) << "a minute from the tenth";
     EXPECT_EQ(join("KQXZ", 0, "t4", 69s), std::pair(Joined::Joined, 3));
-    EXPECT_FALSE(core::sameSecret("KQXZ", "kqxz") || core::sameSecret("KQXZ", "KQX"));
+    EXPECT_FALSE(platform::sameSecret("KQXZ", "kqxz") || platform::sameSecret("KQXZ", "KQX"));
 }

@@ -8,7 +8,8 @@
 // code and the tokens are drawn by the caller from the system's random source, never the
 // game's own; the moments come from a steady clock of the network's, not the game's.
 
-#include "core/Game.h"
+
+#include "platform/network/PhoneMessage.h"
 
 #include <QString>
 
@@ -16,7 +17,7 @@
 #include <chrono>
 #include <deque>
 
-namespace core {
+namespace platform {
 
 class PhoneRoom {
 public:
@@ -34,16 +35,16 @@ public:
     };
     // A phone asks for `place` (1 to 6, or 0 for the lowest free playing place) among the
     // places `playing`; joined, it holds the place with `token`.
-    Joining join(const QString& code, int place, const std::array<bool, PlayerCount>& playing, const QString& token,
+    Joining join(const QString& code, int place, const std::array<bool, PhonePlaces>& playing, const QString& token,
                  Moment now);
     // The place whose token this is, or -1.
     int placeOf(const QString& token) const;
-    bool isHeld(int place) const { return place >= 0 && place < PlayerCount && !tokens_[place].isEmpty(); }
+    bool isHeld(int place) const { return place >= 0 && place < PhonePlaces && !tokens_[place].isEmpty(); }
     void free(int place);
 
 private:
     QString code_;
-    std::array<QString, PlayerCount> tokens_;
+    std::array<QString, PhonePlaces> tokens_;
     std::deque<Moment> wrongCodes_;  // within the last minute
     Moment lockedUntil_{};
 };
@@ -51,4 +52,4 @@ private:
 // Whether two texts are the same, in a time that depends on their lengths only.
 bool sameSecret(const QString& a, const QString& b);
 
-}  // namespace core
+}  // namespace platform
