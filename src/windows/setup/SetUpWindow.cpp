@@ -389,7 +389,7 @@ void SetUpWindow::showPhones()
     joinCode_->setAddress(phones.joinAddress());
     roomCodeLabel_->setText(phones.isOn() ? QStringLiteral("Room ") + phones.roomCode() : QString());
     if (phones.isOn())
-        joinAddressLabel_->setText(QStringLiteral("Scan the code or open ") + phones.joinAddress());
+        joinAddressLabel_->setText(QStringLiteral("Scan the code, or open\n") + phones.joinAddress());
     else if (on && addressBox_->count() == 0)
         joinAddressLabel_->setText(QStringLiteral("Phones cannot join: this computer has no address on a local "
                                                   "network."));
@@ -398,6 +398,14 @@ void SetUpWindow::showPhones()
     else
         joinAddressLabel_->setText(QStringLiteral("Tick Phones to let the room's phones buzz, over this "
                                                   "computer's own network."));
+    // The address whole, on its own line, in the largest size that holds it.
+    const QSize room = platform::DesignScale::designGeometry(*joinAddressLabel_).size();
+    for (const double points : {9.75, 8.25, 7.0}) {
+        const QFont font = look::gameFont(look::FontRole::Controls, points);
+        setDesignFont(*joinAddressLabel_, font);
+        if (QFontMetrics(font).horizontalAdvance(phones.joinAddress()) <= room.width())
+            break;
+    }
     addressBox_->setVisible(on && addressBox_->count() > 1);
     for (int i = 0; i < core::PlayerCount; ++i) {
         freeButtons_[i]->setVisible(on);
