@@ -22,9 +22,30 @@
 using platform::Answer;
 using ProgramTest = doubles::GameTest;
 
-TEST_F(ProgramTest, TheWindowsBetweenRoundsAskBeforeQuittingAndOfferTheHelp)
+// The title's dials show the hand from the top before their first tick, and on every return.
+TEST_F(ProgramTest, TheWindowsBetweenRoundsShowTheirDialsAskBeforeQuittingAndOfferTheHelp)
 {
-    openSetUp();
+    program.showTitle();
+    settle();
+    TitleWindow& title = program.titleWindow();
+    // The hand up (white above the dial's centre) or at nine o'clock (white left of it).
+    const auto hand = [&] {
+        const QImage& dial = title.dial();
+        const auto white = [&](QPointF at) {
+            return dial.pixel((at * dial.devicePixelRatio()).toPoint()) == qRgb(255, 255, 255);
+        };
+        return white({45, 15}) && !white({15, 45}) ? "up" : white({15, 45}) && !white({45, 15}) ? "nine" : "neither";
+    };
+    EXPECT_STREQ(hand(), "up") << "before the first tick";
+    doubles.timers["dials"].fire(76);
+    EXPECT_STREQ(hand(), "nine");
+    QTest::mouseClick(control<QPushButton>(title, "play"), Qt::LeftButton);
+    program.setUpWindow().hide();
+    program.showTitle();
+    settle();
+    EXPECT_STREQ(hand(), "up") << "back at the top before the first tick";
+    QTest::mouseClick(control<QPushButton>(title, "play"), Qt::LeftButton);
+    settle();
     for (platform::Form* window : std::initializer_list<platform::Form*>{
              &program.titleWindow(), &program.setUpWindow(), &program.roundTable(), &program.finalTable()}) {
         window->show();
@@ -62,29 +83,6 @@ TEST_F(ProgramTest, TheWindowsBetweenRoundsAskBeforeQuittingAndOfferTheHelp)
                     box.text.contains(reason))
             << box.text.toStdString();
     }
-}
-
-TEST_F(ProgramTest, TheTitlesDialsShowTheHandFromTheTopBeforeTheFirstTickAndOnEveryReturn)
-{
-    program.showTitle();
-    settle();
-    TitleWindow& title = program.titleWindow();
-    // The hand up (white above the dial's centre) or at nine o'clock (white left of it).
-    const auto hand = [&] {
-        const QImage& dial = title.dial();
-        const auto white = [&](QPointF at) {
-            return dial.pixel((at * dial.devicePixelRatio()).toPoint()) == qRgb(255, 255, 255);
-        };
-        return white({45, 15}) && !white({15, 45}) ? "up" : white({15, 45}) && !white({45, 15}) ? "nine" : "neither";
-    };
-    EXPECT_STREQ(hand(), "up") << "before the first tick";
-    doubles.timers["dials"].fire(76);
-    EXPECT_STREQ(hand(), "nine");
-    QTest::mouseClick(control<QPushButton>(title, "play"), Qt::LeftButton);
-    program.setUpWindow().hide();
-    program.showTitle();
-    settle();
-    EXPECT_STREQ(hand(), "up") << "back at the top before the first tick";
 }
 
 namespace {

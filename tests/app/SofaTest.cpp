@@ -15,7 +15,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
-#include <QTimer>
 
 #include <SDL.h>
 
@@ -113,18 +112,9 @@ protected:
         press("A", player);
     }
 
-    // Runs `act` once `shown` holds, from inside the event loop of the box or window shown.
     void once(std::function<bool()> shown, std::function<void()> act)
     {
-        auto* watcher = new QTimer(&program.titleWindow());
-        QObject::connect(watcher, &QTimer::timeout, watcher, [watcher, shown, act] {
-            if (!shown())
-                return;
-            watcher->deleteLater();
-            watcher->stop();
-            act();
-        });
-        watcher->start(0);
+        doubles::once(program.titleWindow(), std::move(shown), std::move(act));
     }
 
     doubles::TestServices doubles{true};

@@ -26,17 +26,28 @@ TEST(Game, AWinScoresByTheQuartersOfTheRoundGoneByAndThreeLessInPractice)
     }
 }
 
-TEST(Game, TheRoundsPointsJoinTheTotalsOnceAndTheMostPointsWin)
+TEST(Game, TheRoundsPointsJoinTheTotalsOnceAndTheMostPointsOfThosePlayingWin)
 {
     Game game;
-    game.playing = {true, true, true, false, false, false};
     game.totalScores = {4, 6, 0, 9, 0, 0};
     game.roundScores = {3, 0, 2, 0, 0, 0};
     game.foldRoundScores();
     game.foldRoundScores();
     EXPECT_EQ(game.totalScores, (std::array<std::int16_t, 6>{7, 6, 2, 9, 0, 0}));
     EXPECT_EQ(game.roundScores, (std::array<std::int16_t, 6>{}));
-    EXPECT_EQ(game.winner(), 0) << "place 4 has more, but is not playing";
-    game.totalScores[1] = 7;
-    EXPECT_EQ(game.winner(), -1) << "a tie at the top is a draw";
+    const std::array<bool, 6> one{true}, two{true, true}, three{true, true, true};
+    const struct {
+        std::array<std::int16_t, 6> totals;
+        std::array<bool, 6> playing;
+        int winner;  // -1: a draw
+    } games[] = {
+        {{12, 7}, two, 0}, {{7, 12, 12}, three, -1}, {{12, 12, 15}, three, 2}, {{0, 0}, one, -1},
+        // A disqualified player keeps their points, but they cannot win with them.
+        {{4, 9}, one, 0},  {{0, 9}, one, -1},        {{7, 6, 2, 9}, three, 0},
+    };
+    for (const auto& g : games) {
+        game.totalScores = g.totals;
+        game.playing = g.playing;
+        EXPECT_EQ(game.winner(), g.winner) << g.totals[0] << " " << g.totals[1] << " " << g.totals[2];
+    }
 }

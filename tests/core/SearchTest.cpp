@@ -1,12 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/puzzle/Search.h"
-#include "core/puzzle/Target.h"
 #include "doubles/CoreDoubles.h"
-#include "platform/Random.h"
 
 #include <gtest/gtest.h>
-
-#include <tuple>
 
 using doubles::ScriptedRandom;
 using namespace core;
@@ -68,76 +64,6 @@ TEST(Attempt, EndsAtOnceWithFewerThanTwoUsableNumbers)
     // Two numbers are enough for a step; the used-up places are drawn past.
     random.script({pick(1), pick(6), pick(2), pick(7), operation(4)});
     EXPECT_EQ(attempt({0, 0, 0, 0, 0, 3, 4}, 12, random), QString("3×4=12!"));
-}
-
-namespace {
-
-// A round's deal and a target accepted for it, drawn as the game draws them.
-std::pair<Deal, int> dealRound(platform::RandomSource& random)
-{
-    Deal deal{};
-    for (int k = 0; k < DealSize; ++k)
-        deal[k] = dealNumber(k, random);
-    std::optional<int> target;
-    while (!(target = candidateTarget(deal, random, [] {}))) {
-    }
-    return {deal, *target};
-}
-
-}  // namespace
-
-TEST(Attempt, TheSameSeedMakesTheSameAttemptsAndDraws)
-{
-    platform::SystemRandom random(2026);
-    QString solutions;
-    long attempts = 0;
-    for (int round = 0; round < 100; ++round) {
-        const auto [deal, target] = dealRound(random);
-        std::optional<QString> found;
-        for (++attempts; !(found = attempt(deal, target, random)); ++attempts) {
-        }
-        solutions += *found;
-    }
-    std::uint32_t checksum = 2166136261u;  // FNV-1a over the solutions' text
-    for (const QChar c : solutions)
-        checksum = (checksum ^ c.unicode()) * 16777619u;
-    // The value after them all tells that every draw before it was the same.
-    EXPECT_EQ(std::tuple(checksum, attempts, int(random.next() * (1 << 24))),
-              std::tuple(3023522098u, 105348L, 10448396));
-}
-
-namespace {
-
-// The game's generator behind the general interface, where the search takes it for any other
-// source.
-class PlainRandom final : public platform::RandomSource {
-public:
-    explicit PlainRandom(std::uint64_t seed) : random_(seed) {}
-    float next() override { return random_.next(); }
-    void reseed() override { random_.reseed(); }
-
-private:
-    platform::SystemRandom random_;
-};
-
-}  // namespace
-
-TEST(Attempt, TheGameGeneratorDrawsAsAnyOtherSourceWould)
-{
-    // The search has a faster way with the game's own generator; from the same seed it must make
-    // the same attempts, with numbers used up or not, and leave the generator where the other
-    // way does.
-    platform::SystemRandom dealer(7);
-    platform::SystemRandom fast(11);
-    PlainRandom plain(11);
-    for (int round = 0; round < 200; ++round) {
-        auto [deal, target] = dealRound(dealer);
-        for (int k = 0; k < round % 6; ++k)
-            deal[randomBetween(0, 6, dealer)] = 0;
-        for (int a = 0; a < 500; ++a)
-            ASSERT_EQ(attempt(deal, target, fast), attempt(deal, target, plain)) << round << ' ' << a;
-        ASSERT_EQ(fast.next(), plain.next()) << round;
-    }
 }
 
 TEST(Outcomes, AreTheSixOperationsRulesForEveryPairOfNumbersFrom1To999)

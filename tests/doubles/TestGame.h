@@ -13,10 +13,12 @@
 
 #include <QCoreApplication>
 #include <QPushButton>
+#include <QTimer>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <stdexcept>
 
 namespace doubles {
@@ -37,6 +39,21 @@ template <typename Control = QWidget>
 Control* control(const QWidget& window, const QString& name, int index)
 {
     return control<Control>(window, name + QString::number(index + 1));
+}
+
+// Runs `act` once `ready` holds, from inside the event loop of the box or window shown by then,
+// as the player reading it would: a timer of `owner`'s checks at every turn of the loop.
+inline void once(QObject& owner, std::function<bool()> ready, std::function<void()> act)
+{
+    auto* watcher = new QTimer(&owner);
+    QObject::connect(watcher, &QTimer::timeout, watcher, [watcher, ready = std::move(ready), act = std::move(act)] {
+        if (!ready())
+            return;
+        watcher->stop();
+        watcher->deleteLater();
+        act();
+    });
+    watcher->start(0);
 }
 
 // Every platform service as a double, bundled as the windows expect them. With `realBoxes` the

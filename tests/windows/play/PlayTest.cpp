@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 #include <QtTest/QTest>
 
 #include <array>
@@ -183,19 +182,11 @@ int PlayTest::numbersOnBoard() const
 
 void PlayTest::exitFinderOnceSolved(std::function<void()> whileOpen)
 {
-    auto* watcher = new QTimer(&play);
-    QObject::connect(watcher, &QTimer::timeout, watcher, [this, watcher, whileOpen = std::move(whileOpen)]() mutable {
-        FinderWindow& finder = program.finderWindow();
-        if (!finder.isVisible())
-            return;
-        if (whileOpen)
-            std::exchange(whileOpen, nullptr)();
-        if (finder.isSearching())
-            return;
+    FinderWindow& finder = program.finderWindow();
+    if (whileOpen)
+        doubles::once(play, [&finder] { return finder.isVisible(); }, std::move(whileOpen));
+    doubles::once(play, [&finder] { return finder.isVisible() && !finder.isSearching(); }, [this, &finder] {
         finderText = finder.headingText() + u'\n' + finder.displayText();
-        watcher->stop();
-        watcher->deleteLater();
         QTest::mouseClick(control<QPushButton>(finder, "exit"), Qt::LeftButton);
     });
-    watcher->start(0);
 }

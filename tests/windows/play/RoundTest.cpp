@@ -9,7 +9,6 @@
 #include <QCheckBox>
 #include <QPushButton>
 #include <QScreen>
-#include <QTimer>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
@@ -72,65 +71,50 @@ TEST_F(PlayTest, EachDifficultyHasItsClockPracticeRunsNoneAndSilenceNeverOpensTh
     EXPECT_FALSE(doubles.music.commands.contains("Open"));
 }
 
-TEST_F(PlayTest, WithMusicThePieceIsTheRoundClockAndStopsForEveryAnswer)
+// With music, the piece is the round clock. Should it not open, or stand still for ten ticks,
+// it is turned off for good, with the sounds, and the plain clock goes on.
+TEST_F(PlayTest, WithMusicThePieceIsTheRoundClockStopsForEveryAnswerAndIsTurnedOffForGoodAtAFault)
 {
     game.musicOn = true;
     startRound();
-    EXPECT_EQ(doubles.music.deviceType, "Sequencer");
-    EXPECT_EQ(doubles.music.fileName, doubles.services.dataFolder + "/Zarvelm.mid");
-    EXPECT_FALSE(doubles.music.mute);
+    EXPECT_EQ(std::tuple(doubles.music.deviceType, doubles.music.fileName, doubles.music.mute),
+              std::tuple(QStringLiteral("Sequencer"), doubles.services.dataFolder + "/Zarvelm.mid", false));
     act("clock*7 spin*30");
     EXPECT_FALSE(doubles.music.commands.contains("Play")) << "the music waits for the round clock";
     doubles.music.commands.clear();
-
     doubles.music.lengthTicks = 1000;
     act("clock");
     EXPECT_EQ(game.clockPosition, 240);
     doubles.music.positionTicks = 502;  // 0.498 of the piece left: 119.52 steps
     act("clock");
     EXPECT_EQ(game.clockPosition, 120);
-
     // An answer stops the piece; the quit question resumes only music that was playing.
     act("turn:0 giveUp quit:No turn:1 quit:No giveUp");
     EXPECT_EQ(doubles.music.commands, (QStringList{"Play", "Stop", "Play", "Stop", "Play", "Stop", "Stop", "Play"}));
-
-    // A piece of no length leaves no time at all.
-    doubles.music.lengthTicks = 0;
+    doubles.music.positionTicks = 600;  // and there it stands still
+    act("clock*10");
+    EXPECT_EQ(messageTitles(), (QStringList{"Quit", "Quit"}));
     act("clock");
-    EXPECT_EQ(game.clockPosition, 0);
-}
+    doubles.music.positionTicks += 100;
+    act("clock");
+    ASSERT_EQ(messageTitles(), (QStringList{"Quit", "Quit", "Error"})) << "told once";
+    EXPECT_EQ(doubles.messages.shown.back().text,
+              "There appears to be a problem with the sound, music will now be disabled.");
+    EXPECT_EQ(std::tuple(game.musicOn, doubles.music.commands.last()), std::tuple(false, QStringLiteral("Close")));
+    EXPECT_EQ(game.clockPosition, 95) << "the plain clock goes on from where the music left it";
 
-TEST_F(PlayTest, MusicThatCannotOpenOrStandsStillForTenTicksIsTurnedOffForGoodAndThePlainClockGoesOn)
-{
-    game.musicOn = true;
-    game.soundsOn = true;
+    play.hide();
+    doubles.messages.shown.clear();
+    game.musicOn = game.soundsOn = true;
     doubles.music.opens = false;
     startRound();
     // Told at Open, before any tick: a piece that never opened would end the round at once.
     ASSERT_EQ(messageTitles(), QStringList{"Error"});
-    ASSERT_EQ(std::tuple(game.musicOn, doubles.music.commands.last()),
-              std::tuple(false, QStringLiteral("Close")));
+    ASSERT_EQ(std::tuple(game.musicOn, doubles.music.commands.last()), std::tuple(false, QStringLiteral("Close")));
     EXPECT_FALSE(game.soundsOn || doubles.music.soundsOpen) << "the sounds fall silent with the music";
     act("clock*7 spin*30 clock*10");
     EXPECT_EQ(messageTitles(), QStringList{"Error"}) << "told once";
     EXPECT_EQ(std::tuple(game.clockPosition, game.musicOn), std::tuple(230, false));
-    play.hide();
-    doubles.messages.shown.clear();
-    game.musicOn = true;
-    doubles.music.opens = true;
-    doubles.music.lengthTicks = 2400;
-    doubles.music.positionTicks = 600;  // and there it stands still
-    startRound();
-    act("clock*7 spin*30 clock*10");
-    EXPECT_TRUE(doubles.messages.shown.empty());
-    act("clock");
-    doubles.music.positionTicks += 100;
-    act("clock");
-    ASSERT_EQ(messageTitles(), QStringList{"Error"}) << "told once";
-    EXPECT_EQ(doubles.messages.shown[0].text,
-              "There appears to be a problem with the sound, music will now be disabled.");
-    EXPECT_EQ(std::tuple(game.musicOn, doubles.music.commands.last()), std::tuple(false, QStringLiteral("Close")));
-    EXPECT_EQ(game.clockPosition, 179) << "the plain clock goes on from where the music left it";
     play.hide();
     program.setUpWindow().show();
     settle();
@@ -222,14 +206,11 @@ TEST_F(PlayTest, EndRoundWaitsForTheTargetAndIsRefusedDuringTheWinningFlash)
 {
     // Should End Round open the finder too soon, it is noted and left at once (000 is never found).
     bool finderOpened = false;
-    QTimer watcher;
-    QObject::connect(&watcher, &QTimer::timeout, [&] {
-        if (FinderWindow& finder = program.finderWindow(); finder.isVisible()) {
-            finderOpened = true;
-            QTest::mouseClick(control<QPushButton>(finder, "exit"), Qt::LeftButton);
-        }
+    FinderWindow& finder = program.finderWindow();
+    doubles::once(play, [&] { return finder.isVisible(); }, [&] {
+        finderOpened = true;
+        QTest::mouseClick(control<QPushButton>(finder, "exit"), Qt::LeftButton);
     });
-    watcher.start(0);
     game.practice = true;
     doubles.random.script(draws::deal(exampleDeal));
     startRound();

@@ -13,20 +13,6 @@
 
 #include <csignal>
 
-TEST_F(PlayTest, TheLowerPlaceWinsABuzzAndTheBoardIsTheirsWithTheClockAndTheMusicStopped)
-{
-    openBuzzers();
-    doubles.keys.held = {platform::vk::Shift, platform::vk::A};
-    timer("buzzerPoll").fire();
-    EXPECT_EQ(play.round().answeringPlayer(), 0);
-    EXPECT_EQ(play.board().contenderName.caption, "Ann");
-    EXPECT_EQ(doubles.music.commands.last(), "Stop") << "asked whether or not music is on";
-    EXPECT_EQ(doubles.controllers.pumps, 0) << "no player has a button: the devices stay unread";
-    const auto position = game.clockPosition;
-    act("clock*20");
-    EXPECT_EQ(game.clockPosition, position) << "the round clock stands still during an answer";
-}
-
 TEST_F(PlayTest, ATurnsMessagesShowOverTheBoardAsItStoodAndTheBoardFollowsOnceTheyAreRead)
 {
     const struct {
@@ -82,10 +68,21 @@ TEST_F(PlayTest, ATurnsMessagesShowOverTheBoardAsItStoodAndTheBoardFollowsOnceTh
     EXPECT_EQ(doubles.messages.shown.back().text, "You have been stopped 5 times.  You are disqualified.");
 }
 
-TEST_F(PlayTest, TheLastTurnIsAnnouncedAndItsAnswerTimeStartsOnceRead)
+// The lower place wins a buzz, and the board is theirs, with the clock and the music stopped;
+// their last turn is announced, and its answer time starts once the reminder is read.
+TEST_F(PlayTest, TheLowerPlaceWinsABuzzAndTheLastTurnIsAnnouncedItsAnswerTimeStartingOnceRead)
 {
     openBuzzers();
-    act("turn:0 giveUp turn:0 giveUp");
+    doubles.keys.held = {platform::vk::Shift, platform::vk::A};
+    act("poll");
+    EXPECT_EQ(play.round().answeringPlayer(), 0);
+    EXPECT_EQ(play.board().contenderName.caption, "Ann");
+    EXPECT_EQ(doubles.music.commands.last(), "Stop") << "asked whether or not music is on";
+    EXPECT_EQ(doubles.controllers.pumps, 0) << "no player has a button: the devices stay unread";
+    const auto position = game.clockPosition;
+    act("clock*20");
+    EXPECT_EQ(game.clockPosition, position) << "the round clock stands still during an answer";
+    act("flash*16 giveUp turn:0 giveUp");
     doubles.messages.whileOpen = [&] { act("+15s clock"); };  // the tick is held back while the player reads
     act("turn:0");
     doubles.messages.whileOpen = nullptr;

@@ -9,33 +9,9 @@
 
 using ScoresTest = doubles::GameTest;
 
-TEST_F(ScoresTest, TheFinalTableNamesTheWinnerOrADraw)
-{
-    game.playerNames = {"Ann", "Bob", "Cy", "Dee", "Eve", "Flo"};
-    const std::array<bool, 6> one{true}, two{true, true}, three{true, true, true};
-    const struct {
-        std::array<std::int16_t, 6> totals;
-        std::array<bool, 6> playing;
-        const char* result;
-    } cases[] = {
-        {{12, 7}, two, "Ann is the winner!"},       {{7, 12, 12}, three, "The game is a draw!"},
-        {{12, 12, 15}, three, "Cy is the winner!"}, {{0, 0}, one, "The game is a draw!"},
-        // A disqualified player keeps their points, but they cannot win with them.
-        {{4, 9}, one, "Ann is the winner!"},        {{0, 9}, one, "The game is a draw!"},
-    };
-    FinalTable& table = program.finalTable();
-    for (const auto& c : cases) {
-        game.totalScores = c.totals;
-        game.playing = c.playing;
-        table.hide();
-        table.show();
-        settle();
-        EXPECT_EQ(control<QLabel>(table, "winner")->text(), c.result);
-    }
-}
-
 // Rows for the places that play, packed from the top; the winners' rows in gold: the round's
-// winner in the round table, the game's in the final table, and in a draw all who lead.
+// winner in the round table, the game's in the final table, and in a draw all who lead, with
+// the winner's sentence or the draw's beside them.
 TEST_F(ScoresTest, TheTablesHaveARowForEachPlayerAndMarkTheWinners)
 {
     game.playerNames = {"Ann", "Bob", "Cy", "Dee", "Eve", "Flo"};
@@ -64,4 +40,10 @@ TEST_F(ScoresTest, TheTablesHaveARowForEachPlayerAndMarkTheWinners)
     final.show();
     settle();
     EXPECT_EQ(rows(final, "name"), (QStringList{"Bob", "Dee*", "Eve*"})) << "a draw";
+    EXPECT_EQ(control<QLabel>(final, "winner")->text(), "The game is a draw!");
+    game.totalScores[4] = 11;
+    final.hide();
+    final.show();
+    settle();
+    EXPECT_EQ(control<QLabel>(final, "winner")->text(), "Eve is the winner!");
 }
