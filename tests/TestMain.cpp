@@ -10,6 +10,8 @@
 int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The phones' server listens on the loopback alone in every test.
+    qputenv("QUORVIX_PHONE_ADDRESS", "127.0.0.1");
     QApplication app(argc, argv);
     look::registerFonts(doubles::TestServices::dataFolder());
     ::testing::InitGoogleTest(&argc, argv);

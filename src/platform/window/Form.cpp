@@ -23,6 +23,9 @@ Form::Form(Services& services) : services(services), screen_(*this, services.scr
 
 Form::~Form()
 {
+    // A window destroyed while it holds the focus hears of the focus leaving it as it goes: its
+    // focus ring is not drawn by a window half gone.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
     if (isActive())
         activation().active_ = nullptr;
 }

@@ -79,6 +79,8 @@ void SetUpWindow::createControls()
         buzzerLabels_[i] = label(QString::fromLatin1(platform::buzzerKeys[i].name), {264, y, 72, 24}, Qt::AlignHCenter);
         buzzerLabels_[i]->setObjectName(QStringLiteral("buzzerName%1").arg(i + 1));
         buzzerLabels_[i]->setWordWrap(true);
+        // A pad's or a phone's name is shown as it came, never as markup.
+        buzzerLabels_[i]->setTextFormat(Qt::PlainText);
         auto* buzzerCell = new platform::ClickArea(this);
         buzzerCell->setObjectName(QStringLiteral("buzzer%1").arg(i + 1));
         buzzerCell->setGeometry(264, y, 72, 24);

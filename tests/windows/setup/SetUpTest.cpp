@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/RuleCheck.h"
+#include "doubles/PhoneClient.h"
 #include "doubles/TestGame.h"
+#include "look/JoinCode.h"
+#include "platform/network/Phones.h"
 #include "windows/play/PlayWindow.h"
 #include "windows/setup/RulesWindow.h"
 #include "windows/setup/SetUpWindow.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -116,4 +120,42 @@ TEST_F(SetUpTest, TheRulesAndTheEntriesStartAGameWithNoScoresOrStops)
     EXPECT_FALSE(setup.isVisible());
     EXPECT_TRUE(program.playWindow().isActive());
     EXPECT_TRUE(control(program.playWindow(), "endRound")->isVisible());
+}
+
+// The Phones box turns the server on and is remembered; the window shows the address in words
+// and as a code; a phone's name fills its place's name as typed, its buzzer is named beside
+// the key, and Free closes the phone and gives the place back.
+TEST_F(SetUpTest, PhonesJoinByTheAddressShownAndTheHostFreesTheirPlaces)
+{
+    openSetUp();
+    SetUpWindow& setup = program.setUpWindow();
+    auto* phonesBox = control<QCheckBox>(setup, "phones");
+    EXPECT_FALSE(phonesBox->isChecked() || doubles.phones.isOn()) << "off until asked for";
+    QTest::mouseClick(phonesBox, Qt::LeftButton, {}, QPoint(4, phonesBox->height() / 2));
+    ASSERT_TRUE(doubles.phones.isOn());
+    EXPECT_EQ(doubles.settings.value("game/phones"), true);
+    const QString address = doubles.phones.joinAddress();
+    EXPECT_TRUE(address.startsWith("http://127.0.0.1:")) << address.toStdString();
+    EXPECT_TRUE(control<QLabel>(setup, "joinAddress")->text().endsWith("\n" + address));
+    EXPECT_EQ(control<look::JoinCode>(setup, "joinCode")->address(), address);
+    EXPECT_EQ(control<QLabel>(setup, "roomCode")->text(), "Room " + doubles.phones.roomCode());
+
+    doubles::Phone phone(QUrl(address).port());
+    ASSERT_EQ(phone.join(doubles.phones.roomCode(), 2, "<i>Zoë</i>").value("place").toInt(), 2);
+    QTest::qWaitFor([&] { return control<QLineEdit>(setup, "name", 1)->text() == "<i>Zoë</i>"; }, 1000);
+    EXPECT_EQ(control<QLineEdit>(setup, "name", 1)->text(), "<i>Zoë</i>");
+    auto* buzzer = control<QLabel>(setup, "buzzerName", 1);
+    EXPECT_EQ(buzzer->text(), "G or <i>Zoë</i>'s phone");
+    EXPECT_EQ(buzzer->textFormat(), Qt::PlainText) << "a name is never markup";
+    auto* free = control<QPushButton>(setup, "free", 1);
+    EXPECT_TRUE(free->isEnabled() && !control<QPushButton>(setup, "free", 0)->isEnabled());
+    QTest::mouseClick(free, Qt::LeftButton);
+    EXPECT_EQ(phone.closedWithin(), "The host freed this place.|");
+    EXPECT_EQ(buzzer->text(), "G");
+    EXPECT_FALSE(free->isEnabled());
+
+    QTest::mouseClick(phonesBox, Qt::LeftButton, {}, QPoint(4, phonesBox->height() / 2));
+    EXPECT_FALSE(doubles.phones.isOn());
+    EXPECT_EQ(control<QLabel>(setup, "joinAddress")->text(),
+              "Tick Phones to let the room's phones buzz, over this computer's own network.");
 }

@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "PlayTest.h"
+
+#include "doubles/Draws.h"
+
+#include "doubles/PhoneClient.h"
+#include "platform/input/Buzzers.h"
+#include "platform/network/Phones.h"
+
+#include <QJsonArray>
+
+// A phone is its place's buzzer beside the key: a tap during the spin is dropped, a tap
+// between two polls buzzes at the next, a phone and a lower place's key down in one poll give
+// the lower place the board, and a lost connection lets the phone's buzzer go. The phone sees
+// the round as the room does.
+TEST_F(PlayTest, APhoneBuzzesUnderTheKeysRules)
+{
+    platform::Phones& phones = doubles.phones;
+    phones.setPlaying(game.playing);
+    ASSERT_TRUE(phones.turnOn(QHostAddress::LocalHost));
+    doubles::Phone bob(QUrl(phones.joinAddress()).port());
+    ASSERT_EQ(bob.join(phones.roomCode(), 2, "Bobby").value("place").toInt(), 2);
+    const auto settleNetwork = [] { QTest::qWait(50); };
+
+    doubles.random.script(draws::deal(exampleDeal));
+    startRound();
+    act("clock*7 spin*15");
+    bob.buzz(true);
+    bob.buzz(false);
+    settleNetwork();
+    act("spin*15 clock poll");
+    EXPECT_FALSE(play.round().isAnswering()) << "a tap during the spin is dropped";
+
+    bob.buzz(true);
+    bob.buzz(false);
+    settleNetwork();
+    act("poll");
+    ASSERT_TRUE(play.round().isAnswering()) << "a tap between two polls counts at the next";
+    EXPECT_EQ(play.board().contenderName.caption, "Bob");
+    const QJsonObject view = bob.last("view");
+    EXPECT_EQ(view.value("heading").toString(), "Round 1 of 3");
+    EXPECT_EQ(view.value("numbers").toArray().size(), 7);
+    EXPECT_EQ(view.value("target").toString(), QString::number(play.round().target()));
+
+    act("flash*16 giveUp");
+    bob.buzz(true);
+    doubles.keys.held = {platform::vk::A};
+    settleNetwork();
+    act("poll");
+    EXPECT_EQ(play.round().answeringPlayer(), 0) << "the lower place wins one poll";
+    act("flash*16 giveUp");
+    doubles.keys.held.clear();
+    bob.socket.abort();
+    QTest::qWaitFor([&] { return phones.phoneCount() == 0; }, 1000);
+    act("poll");
+    EXPECT_FALSE(play.round().isAnswering()) << "a lost connection let go of the held buzzer";
+    EXPECT_TRUE(phones.holds(1)) << "and kept its place";
+}
