@@ -10,14 +10,27 @@
 //                                   clicks GX GY (Give Up) and waits for the rectangle to clear;
 //                                   with XPROBE_PRESSES set, also writes each press's moment
 //                                   (CLOCK_MONOTONIC, in milliseconds) to the file it names
+//   xprobe phone-buzz NAME PORT ROOM X Y W H GX GY COUNT
+//                                   the same with a phone's buzzer: joins the room on the
+//                                   loopback's PORT as player 1 and presses by WebSocket message
+//   xprobe phones PORT ROOM PLACE...
+//                                   phones joined at each PLACE, each sending 25 messages a second
+//                                   (its buzzer let go) until the probe is stopped
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
+
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <sys/socket.h>
 
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <ctime>
 #include <random>
 #include <string>
@@ -109,14 +122,81 @@ void click(Display* display, Window window, int x, int y)
     XFlush(display);
 }
 
-int buzz(Display* display, char** argv)
+// A phone's page as far as the probe needs one: a WebSocket on the loopback that joins the
+// room and sends text messages; what the game sends it is read and dropped.
+class PhoneSocket {
+public:
+    PhoneSocket(int port, const char* room, int place)
+    {
+        socket_ = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_port = htons(std::uint16_t(port));
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        if (connect(socket_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0)
+            return;
+        const int on = 1;
+        setsockopt(socket_, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
+        const std::string request = "GET /phone HTTP/1.1\r\nHost: 127.0.0.1:" + std::to_string(port) +
+                                    "\r\nUpgrade: websocket\r\nConnection: Upgrade\r\n"
+                                    "Sec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\nSec-WebSocket-Version: 13\r\n"
+                                    "Origin: http://127.0.0.1:" + std::to_string(port) + "\r\n\r\n";
+        write(request);
+        std::string answer;
+        char buffer[512];
+        while (answer.find("\r\n\r\n") == std::string::npos) {
+            const ssize_t got = ::read(socket_, buffer, sizeof buffer);
+            if (got <= 0)
+                return;
+            answer.append(buffer, std::size_t(got));
+        }
+        if (answer.rfind("HTTP/1.1 101", 0) != 0)
+            return;
+        fcntl(socket_, F_SETFL, fcntl(socket_, F_GETFL) | O_NONBLOCK);
+        open_ = true;
+        send("{\"type\":\"join\",\"room\":\"" + std::string(room) + "\",\"place\":" + std::to_string(place) + "}");
+    }
+    ~PhoneSocket() { ::close(socket_); }
+    bool isOpen() const { return open_; }
+
+    // One masked text frame (a client's frames are masked; a mask of zeros leaves the text as it is).
+    void send(const std::string& text)
+    {
+        std::string frame{char(0x81), char(0x80 | text.size()), 0, 0, 0, 0};
+        write(frame + text);
+        drain();
+    }
+    void drain()
+    {
+        char buffer[4096];
+        while (::read(socket_, buffer, sizeof buffer) > 0) {
+        }
+    }
+
+private:
+    void write(const std::string& bytes)
+    {
+        for (std::size_t sent = 0; sent < bytes.size();) {
+            const ssize_t wrote = ::write(socket_, bytes.data() + sent, bytes.size() - sent);
+            if (wrote < 0)
+                return;
+            sent += std::size_t(wrote);
+        }
+    }
+    int socket_ = -1;
+    bool open_ = false;
+};
+
+// COUNT times: a press, by `press`, until the panel changes, then its release, the flash run
+// out and Give Up clicked.
+template <typename Press>
+int buzz(Display* display, const char* name, char** argv, Press press)
 {
-    const Window window = findShown(display, argv[0]);
-    const KeyCode key = XKeysymToKeycode(display, XStringToKeysym(argv[1]));
-    const int x = std::atoi(argv[2]), y = std::atoi(argv[3]), w = std::atoi(argv[4]), h = std::atoi(argv[5]);
-    const int giveUpX = std::atoi(argv[6]), giveUpY = std::atoi(argv[7]), count = std::atoi(argv[8]);
-    if (!window || !key) {
-        std::fprintf(stderr, "xprobe: no window %s or no key %s\n", argv[0], argv[1]);
+    const Window window = findShown(display, name);
+    const int x = std::atoi(argv[0]), y = std::atoi(argv[1]), w = std::atoi(argv[2]), h = std::atoi(argv[3]);
+    const int giveUpX = std::atoi(argv[4]), giveUpY = std::atoi(argv[5]), count = std::atoi(argv[6]);
+    if (!window) {
+        std::fprintf(stderr, "xprobe: no window %s\n", name);
         return 1;
     }
     // The presses fall at every phase of the game's poll.
@@ -127,8 +207,7 @@ int buzz(Display* display, char** argv)
     for (int i = 0; i < count; ++i) {
         const std::string before = pixels(display, window, x, y, w, h);
         sleepMs(phase(generator));
-        XTestFakeKeyEvent(display, key, True, CurrentTime);
-        XFlush(display);
+        press(true);
         const double start = nowMs();
         if (presses)
             std::fprintf(presses, "%.2f\n", start);
@@ -139,8 +218,7 @@ int buzz(Display* display, char** argv)
                 break;
             }
         }
-        XTestFakeKeyEvent(display, key, False, CurrentTime);
-        XFlush(display);
+        press(false);
         if (seen < 0) {
             std::fprintf(stderr, "xprobe: the panel did not change within a second of the buzz\n");
             return 1;
@@ -174,8 +252,39 @@ int main(int argc, char* argv[])
     }
     if (argc >= 4 && std::strcmp(argv[1], "launch") == 0)
         return launch(display, argv[2], argv + 3);
-    if (argc == 11 && std::strcmp(argv[1], "buzz") == 0)
-        return buzz(display, argv + 2);
-    std::fprintf(stderr, "usage: xprobe launch NAME COMMAND... | xprobe buzz NAME KEY X Y W H GX GY COUNT\n");
+    if (argc == 11 && std::strcmp(argv[1], "buzz") == 0) {
+        const KeyCode key = XKeysymToKeycode(display, XStringToKeysym(argv[3]));
+        if (!key) {
+            std::fprintf(stderr, "xprobe: no key %s\n", argv[3]);
+            return 1;
+        }
+        return buzz(display, argv[2], argv + 4, [&](bool down) {
+            XTestFakeKeyEvent(display, key, down, CurrentTime);
+            XFlush(display);
+        });
+    }
+    if (argc == 12 && std::strcmp(argv[1], "phone-buzz") == 0) {
+        PhoneSocket phone(std::atoi(argv[3]), argv[4], 1);
+        if (!phone.isOpen()) {
+            std::fprintf(stderr, "xprobe: the phone could not join\n");
+            return 1;
+        }
+        sleepMs(200);
+        return buzz(display, argv[2], argv + 5, [&](bool down) {
+            phone.send(down ? R"({"type":"buzz","down":true})" : R"({"type":"buzz","down":false})");
+        });
+    }
+    if (argc >= 5 && std::strcmp(argv[1], "phones") == 0) {
+        std::vector<std::unique_ptr<PhoneSocket>> phones;
+        for (int i = 4; i < argc; ++i)
+            phones.push_back(std::make_unique<PhoneSocket>(std::atoi(argv[2]), argv[3], std::atoi(argv[i])));
+        for (;;) {
+            for (const auto& phone : phones)
+                phone->send(R"({"type":"buzz","down":false})");
+            sleepMs(40);
+        }
+    }
+    std::fprintf(stderr, "usage: xprobe launch NAME COMMAND... | xprobe buzz NAME KEY X Y W H GX GY COUNT |\n"
+                         "       xprobe phone-buzz NAME PORT ROOM X Y W H GX GY COUNT | xprobe phones PORT ROOM PLACE...\n");
     return 2;
 }

@@ -6,6 +6,7 @@
 #include "core/NumberText.h"
 #include "look/Fonts.h"
 #include "look/QuitAndHelp.h"
+#include "platform/Services.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -51,6 +52,12 @@ void FinalTable::activateEvent()
     const int winner = game_.winner();
     winnerLabel_->setText(winner == -1 ? QStringLiteral("The game is a draw!")
                                  : scores::winnerSentence(game_.playerNames[winner], *winnerLabel_));
+    scores::showOnPhones(services.phones,
+                         winner == -1 ? QStringLiteral("The game is a draw!")
+                                      : game_.playerNames[winner] + QStringLiteral(" is the winner!"),
+                         game_.playerNames, game_.playing, [&](int place) {
+                             return QStringLiteral("%1 points").arg(core::numberText(game_.totalScores[place]));
+                         });
 }
 
 void FinalTable::backToTitle()

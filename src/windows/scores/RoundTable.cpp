@@ -6,6 +6,7 @@
 #include "core/NumberText.h"
 #include "look/Fonts.h"
 #include "look/QuitAndHelp.h"
+#include "platform/Services.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -61,6 +62,13 @@ void RoundTable::activateEvent()
                                        : metrics.elidedText(game_.playerNames[winner], Qt::ElideRight,
                                                             resultLabel_->width() - metrics.horizontalAdvance(rest)) +
                                              rest);
+    scores::showOnPhones(services.phones,
+                         winner == -1 ? QStringLiteral("Nobody made the target this round.")
+                                      : game_.playerNames[winner] + rest,
+                         game_.playerNames, game_.playing, [&](int place) {
+                             return QStringLiteral("%1 points this round, %2 in all")
+                                 .arg(core::numberText(points[place]), core::numberText(game_.totalScores[place]));
+                         });
 }
 
 void RoundTable::playNextRound()

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/scores/ScoreTable.h"
 
+#include "platform/network/Phones.h"
+
 #include "look/Fonts.h"
 #include "platform/window/PlainText.h"
 
@@ -65,6 +67,20 @@ void showPlayingRows(const std::vector<ColumnLabels>& columns, const std::array<
         for (int shownRow = 0; shownRow < TableRows; ++shownRow)
             cells[shownRow]->setVisible(shownRow < row);
     }
+}
+
+void showOnPhones(platform::Phones& phones, const QString& heading, const std::array<QString, TableRows>& names,
+                  const std::array<bool, TableRows>& playing, const std::function<QString(int place)>& line)
+{
+    platform::PhoneView view;
+    view.heading = heading;
+    for (int place = 0; place < TableRows; ++place) {
+        if (playing[place]) {
+            view.scores.push_back({names[place], true});
+            view.scores.push_back({line(place), false});
+        }
+    }
+    phones.show(view);
 }
 
 QString winnerSentence(const QString& name, const QLabel& label)

@@ -15,6 +15,10 @@
 class QLabel;
 class QWidget;
 
+namespace platform {
+class Phones;
+}
+
 namespace scores {
 
 constexpr int TableRows = 6;
@@ -39,6 +43,10 @@ std::vector<ColumnLabels> layTable(QWidget* window, int left, int top, const std
 // as the cell's tooltip. The rows of the `marked` places (a winner's) stand out in gold.
 void showPlayingRows(const std::vector<ColumnLabels>& columns, const std::array<bool, TableRows>& playing,
                      const std::array<bool, TableRows>& marked, const std::function<QStringList(int place)>& texts);
+
+// The phones shown the table: `heading`, then each playing place's name and `line(place)`.
+void showOnPhones(platform::Phones& phones, const QString& heading, const std::array<QString, TableRows>& names,
+                  const std::array<bool, TableRows>& playing, const std::function<QString(int place)>& line);
 
 // "<name> is the winner!" for a word-wrapped label: the sentence stays whole, and a name
 // too long for the label is cut with an ellipsis.
