@@ -5,10 +5,10 @@
 const $ = (id) => document.getElementById(id);
 const tokenKey = 'quorvix-token';
 let socket = null;
+let reconnect = null;  // the one reconnection waiting, if any
 let joined = false;
 let buzzerDown = false;
-let stopped = false;  // closed by the game for good: no reconnecting
-let pendingJoin = null;  // a join asked for while the connection was closed
+let pendingJoin = null;  // a join asked for while there was no open connection
 
 function status(text) { $('status').textContent = text; }
 
@@ -17,9 +17,24 @@ function send(message) {
     socket.send(JSON.stringify(message));
 }
 
+function connectSoon(milliseconds) {
+  if (!reconnect)
+    reconnect = setTimeout(() => { reconnect = null; connect(); }, milliseconds);
+}
+
+// One connection at a time; the handlers of one that has been replaced do nothing.
 function connect() {
-  socket = new WebSocket((location.protocol === 'https:' ? 'wss://' : 'ws://') + location.host + '/phone');
-  socket.onopen = () => {
+  if (reconnect) {
+    clearTimeout(reconnect);
+    reconnect = null;
+  }
+  if (socket && socket.readyState !== WebSocket.CLOSED)
+    return;
+  const own = new WebSocket((location.protocol === 'https:' ? 'wss://' : 'ws://') + location.host + '/phone');
+  socket = own;
+  own.onopen = () => {
+    if (own !== socket)
+      return;
     const token = sessionStorage.getItem(tokenKey);
     if (pendingJoin) {
       status('Joining…');
@@ -29,11 +44,13 @@ function connect() {
       status('Joining again…');
       send({type: 'resume', token: token});
     } else {
-      socket.close();
+      own.close();
       showJoin();
     }
   };
-  socket.onmessage = (event) => {
+  own.onmessage = (event) => {
+    if (own !== socket)
+      return;
     let message;
     try { message = JSON.parse(event.data); } catch (e) { return; }
     if (message.type === 'joined') {
@@ -50,25 +67,33 @@ function connect() {
       showView(message);
     }
   };
-  socket.onclose = (event) => {
+  own.onclose = (event) => {
+    if (own !== socket)
+      return;
     releaseBuzzer();
-    const wasJoined = joined;
     joined = false;
     if (event.reason)
       status(event.reason);
     if (event.code === 4001) {
       // The game no longer knows this phone's place: it joins afresh.
       sessionStorage.removeItem(tokenKey);
-      stopped = false;
+      showJoin();
     } else if (event.code === 1008) {
-      stopped = true;
-    }
-    if (!stopped && (wasJoined || sessionStorage.getItem(tokenKey) || event.code === 4001)) {
+      // Refused (a wrong code, say): the player tries again when ready.
+      showJoin();
+    } else if (event.code === 4003) {
+      connectSoon(3000);  // too fast: back with the token after a pause
+    } else if (sessionStorage.getItem(tokenKey)) {
+      // Lost, or the phones turned off for a while: back with the token.
       if (!event.reason)
         status('Connection lost; trying again…');
-      setTimeout(connect, 1000);
+      connectSoon(2000);
+    } else {
+      showJoin();
     }
-    // Otherwise the next Join connects again.
+    // A Join pressed while this connection was closing.
+    if (pendingJoin)
+      connect();
   };
 }
 
@@ -89,6 +114,12 @@ function showView(view) {
     item.textContent = String(number);
     numbers.appendChild(item);
   }
+  // While a player answers, nobody can buzz: the button closes, and says who has the board.
+  const answering = String(view.answering || '');
+  $('answering').textContent = answering ? answering + ' is answering' : '';
+  if (answering)
+    releaseBuzzer();
+  $('buzz').disabled = answering !== '';
   const steps = Number(view.clockSteps) || 0;
   $('clock').hidden = steps <= 0;
   $('clock-left').style.width = steps > 0 ? (100 * Math.max(0, Number(view.clockLeft)) / steps) + '%' : '0';
@@ -126,16 +157,15 @@ document.addEventListener('DOMContentLoaded', () => {
     $('room').value = room.toUpperCase();
   $('join').addEventListener('submit', (event) => {
     event.preventDefault();
-    stopped = false;
     const message = {type: 'join', room: $('room').value.toUpperCase(), place: Number($('place').value)};
     if ($('name').value.trim())
       message.name = $('name').value.trim();
     if (!message.place)
       delete message.place;
     if (!socket || socket.readyState !== WebSocket.OPEN) {
+      // Sent once a connection opens: now, or once the one closing has closed.
       pendingJoin = message;
-      if (!socket || socket.readyState === WebSocket.CLOSED)
-        connect();
+      connect();
       return;
     }
     status('Joining…');

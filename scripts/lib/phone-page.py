@@ -108,6 +108,8 @@ try:
                     {"type": "pointerUp", "button": 0}]}]})
     lines = wait_for("answer on the phone", lambda: [line for line in script(
         "return [...document.querySelectorAll('#scores li')].map(li => li.textContent)") if line.startswith("Answer:")])
+    if script("return document.getElementById('answering').textContent") != "Zoë is answering":
+        fail("the phone does not say that Zoë is answering")
     shoot("phone-buzzed")
     time.sleep(0.2)
     television("buzzed")

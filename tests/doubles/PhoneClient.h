@@ -19,9 +19,12 @@ struct Phone {
         QObject::connect(&socket, &QWebSocket::textMessageReceived, [this](const QString& text) {
             received.push_back(QJsonDocument::fromJson(text.toUtf8()).object());
         });
-        QObject::connect(&socket, &QWebSocket::disconnected, [this] { reason = socket.closeReason(); });
+        QObject::connect(&socket, &QWebSocket::disconnected, [this] {
+            reason = socket.closeReason();
+            ended = true;
+        });
         socket.open(QUrl(QStringLiteral("ws://127.0.0.1:%1%2").arg(port).arg(path)));
-        (void)QTest::qWaitFor([this] { return socket.state() == QAbstractSocket::ConnectedState; }, 2000);
+        (void)QTest::qWaitFor([this] { return socket.state() == QAbstractSocket::ConnectedState || ended; }, 2000);
     }
     void say(const QByteArray& message)
     {
@@ -69,6 +72,7 @@ struct Phone {
     QWebSocket socket;
     std::vector<QJsonObject> received;
     QString reason;
+    bool ended = false;  // closed, by either side
 };
 
 }  // namespace doubles

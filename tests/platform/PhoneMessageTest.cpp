@@ -36,6 +36,7 @@ TEST(PhoneMessage, ReadsTheFourMessagesExactlyAndRefusesEverythingElse)
         {R"({"type":"join","room":"KQXZ","place":"1"})", "bad place"},
         {R"({"type":"join","room":"KQXZ","name":"a\nb"})", "bad name"},
         {R"({"type":"name","name":"a\u2028b"})", "bad name"},
+        {R"({"type":"name","name":"Bob\u202Eeoj"})", "bad name"},
         {R"({"type":"name","name":5})", "bad name"},
         {R"({"type":"resume","token":"AAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA"})", "bad token"},
         {R"({"type":"resume","token":"aaaa"})", "bad token"},

@@ -22,6 +22,7 @@ const QHostAddress loopback(QHostAddress::LocalHost);
 // The phones on the loopback, with three places playing.
 using doubles::Phone;
 
+
 struct Room {
     explicit Room(platform::PhoneLimits limits = {}) : phones(boxes, limits)
     {
@@ -44,6 +45,28 @@ struct Room {
     platform::Phones phones;
     quint16 port = 0;
 };
+
+// A page that joins at `place` by hand over a raw connection, and answers nothing after.
+void joinRaw(QTcpSocket& socket, Room& room, int place)
+{
+    socket.connectToHost(loopback, room.port);
+    ASSERT_TRUE(socket.waitForConnected(1000));
+    socket.write(QStringLiteral("GET /phone HTTP/1.1\r\nHost: 127.0.0.1:%1\r\nUpgrade: websocket\r\n"
+                                "Connection: Upgrade\r\nSec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\n"
+                                "Sec-WebSocket-Version: 13\r\nOrigin: http://127.0.0.1:%1\r\n\r\n")
+                     .arg(room.port)
+                     .toLatin1());
+    (void)QTest::qWaitFor([&] { return socket.bytesAvailable() > 0; }, 1000);
+    socket.readAll();
+    const QByteArray join = R"({"type":"join","room":")" + room.phones.roomCode().toLatin1() + R"(","place":)" +
+                            QByteArray::number(place) + "}";
+    QByteArray frame{"\x81"};
+    frame += char(0x80 | join.size());
+    frame += QByteArray(4, '\0');  // a mask of zeros leaves the text as it is
+    frame += join;
+    socket.write(frame);
+    (void)QTest::qWaitFor([&] { return room.phones.holds(place - 1); }, 1000);
+}
 
 }  // namespace
 
@@ -183,7 +206,8 @@ TEST(Phones, EachLimitClosesOnlyThePhoneThatBreaksIt)
 }
 
 // A phone that has not joined within the server's silence is closed, a joined one is not; a
-// phone that reads nothing while the view changes is let go once its queue is too long.
+// phone that reads nothing while the view changes is let go once its queue is too long, and
+// one that no longer answers the game's pings once it has been silent too long.
 TEST(Phones, ClosesAPhoneThatNeverJoinsAndOneThatNeverReads)
 {
     platform::PhoneLimits limits;
@@ -198,22 +222,7 @@ TEST(Phones, ClosesAPhoneThatNeverJoinsAndOneThatNeverReads)
 
     // A page that has joined and then reads nothing more.
     QTcpSocket slow;
-    slow.connectToHost(loopback, room.port);
-    ASSERT_TRUE(slow.waitForConnected(1000));
-    slow.write(QStringLiteral("GET /phone HTTP/1.1\r\nHost: 127.0.0.1:%1\r\nUpgrade: websocket\r\n"
-                              "Connection: Upgrade\r\nSec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\n"
-                              "Sec-WebSocket-Version: 13\r\nOrigin: http://127.0.0.1:%1\r\n\r\n")
-                   .arg(room.port)
-                   .toLatin1());
-    (void)QTest::qWaitFor([&] { return slow.bytesAvailable() > 0; }, 1000);
-    slow.readAll();
-    const QByteArray join = R"({"type":"join","room":")" + room.phones.roomCode().toLatin1() + R"(","place":2})";
-    QByteArray frame{"\x81"};
-    frame += char(0x80 | join.size());
-    frame += QByteArray(4, '\0');  // a mask of zeros leaves the text as it is
-    frame += join;
-    slow.write(frame);
-    (void)QTest::qWaitFor([&] { return room.phones.holds(1); }, 1000);
+    joinRaw(slow, room, 2);
     slow.setReadBufferSize(1);
     platform::PhoneView view;
     view.heading = QStringLiteral("Round 1 of 3");
@@ -226,4 +235,16 @@ TEST(Phones, ClosesAPhoneThatNeverJoinsAndOneThatNeverReads)
     EXPECT_EQ(room.phones.phoneCount(), 1) << "the slow reader let go";
     EXPECT_FALSE(joined->isClosed());
     EXPECT_EQ(joined->last("view").value("heading").toString(), "Round 1 of 3");
+
+    // A joined phone that no longer answers the game's pings is let go; Qt's client answers them.
+    platform::PhoneLimits brief;
+    brief.aliveMilliseconds = 300;
+    Room quick(brief);
+    auto alive = quick.joined(1);
+    QTcpSocket gone;
+    joinRaw(gone, quick, 2);
+    (void)QTest::qWaitFor([&] { return quick.phones.phoneCount() == 1; }, 2000);
+    EXPECT_EQ(quick.phones.phoneCount(), 1) << "the silent phone let go";
+    EXPECT_TRUE(quick.phones.holds(1)) << "and its place kept";
+    EXPECT_FALSE(alive->isClosed());
 }

@@ -37,8 +37,11 @@ std::optional<QString> readName(const QJsonObject& object)
     const QString name = value.toString();
     const bool good = value.isString() && name.size() <= LongestPhoneName &&
                       std::none_of(name.begin(), name.end(), [](QChar c) {
+                          // Nor the marks that turn the text after them round, which could make
+                          // a name read as another on the television.
+                          const bool turning = (c >= u'\u202A' && c <= u'\u202E') || (c >= u'\u2066' && c <= u'\u2069');
                           return c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line ||
-                                 c.category() == QChar::Separator_Paragraph;
+                                 c.category() == QChar::Separator_Paragraph || turning;
                       });
     return good ? std::optional(name) : std::nullopt;
 }

@@ -12,7 +12,8 @@
 //   {"type": "name", "name": "Zoë"}                   the player's name, changed
 // Anything else, a member too many or of the wrong kind, is refused with the reason, to be
 // given as the connection is closed. A name is kept as typed (it is shown as plain text), up to
-// the longest name the game keeps; a name holding control characters is refused.
+// the longest name the game keeps; a name holding control characters, line breaks or the
+// marks that reverse the text's direction is refused.
 
 #include <QByteArray>
 #include <QString>

@@ -13,6 +13,8 @@
 #include <QUrl>
 #include <QWebSocket>
 
+#include <algorithm>
+
 namespace platform {
 
 // The listening socket, handed to the HTTP server: it counts and watches every connection
@@ -21,15 +23,17 @@ class PhoneServer::Guard final : public QTcpServer {
 public:
     Guard(Limits limits, QObject* parent) : QTcpServer(parent), limits_(limits) {}
 
-    int connectionCount() const { return int(connections_.size()); }
+    int connectionCount() const
+    {
+        return int(std::count_if(connections_.cbegin(), connections_.cend(),
+                                 [](const Connection& connection) { return !connection.socket.isNull(); }));
+    }
 
-    // The server has answered a request on `socket`: its count and its silence start again.
+    // The server has answered a request on `socket`: its count starts again.
     void answered(QTcpSocket* socket)
     {
-        if (auto found = connections_.find(socket); found != connections_.end()) {
+        if (auto found = connections_.find(socket); found != connections_.end())
             found->unanswered = 0;
-            found->silence->start();
-        }
     }
 
     // A connection has become `phone`'s WebSocket: its bytes are the phone's to count now, and
@@ -80,6 +84,10 @@ protected:
             delete socket;
             return;
         }
+        // A socket Qt's WebSocket server took and deleted (a handshake that failed) is gone
+        // without a word to this server: its entry goes now.
+        for (auto entry = connections_.begin(); entry != connections_.end();)
+            entry = entry->socket.isNull() ? connections_.erase(entry) : std::next(entry);
         if (connectionCount() >= limits_.connections) {
             socket->abort();
             socket->deleteLater();
@@ -143,6 +151,10 @@ quint16 PhoneServer::start(const QHostAddress& address, quint16 port)
     if (!guard_->isListening()) {
         if (!guard_->listen(address, port))
             return 0;
+        // The page's own WebSocket, named too for the browsers that do not count it as 'self'.
+        contentPolicy_ = ("default-src 'self'; connect-src 'self' " + origin().replace(QStringLiteral("http:"), QStringLiteral("ws:")) +
+                          "; frame-ancestors 'none'")
+                             .toLatin1();
         // Handed to the HTTP server the first time only: it keeps it, listening or not.
         if (!bound_)
             bind(guard_);
@@ -197,9 +209,11 @@ bool PhoneServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* s
     else
         responder.write(file->body,
                         {{"Content-Type", file->contentType},
-                         {"Content-Security-Policy", "default-src 'self'"},
+                         {"Content-Security-Policy", contentPolicy_},
                          {"X-Content-Type-Options", "nosniff"},
                          {"Cache-Control", "no-store"}});
+    // One answer a connection: a connection kept alive would keep a place among the sixteen.
+    socket->disconnectFromHost();
     return true;
 }
 

@@ -5,11 +5,11 @@
 // and the phones' WebSocket at "/phone", on the one address the game shows, and only while the
 // players have asked for it. Qt 6.4's QHttpServer guards nothing of a home network's worst,
 // so this server does: at most 16 connections at once, WebSockets among them; a connection
-// that has sent more than 4 KiB of request not yet answered is aborted, and one that has
-// neither been answered nor joined for 5 s since it opened or was last answered is closed; only
-// a GET of one of its files is answered, 405 for any other method and 404 for any other path,
-// and no file is ever read by request; a WebSocket from any other page's origin, or on any
-// other path, is closed with the reason. Its timers are the network's own, not the game's: a
+// that has sent more than 4 KiB of request not yet answered is aborted, one answer closes a
+// connection, and one that has neither been answered nor joined within 5 s of opening is
+// closed; only a GET of one of its files is answered, 405 for any other method and 404 for any
+// other path, and no file is ever read by request; a WebSocket from any other page's origin, or
+// on any other path, is closed with the reason. Its timers are the network's own, not the game's: a
 // message box holds the game's ticks, not these.
 
 #include <QAbstractHttpServer>
@@ -68,6 +68,7 @@ private:
     void takeWebSockets();
 
     Files files_;
+    QByteArray contentPolicy_;
     Guard* guard_ = nullptr;  // owned by this server, as Qt's children are
     bool bound_ = false;
 };

@@ -13,14 +13,17 @@
 #include <QTimer>
 #include <QWebSocket>
 
+#include <algorithm>
+
 namespace platform {
 
 namespace {
 
 using SteadyClock = std::chrono::steady_clock;
 
-// The closes a page understands: its place is gone and it may join afresh.
-constexpr int PlaceGone = 4001;
+// The closes a page understands beside the protocol's own.
+constexpr int PlaceGone = 4001;  // it may join afresh
+constexpr int TooFast = 4003;    // it may come back with its token after a pause
 
 QByteArray resource(const QString& name)
 {
@@ -68,6 +71,9 @@ Phones::Phones(const MessageBoxes& messages, Limits limits, QObject* parent)
       room_(newRoomCode())
 {
     connect(&server_, &PhoneServer::phoneConnected, this, &Phones::take);
+    watch_ = new QTimer(this);
+    watch_->setInterval(std::max(1, limits.aliveMilliseconds / 3));
+    connect(watch_, &QTimer::timeout, this, &Phones::watch);
 }
 
 Phones::~Phones()
@@ -110,13 +116,15 @@ bool Phones::turnOn(const QHostAddress& address)
     if (!wanted && !server_.start(address))
         return false;
     address_ = address;
+    watch_->start();
     return true;
 }
 
 void Phones::turnOff()
 {
+    watch_->stop();
     for (QWebSocket* socket : phones_.keys())
-        close(socket, QStringLiteral("The game has turned the phones off."));
+        close(socket, QStringLiteral("The game has turned the phones off."), QWebSocketProtocol::CloseCodeGoingAway);
     server_.stop();
     for (Place& place : places_) {
         place.held = false;
@@ -189,7 +197,8 @@ void Phones::show(const PhoneView& view)
                                                       {"numbers", numbers},
                                                       {"clockLeft", view.clockLeft},
                                                       {"clockSteps", view.clockSteps},
-                                                      {"scores", scores}})
+                                                      {"scores", scores},
+                                                      {"answering", view.answering}})
                                 .toJson(QJsonDocument::Compact);
     if (json == view_)
         return;
@@ -203,7 +212,11 @@ void Phones::show(const PhoneView& view)
 void Phones::take(QWebSocket* socket)
 {
     socket->setParent(this);
-    phones_.insert(socket, Phone{});
+    phones_.insert(socket, Phone{-1, {}, SteadyClock::now()});
+    connect(socket, &QWebSocket::pong, this, [this, socket] {
+        if (const auto found = phones_.find(socket); found != phones_.end())
+            found->heard = SteadyClock::now();
+    });
     connect(socket, &QWebSocket::textMessageReceived, this, [this, socket](const QString& text) { read(socket, text); });
     connect(socket, &QWebSocket::binaryMessageReceived, this,
             [socket] { close(socket, QStringLiteral("The game reads text messages only.")); });
@@ -218,11 +231,12 @@ void Phones::read(QWebSocket* socket, const QString& text)
     Phone& phone = *found;
     // At most so many messages in any second.
     const auto now = SteadyClock::now();
+    phone.heard = now;
     while (!phone.recent.empty() && now - phone.recent.front() >= std::chrono::seconds(1))
         phone.recent.pop_front();
     phone.recent.push_back(now);
     if (int(phone.recent.size()) > limits_.messagesPerSecond) {
-        close(socket, QStringLiteral("Too many messages."));
+        close(socket, QStringLiteral("Too many messages."), TooFast);
         return;
     }
     const PhoneMessageReading reading = readPhoneMessage(text.toUtf8());
@@ -271,13 +285,16 @@ void Phones::read(QWebSocket* socket, const QString& text)
             close(socket, QStringLiteral("This place is no longer yours: join again."), PlaceGone);
             break;
         }
-        // The phone is back: any connection the place still had is an older one of its own.
-        if (QWebSocket* older = places_[place].phone; older && older != socket)
-            close(older, QStringLiteral("Joined again elsewhere."), PlaceGone);
+        // The phone is back: any connection the place still had is an older one of its own,
+        // closed once this one holds the place, and whatever it held is let go.
+        const QPointer<QWebSocket> older = places_[place].phone;
         join(socket, phone, place, places_[place].name);
+        places_[place].held = false;
         send(socket, {{"type", "joined"}, {"place", place + 1}, {"token", message.token},
                       {"name", places_[place].name}});
         sendView(socket);
+        if (older && older != socket)
+            close(older, QStringLiteral("Joined again elsewhere."), PlaceGone);
         break;
     }
     case Kind::Buzz: {
@@ -337,6 +354,19 @@ void Phones::sendText(QWebSocket* socket, const QByteArray& json)
     // A phone that reads too slowly is let go, not waited for.
     if (socket->bytesToWrite() > limits_.queuedBytes)
         socket->abort();
+}
+
+void Phones::watch()
+{
+    const auto now = SteadyClock::now();
+    for (auto entry = phones_.cbegin(); entry != phones_.cend(); ++entry) {
+        QWebSocket* socket = entry.key();
+        const bool silent = entry->place != -1 && now - entry->heard > std::chrono::milliseconds(limits_.aliveMilliseconds);
+        if (silent || socket->bytesToWrite() > limits_.queuedBytes)
+            QMetaObject::invokeMethod(socket, &QWebSocket::abort, Qt::QueuedConnection);
+        else if (entry->place != -1)
+            socket->ping();
+    }
 }
 
 void Phones::close(QWebSocket* socket, const QString& reason, int code)

@@ -17,8 +17,12 @@
 // (PhoneMessage.h); at most 256 KiB may wait to be sent to it. A phone that breaks a limit, or
 // sends what the game cannot read, is closed with the reason; a wrong code closes the
 // connection, and ten in a minute refuse every join for a minute (PhoneRoom.h). Codes and
-// tokens come from the system's random source and are never logged. Nothing here waits on
-// the network.
+// tokens come from the system's random source and are never logged. A joined phone that gives
+// no sign of life for 6 s is let go. Nothing here waits on the network.
+//
+// The closes a page is given: 1008 (the code or a message refused: it joins afresh when its
+// player asks), 1001 (the phones turned off: it tries again), 4001 (its place is gone: it joins
+// afresh) and 4003 (too many messages: it comes back with its token after a pause).
 
 #include "platform/network/PhoneRoom.h"
 #include "platform/network/PhoneServer.h"
@@ -28,6 +32,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
+#include <QTimer>
 
 #include <array>
 #include <chrono>
@@ -54,6 +59,7 @@ struct PhoneView {
     int clockLeft = 0;    // the round clock's steps still to run, of clockSteps
     int clockSteps = 0;   // 0 when no clock runs
     std::vector<Line> scores;
+    QString answering;  // the name of the player who has the board, or empty
     bool operator==(const PhoneView&) const = default;
 };
 
@@ -61,6 +67,9 @@ struct PhoneLimits {
     PhoneServerLimits server;
     int messagesPerSecond = 30;
     qint64 queuedBytes = 256 * 1024;
+    // A joined phone is asked for a sign of life every third of this; one that gives none for
+    // this long (gone from the network without closing) is let go.
+    int aliveMilliseconds = 6000;
 };
 
 class Phones final : public QObject {
@@ -116,6 +125,7 @@ private:
     struct Phone {
         int place = -1;  // until it joins
         std::deque<std::chrono::steady_clock::time_point> recent;  // its messages in the last second
+        std::chrono::steady_clock::time_point heard;  // its last message or answer to a ping
     };
     struct Place {
         QString name;
@@ -131,6 +141,9 @@ private:
     void send(QWebSocket* socket, const QJsonObject& message);
     void sendView(QWebSocket* socket);
     void sendText(QWebSocket* socket, const QByteArray& json);
+    // Every third of the time a phone may stay silent: the silent ones and the ones whose queue
+    // has grown too long (Qt answers their pings itself) are let go; the others are pinged.
+    void watch();
     static void close(QWebSocket* socket, const QString& reason, int code = 1008);
 
     const MessageBoxes& messages_;
@@ -142,6 +155,7 @@ private:
     std::array<Place, Places> places_;
     QHash<QWebSocket*, Phone> phones_;
     QByteArray view_;  // the view as last sent, as JSON
+    QTimer* watch_ = nullptr;  // the network's own, not the game's
 };
 
 }  // namespace platform

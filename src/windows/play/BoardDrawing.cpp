@@ -325,6 +325,8 @@ void PlayWindow::showPhones()
         if (!number.caption.isEmpty())
             view.numbers << number.caption;
     }
+    if (round_.isAnswering())
+        view.answering = game_.playerNames[round_.answeringPlayer()];
     if (!game_.practice) {
         view.clockLeft = game_.clockPosition;
         view.clockSteps = FullDial;

@@ -412,9 +412,13 @@ void SetUpWindow::showPhones()
     for (int i = 0; i < core::PlayerCount; ++i) {
         freeButtons_[i]->setVisible(on);
         freeButtons_[i]->setEnabled(phones.holds(i));
-        // The name a player typed on their phone, shown as typed.
-        if (const QString name = phones.playerName(i); !name.isEmpty())
-            nameBoxes_[i]->setText(name);
+        // The name a player typed on their phone, shown as typed, when it is new: the host may
+        // still type over it.
+        if (const QString name = phones.playerName(i); name != phoneNames_[i]) {
+            phoneNames_[i] = name;
+            if (!name.isEmpty())
+                nameBoxes_[i]->setText(name);
+        }
     }
     showBuzzers();
 }

@@ -83,6 +83,7 @@ private:
     QCheckBox* soundsBox_ = nullptr;
     QCheckBox* phonesBox_ = nullptr;
     std::array<QPushButton*, 6> freeButtons_{};
+    std::array<QString, 6> phoneNames_;  // the names the phones gave, as last shown
     look::JoinCode* joinCode_ = nullptr;
     QLabel* roomCodeLabel_ = nullptr;
     QLabel* joinAddressLabel_ = nullptr;

@@ -11,8 +11,8 @@
 
 // A phone is its place's buzzer beside the key: a tap during the spin is dropped, a tap
 // between two polls buzzes at the next, a phone and a lower place's key down in one poll give
-// the lower place the board, and a lost connection lets the phone's buzzer go. The phone sees
-// the round as the room does.
+// the lower place the board, and a lost connection lets the phone's buzzer go; a phone that
+// breaks the rules is closed while the round goes on. The phone sees the round as the room does.
 TEST_F(PlayTest, APhoneBuzzesUnderTheKeysRules)
 {
     platform::Phones& phones = doubles.phones;
@@ -37,12 +37,18 @@ TEST_F(PlayTest, APhoneBuzzesUnderTheKeysRules)
     act("poll");
     ASSERT_TRUE(play.round().isAnswering()) << "a tap between two polls counts at the next";
     EXPECT_EQ(play.board().contenderName.caption, "Bob");
+    (void)QTest::qWaitFor([&] { return bob.last("view", 0).value("answering") == "Bob"; }, 1000);
     const QJsonObject view = bob.last("view");
     EXPECT_EQ(view.value("heading").toString(), "Round 1 of 3");
     EXPECT_EQ(view.value("numbers").toArray().size(), 7);
     EXPECT_EQ(view.value("target").toString(), QString::number(play.round().target()));
+    EXPECT_EQ(view.value("answering").toString(), "Bob");
 
     act("flash*16 giveUp");
+    // A phone that breaks the rules is closed, and the round goes on.
+    doubles::Phone rogue(QUrl(phones.joinAddress()).port());
+    rogue.say(QByteArray(2000, '{'));
+    EXPECT_NE(rogue.closedWithin(), "open");
     bob.buzz(true);
     doubles.keys.held = {platform::vk::A};
     settleNetwork();
