@@ -102,7 +102,7 @@ TEST(PhoneServer, ClosesAConnectionTooManyTooLongARequestAndASilentOneAndOnlyTho
     open.clear();
     QTest::qWaitFor([&] { return server.connectionCount() == 0; }, 1000);
     // Handshakes that fail leave no connection counted behind them.
-    for (int i = 0; i < 17; ++i) {
+    for (int i = 0; i < 24; ++i) {
         Client upgrading(port);
         upgrading.answer("GET /phone HTTP/1.1\r\nHost: x\r\nConnection: Upgrade\r\nUpgrade: websocket\r\n\r\n");
         EXPECT_TRUE(upgrading.closedWithin(1000)) << "no key, no WebSocket";
