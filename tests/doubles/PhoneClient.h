@@ -26,6 +26,11 @@ struct Phone {
         socket.open(QUrl(QStringLiteral("ws://127.0.0.1:%1%2").arg(port).arg(path)));
         (void)QTest::qWaitFor([this] { return socket.state() == QAbstractSocket::ConnectedState || ended; }, 2000);
     }
+    // Gone at once: Qt 6.4 leaks the reason it makes up when it closes a socket as it is destroyed.
+    ~Phone() { socket.abort(); }
+    Phone(const Phone&) = delete;
+    Phone& operator=(const Phone&) = delete;
+
     void say(const QByteArray& message)
     {
         socket.sendTextMessage(QString::fromUtf8(message));

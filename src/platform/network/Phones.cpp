@@ -82,6 +82,7 @@ Phones::~Phones()
     // Gone before this object's members: a socket's last signals find nothing half-destroyed.
     for (QWebSocket* socket : findChildren<QWebSocket*>(Qt::FindDirectChildrenOnly)) {
         socket->disconnect(this);
+        socket->abort();  // not closed by its destructor, which leaks the reason it makes up
         delete socket;
     }
 }
