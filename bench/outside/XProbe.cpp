@@ -285,6 +285,7 @@ int main(int argc, char* argv[])
         }
     }
     std::fprintf(stderr, "usage: xprobe launch NAME COMMAND... | xprobe buzz NAME KEY X Y W H GX GY COUNT |\n"
-                         "       xprobe phone-buzz NAME PORT ROOM X Y W H GX GY COUNT | xprobe phones PORT ROOM PLACE...\n");
+                         "       xprobe phone-buzz NAME PORT ROOM X Y W H GX GY COUNT |\n"
+                         "       xprobe phones PORT ROOM PLACE...\n");
     return 2;
 }

@@ -24,6 +24,7 @@ using SteadyClock = std::chrono::steady_clock;
 // The closes a page understands beside the protocol's own.
 constexpr int PlaceGone = 4001;  // it may join afresh
 constexpr int TooFast = 4003;    // it may come back with its token after a pause
+constexpr int CloseCodeGoingAway = QWebSocketProtocol::CloseCodeGoingAway;  // it tries again
 
 QByteArray resource(const QString& name)
 {
@@ -67,10 +68,8 @@ bool isPrivate(const QHostAddress& address)
 }  // namespace
 
 Phones::Phones(const MessageBoxes& messages, Limits limits, QObject* parent)
-    : QObject(parent), messages_(messages), limits_(limits), server_(pageFiles(), limits.server),
-      room_(newRoomCode())
+    : QObject(parent), messages_(messages), limits_(limits), room_(newRoomCode())
 {
-    connect(&server_, &PhoneServer::phoneConnected, this, &Phones::take);
     watch_ = new QTimer(this);
     watch_->setInterval(std::max(1, limits.aliveMilliseconds / 3));
     connect(watch_, &QTimer::timeout, this, &Phones::watch);
@@ -112,9 +111,14 @@ bool Phones::turnOn(const QHostAddress& address)
     if (isOn() && address == address_)
         return true;
     turnOff();
-    // The same port as before when the address changes, else the usual one, else any free one.
-    const quint16 wanted = server_.start(address, PreferredPort) ? PreferredPort : 0;
-    if (!wanted && !server_.start(address))
+    // The usual port, so that an address a phone kept may still serve, else any free one.
+    // Made when first asked for: a game without phones starts none of the network.
+    if (!server_) {
+        server_ = std::make_unique<PhoneServer>(pageFiles(), limits_.server);
+        connect(server_.get(), &PhoneServer::phoneConnected, this, &Phones::take);
+    }
+    const quint16 wanted = server_->start(address, PreferredPort) ? PreferredPort : 0;
+    if (!wanted && !server_->start(address))
         return false;
     address_ = address;
     watch_->start();
@@ -125,8 +129,9 @@ void Phones::turnOff()
 {
     watch_->stop();
     for (QWebSocket* socket : phones_.keys())
-        close(socket, QStringLiteral("The game has turned the phones off."), QWebSocketProtocol::CloseCodeGoingAway);
-    server_.stop();
+        close(socket, QStringLiteral("The game has turned the phones off."), CloseCodeGoingAway);
+    if (server_)
+        server_->stop();
     for (Place& place : places_) {
         place.held = false;
         place.pressed = false;
@@ -135,12 +140,12 @@ void Phones::turnOff()
 
 bool Phones::isOn() const
 {
-    return server_.isListening();
+    return server_ && server_->isListening();
 }
 
 QString Phones::joinAddress() const
 {
-    return isOn() ? server_.origin() + QStringLiteral("/?room=") + room_.code() : QString();
+    return isOn() ? server_->origin() + QStringLiteral("/?room=") + room_.code() : QString();
 }
 
 QString Phones::playerName(int place) const
@@ -163,7 +168,7 @@ void Phones::free(int place)
     room_.free(place);
     Place& freed = places_[place];
     if (freed.phone)
-        close(freed.phone, QStringLiteral("The host freed this place."), PlaceGone);
+        letGo(freed.phone, QStringLiteral("The host freed this place."));
     freed = Place{};
     emit placesChanged();
 }
@@ -218,7 +223,8 @@ void Phones::take(QWebSocket* socket)
         if (const auto found = phones_.find(socket); found != phones_.end())
             found->heard = SteadyClock::now();
     });
-    connect(socket, &QWebSocket::textMessageReceived, this, [this, socket](const QString& text) { read(socket, text); });
+    connect(socket, &QWebSocket::textMessageReceived, this,
+            [this, socket](const QString& text) { read(socket, text); });
     connect(socket, &QWebSocket::binaryMessageReceived, this,
             [socket] { close(socket, QStringLiteral("The game reads text messages only.")); });
     connect(socket, &QWebSocket::disconnected, this, [this, socket] { lose(socket); });
@@ -295,7 +301,7 @@ void Phones::read(QWebSocket* socket, const QString& text)
                       {"name", places_[place].name}});
         sendView(socket);
         if (older && older != socket)
-            close(older, QStringLiteral("Joined again elsewhere."), PlaceGone);
+            letGo(older, QStringLiteral("Joined again elsewhere."));
         break;
     }
     case Kind::Buzz: {
@@ -323,7 +329,7 @@ void Phones::join(QWebSocket* socket, Phone& phone, int place, const QString& na
     places_[place].phone = socket;
     if (!name.isEmpty())
         places_[place].name = name;
-    server_.joined(socket);
+    server_->joined(socket);
     emit placesChanged();
 }
 
@@ -352,9 +358,9 @@ void Phones::sendView(QWebSocket* socket)
 void Phones::sendText(QWebSocket* socket, const QByteArray& json)
 {
     socket->sendTextMessage(QString::fromUtf8(json));
-    // A phone that reads too slowly is let go, not waited for.
+    // A phone that reads too slowly is let go, not waited for; once the caller is done with it.
     if (socket->bytesToWrite() > limits_.queuedBytes)
-        socket->abort();
+        QMetaObject::invokeMethod(socket, &QWebSocket::abort, Qt::QueuedConnection);
 }
 
 void Phones::watch()
@@ -362,12 +368,21 @@ void Phones::watch()
     const auto now = SteadyClock::now();
     for (auto entry = phones_.cbegin(); entry != phones_.cend(); ++entry) {
         QWebSocket* socket = entry.key();
-        const bool silent = entry->place != -1 && now - entry->heard > std::chrono::milliseconds(limits_.aliveMilliseconds);
+        const bool silent =
+            entry->place != -1 && now - entry->heard > std::chrono::milliseconds(limits_.aliveMilliseconds);
         if (silent || socket->bytesToWrite() > limits_.queuedBytes)
             QMetaObject::invokeMethod(socket, &QWebSocket::abort, Qt::QueuedConnection);
         else if (entry->place != -1)
             socket->ping();
     }
+}
+
+void Phones::letGo(QWebSocket* socket, const QString& reason)
+{
+    // Whatever it says before its close is done is no longer its place's.
+    if (const auto found = phones_.find(socket); found != phones_.end())
+        found->place = -1;
+    close(socket, reason, PlaceGone);
 }
 
 void Phones::close(QWebSocket* socket, const QString& reason, int code)

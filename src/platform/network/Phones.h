@@ -37,6 +37,7 @@
 #include <array>
 #include <chrono>
 #include <deque>
+#include <memory>
 #include <vector>
 
 class QJsonObject;
@@ -144,11 +145,13 @@ private:
     // Every third of the time a phone may stay silent: the silent ones and the ones whose queue
     // has grown too long (Qt answers their pings itself) are let go; the others are pinged.
     void watch();
+    // Closes the connection of a phone whose place is no longer its own.
+    void letGo(QWebSocket* socket, const QString& reason);
     static void close(QWebSocket* socket, const QString& reason, int code = 1008);
 
     const MessageBoxes& messages_;
     Limits limits_;
-    PhoneServer server_;
+    std::unique_ptr<PhoneServer> server_;  // once the phones are first turned on
     PhoneRoom room_;
     QHostAddress address_;
     std::array<bool, Places> playing_{};

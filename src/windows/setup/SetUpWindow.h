@@ -3,9 +3,10 @@
 
 // The player set-up window: who plays, their names, the rounds, the difficulty, practice,
 // music and sounds, and the phones: while Phones is ticked the room's phones may join as
-// buzzers, by the address and the QR code shown here, and the host may free a phone's place. Created once and then hidden and shown, so every entry is still there for the
-// next game. Start Game checks the rounds, fills in the game, hides itself and asks the
-// program to start a round.
+// buzzers, by the address and the QR code shown here, and the host may free a phone's place.
+// Created once and then hidden and shown, so every entry is still there for the next game.
+// Start Game checks the rounds, fills in the game, hides itself and asks the program to start
+// a round.
 
 #include "platform/input/Buzzers.h"
 #include "platform/window/Form.h"
