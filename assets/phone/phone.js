@@ -7,6 +7,7 @@ const tokenKey = 'quorvix-token';
 let socket = null;
 let reconnect = null;  // the one reconnection waiting, if any
 let joined = false;
+let myPlace = 0;  // 1 to 6, once joined
 let buzzerDown = false;
 let pendingJoin = null;  // a join asked for while there was no open connection
 
@@ -55,6 +56,7 @@ function connect() {
     try { message = JSON.parse(event.data); } catch (e) { return; }
     if (message.type === 'joined') {
       joined = true;
+      myPlace = Number(message.place);
       sessionStorage.setItem(tokenKey, String(message.token));
       $('join').hidden = true;
       $('room-view').hidden = false;
@@ -65,6 +67,12 @@ function connect() {
       showJoin();
     } else if (message.type === 'view') {
       showView(message);
+    } else if (message.type === 'box') {
+      $('box-title').textContent = String(message.title);
+      $('box-text').textContent = String(message.text);
+      $('box').hidden = false;
+    } else if (message.type === 'boxClosed') {
+      $('box').hidden = true;
     }
   };
   own.onclose = (event) => {
@@ -120,6 +128,25 @@ function showView(view) {
   if (answering)
     releaseBuzzer();
   $('buzz').disabled = answering !== '';
+  // The answering player's phone is their board: the buzzer gives way to their numbers.
+  const mine = joined && Number(view.answeringPlace) === myPlace;
+  $('board').hidden = !mine;
+  $('buzz').hidden = mine;
+  if (mine) {
+    const captions = (list, count) => Array.from({length: count}, (_, i) => String((list || [])[i] || ''));
+    const dealt = captions(view.dealt, 7), made = captions(view.made, 3), working = captions(view.working, 3);
+    document.querySelectorAll('#working span').forEach((cell, i) => { cell.textContent = working[i]; });
+    for (let i = 0; i < 7; ++i) {
+      const tile = document.querySelector(`[data-on="dealtNumber${i}"]`);
+      tile.textContent = dealt[i];
+      tile.disabled = !dealt[i];
+    }
+    for (let i = 0; i < 3; ++i) {
+      const tile = document.querySelector(`[data-on="madeNumber${i}"]`);
+      tile.textContent = made[i];
+      tile.disabled = !made[i];
+    }
+  }
   const steps = Number(view.clockSteps) || 0;
   $('clock').hidden = steps <= 0;
   $('clock-left').style.width = steps > 0 ? (100 * Math.max(0, Number(view.clockLeft)) / steps) + '%' : '0';
@@ -170,6 +197,14 @@ document.addEventListener('DOMContentLoaded', () => {
     }
     status('Joining…');
     send(message);
+  });
+  // The board's controls: each tap is the round's to accept or refuse.
+  document.querySelectorAll('#board [data-on]').forEach((control) => {
+    control.addEventListener('click', () => send({type: 'tap', on: control.dataset.on}));
+  });
+  $('box-ok').addEventListener('click', () => {
+    $('box').hidden = true;
+    send({type: 'tap', on: 'ok'});
   });
   const buzz = $('buzz');
   buzz.addEventListener('pointerdown', pressBuzzer);

@@ -73,6 +73,9 @@ public:
     std::vector<ShownBox> shown;
     std::deque<platform::Answer> answers;
     std::function<void()> whileOpen;
+    int answeredElsewhere = 0;  // boxes answered from outside them (a phone's OK)
+
+    void answerOpen() override { answeredElsewhere += anyOpen() ? 1 : 0; }
 
 protected:
     platform::Answer present(const QString& text, const QString& title, platform::Buttons buttons) override;

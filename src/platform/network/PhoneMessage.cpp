@@ -30,6 +30,16 @@ bool isToken(const QString& text)
            });
 }
 
+// The controls a phone may tap, named as the play window names them.
+bool isBoardControl(const QString& name)
+{
+    static const QSet<QString> controls{
+        "dealtNumber0", "dealtNumber1", "dealtNumber2", "dealtNumber3", "dealtNumber4", "dealtNumber5",
+        "dealtNumber6", "madeNumber0",  "madeNumber1",  "madeNumber2",  "add",          "subtract",
+        "multiply",     "divide",       "equals",       "cancel",       "giveUp",       "ok"};
+    return controls.contains(name);
+}
+
 // The object's "name" as typed, if it is one the game can show.
 std::optional<QString> readName(const QJsonObject& object)
 {
@@ -63,6 +73,7 @@ PhoneMessageReading readPhoneMessage(const QByteArray& text)
                                   : type == u"resume" ? QSet<QString>{"type", "token"}
                                   : type == u"buzz"   ? QSet<QString>{"type", "down"}
                                   : type == u"name"   ? QSet<QString>{"type", "name"}
+                                  : type == u"tap"    ? QSet<QString>{"type", "on"}
                                                       : QSet<QString>{};
     if (allowed.isEmpty())
         return refused("unknown message type");
@@ -100,6 +111,11 @@ PhoneMessageReading readPhoneMessage(const QByteArray& text)
         if (!object.value(QStringLiteral("down")).isBool())
             return refused("bad buzz");
         message.down = object.value(QStringLiteral("down")).toBool();
+    } else if (type == u"tap") {
+        message.kind = PhoneMessage::Kind::Tap;
+        message.control = object.value(QStringLiteral("on")).toString();
+        if (!isBoardControl(message.control))
+            return refused("bad tap");
     } else {
         message.kind = PhoneMessage::Kind::Name;
         const std::optional<QString> name = readName(object);

@@ -67,9 +67,10 @@ bool isPrivate(const QHostAddress& address)
 
 }  // namespace
 
-Phones::Phones(const MessageBoxes& messages, Limits limits, QObject* parent)
+Phones::Phones(MessageBoxes& messages, Limits limits, QObject* parent)
     : QObject(parent), messages_(messages), limits_(limits), room_(newRoomCode())
 {
+    messages_.watch([this](const QString& text, const QString& title, bool open) { showBox(text, title, open); });
     watch_ = new QTimer(this);
     watch_->setInterval(std::max(1, limits.aliveMilliseconds / 3));
     connect(watch_, &QTimer::timeout, this, &Phones::watch);
@@ -77,6 +78,7 @@ Phones::Phones(const MessageBoxes& messages, Limits limits, QObject* parent)
 
 Phones::~Phones()
 {
+    messages_.watch(nullptr);
     turnOff();
     // Gone before this object's members: a socket's last signals find nothing half-destroyed.
     for (QWebSocket* socket : findChildren<QWebSocket*>(Qt::FindDirectChildrenOnly)) {
@@ -191,16 +193,24 @@ void Phones::forgetPresses()
 
 void Phones::show(const PhoneView& view)
 {
-    QJsonArray numbers;
-    for (const QString& number : view.numbers)
-        numbers << number;
+    answeringPlace_ = view.answeringPlace;
+    const auto array = [](const QStringList& texts) {
+        QJsonArray values;
+        for (const QString& text : texts)
+            values << text;
+        return values;
+    };
     QJsonArray scores;
     for (const PhoneView::Line& line : view.scores)
         scores << QJsonObject{{"text", line.text}, {"name", line.name}};
     const QByteArray json = QJsonDocument(QJsonObject{{"type", "view"},
                                                       {"heading", view.heading},
                                                       {"target", view.target},
-                                                      {"numbers", numbers},
+                                                      {"numbers", array(view.numbers)},
+                                                      {"dealt", array(view.dealt)},
+                                                      {"made", array(view.made)},
+                                                      {"working", array(view.working)},
+                                                      {"answeringPlace", view.answeringPlace + 1},
                                                       {"clockLeft", view.clockLeft},
                                                       {"clockSteps", view.clockSteps},
                                                       {"scores", scores},
@@ -320,7 +330,33 @@ void Phones::read(QWebSocket* socket, const QString& text)
         places_[phone.place].name = message.name;
         emit placesChanged();
         break;
+    case Kind::Tap:
+        // The box of the answering player's turn may be answered on their phone; any other tap
+        // waits for no box.
+        if (message.control == u"ok") {
+            if (messages_.anyOpen() && phone.place == answeringPlace_)
+                messages_.answerOpen();
+        } else if (!messages_.anyOpen()) {
+            // Once this message is read: a box the tap opens must not hold back the phone's
+            // next message, its OK, behind this one.
+            QMetaObject::invokeMethod(
+                this,
+                [this, place = phone.place, control = message.control] {
+                    if (!messages_.anyOpen())
+                        emit tapped(place, control);
+                },
+                Qt::QueuedConnection);
+        }
+        break;
     }
+}
+
+void Phones::showBox(const QString& text, const QString& title, bool open)
+{
+    if (answeringPlace_ < 0 || answeringPlace_ >= Places || !places_[answeringPlace_].phone)
+        return;
+    send(places_[answeringPlace_].phone, open ? QJsonObject{{"type", "box"}, {"title", title}, {"text", text}}
+                                              : QJsonObject{{"type", "boxClosed"}});
 }
 
 void Phones::join(QWebSocket* socket, Phone& phone, int place, const QString& name)

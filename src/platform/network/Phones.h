@@ -61,6 +61,12 @@ struct PhoneView {
     int clockSteps = 0;   // 0 when no clock runs
     std::vector<Line> scores;
     QString answering;  // the name of the player who has the board, or empty
+    int answeringPlace = -1;  // their place, 0 to 5
+    // The answering player's board, for their phone: the dealt and made numbers as the tiles
+    // show them (empty once used), and the working row.
+    QStringList dealt;
+    QStringList made;
+    QStringList working;
     bool operator==(const PhoneView&) const = default;
 };
 
@@ -82,7 +88,8 @@ public:
     // The port asked for first, so that the address stays the same from run to run when it can.
     static constexpr quint16 PreferredPort = 47123;
 
-    explicit Phones(const MessageBoxes& messages, Limits limits = Limits{}, QObject* parent = nullptr);
+    // Watches `messages`, to show the answering player's boxes on their phone.
+    explicit Phones(MessageBoxes& messages, Limits limits = Limits{}, QObject* parent = nullptr);
     ~Phones() override;
 
     // The addresses phones may reach this computer at: the one QUORVIX_PHONE_ADDRESS names, or
@@ -121,6 +128,9 @@ public:
 signals:
     // A phone joined, came back, gave a name, or lost its place.
     void placesChanged();
+    // The phone at `place` tapped a control of the board (PhoneMessage.h names them), with no
+    // box open. Whether it may is the round's to say.
+    void tapped(int place, const QString& control);
 
 private:
     struct Phone {
@@ -149,7 +159,11 @@ private:
     void letGo(QWebSocket* socket, const QString& reason);
     static void close(QWebSocket* socket, const QString& reason, int code = 1008);
 
-    const MessageBoxes& messages_;
+    // The box open now, on the answering player's phone too.
+    void showBox(const QString& text, const QString& title, bool open);
+
+    MessageBoxes& messages_;
+    int answeringPlace_ = -1;  // as the last view said
     Limits limits_;
     std::unique_ptr<PhoneServer> server_;  // once the phones are first turned on
     PhoneRoom room_;

@@ -18,8 +18,19 @@ Answer MessageBoxes::show(const QString& text, const QString& title, Buttons but
     // Counted as open until the player answers, however the box is left.
     struct Closing {
         int& openCount;
-        ~Closing() { --openCount; }
-    } closing{++openCount_};
+        const Watcher& watcher;
+        const QString& text;
+        const QString& title;
+        bool watched;
+        ~Closing()
+        {
+            --openCount;
+            if (watched && watcher)
+                watcher(text, title, false);
+        }
+    } closing{++openCount_, watcher_, text, title, buttons == Buttons::Ok};
+    if (closing.watched && watcher_)
+        watcher_(text, title, true);
     return present(text, title, buttons);
 }
 
@@ -119,13 +130,23 @@ Answer QtMessageBoxes::present(const QString& text, const QString& title, Button
         button->setIcon(QIcon());
         button->setFont(plain);
     }
+    // A box with OK alone may be answered from elsewhere (the answering player's phone).
+    QMessageBox* const outer = openOk_;
+    openOk_ = buttons == Buttons::Ok ? &box : nullptr;
     const int pressed = box.exec();
+    openOk_ = outer;
     // Keyboard focus goes back to the game window, or the buzzer keys would be lost.
     if (owner)
         owner->activateWindow();
     if (buttons == Buttons::Ok)
         return Answer::Ok;
     return pressed == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+void QtMessageBoxes::answerOpen()
+{
+    if (openOk_)
+        openOk_->done(QMessageBox::Ok);
 }
 
 }  // namespace platform

@@ -4,6 +4,10 @@
 #include <QFont>
 #include <QString>
 
+#include <functional>
+
+class QMessageBox;
+
 namespace platform {
 
 class Activation;
@@ -19,6 +23,12 @@ public:
 
     Answer show(const QString& text, const QString& title, Buttons buttons = Buttons::Ok);
     bool anyOpen() const { return openCount_ > 0; }
+    // Told of each box with OK alone as it opens (true) and as it closes (false): the phones
+    // show the answering player's box too.
+    using Watcher = std::function<void(const QString& text, const QString& title, bool open)>;
+    void watch(Watcher watcher) { watcher_ = std::move(watcher); }
+    // The open box with OK alone answered as if its OK were pressed; nothing otherwise.
+    virtual void answerOpen() {}
     // The face of the boxes' text and buttons, at the design's size.
     void setFace(const QFont& face) { face_ = face; }
     const QFont& face() const { return face_; }
@@ -30,6 +40,7 @@ protected:
 private:
     int openCount_ = 0;
     QFont face_;
+    Watcher watcher_;
 };
 
 // Each box belongs to the active game window and is drawn in its look: its background, a blue
@@ -40,11 +51,14 @@ class QtMessageBoxes final : public MessageBoxes {
 public:
     explicit QtMessageBoxes(const Activation& activation) : activation_(activation) {}
 
+    void answerOpen() override;
+
 protected:
     Answer present(const QString& text, const QString& title, Buttons buttons) override;
 
 private:
     const Activation& activation_;
+    QMessageBox* openOk_ = nullptr;  // the box with OK alone open now
 };
 
 }  // namespace platform

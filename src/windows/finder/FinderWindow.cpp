@@ -4,6 +4,7 @@
 #include "core/GameFlow.h"
 #include "core/NumberText.h"
 #include "look/Fonts.h"
+#include "platform/network/Phones.h"
 #include "platform/Services.h"
 
 #include <QCoreApplication>
@@ -99,6 +100,12 @@ void FinderWindow::calculate()
     for (;;) {
         if (const auto solution = core::attempt(deal_, target_, services.random)) {
             display_->setText(*solution);
+            // The phones see the way too, a step a line.
+            platform::PhoneView view;
+            view.heading = heading_->text();
+            for (const QString& step : solution->split(u',', Qt::SkipEmptyParts))
+                view.scores.push_back({step.trimmed(), false});
+            services.phones.show(view);
             return;
         }
         letEventsRun();

@@ -325,8 +325,17 @@ void PlayWindow::showPhones()
         if (!number.caption.isEmpty())
             view.numbers << number.caption;
     }
-    if (round_.isAnswering())
+    if (round_.isAnswering()) {
         view.answering = game_.playerNames[round_.answeringPlayer()];
+        view.answeringPlace = round_.answeringPlayer();
+        // The answering player's board, as the television shows it.
+        for (const play::BoardLabel& number : board_.dealtNumbers)
+            view.dealt << number.caption;
+        for (const play::BoardLabel& number : board_.madeNumbers)
+            view.made << number.caption;
+        for (const play::BoardLabel& cell : board_.workingRow)
+            view.working << cell.caption;
+    }
     if (!game_.practice) {
         view.clockLeft = game_.clockPosition;
         view.clockSteps = FullDial;

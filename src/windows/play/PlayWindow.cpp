@@ -8,6 +8,7 @@
 #include "look/QuitAndHelp.h"
 #include "platform/audio/MusicDevice.h"
 #include "platform/Random.h"
+#include "platform/network/Phones.h"
 #include "platform/Services.h"
 #include "platform/window/ClickArea.h"
 #include "platform/window/FocusRing.h"
@@ -46,6 +47,7 @@ PlayWindow::PlayWindow(const core::WindowContext& context)
 
     createControls();
     makeSurfaces();
+    connect(&services.phones, &platform::Phones::tapped, this, &PlayWindow::tapFromPhone);
 }
 
 PlayWindow::~PlayWindow() = default;

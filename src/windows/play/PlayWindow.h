@@ -171,6 +171,9 @@ private:
     void placeScoreboard();
     // The phones shown what the room's view shows.
     void showPhones();
+    // A control of the board tapped on the phone at `place`: as a click on it, when that place
+    // answers.
+    void tapFromPhone(int place, const QString& control);
 
     void createControls();
     // The flashed elements back in their designed colours.

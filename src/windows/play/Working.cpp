@@ -9,8 +9,11 @@
 #include "platform/audio/MusicDevice.h"
 #include "platform/Clock.h"
 #include "platform/Services.h"
+#include "platform/window/ClickArea.h"
 #include "platform/window/MessageBoxes.h"
 #include "platform/window/Timer.h"
+
+#include <QAbstractButton>
 
 void PlayWindow::selectNumber(core::Round::Tile tile)
 {
@@ -41,6 +44,19 @@ void PlayWindow::makeNumber()
         targetReached();
     if (made.outcome != Made::Nothing)
         showRound();
+}
+
+void PlayWindow::tapFromPhone(int place, const QString& control)
+{
+    // Only the answering player's own phone, and only as a click on the control would: a
+    // control that could not be clicked now is not tapped either, and the round refuses what
+    // it would refuse of a click.
+    if (!isVisible() || !round_.isAnswering() || round_.answeringPlayer() != place)
+        return;
+    if (auto* button = findChild<QAbstractButton*>(control); button && button->isVisible())
+        button->click();
+    else if (auto* area = findChild<platform::ClickArea*>(control); area && area->isVisible() && area->isEnabled())
+        emit area->clicked();
 }
 
 void PlayWindow::targetReached()
