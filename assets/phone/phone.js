@@ -132,6 +132,7 @@ function showView(view) {
   const mine = joined && Number(view.answeringPlace) === myPlace;
   $('board').hidden = !mine;
   $('buzz').hidden = mine;
+  $('numbers').hidden = mine;
   if (mine) {
     const captions = (list, count) => Array.from({length: count}, (_, i) => String((list || [])[i] || ''));
     const dealt = captions(view.dealt, 7), made = captions(view.made, 3), working = captions(view.working, 3);

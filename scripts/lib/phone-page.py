@@ -22,6 +22,53 @@ def call(method, path, body=None):
         return json.loads(answer.read())["value"]
 
 
+def solve(numbers, target):
+    """A way to make `target` from the dealt `numbers`, as the board's taps: a list of
+    (first tile, operation, second tile), tiles named as the page names them."""
+    operations = {"add": lambda a, b: a + b, "subtract": lambda a, b: a - b,
+                  "multiply": lambda a, b: a * b,
+                  "divide": lambda a, b: a // b if b and a % b == 0 else 0}
+    seen = set()
+
+    def search(tiles, made, depth):
+        # tiles: {name: value} still on the board; made: the three made slots' names in use
+        key = (tuple(sorted(tiles.values())), depth)
+        if key in seen:
+            return None
+        seen.add(key)
+        names = list(tiles)
+        for first in names:
+            for second in names:
+                if first == second:
+                    continue
+                for operation, apply in operations.items():
+                    result = apply(tiles[first], tiles[second])
+                    if not 1 <= result <= 999:
+                        continue
+                    rest = {name: value for name, value in tiles.items() if name not in (first, second)}
+                    used = [slot for slot in made if slot in rest]
+                    free = [i for i in range(3) if f"madeNumber{i}" not in rest]
+                    if not free:
+                        continue
+                    slot = f"madeNumber{free[0]}"
+                    step = (first, operation, second)
+                    if result == target:
+                        return [step]
+                    if depth > 1:
+                        rest[slot] = result
+                        found = search(rest, used + [slot], depth - 1)
+                        if found:
+                            return [step] + found
+        return None
+
+    for depth in range(1, 7):
+        seen.clear()
+        found = search({f"dealtNumber{i}": n for i, n in enumerate(numbers)}, [], depth)
+        if found:
+            return found
+    return None
+
+
 def fail(what):
     shoot("failed")
     print(f"phone browser: {what}", file=sys.stderr)
@@ -119,5 +166,42 @@ try:
     if int(colours) < 4:
         fail("the television's contender panel shows no name")
     print(f"phone browser: target {target}, {lines[0]}")
+
+    # The phone is now Zoë's board: she works the target out on it, tap by tap, and the
+    # television's working row shows each step (the phone's view carries the board's own cells).
+    wait_for("board on the phone", lambda: script("return !document.getElementById('board').hidden"))
+    numbers = [int(n) for n in script("return [...document.querySelectorAll('#board .tiles:not(.made) button')]"
+                                      ".map(b => b.textContent)")]
+    steps = solve(numbers, int(target))
+    if not steps:
+        fail(f"no way to {target} from {numbers}")
+    signs = {"add": "+", "subtract": "-", "multiply": "×", "divide": "÷"}
+
+    def working():
+        return script("return [...document.querySelectorAll('#working span')].map(s => s.textContent)")
+
+    def value(control):
+        return script("return document.querySelector(arguments[0]).textContent", f'[data-on="{control}"]')
+
+    def tap(control):
+        element = find(f'[data-on="{control}"]')
+        call("POST", base + f"/element/{element}/click", {})
+
+    for number, (first, operation, second) in enumerate(steps):
+        a, b = value(first), value(second)
+        tap(first)
+        wait_for(f"{a} in the working row", lambda: working()[0] == a)
+        tap(operation)
+        wait_for(f"{operation} in the working row", lambda: working()[1] == signs[operation])
+        tap(second)
+        wait_for(f"{b} in the working row", lambda: working()[2] == b)
+        if number == 0:
+            shoot("phone-board")
+            television("board")
+        tap("equals")
+    wait_for("the round won", lambda: script("return document.getElementById('heading').textContent")
+             == "Zoë won the round!", 15)
+    television("won")
+    print(f"phone browser: {target} made from the phone in {len(steps)} steps")
 finally:
     call("DELETE", base)
