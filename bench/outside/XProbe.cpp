@@ -13,6 +13,11 @@
 //   xprobe phone-buzz NAME PORT ROOM X Y W H GX GY COUNT
 //                                   the same with a phone's buzzer: joins the room on the
 //                                   loopback's PORT as player 1 and presses by WebSocket message
+//   xprobe phone-tap NAME PORT ROOM X Y W H WX WY WW WH COUNT
+//                                   joins as player 1 and buzzes until the panel X Y W H changes;
+//                                   then COUNT times: taps the first dealt number on the phone and
+//                                   prints the milliseconds until the first working tile WX WY WW
+//                                   WH changes, and taps Cancel and waits for it to clear
 //   xprobe phones PORT ROOM PLACE...
 //                                   phones joined at each PLACE, each sending 25 messages a second
 //                                   (its buzzer let go) until the probe is stopped
@@ -274,6 +279,59 @@ int main(int argc, char* argv[])
             phone.send(down ? R"({"type":"buzz","down":true})" : R"({"type":"buzz","down":false})");
         });
     }
+    if (argc == 14 && std::strcmp(argv[1], "phone-tap") == 0) {
+        const Window window = findShown(display, argv[2]);
+        PhoneSocket phone(std::atoi(argv[3]), argv[4], 1);
+        if (!window || !phone.isOpen()) {
+            std::fprintf(stderr, "xprobe: no window %s, or the phone could not join\n", argv[2]);
+            return 1;
+        }
+        const auto area = [&](int first) {
+            return pixels(display, window, std::atoi(argv[first]), std::atoi(argv[first + 1]),
+                          std::atoi(argv[first + 2]), std::atoi(argv[first + 3]));
+        };
+        // Waits up to a second for `changed` to hold; false if it never did.
+        const auto waitFor = [](auto changed) {
+            for (const double start = nowMs(); nowMs() - start < 1000;) {
+                if (changed())
+                    return true;
+            }
+            return false;
+        };
+        sleepMs(200);
+        const std::string panel = area(5);
+        phone.send(R"({"type":"buzz","down":true})");
+        const bool lit = waitFor([&] { return area(5) != panel; });
+        phone.send(R"({"type":"buzz","down":false})");
+        if (!lit) {
+            std::fprintf(stderr, "xprobe: the phone's buzz did not light the panel\n");
+            return 1;
+        }
+        sleepMs(800);  // the buzz flash runs out
+        std::mt19937 generator(2026);
+        std::uniform_real_distribution<double> phase(0, 10);
+        const int count = std::atoi(argv[13]);
+        for (int i = 0; i < count; ++i) {
+            const std::string empty = area(9);
+            sleepMs(phase(generator));
+            phone.send(R"({"type":"tap","on":"dealtNumber0"})");
+            const double start = nowMs();
+            if (!waitFor([&] { return area(9) != empty; })) {
+                std::fprintf(stderr, "xprobe: the tap did not reach the working row\n");
+                return 1;
+            }
+            std::printf("%.2f\n", nowMs() - start);
+            std::fflush(stdout);
+            sleepMs(40);  // the phone's messages stay well under thirty a second
+            phone.send(R"({"type":"tap","on":"cancel"})");
+            if (!waitFor([&] { return area(9) == empty; })) {
+                std::fprintf(stderr, "xprobe: Cancel did not clear the working row\n");
+                return 1;
+            }
+            sleepMs(40);
+        }
+        return 0;
+    }
     if (argc >= 5 && std::strcmp(argv[1], "phones") == 0) {
         std::vector<std::unique_ptr<PhoneSocket>> phones;
         for (int i = 4; i < argc; ++i)
@@ -286,6 +344,7 @@ int main(int argc, char* argv[])
     }
     std::fprintf(stderr, "usage: xprobe launch NAME COMMAND... | xprobe buzz NAME KEY X Y W H GX GY COUNT |\n"
                          "       xprobe phone-buzz NAME PORT ROOM X Y W H GX GY COUNT |\n"
+                         "       xprobe phone-tap NAME PORT ROOM X Y W H WX WY WW WH COUNT |\n"
                          "       xprobe phones PORT ROOM PLACE...\n");
     return 2;
 }
