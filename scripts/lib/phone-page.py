@@ -120,6 +120,12 @@ def shoot(name):
         pass
 
 
+def colours(picture, area):
+    # How many colours a part of a saved picture holds: an empty tile one or two, a number many.
+    return int(subprocess.run(["convert", f"{out}/{picture}.png", "-crop", area, "+repage", "-format", "%k", "info:"],
+                              capture_output=True, text=True, check=True).stdout)
+
+
 def television(name):
     subprocess.run(["import", "-window", "root", "-crop", "560x348+0+0", f"{out}/{name}.png"], check=True)
 
@@ -161,9 +167,7 @@ try:
     time.sleep(0.2)
     television("buzzed")
     # The contender panel, at the board's design place: a name written in it is many colours.
-    colours = subprocess.run(["convert", f"{out}/buzzed.png", "-crop", "113x19+196+147", "-format", "%k", "info:"],
-                             capture_output=True, text=True, check=True).stdout
-    if int(colours) < 4:
+    if colours("buzzed", "113x19+196+147") < 4:
         fail("the television's contender panel shows no name")
     print(f"phone browser: target {target}, {lines[0]}")
 
@@ -195,9 +199,13 @@ try:
         wait_for(f"{operation} in the working row", lambda: working()[1] == signs[operation])
         tap(second)
         wait_for(f"{b} in the working row", lambda: working()[2] == b)
+        # And on the television's own pixels: the working row's first and last tiles hold numbers.
+        television(f"step-{number + 1}")
+        for x in (34, 114):
+            if colours(f"step-{number + 1}", f"36x36+{x}+138") < 4:
+                fail(f"the television's working row is empty at step {number + 1}")
         if number == 0:
             shoot("phone-board")
-            television("board")
         tap("equals")
     wait_for("the round won", lambda: script("return document.getElementById('heading').textContent")
              == "Zoë won the round!", 15)
