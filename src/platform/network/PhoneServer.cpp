@@ -153,7 +153,8 @@ quint16 PhoneServer::start(const QHostAddress& address, quint16 port)
             return 0;
         // The page's own WebSocket, named too for the browsers that do not count it as 'self'.
         const QString webSocket = origin().replace(QStringLiteral("http:"), QStringLiteral("ws:"));
-        contentPolicy_ = ("default-src 'self'; connect-src 'self' " + webSocket + "; frame-ancestors 'none'").toLatin1();
+        contentPolicy_ =
+            ("default-src 'self'; connect-src 'self' " + webSocket + "; frame-ancestors 'none'").toLatin1();
         // Handed to the HTTP server the first time only: it keeps it, listening or not.
         if (!bound_)
             bind(guard_);
