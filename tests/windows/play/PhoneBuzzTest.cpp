@@ -57,7 +57,7 @@ TEST_F(PlayTest, APhoneBuzzesUnderTheKeysRules)
     act("flash*16 giveUp");
     doubles.keys.held.clear();
     bob.socket.abort();
-    QTest::qWaitFor([&] { return phones.phoneCount() == 0; }, 1000);
+    (void)QTest::qWaitFor([&] { return phones.phoneCount() == 0; }, 1000);
     act("poll");
     EXPECT_FALSE(play.round().isAnswering()) << "a lost connection let go of the held buzzer";
     EXPECT_TRUE(phones.holds(1)) << "and kept its place";

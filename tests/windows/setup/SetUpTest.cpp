@@ -142,7 +142,7 @@ TEST_F(SetUpTest, PhonesJoinByTheAddressShownAndTheHostFreesTheirPlaces)
 
     doubles::Phone phone(QUrl(address).port());
     ASSERT_EQ(phone.join(doubles.phones.roomCode(), 2, "<i>Zoë</i>").value("place").toInt(), 2);
-    QTest::qWaitFor([&] { return control<QLineEdit>(setup, "name", 1)->text() == "<i>Zoë</i>"; }, 1000);
+    (void)QTest::qWaitFor([&] { return control<QLineEdit>(setup, "name", 1)->text() == "<i>Zoë</i>"; }, 1000);
     EXPECT_EQ(control<QLineEdit>(setup, "name", 1)->text(), "<i>Zoë</i>");
     auto* buzzer = control<QLabel>(setup, "buzzerName", 1);
     EXPECT_EQ(buzzer->text(), "G or <i>Zoë</i>'s phone");
