@@ -60,7 +60,6 @@ struct Phone {
             message.insert("name", name);
         received.clear();
         say(QJsonDocument(message).toJson(QJsonDocument::Compact));
-        QJsonObject answer;
         (void)QTest::qWaitFor([&] { return !received.empty() || isClosed(); }, 2000);
         return received.empty() ? QJsonObject{} : received.front();
     }

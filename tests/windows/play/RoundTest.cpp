@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/puzzle/Target.h"
 #include "doubles/Draws.h"
+#include "doubles/PhoneClient.h"
 #include "PlayTest.h"
+#include "platform/network/Phones.h"
 #include "windows/finder/FinderWindow.h"
 #include "windows/scores/RoundTable.h"
 #include "windows/setup/SetUpWindow.h"
 
 #include <QCheckBox>
+#include <QJsonArray>
 #include <QPushButton>
 #include <QScreen>
 #include <QtTest/QTest>
@@ -37,10 +40,20 @@ TEST_F(PlayTest, ARoundDealsSevenNumbersSpinsToATargetAndRunsItsClockDownWithThe
     act("clock*239");
     EXPECT_EQ(game.clockPosition, 0);
 
-    // The 241st running tick ends the round with the finder, and nothing runs on.
+    // The 241st running tick ends the round with the finder, and nothing runs on; a phone in
+    // the room is shown the finder's way too.
+    doubles.phones.setPlaying(game.playing);
+    ASSERT_TRUE(doubles.phones.turnOn(QHostAddress::LocalHost));
+    doubles::Phone phone(QUrl(doubles.phones.joinAddress()).port());
+    phone.join(doubles.phones.roomCode(), 1);
     exitFinderOnceSolved();
     const int made = target();
     act("clock");
+    QTest::qWait(50);
+    EXPECT_TRUE(std::any_of(phone.received.begin(), phone.received.end(), [&](const QJsonObject& view) {
+        return view.value("heading").toString().startsWith(QStringLiteral("Nobody made %1. One way").arg(made)) &&
+               view.value("scores").toArray().last().toObject().value("text").toString().endsWith(u'!');
+    }));
     EXPECT_TRUE(finderText.startsWith(QStringLiteral("Nobody made %1. One way from 2 3 4 10 20 100 150:\n").arg(made)) &&
                 finderText.endsWith(u'!'))
         << finderText.toStdString();
