@@ -44,9 +44,7 @@ public:
         QTcpSocket* socket = socketOf(phone);
         if (!socket)
             return false;
-        Connection& connection = connections_[socket];
-        disconnect(connection.counting);
-        connection.phone = phone;
+        disconnect(connections_[socket].counting);
         // Qt's server disconnects the socket's signals as it hands it over: watched again.
         connect(socket, &QObject::destroyed, this, [this, socket] { connections_.remove(socket); });
         connect(phone, &QObject::destroyed, this, [this, socket] {
@@ -107,7 +105,7 @@ protected:
             if (bytes > limits_.unansweredBytes)
                 socket->abort();
         });
-        connections_.insert(socket, {socket, 0, silence, counting, nullptr});
+        connections_.insert(socket, {socket, 0, silence, counting});
         addPendingConnection(socket);
     }
 
@@ -128,7 +126,6 @@ private:
         qint64 unanswered = 0;  // bytes since its last answer
         QTimer* silence = nullptr;  // the socket's own
         QMetaObject::Connection counting;
-        QPointer<QWebSocket> phone;  // once it is one
     };
     Limits limits_;
     QHash<QTcpSocket*, Connection> connections_;  // every open one
