@@ -133,6 +133,8 @@ function showView(view) {
   $('board').hidden = !mine;
   $('buzz').hidden = mine;
   $('numbers').hidden = mine;
+  if (!mine)
+    $('box').hidden = true;  // a box of a turn that is over, however it was answered
   if (mine) {
     const captions = (list, count) => Array.from({length: count}, (_, i) => String((list || [])[i] || ''));
     const dealt = captions(view.dealt, 7), made = captions(view.made, 3), working = captions(view.working, 3);
