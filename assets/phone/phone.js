@@ -117,7 +117,7 @@ function showView(view) {
   $('target').textContent = String(view.target || '');
   const numbers = $('numbers');
   numbers.replaceChildren();
-  for (const number of Array.isArray(view.numbers) ? view.numbers : []) {
+  for (const number of (Array.isArray(view.dealt) ? view.dealt : []).filter((caption) => caption)) {
     const item = document.createElement('li');
     item.textContent = String(number);
     numbers.appendChild(item);

@@ -119,44 +119,6 @@ TEST(Phones, JoinByCodeKeepThePlaceByTokenAndLockOutAGuesser)
     EXPECT_FALSE(other.isClosed()) << "the joined phones play on";
 }
 
-// A phone's buzzer is down from its press to its release; a tap between two polls counts at
-// the next; a tap while the buzzers were not polled, or a press while a box is open, does not;
-// a lost connection lets go.
-TEST(Phones, BuzzersCountLikeKeysAndALostConnectionLetsGo)
-{
-    Room room;
-    auto zoe = room.joined(1);
-    auto bob = room.joined(2);
-    using Down = std::array<bool, 6>;
-    zoe->buzz(true);
-    zoe->buzz(false);
-    Room::settle();
-    EXPECT_EQ(room.phones.takeDown(), (Down{true, false})) << "a tap inside one poll interval";
-    EXPECT_EQ(room.phones.takeDown(), Down{}) << "counted once";
-
-    zoe->buzz(true);
-    zoe->buzz(false);
-    Room::settle();
-    room.phones.forgetPresses();
-    EXPECT_EQ(room.phones.takeDown(), Down{}) << "a tap while the poll was stopped";
-
-    room.boxes.whileOpen = [&] {
-        bob->buzz(true);
-        Room::settle();
-    };
-    room.boxes.show("Remember, this is your last turn!", "Last Turn");
-    EXPECT_EQ(room.phones.takeDown(), Down{}) << "a press while a box is open";
-
-    bob->buzz(true);
-    zoe->buzz(true);
-    Room::settle();
-    EXPECT_EQ(room.phones.takeDown(), (Down{true, true}));
-    EXPECT_EQ(room.phones.takeDown(), (Down{true, true})) << "held";
-    bob->socket.abort();
-    (void)QTest::qWaitFor([&] { return room.phones.phoneCount() == 1; }, 2000);
-    EXPECT_EQ(room.phones.takeDown(), (Down{true, false})) << "a lost connection lets go";
-}
-
 // Every limit closes the phone that breaks it, with the reason, and no other.
 TEST(Phones, EachLimitClosesOnlyThePhoneThatBreaksIt)
 {

@@ -206,7 +206,6 @@ void Phones::show(const PhoneView& view)
     const QByteArray json = QJsonDocument(QJsonObject{{"type", "view"},
                                                       {"heading", view.heading},
                                                       {"target", view.target},
-                                                      {"numbers", array(view.numbers)},
                                                       {"dealt", array(view.dealt)},
                                                       {"made", array(view.made)},
                                                       {"working", array(view.working)},
@@ -275,10 +274,7 @@ void Phones::read(QWebSocket* socket, const QString& text)
         const PhoneRoom::Joining joined = room_.join(message.room, message.place, playing_, token, now);
         switch (joined.outcome) {
         case Joined::Joined:
-            join(socket, phone, joined.place, message.name);
-            send(socket, {{"type", "joined"}, {"place", joined.place + 1}, {"token", token},
-                          {"name", message.name}});
-            sendView(socket);
+            join(socket, phone, joined.place, message.name, token);
             break;
         case Joined::WrongCode:
             close(socket, QStringLiteral("Wrong room code."));
@@ -303,13 +299,9 @@ void Phones::read(QWebSocket* socket, const QString& text)
             break;
         }
         // The phone is back: any connection the place still had is an older one of its own,
-        // closed once this one holds the place, and whatever it held is let go.
+        // closed once this one holds the place.
         const QPointer<QWebSocket> older = places_[place].phone;
-        join(socket, phone, place, places_[place].name);
-        places_[place].held = false;
-        send(socket, {{"type", "joined"}, {"place", place + 1}, {"token", message.token},
-                      {"name", places_[place].name}});
-        sendView(socket);
+        join(socket, phone, place, places_[place].name, message.token);
         if (older && older != socket)
             letGo(older, QStringLiteral("Joined again elsewhere."));
         break;
@@ -359,13 +351,17 @@ void Phones::showBox(const QString& text, const QString& title, bool open)
                                               : QJsonObject{{"type", "boxClosed"}});
 }
 
-void Phones::join(QWebSocket* socket, Phone& phone, int place, const QString& name)
+void Phones::join(QWebSocket* socket, Phone& phone, int place, const QString& name, const QString& token)
 {
     phone.place = place;
-    places_[place].phone = socket;
+    Place& taken = places_[place];
+    taken.phone = socket;
+    taken.held = false;  // whatever an older connection of the place held is let go
     if (!name.isEmpty())
-        places_[place].name = name;
+        taken.name = name;
     server_->joined(socket);
+    send(socket, {{"type", "joined"}, {"place", place + 1}, {"token", token}, {"name", taken.name}});
+    sendView(socket);
     emit placesChanged();
 }
 

@@ -56,15 +56,14 @@ struct PhoneView {
     };
     QString heading;      // "Round 2 of 5", "Practice", or what the room waits for
     QString target;       // as the board shows it, or empty
-    QStringList numbers;  // the numbers on the board, as shown
+    QStringList dealt;    // the dealt numbers as their tiles show them (empty once used)
     int clockLeft = 0;    // the round clock's steps still to run, of clockSteps
     int clockSteps = 0;   // 0 when no clock runs
     std::vector<Line> scores;
     QString answering;  // the name of the player who has the board, or empty
     int answeringPlace = -1;  // their place, 0 to 5
-    // The answering player's board, for their phone: the dealt and made numbers as the tiles
-    // show them (empty once used), and the working row.
-    QStringList dealt;
+    // The rest of the answering player's board, for their phone: the made numbers as their
+    // tiles show them, and the working row.
     QStringList made;
     QStringList working;
     bool operator==(const PhoneView&) const = default;
@@ -147,7 +146,8 @@ private:
 
     void take(QWebSocket* socket);
     void read(QWebSocket* socket, const QString& text);
-    void join(QWebSocket* socket, Phone& phone, int place, const QString& name);
+    // The phone holds `place` with `token`, and is told so and shown the room.
+    void join(QWebSocket* socket, Phone& phone, int place, const QString& name, const QString& token);
     void lose(QWebSocket* socket);
     void send(QWebSocket* socket, const QJsonObject& message);
     void sendView(QWebSocket* socket);

@@ -321,16 +321,12 @@ void PlayWindow::showPhones()
     using Phase = core::Round::Phase;
     if (round_.phase() != Phase::Dealing && round_.phase() != Phase::Spin && round_.target() > 0)
         view.target = core::numberText(round_.target());
-    for (const play::BoardLabel& number : board_.dealtNumbers) {
-        if (!number.caption.isEmpty())
-            view.numbers << number.caption;
-    }
+    for (const play::BoardLabel& number : board_.dealtNumbers)
+        view.dealt << number.caption;
     if (round_.isAnswering()) {
         view.answering = game_.playerNames[round_.answeringPlayer()];
         view.answeringPlace = round_.answeringPlayer();
-        // The answering player's board, as the television shows it.
-        for (const play::BoardLabel& number : board_.dealtNumbers)
-            view.dealt << number.caption;
+        // The rest of the answering player's board, as the television shows it.
         for (const play::BoardLabel& number : board_.madeNumbers)
             view.made << number.caption;
         for (const play::BoardLabel& cell : board_.workingRow)

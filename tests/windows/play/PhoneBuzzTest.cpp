@@ -12,7 +12,8 @@
 // A phone is its place's buzzer beside the key: a tap during the spin is dropped, a tap
 // between two polls buzzes at the next, a phone and a lower place's key down in one poll give
 // the lower place the board, and a lost connection lets the phone's buzzer go; a phone that
-// breaks the rules is closed while the round goes on. The phone sees the round as the room does.
+// breaks the rules is closed while the round goes on; a press under a box is ignored. The phone
+// sees the round as the room does.
 TEST_F(PlayTest, APhoneBuzzesUnderTheKeysRules)
 {
     platform::Phones& phones = doubles.phones;
@@ -40,7 +41,9 @@ TEST_F(PlayTest, APhoneBuzzesUnderTheKeysRules)
     (void)QTest::qWaitFor([&] { return bob.last("view", 0).value("answering") == "Bob"; }, 1000);
     const QJsonObject view = bob.last("view");
     EXPECT_EQ(view.value("heading").toString(), "Round 1 of 3");
-    EXPECT_EQ(view.value("numbers").toArray().size(), 7);
+    const QJsonArray dealt = view.value("dealt").toArray();
+    const auto shown = [](const QJsonValue& number) { return !number.toString().isEmpty(); };
+    EXPECT_EQ(std::count_if(dealt.begin(), dealt.end(), shown), 7) << "the seven numbers dealt";
     EXPECT_EQ(view.value("target").toString(), QString::number(play.round().target()));
     EXPECT_EQ(view.value("answering").toString(), "Bob");
 
@@ -56,9 +59,23 @@ TEST_F(PlayTest, APhoneBuzzesUnderTheKeysRules)
     EXPECT_EQ(play.round().answeringPlayer(), 0) << "the lower place wins one poll";
     act("flash*16 giveUp");
     doubles.keys.held.clear();
+    act("poll");
+    EXPECT_EQ(play.round().answeringPlayer(), 1) << "a phone held through another's answer, as a key";
+    act("flash*16 giveUp");
     bob.socket.abort();
     (void)QTest::qWaitFor([&] { return phones.phoneCount() == 0; }, 1000);
     act("poll");
     EXPECT_FALSE(play.round().isAnswering()) << "a lost connection let go of the held buzzer";
     EXPECT_TRUE(phones.holds(1)) << "and kept its place";
+
+    // A press made while a box is open counts for nothing, as the game's ticks are held.
+    doubles::Phone ann(QUrl(phones.joinAddress()).port());
+    ann.join(phones.roomCode(), 1);
+    doubles.messages.whileOpen = [&] {
+        ann.buzz(true);
+        settleNetwork();
+    };
+    doubles.messages.show("Remember, this is your last turn!", "Last Turn");
+    act("poll");
+    EXPECT_FALSE(play.round().isAnswering());
 }
